@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+
+// One entry of a folder listing. A symbolic link is never a folder, so a walk cannot loop.
+struct DirectoryEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
+// A folder listing in the system's order, "." and ".." included as the system gives them.
+// The stream is closed when the reader goes out of scope.
+class DirectoryReader {
+public:
+    explicit DirectoryReader(const std::string& folder);
+    // False when the folder could not be opened; the reader then lists nothing.
+    bool isOpen() const { return stream_ != nullptr; }
+    std::optional<DirectoryEntry> next();
+
+private:
+    struct Closer {
+        void operator()(void* stream) const;
+    };
+    std::string folder_;
+    std::unique_ptr<void, Closer> stream_;
+};
+
+} // namespace orvane::platform

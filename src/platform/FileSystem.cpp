@@ -1,0 +1,58 @@
+#include "platform/FileSystem.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane::platform {
+
+namespace {
+
+std::optional<struct stat> statOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return info;
+}
+
+} // namespace
+
+bool folderExists(const std::string& path) {
+    const auto info = statOf(path);
+    return info && S_ISDIR(info->st_mode);
+}
+
+bool fileExists(const std::string& path) {
+    const auto info = statOf(path);
+    return info && !S_ISDIR(info->st_mode);
+}
+
+bool makeFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0777) == 0;
+}
+
+bool removeFolder(const std::string& path) {
+    return ::rmdir(path.c_str()) == 0;
+}
+
+bool deleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+std::optional<std::int64_t> fileSize(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(info.st_size);
+}
+
+bool makeOwnerWritable(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode)) {
+        return false;
+    }
+    return ::chmod(path.c_str(), info.st_mode | S_IWUSR) == 0;
+}
+
+} // namespace orvane::platform

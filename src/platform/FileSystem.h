@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+
+// Presence tests and single-step folder and file operations. Linux has no hidden or system
+// attributes: "present" means an existing entry that is not a folder. The operations report
+// only success or failure; their callers decide what a failure means.
+
+bool folderExists(const std::string& path);
+bool fileExists(const std::string& path);
+
+bool makeFolder(const std::string& path);
+bool removeFolder(const std::string& path);
+bool deleteFile(const std::string& path);
+
+// The size of the entry itself (a link's own size, never its target's); empty when the
+// entry cannot be examined.
+std::optional<std::int64_t> fileSize(const std::string& path);
+
+// Adds the owner's write bit, the nearest thing to clearing read-only, hidden and system.
+bool makeOwnerWritable(const std::string& path);
+
+} // namespace orvane::platform

@@ -1,0 +1,64 @@
+#include "platform/PathRules.h"
+
+namespace orvane::platform {
+
+bool PathRules::isRoot(std::string_view folder) const {
+    if (style_ == PathStyle::Posix) {
+        return folder == "/";
+    }
+    return folder.size() == 3 && folder.substr(1) == ":\\";
+}
+
+bool PathRules::descendsInto(std::string_view folder) const {
+    return style_ == PathStyle::Posix || isRoot(folder) || folder.size() > 3;
+}
+
+std::string PathRules::join(std::string_view folder, std::string_view name) const {
+    std::string joined(folder);
+    const bool bare = isRoot(folder) || (style_ == PathStyle::Windows && folder.size() <= 3);
+    if (!bare) {
+        joined += separator();
+    }
+    joined += name;
+    return joined;
+}
+
+std::string PathRules::lastPart(std::string_view path) const {
+    const auto cut = path.rfind(separator());
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::string PathRules::folderPart(std::string_view path) const {
+    const auto cut = path.rfind(separator());
+    return cut == std::string_view::npos ? std::string{} : std::string(path.substr(0, cut + 1));
+}
+
+std::string PathRules::reduceDoubledSeparators(std::string_view path) const {
+    std::string reduced;
+    reduced.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        reduced += path[i];
+        if (path[i] == separator() && i + 1 < path.size() && path[i + 1] == separator()) {
+            ++i;
+        }
+    }
+    return reduced;
+}
+
+std::string PathRules::mapToDestination(std::string_view path, std::string_view sourceRoot,
+                                        std::string_view destinationRoot) const {
+    if (sourceRoot.empty() || !path.starts_with(sourceRoot)) {
+        return std::string(path);
+    }
+    const std::string_view rest = path.substr(sourceRoot.size());
+    const bool atBoundary =
+        rest.empty() || sourceRoot.back() == separator() || rest.front() == separator();
+    if (!atBoundary) {
+        return std::string(path);
+    }
+    std::string mapped(destinationRoot);
+    mapped += rest;
+    return mapped;
+}
+
+} // namespace orvane::platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvane::platform {
+
+enum class PathStyle { Posix, Windows };
+
+// The path rules the engine relies on, in both styles. Paths are byte strings from the text
+// box to the system call; none of these rules looks at their encoding.
+//
+// Posix: the root is exactly "/"; every other folder joins names with "/" and is descended.
+// Windows: a root is three characters with ":\" as the second and third (C:\); a folder of
+// three characters or fewer that is not a root (C:) joins names without a separator and is
+// not descended; every longer folder joins with "\".
+class PathRules {
+public:
+    explicit constexpr PathRules(PathStyle style) : style_(style) {}
+
+    constexpr PathStyle style() const { return style_; }
+    constexpr char separator() const { return style_ == PathStyle::Posix ? '/' : '\\'; }
+
+    bool isRoot(std::string_view folder) const;
+    bool descendsInto(std::string_view folder) const;
+    std::string join(std::string_view folder, std::string_view name) const;
+
+    // The text after the last separator, or the whole path when it holds none.
+    std::string lastPart(std::string_view path) const;
+    // The path up to and including its last separator; empty when it holds none.
+    std::string folderPart(std::string_view path) const;
+    // One left-to-right pass that turns every doubled separator into one.
+    std::string reduceDoubledSeparators(std::string_view path) const;
+    // The path with a leading source root replaced by the destination root. The root must
+    // end at a folder boundary, so /data does not match /data2/data; any other path comes
+    // back unchanged.
+    std::string mapToDestination(std::string_view path, std::string_view sourceRoot,
+                                 std::string_view destinationRoot) const;
+
+private:
+    PathStyle style_;
+};
+
+inline constexpr PathRules nativePathRules{PathStyle::Posix};
+
+} // namespace orvane::platform

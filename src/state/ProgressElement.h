@@ -1,0 +1,39 @@
+#pragma once
+
+#include "state/ChangeSignal.h"
+
+#include <string>
+
+namespace orvane {
+
+// A progress bar as the run sees it: whole-number Min (always 0), Max and Value, and a free
+// Text. The run writes these; nothing reads Text back.
+class ProgressElement {
+public:
+    int Min() const { return 0; }
+    int Max() const { return max_; }
+    int Value() const { return value_; }
+    const std::string& Text() const { return text_; }
+
+    void setMax(int max) {
+        max_ = max;
+        changed.notify();
+    }
+    void setValue(int value) {
+        value_ = value;
+        changed.notify();
+    }
+    void setText(std::string text) {
+        text_ = std::move(text);
+        changed.notify();
+    }
+
+    ChangeSignal changed;
+
+private:
+    int max_ = 100;
+    int value_ = 0;
+    std::string text_;
+};
+
+} // namespace orvane

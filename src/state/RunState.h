@@ -1,0 +1,51 @@
+#pragma once
+
+#include "state/Amount.h"
+#include "state/RunControl.h"
+#include "state/RunOutcome.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvane {
+
+// A failure that a step passed over and left for the run to report at its end.
+struct PendingError {
+    std::int32_t number = 0;
+    std::string description;
+};
+
+// The variables through which the controller, the engine and the clock cooperate. There is
+// one thread, so there are no locks: whoever holds the state reads and writes it directly.
+//
+// Byte totals live in two scales. The survey adds file sizes as values (value = bytes);
+// copying works in the raw scale (raw = bytes), and Start moves the survey's totals from the
+// first scale to the second by dividing them by 10000.
+struct RunState {
+    std::int32_t RunControl = run_control::none;
+
+    Amount CTotalFileSize;      // still to copy
+    Amount CTotalFileSizeStart; // to copy as the survey left it; not reset by a run
+    Amount CTotalFileSizetrans; // copied or skipped so far, raw scale
+    Amount CLastTransferred;    // bytes of the current file already counted, raw scale
+
+    bool ListCopyActive = false;
+    std::int32_t StartTick = 0;
+    Amount CRemainingLast; // remaining size in value scale at the previous clock tick
+    std::int16_t DirCount = 0;
+
+    PendingError pendingError;
+    RunOutcome outcome;
+
+    // What a run resets at its start; the survey total and the list flag are left alone.
+    void resetForRun(std::int32_t startTick) {
+        StartTick = startTick;
+        DirCount = 0;
+        CTotalFileSize = CTotalFileSizetrans = CLastTransferred = CRemainingLast = Amount{};
+        RunControl = run_control::none;
+        pendingError = {};
+        outcome = {};
+    }
+};
+
+} // namespace orvane
