@@ -10,7 +10,9 @@ namespace orvane::platform {
 // attributes: "present" means an existing entry that is not a folder. The operations report
 // only success or failure; their callers decide what a failure means.
 
+// A folder, or a link to one.
 bool folderExists(const std::string& path);
+// Any entry that is not a real folder, a link included even when its target is missing.
 bool fileExists(const std::string& path);
 
 bool makeFolder(const std::string& path);

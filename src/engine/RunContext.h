@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/LocaleFacts.h"
+#include "platform/PathRules.h"
+#include "state/MainWindowElements.h"
+#include "state/RunState.h"
+#include "state/YieldHook.h"
+#include "support/SessionLog.h"
+
+namespace orvane {
+
+// Everything one step of the engine works with: the run state, the window elements it
+// writes to, the session log, and the hook through which it yields to the event loop.
+struct RunContext {
+    RunState& state;
+    MainWindowElements& window;
+    SessionLog& log;
+    YieldHook yieldHook;
+    platform::PathRules paths = platform::nativePathRules;
+    char decimalSeparator = platform::decimalSeparator();
+
+    void yield() const {
+        if (yieldHook) {
+            yieldHook();
+        }
+    }
+    void addLog(std::string line) const { log.AddLogEntry(std::move(line)); }
+    bool stopOrPauseRequested() const { return state.RunControl != run_control::none; }
+    // Yields for as long as the run is paused; a stop or an unpause ends the wait.
+    void waitWhilePaused() const {
+        while (state.RunControl == run_control::pause) {
+            yield();
+        }
+    }
+};
+
+} // namespace orvane

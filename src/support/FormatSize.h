@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/LocaleFacts.h"
+#include "state/Amount.h"
+
+#include <string>
+
+namespace orvane {
+
+// A byte amount (the amount's value is the number of bytes) as the user reads it: "1.5 MB",
+// "1024.0 kB", "512 B". Binary units up to TB, one decimal with the given separator, no sign.
+std::string FormatSize(Amount amount, char decimalSeparator = platform::decimalSeparator());
+
+} // namespace orvane

@@ -1,0 +1,81 @@
+#include "support/LogFileSaver.h"
+
+#include "platform/AppendFile.h"
+#include "platform/FileSystem.h"
+#include "platform/PathRules.h"
+#include "state/MainWindowElements.h"
+#include "support/PercentText.h"
+#include "support/SessionLog.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace orvane {
+
+namespace {
+
+constexpr const char* lineEnd = "\r\n";
+
+std::string logsFolderOf(const std::string& programFolder) {
+    return platform::nativePathRules.join(programFolder, "logs");
+}
+
+void showSavePanel(MainWindowElements& window, const platform::LocalTime& today, int lineCount) {
+    window.lblSave.setCaption("Saving log entry's to log file (" + LogFileName(today) + ")");
+    window.fraSave.setVisible(true);
+    window.pbSaveLog.setMax(lineCount);
+    window.pbSaveLog.setValue(0);
+    // A save cannot be cancelled.
+    window.cmdCancelLoad.setVisible(false);
+}
+
+void ensureLogsFolder(const std::string& logsFolder) {
+    // A folder that cannot be made shows up as the failure to open the file, so the
+    // result is not needed here.
+    if (!platform::folderExists(logsFolder)) {
+        static_cast<void>(platform::makeFolder(logsFolder));
+    }
+}
+
+void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& bar,
+                char decimalSeparator) {
+    while (!log.empty()) {
+        // One write per line keeps a line and its ending together in the file.
+        file.write(log.line(1) + lineEnd);
+        log.removeFirst();
+        bar.setValue(bar.Value() + 1);
+        bar.setText(PercentText(static_cast<double>(bar.Value()) / bar.Max(), 1, decimalSeparator));
+    }
+}
+
+} // namespace
+
+std::string LogFileName(const platform::LocalTime& day) {
+    char text[48];
+    std::snprintf(text, sizeof text, "log_%02d_%02d_%04d.txt", day.day, day.month, day.year);
+    return text;
+}
+
+void SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& programFolder,
+                   const std::function<platform::LocalTime()>& clock, char decimalSeparator,
+                   std::ostream& errors) {
+    showSavePanel(window, clock(), static_cast<int>(log.count()));
+
+    const std::string logsFolder = logsFolderOf(programFolder);
+    ensureLogsFolder(logsFolder);
+    if (log.empty()) {
+        return;
+    }
+
+    const std::string path = platform::nativePathRules.join(logsFolder, LogFileName(clock()));
+    platform::AppendFile file(path);
+    writeLines(log, file, window.pbSaveLog, decimalSeparator);
+    // The session's block ends with two empty lines.
+    file.write(lineEnd);
+    if (!file.close()) {
+        errors << "orvane: cannot write the log file " << path << ": " << file.failureReason()
+               << '\n';
+    }
+}
+
+} // namespace orvane

@@ -1,0 +1,30 @@
+#include "support/SessionLog.h"
+
+#include "state/ListElement.h"
+
+namespace orvane {
+
+void SessionLog::AddLogEntry(std::string line) {
+    lines_.push_back(std::move(line));
+    const std::string& added = lines_.back();
+    if (ReportLive && reportList_ != nullptr) {
+        reportList_->add(added);
+        reportList_->setListIndex(static_cast<int>(reportList_->count()) - 1);
+    }
+    if (lineListener_) {
+        lineListener_(added);
+    }
+}
+
+const std::string& SessionLog::line(std::size_t index) const {
+    // Index 0 wraps to the largest size_t, which at() rejects like any other bad index.
+    return lines_.at(index - 1);
+}
+
+void SessionLog::removeFirst() {
+    if (!lines_.empty()) {
+        lines_.pop_front();
+    }
+}
+
+} // namespace orvane
