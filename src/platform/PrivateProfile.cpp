@@ -1,0 +1,196 @@
+#include "platform/PrivateProfile.h"
+
+#include "platform/ProfileText.h"
+
+#include <atomic>
+#include <cerrno>
+#include <optional>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane::platform {
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() { close(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool isOpen() const { return fd_ >= 0; }
+
+    // Reports whether the close succeeded: on some file systems a failed close is the only
+    // sign that written data was lost.
+    bool close() {
+        if (fd_ < 0) {
+            return true;
+        }
+        const int result = ::close(std::exchange(fd_, -1));
+        return result == 0;
+    }
+
+private:
+    int fd_;
+};
+
+struct FileContents {
+    std::string bytes;
+    // The permission bits of the file; empty when it does not exist yet.
+    std::optional<mode_t> mode;
+};
+
+bool readAll(int fd, std::string& bytes) {
+    char chunk[8192];
+    for (;;) {
+        const ssize_t count = ::read(fd, chunk, sizeof chunk);
+        if (count == 0) {
+            return true;
+        }
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(count));
+    }
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// A file that does not exist reads as empty. A file that exists but cannot be read gives
+// nothing, so that a write never replaces content it has not seen.
+std::optional<FileContents> readContents(const std::string& path) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen()) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return FileContents{};
+        }
+        return std::nullopt;
+    }
+    struct stat info {};
+    FileContents contents;
+    if (::fstat(file.get(), &info) != 0 || !readAll(file.get(), contents.bytes)) {
+        return std::nullopt;
+    }
+    contents.mode = info.st_mode & 07777;
+    return contents;
+}
+
+int createUniqueFile(const std::string& target, std::string& path) {
+    static std::atomic<unsigned> serial{0};
+    // The name is unique to this process; a leftover of an earlier process that happened to
+    // get the same process id is skipped rather than overwritten.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        path = target + ".tmp-" + std::to_string(::getpid()) + "-" +
+               std::to_string(serial.fetch_add(1));
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// The new content while it is being written, beside the file it will replace so that the
+// rename stays on one file system. It is removed again unless it took the old file's place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string& target) : file_(createUniqueFile(target, path_)) {}
+    ~TemporaryFile() {
+        file_.close();
+        if (created_ && !placed_) {
+            ::unlink(path_.c_str());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // The old file's permission bits carry over; a new file gets those the umask allows.
+    bool fill(std::string_view bytes, std::optional<mode_t> mode) {
+        if (!created_) {
+            return false;
+        }
+        if (mode && ::fchmod(file_.get(), *mode) != 0) {
+            return false;
+        }
+        return writeAll(file_.get(), bytes) && ::fsync(file_.get()) == 0 && file_.close();
+    }
+
+    bool placeAt(const std::string& target) {
+        placed_ = ::rename(path_.c_str(), target.c_str()) == 0;
+        return placed_;
+    }
+
+private:
+    std::string path_;
+    FileDescriptor file_;
+    bool created_ = file_.isOpen();
+    bool placed_ = false;
+};
+
+bool replaceFile(const std::string& path, std::string_view bytes, std::optional<mode_t> mode) {
+    TemporaryFile temporary(path);
+    return temporary.fill(bytes, mode) && temporary.placeAt(path);
+}
+
+} // namespace
+
+std::string readProfileString(std::string_view section, std::string_view key,
+                              std::string_view defaultValue, std::size_t bufferSize,
+                              const std::string& path) {
+    std::string result(defaultValue);
+    if (const auto contents = readContents(path)) {
+        if (auto value = findProfileValue(contents->bytes, section, key)) {
+            result = std::move(*value);
+        }
+    }
+    if (result.size() >= bufferSize) {
+        result.resize(bufferSize == 0 ? 0 : bufferSize - 1);
+    }
+    return result;
+}
+
+bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::string& path) {
+    const auto contents = readContents(path);
+    if (!contents) {
+        return false;
+    }
+    std::optional<std::string> edited;
+    if (key.empty()) {
+        edited = removeProfileSection(contents->bytes, section);
+    } else if (value.empty()) {
+        edited = removeProfileKey(contents->bytes, section, key);
+    } else {
+        edited = setProfileValue(contents->bytes, section, key, value);
+    }
+    if (!edited) {
+        return false;
+    }
+    // Nothing to change: an existing file is not rewritten, and a delete creates no file.
+    if (*edited == contents->bytes) {
+        return true;
+    }
+    return replaceFile(path, *edited, contents->mode);
+}
+
+} // namespace orvane::platform
