@@ -49,6 +49,13 @@ std::optional<std::int64_t> fileSize(const std::string& path) {
     return static_cast<std::int64_t>(info.st_size);
 }
 
+bool sameFolder(const std::string& first, const std::string& second) {
+    const auto one = statOf(first);
+    const auto other = statOf(second);
+    return one && other && S_ISDIR(one->st_mode) && one->st_dev == other->st_dev &&
+           one->st_ino == other->st_ino;
+}
+
 bool makeOwnerWritable(const std::string& path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode)) {

@@ -23,6 +23,10 @@ bool deleteFile(const std::string& path);
 // entry cannot be examined.
 std::optional<std::int64_t> fileSize(const std::string& path);
 
+// True when both paths lead to the same folder, links followed: the walk's test for having
+// reached its own destination.
+bool sameFolder(const std::string& first, const std::string& second);
+
 // Adds the owner's write bit, the nearest thing to clearing read-only, hidden and system.
 bool makeOwnerWritable(const std::string& path);
 

@@ -1,0 +1,338 @@
+#include "platform/FileCopy.h"
+
+#include "platform/PosixFile.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace orvane::platform {
+
+namespace {
+
+constexpr const char* temporarySuffix = ".orvane-part";
+
+// Errors by which copy_file_range says it cannot serve this pair of files (another file
+// system, an old kernel, a file system without support), not that the copy itself failed.
+bool kernelCopyUnavailable(int error) {
+    return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP ||
+           error == ENOTSUP || error == EBADF;
+}
+
+std::uint64_t fnv1a(const std::string& text) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const unsigned char c : text) {
+        hash = (hash ^ c) * 1099511628211ULL;
+    }
+    return hash;
+}
+
+CopyResult failure(int error, std::optional<FileIdentity> source = std::nullopt) {
+    return CopyResult{CopyOutcome::Failed, error, source};
+}
+
+bool differs(const struct stat& before, const struct stat& after) {
+    return before.st_size != after.st_size ||
+           nanosecondsOf(before.st_mtim) != nanosecondsOf(after.st_mtim);
+}
+
+// The temporary entry of one copy. It is removed when the copy ends without being placed, so
+// a cancelled or failed copy leaves nothing behind. A stale entry of the same name (from a
+// killed run, or planted) is removed first and the new one created exclusively: writing
+// through an old entry could follow a link or truncate another file's hard link.
+class TemporaryEntry {
+public:
+    explicit TemporaryEntry(std::string path) : path_(std::move(path)) {}
+    ~TemporaryEntry() {
+        if (owned_) {
+            const int saved = errno;
+            ::unlink(path_.c_str());
+            errno = saved;
+        }
+    }
+    TemporaryEntry(const TemporaryEntry&) = delete;
+    TemporaryEntry& operator=(const TemporaryEntry&) = delete;
+
+    const std::string& path() const { return path_; }
+
+    FileDescriptor createFile() {
+        ::unlink(path_.c_str());
+        FileDescriptor fd(
+            ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        owned_ = fd.isOpen();
+        return fd;
+    }
+
+    bool createLink(const std::string& target) {
+        ::unlink(path_.c_str());
+        owned_ = ::symlink(target.c_str(), path_.c_str()) == 0;
+        return owned_;
+    }
+
+    bool placeAt(const std::string& destination) {
+        if (::rename(path_.c_str(), destination.c_str()) != 0) {
+            return false;
+        }
+        owned_ = false;
+        return true;
+    }
+
+private:
+    std::string path_;
+    bool owned_ = false;
+};
+
+// Moves the content chunk by chunk, in the kernel while it can, otherwise through one buffer
+// that lives as long as the copy.
+class ChunkMover {
+public:
+    ChunkMover(int source, int target) : source_(source), target_(target) {}
+
+    // Moves up to count bytes at offset; fewer only where the source ends. -1 with errno.
+    std::int64_t move(std::int64_t offset, std::int64_t count) {
+        std::int64_t moved = 0;
+        while (moved < count) {
+            const auto step = inKernel_ ? kernelStep(offset + moved, count - moved)
+                                        : bufferStep(offset + moved, count - moved);
+            if (step < 0 && errno == EINTR) {
+                continue;
+            }
+            if (inKernel_ && (step == 0 || (step < 0 && kernelCopyUnavailable(errno)))) {
+                // Some file systems answer 0 before the end of the file; the buffered read
+                // tells a real end from that.
+                inKernel_ = false;
+                continue;
+            }
+            if (step < 0) {
+                return -1;
+            }
+            if (step == 0) {
+                break;
+            }
+            moved += step;
+        }
+        return moved;
+    }
+
+private:
+    std::int64_t kernelStep(std::int64_t offset, std::int64_t count) {
+        loff_t from = offset;
+        loff_t to = offset;
+        return ::copy_file_range(source_, &from, target_, &to, static_cast<std::size_t>(count), 0);
+    }
+
+    std::int64_t bufferStep(std::int64_t offset, std::int64_t count) {
+        if (buffer_.empty()) {
+            buffer_.resize(static_cast<std::size_t>(copyChunkBytes));
+        }
+        const auto wanted = std::min(static_cast<std::size_t>(count), buffer_.size());
+        const ssize_t got = ::pread(source_, buffer_.data(), wanted, offset);
+        if (got <= 0) {
+            return got;
+        }
+        ssize_t written = 0;
+        while (written < got) {
+            const ssize_t put = ::pwrite(target_, buffer_.data() + written,
+                                         static_cast<std::size_t>(got - written), offset + written);
+            if (put < 0 && errno == EINTR) {
+                continue;
+            }
+            if (put <= 0) {
+                if (put == 0) {
+                    errno = EIO;
+                }
+                return -1;
+            }
+            written += put;
+        }
+        return got;
+    }
+
+    int source_;
+    int target_;
+    bool inKernel_ = true;
+    std::vector<char> buffer_;
+};
+
+// One copy call: its arguments and the steps that serve it.
+class Copy {
+public:
+    Copy(const std::string& source, const std::string& destination, const CopyProgress& progress,
+         const std::int32_t& cancelFlag, const CopyOptions& options)
+        : source_(source), destination_(destination), progress_(progress), cancelFlag_(cancelFlag),
+          options_(options), temporary_(temporaryNameFor(destination)) {}
+
+    CopyResult run() {
+        const auto name = splitPath(destination_).name;
+        if (name.empty() || name == "." || name == "..") {
+            return failure(EISDIR);
+        }
+        struct stat entry {};
+        if (::lstat(source_.c_str(), &entry) != 0) {
+            return failure(errno);
+        }
+        if (S_ISLNK(entry.st_mode)) {
+            return copyLink(entry);
+        }
+        if (S_ISDIR(entry.st_mode)) {
+            return failure(EISDIR, identityFrom(entry));
+        }
+        if (!S_ISREG(entry.st_mode)) {
+            return refuse(entry);
+        }
+        return copyRegular();
+    }
+
+private:
+    CopyResult refuse(const struct stat& entry) const {
+        return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry)};
+    }
+
+    CopyResult cancelled(const struct stat& entry) const {
+        return CopyResult{CopyOutcome::Cancelled, ECANCELED, identityFrom(entry)};
+    }
+
+    void report(CopyReason reason, std::int64_t total, std::int64_t transferred) const {
+        if (progress_) {
+            progress_(CopyReport{reason, total, transferred});
+        }
+    }
+
+    CopyResult copyRegular() {
+        // The type is checked again on the opened file: the entry may have been swapped
+        // since lstat, and O_NONBLOCK keeps a FIFO swapped in from stalling the open.
+        const FileDescriptor in(
+            ::open(source_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat before {};
+        if (!in.isOpen() || ::fstat(in.get(), &before) != 0) {
+            return failure(errno);
+        }
+        if (!S_ISREG(before.st_mode)) {
+            return refuse(before);
+        }
+        const int flags = ::fcntl(in.get(), F_GETFL);
+        if (flags < 0 || ::fcntl(in.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            return failure(errno, identityFrom(before));
+        }
+
+        FileDescriptor out = temporary_.createFile();
+        if (!out.isOpen()) {
+            return failure(errno, identityFrom(before));
+        }
+        if (!moveContent(in.get(), out.get(), before.st_size)) {
+            if (errno == ECANCELED) {
+                return cancelled(before);
+            }
+            return failure(errno, identityFrom(before));
+        }
+
+        struct stat after {};
+        if (::fstat(in.get(), &after) != 0 || !finishFile(out, before)) {
+            return failure(errno, identityFrom(before));
+        }
+        return place(differs(before, after), before);
+    }
+
+    // False with errno set, ECANCELED when the flag stopped it.
+    bool moveContent(int in, int out, std::int64_t size) {
+        ChunkMover mover(in, out);
+        std::int64_t done = 0;
+        report(CopyReason::StreamSwitch, size, 0);
+        for (;;) {
+            if (cancelFlag_ != 0) {
+                errno = ECANCELED;
+                return false;
+            }
+            const auto wanted = std::min(copyChunkBytes, size - done);
+            const auto moved = mover.move(done, wanted);
+            if (moved < 0) {
+                return false;
+            }
+            done += moved;
+            report(CopyReason::ChunkFinished, size, done);
+            // A short chunk means the source was cut while being read; the changed size
+            // marks the copy when the source is examined again.
+            if (done >= size || moved < wanted) {
+                return true;
+            }
+        }
+    }
+
+    bool finishFile(FileDescriptor& out, const struct stat& source) const {
+        const timespec times[2] = {source.st_atim, source.st_mtim};
+        return ::fchmod(out.get(), source.st_mode & 0777) == 0 &&
+               ::futimens(out.get(), times) == 0 &&
+               (!options_.durable || ::fsync(out.get()) == 0) && out.close();
+    }
+
+    CopyResult copyLink(const struct stat& before) {
+        const auto target = linkTarget(source_);
+        if (!target) {
+            return failure(errno, identityFrom(before));
+        }
+        report(CopyReason::StreamSwitch, before.st_size, 0);
+        if (cancelFlag_ != 0) {
+            return cancelled(before);
+        }
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        if (!temporary_.createLink(*target) ||
+            ::utimensat(AT_FDCWD, temporary_.path().c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+            return failure(errno, identityFrom(before));
+        }
+        report(CopyReason::ChunkFinished, before.st_size, before.st_size);
+        struct stat after {};
+        if (::lstat(source_.c_str(), &after) != 0) {
+            return failure(errno, identityFrom(before));
+        }
+        return place(differs(before, after) || after.st_ino != before.st_ino, before);
+    }
+
+    CopyResult place(bool sourceChanged, const struct stat& before) {
+        if (!temporary_.placeAt(destination_)) {
+            return failure(errno, identityFrom(before));
+        }
+        // The copy is in place now; a failed flush still counts as a failure, so that a move
+        // keeps its source.
+        if (options_.durable && !syncFolder(splitPath(destination_).folder)) {
+            return failure(errno, identityFrom(before));
+        }
+        return CopyResult{sourceChanged ? CopyOutcome::SourceChanged : CopyOutcome::Copied, 0,
+                          identityFrom(before)};
+    }
+
+    const std::string& source_;
+    const std::string& destination_;
+    const CopyProgress& progress_;
+    const std::int32_t& cancelFlag_;
+    const CopyOptions& options_;
+    TemporaryEntry temporary_;
+};
+
+} // namespace
+
+std::string temporaryNameFor(const std::string& destination) {
+    const auto [folder, name] = splitPath(destination);
+    std::string temporary = "." + name + temporarySuffix;
+    if (temporary.size() > NAME_MAX) {
+        // A name near the limit cannot carry the decoration; a hash of it stays deterministic.
+        char hash[17];
+        std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fnv1a(name)));
+        temporary = std::string(temporarySuffix) + "-" + hash;
+    }
+    return (folder == "/" ? folder : folder + "/") + temporary;
+}
+
+CopyResult copyFileWithProgress(const std::string& source, const std::string& destination,
+                                const CopyProgress& progress, const std::int32_t& cancelFlag,
+                                const CopyOptions& options) {
+    return Copy(source, destination, progress, cancelFlag, options).run();
+}
+
+} // namespace orvane::platform

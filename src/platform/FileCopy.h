@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/FileIdentity.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+
+// Bytes moved between two reads of the cancel flag, and so between two progress reports.
+// Measured by copying a 1 GiB file on ext4 over virtio: with a warm cache, in-kernel copy
+// ran at 1.4-1.5 GB/s for chunks of 256 KiB to 64 MiB but only 0.3 GB/s with 64 KiB chunks;
+// with a cold cache every size from 256 KiB to 16 MiB gave 0.6-1.0 GB/s, the differences
+// smaller than the noise between runs. At 4 MiB the slowest chunk took 21 ms, and would take
+// about 0.15 s on a 30 MB/s USB stick, so a stop still lands at once, while a gigabyte costs
+// only 256 reports, each of which repaints the file bar and yields to the event loop.
+inline constexpr std::int64_t copyChunkBytes = 4 * 1024 * 1024;
+
+// Why the progress routine is called; the values are those of the Windows copy call.
+enum class CopyReason : std::int32_t {
+    ChunkFinished = 0,
+    StreamSwitch = 1,
+};
+
+struct CopyReport {
+    CopyReason reason = CopyReason::StreamSwitch;
+    std::int64_t totalSize = 0;
+    // Bytes of this file copied so far; 0 in the stream-switch report.
+    std::int64_t transferred = 0;
+};
+
+// Called on the copying thread. It may change the cancel flag (it yields to the event loop,
+// where Stop and Pause run); the copy sees the change before its next chunk.
+using CopyProgress = std::function<void(const CopyReport&)>;
+
+struct CopyOptions {
+    // Forces the copy and its folder entry to disk before returning, so that a source deleted
+    // next cannot be lost to a power failure. Costs a disk round trip per file: moves only.
+    bool durable = false;
+};
+
+enum class CopyOutcome {
+    Copied,
+    // The copy was placed, but the source's size or modification time changed while it was
+    // read: the copy may mix old and new content, and the source must not be deleted.
+    SourceChanged,
+    // The cancel flag was non-zero before a chunk. Nothing was placed.
+    Cancelled,
+    // A FIFO, socket or device node: refused without opening it, since opening alone can
+    // block or act on a device.
+    SpecialFile,
+    Failed,
+};
+
+struct CopyResult {
+    CopyOutcome outcome = CopyOutcome::Failed;
+    // The errno behind a failure; ECANCELED for a cancel, EINVAL for a special file.
+    int error = 0;
+    // The source as it was when its copy began (for a link, the link itself). The move step
+    // deletes the source only while it still matches this. Empty when it could not be read.
+    std::optional<FileIdentity> source;
+
+    // True when the destination now holds the copy: the Windows call's non-zero result.
+    bool placed() const {
+        return outcome == CopyOutcome::Copied || outcome == CopyOutcome::SourceChanged;
+    }
+};
+
+// The name the copy is written under until it is complete: beside the destination, hidden,
+// and the same every time, so the remains of a killed run are replaced by the next copy of
+// that file rather than piling up.
+std::string temporaryNameFor(const std::string& destination);
+
+// Copies one file, replacing the destination only when the copy is complete; the
+// destination path never holds a partial file, not even after a crash.
+//
+// Reports: one stream switch (size, 0), then after every chunk one chunk-finished report with
+// the bytes so far; the last one equals the size. An empty file gets one stream switch and
+// one chunk report of 0 of 0. A symbolic link is recreated with the same target and reported
+// as one chunk of its own size (the length of the target), like a file.
+//
+// The cancel flag is read after the stream switch and after every chunk but the last: a
+// stop set during the last report of a file still lets that file complete.
+//
+// The permission bits (but no set-id bits, as ownership is not copied), the access and the
+// modification time of the source are kept.
+CopyResult copyFileWithProgress(const std::string& source, const std::string& destination,
+                                const CopyProgress& progress, const std::int32_t& cancelFlag,
+                                const CopyOptions& options = {});
+
+} // namespace orvane::platform

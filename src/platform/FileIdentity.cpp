@@ -1,0 +1,142 @@
+#include "platform/FileIdentity.h"
+
+#include "platform/PosixFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace orvane::platform {
+
+namespace {
+
+// Large enough that comparing a big file costs few system calls, small enough for two of
+// them to be an unremarkable allocation per comparison.
+constexpr std::size_t compareBufferBytes = 256 * 1024;
+
+std::optional<struct stat> lstatOf(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return info;
+}
+
+FileDescriptor openForReading(const std::string& path) {
+    // O_NONBLOCK keeps a FIFO swapped in after the type check from stalling the open.
+    return FileDescriptor(
+        ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+}
+
+// Fills the buffer from the descriptor unless the file ends first; the count read, or -1.
+ssize_t readFully(int fd, char* buffer, std::size_t size) {
+    std::size_t filled = 0;
+    while (filled < size) {
+        const ssize_t got = ::read(fd, buffer + filled, size - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return -1;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    return static_cast<ssize_t>(filled);
+}
+
+std::optional<bool> regularContentsEqual(const std::string& first, const std::string& second) {
+    const FileDescriptor a = openForReading(first);
+    const FileDescriptor b = openForReading(second);
+    struct stat infoA {};
+    struct stat infoB {};
+    if (!a.isOpen() || !b.isOpen() || ::fstat(a.get(), &infoA) != 0 ||
+        ::fstat(b.get(), &infoB) != 0 || !S_ISREG(infoA.st_mode) || !S_ISREG(infoB.st_mode)) {
+        return std::nullopt;
+    }
+    if (infoA.st_size != infoB.st_size) {
+        return false;
+    }
+    std::vector<char> bufferA(compareBufferBytes);
+    std::vector<char> bufferB(compareBufferBytes);
+    for (;;) {
+        const ssize_t gotA = readFully(a.get(), bufferA.data(), bufferA.size());
+        const ssize_t gotB = readFully(b.get(), bufferB.data(), bufferB.size());
+        if (gotA < 0 || gotB < 0) {
+            return std::nullopt;
+        }
+        if (gotA != gotB || !std::equal(bufferA.begin(), bufferA.begin() + gotA, bufferB.begin())) {
+            return false;
+        }
+        if (gotA == 0) {
+            return true;
+        }
+    }
+}
+
+} // namespace
+
+std::optional<FileIdentity> identityOf(const std::string& path) {
+    const auto info = lstatOf(path);
+    if (!info) {
+        return std::nullopt;
+    }
+    return identityFrom(*info);
+}
+
+bool sameFile(const std::string& first, const std::string& second) {
+    const auto a = lstatOf(first);
+    const auto b = lstatOf(second);
+    return a && b && a->st_dev == b->st_dev && a->st_ino == b->st_ino;
+}
+
+std::optional<bool> contentsEqual(const std::string& first, const std::string& second) {
+    const auto a = lstatOf(first);
+    const auto b = lstatOf(second);
+    if (!a || !b) {
+        return std::nullopt;
+    }
+    const auto readable = [](const struct stat& info) {
+        return S_ISREG(info.st_mode) || S_ISLNK(info.st_mode);
+    };
+    // Anything else (a FIFO, a device) is never opened: opening alone can block or act.
+    if (!readable(*a) || !readable(*b)) {
+        return std::nullopt;
+    }
+    if (S_ISLNK(a->st_mode) && S_ISLNK(b->st_mode)) {
+        const auto targetA = linkTarget(first);
+        const auto targetB = linkTarget(second);
+        if (!targetA || !targetB) {
+            return std::nullopt;
+        }
+        return *targetA == *targetB;
+    }
+    if (S_ISLNK(a->st_mode) || S_ISLNK(b->st_mode)) {
+        // A link and a file never hold the same thing, whatever the link points at.
+        return false;
+    }
+    return regularContentsEqual(first, second);
+}
+
+bool flushToDisk(const std::string& path) {
+    const auto info = lstatOf(path);
+    if (!info) {
+        return false;
+    }
+    if (S_ISREG(info->st_mode)) {
+        const FileDescriptor fd = openForReading(path);
+        if (!fd.isOpen() || ::fsync(fd.get()) != 0) {
+            return false;
+        }
+    } else if (!S_ISLNK(info->st_mode)) {
+        return false;
+    }
+    return syncFolder(splitPath(path).folder);
+}
+
+} // namespace orvane::platform

@@ -1,0 +1,109 @@
+#pragma once
+
+// Shared by the platform's own sources only: it brings in POSIX headers, which nothing
+// outside src/platform may see.
+
+#include "platform/FileIdentity.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane::platform {
+
+// Owns one file descriptor and closes it when it goes out of scope. A descriptor that was
+// written to should be closed through close(), whose result reports late write errors
+// (network file systems report some only there).
+class FileDescriptor {
+public:
+    FileDescriptor() = default;
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        if (this != &other) {
+            reset();
+            fd_ = other.fd_;
+            other.fd_ = -1;
+        }
+        return *this;
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    int get() const { return fd_; }
+
+    // Closes now; false (with errno set) when the system reports an error on closing.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    void reset() {
+        if (fd_ >= 0) {
+            const int saved = errno;
+            ::close(fd_);
+            errno = saved;
+            fd_ = -1;
+        }
+    }
+
+    int fd_ = -1;
+};
+
+inline std::int64_t nanosecondsOf(const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 +
+           static_cast<std::int64_t>(time.tv_nsec);
+}
+
+inline FileIdentity identityFrom(const struct stat& info) {
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino),
+                        static_cast<std::int64_t>(info.st_size), nanosecondsOf(info.st_mtim)};
+}
+
+// The folder that holds a path's last part, as a path the system accepts ("." for a bare
+// name), and that last part itself.
+struct PathSplit {
+    std::string folder;
+    std::string name;
+};
+
+inline PathSplit splitPath(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return {".", path};
+    }
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// The target a symbolic link holds, however long; empty when it cannot be read.
+inline std::optional<std::string> linkTarget(const std::string& path) {
+    std::string target(256, '\0');
+    for (;;) {
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) {
+            return std::nullopt;
+        }
+        if (static_cast<std::size_t>(length) < target.size()) {
+            target.resize(static_cast<std::size_t>(length));
+            return target;
+        }
+        target.resize(target.size() * 2);
+    }
+}
+
+// Makes a folder's entries (a rename into it, a new link) survive a power failure.
+inline bool syncFolder(const std::string& folder) {
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.isOpen() && ::fsync(fd.get()) == 0;
+}
+
+} // namespace orvane::platform

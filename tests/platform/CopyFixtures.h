@@ -1,0 +1,73 @@
+#pragma once
+
+#include "common/TempFolder.h"
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+namespace orvane::test {
+
+// A small tmpfs, the one way to make a write fail that also binds root. Unmounted when done.
+class Tmpfs {
+public:
+    Tmpfs(const std::string& folder, const char* options) : folder_(folder) {
+        std::filesystem::create_directories(folder);
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) == 0) {
+            mounted_ = true;
+        } else {
+            why_ = std::string("cannot mount a tmpfs here (") + std::strerror(errno) + ")";
+        }
+    }
+    ~Tmpfs() {
+        if (mounted_ && ::umount(folder_.c_str()) != 0) {
+            ::umount2(folder_.c_str(), MNT_DETACH);
+        }
+    }
+    Tmpfs(const Tmpfs&) = delete;
+    Tmpfs& operator=(const Tmpfs&) = delete;
+
+    bool mounted() const { return mounted_; }
+    const std::string& why() const { return why_; }
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
+    std::string why_;
+};
+
+// Bytes that differ from chunk to chunk, so a chunk written at the wrong offset shows.
+inline std::string patterned(std::size_t size, std::uint32_t seed = 1) {
+    std::string bytes(size, '\0');
+    for (auto& byte : bytes) {
+        seed = seed * 1664525U + 1013904223U;
+        byte = static_cast<char>(seed >> 24);
+    }
+    return bytes;
+}
+
+inline void writeAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+inline bool exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+} // namespace orvane::test
