@@ -1,5 +1,6 @@
 #include "platform/Directory.h"
 
+#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -23,7 +24,11 @@ void DirectoryReader::Closer::operator()(void* stream) const {
 }
 
 DirectoryReader::DirectoryReader(const std::string& folder)
-    : folder_(folder), stream_(::opendir(folder.c_str())) {}
+    : folder_(folder), stream_(::opendir(folder.c_str())) {
+    if (!stream_) {
+        openError_ = errno;
+    }
+}
 
 std::optional<DirectoryEntry> DirectoryReader::next() {
     if (stream_ == nullptr) {

@@ -19,6 +19,8 @@ public:
     explicit DirectoryReader(const std::string& folder);
     // False when the folder could not be opened; the reader then lists nothing.
     bool isOpen() const { return stream_ != nullptr; }
+    // The system's error number when the folder could not be opened, else 0.
+    int openError() const { return openError_; }
     std::optional<DirectoryEntry> next();
 
 private:
@@ -27,6 +29,7 @@ private:
     };
     std::string folder_;
     std::unique_ptr<void, Closer> stream_;
+    int openError_ = 0;
 };
 
 } // namespace orvane::platform

@@ -1,6 +1,6 @@
+#include "engine/DestinationDirs.h"
 #include "common/EngineHarness.h"
 #include "common/TempFolder.h"
-#include "engine/DestinationDirs.h"
 #include "engine/FileOperations.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/DriveSpace.h"
 
-#include "CopyFixtures.h"
+#include "common/CopyFixtures.h"
 
 #include <gtest/gtest.h>
 

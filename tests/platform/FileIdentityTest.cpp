@@ -1,6 +1,6 @@
 #include "platform/FileIdentity.h"
 
-#include "CopyFixtures.h"
+#include "common/CopyFixtures.h"
 
 #include <gtest/gtest.h>
 

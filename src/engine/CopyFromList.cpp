@@ -1,0 +1,85 @@
+#include "engine/CopyFromList.h"
+
+#include "engine/DestinationDirs.h"
+#include "engine/FileOperations.h"
+#include "engine/PlaceFile.h"
+#include "support/PercentText.h"
+
+namespace orvane {
+
+namespace {
+
+void showListProgress(const RunContext& run) {
+    auto& bar = run.window.pbTotalFiles;
+    run.window.lblInfo[0].setCaption("Files: " + std::to_string(bar.Value()) + "/" +
+                                     std::to_string(bar.Max()));
+    const double ratio = bar.Max() == 0 ? 0.0 : static_cast<double>(bar.Value()) / bar.Max();
+    bar.setText(PercentText(ratio, 3, run.decimalSeparator));
+}
+
+// A skipped file counts as done at once: its bytes move from the to-do to the done total (both
+// in the raw scale by now) and the file bar shows full.
+void countSkippedFile(const RunContext& run, std::int64_t size) {
+    run.state.CTotalFileSize -= Amount::fromRaw(size);
+    run.state.CTotalFileSizetrans += Amount::fromRaw(size);
+    run.window.pbFileCopy.setValue(run.window.pbFileCopy.Max());
+}
+
+void placeFirstItem(const RunContext& run, std::int32_t& FileNumber) {
+    const std::optional<FilePair> pair = SplitCopyListItem(run, run.window.lstCopy.first());
+    if (!pair) {
+        return;
+    }
+    const Placement placed = PlaceFile(run, *pair, FileNumber, LastPathPart(pair->source));
+    if (placed.skipped) {
+        countSkippedFile(run, placed.skippedSize);
+    }
+}
+
+void finishListRun(const RunContext& run) {
+    run.state.ListCopyActive = false;
+    run.state.RunControl = run_control::none;
+    run.window.cmdCancel.setEnabled(true);
+    run.window.tmrClock.setEnabled(false);
+}
+
+} // namespace
+
+std::optional<FilePair> SplitCopyListItem(const RunContext& run, const std::string& item) {
+    for (auto cut = item.find("::"); cut != std::string::npos; cut = item.find("::", cut + 1)) {
+        FilePair pair{item.substr(0, cut), item.substr(cut + 2)};
+        if (MapToDestination(run, pair.source) == pair.destination) {
+            return pair;
+        }
+    }
+    return std::nullopt;
+}
+
+void CopyFromList(const RunContext& run) {
+    run.state.ListCopyActive = true;
+    std::int32_t FileNumber = 0;
+    auto& list = run.window.lstCopy;
+    bool stopped = false;
+    while (!list.empty()) {
+        run.waitWhilePaused();
+        if (run.stopOrPauseRequested()) {
+            stopped = true;
+            break;
+        }
+        list.setListIndex(0);
+        showListProgress(run);
+        placeFirstItem(run, FileNumber);
+        auto& bar = run.window.pbTotalFiles;
+        if (bar.Value() != bar.Max()) {
+            bar.setValue(bar.Value() + 1);
+        }
+        list.removeFirst();
+        run.yield();
+    }
+    if (!stopped && run.window.mnuOptMove.checked()) {
+        RemoveFolder(run.window.txtSource.caption());
+    }
+    finishListRun(run);
+}
+
+} // namespace orvane

@@ -1,0 +1,80 @@
+#include "engine/CopyOneFile.h"
+
+#include "engine/CopyProgress.h"
+#include "engine/FileOperations.h"
+#include "platform/FileCopy.h"
+#include "platform/FileSystem.h"
+#include "platform/TickCount.h"
+#include "support/ValueFormat.h"
+
+namespace orvane {
+
+namespace {
+
+CopyResult refuseForSpace(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
+                          std::int64_t size, const platform::DriveSpace& space) {
+    ++FileNumber;
+    run.addLog(std::to_string(FileNumber) + ". Cannot copy: " + pair.source + " [" +
+               FormatSize(Amount::fromValue(size), run.decimalSeparator) +
+               " ] not enough space on drive: " + space.drive + " [" +
+               FormatSize(Amount::fromValue(space.freeBytes), run.decimalSeparator) + " ]");
+    ++run.state.outcome.filesRefusedForSpace;
+    return {CopyOutcome::NotEnoughSpace, std::nullopt};
+}
+
+CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
+                          const platform::CopyResult& copy, std::uint32_t startTick,
+                          std::int64_t size) {
+    const std::string name = LastPathPart(pair.destination);
+    // A stop is reported as such even when it came during the last report of a file whose
+    // copy then completed: the user asked for it, and its source must stay.
+    if (run.state.RunControl == run_control::stop) {
+        run.addLog("File " + name + " Canceled");
+        ++run.state.outcome.filesCancelled;
+        return {CopyOutcome::Cancelled, copy.source};
+    }
+    if (!copy.placed()) {
+        ++FileNumber;
+        run.addLog(std::to_string(FileNumber) + ". File " + name + " reported err: 0");
+        ++(copy.outcome == platform::CopyOutcome::Cancelled ? run.state.outcome.filesCancelled
+                                                            : run.state.outcome.filesFailed);
+        return {CopyOutcome::Failed, copy.source};
+    }
+    const std::uint32_t elapsed = platform::tickCount() - startTick;
+    run.addLog("File " + name + " copied in " +
+               FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
+               FormatSize(Amount::fromValue(size), run.decimalSeparator) + "]");
+    ++run.state.outcome.filesCopied;
+    const bool changed = copy.outcome == platform::CopyOutcome::SourceChanged;
+    return {changed ? CopyOutcome::SourceChanged : CopyOutcome::Copied, copy.source};
+}
+
+} // namespace
+
+platform::DriveSpace GetDriveSpace(const std::string& destination) {
+    return platform::queryDriveSpace(destination);
+}
+
+bool FilePresent(const std::string& path) {
+    return platform::fileExists(path);
+}
+
+CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
+                       bool durable) {
+    const platform::DriveSpace space = GetDriveSpace(pair.destination);
+    const std::int64_t size = platform::fileSize(pair.source).value_or(0);
+    if (FilePresent(pair.destination)) {
+        return {CopyOutcome::DestinationPresent, std::nullopt};
+    }
+    if (size > space.freeBytes) {
+        return refuseForSpace(run, pair, FileNumber, size, space);
+    }
+    const std::uint32_t startTick = platform::tickCount();
+    const platform::CopyResult copy = platform::copyFileWithProgress(
+        pair.source, pair.destination,
+        [&run](const platform::CopyReport& report) { CopyProgress(run, report); },
+        run.state.RunControl, platform::CopyOptions{durable});
+    return logCopyOutcome(run, pair, FileNumber, copy, startTick, size);
+}
+
+} // namespace orvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/FilePair.h"
+#include "engine/RunContext.h"
+#include "platform/DriveSpace.h"
+#include "platform/FileIdentity.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace orvane {
+
+// What became of one file pair in the copy step. The log already says it to the user; the
+// per-file step needs it to know whether a source may be deleted.
+enum class CopyOutcome {
+    Copied,
+    DestinationPresent, // a destination that could not be removed is left alone
+    NotEnoughSpace,
+    Cancelled,
+    Failed,
+    SourceChanged, // copied, but the source changed meanwhile: it must be kept
+};
+
+struct CopyResult {
+    CopyOutcome outcome = CopyOutcome::Failed;
+    // The source as it was read, for the move step's check that it has not changed since.
+    std::optional<platform::FileIdentity> sourceAsCopied;
+};
+
+// The free space of the file system that will hold the destination, and its mount point,
+// which the log names as the drive.
+platform::DriveSpace GetDriveSpace(const std::string& destination);
+
+// True when an entry that is not a folder stands at the path, a dangling link included.
+bool FilePresent(const std::string& path);
+
+// Copies one file pair: checks the free space of the destination's file system, copies
+// through the platform copy with progress, and logs the outcome. When `durable` is set the
+// destination is on disk before this returns, as the move step needs.
+CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
+                       bool durable);
+
+} // namespace orvane

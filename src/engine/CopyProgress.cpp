@@ -1,0 +1,41 @@
+#include "engine/CopyProgress.h"
+
+#include "support/PercentText.h"
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+void showFileProgress(const RunContext& run, std::int64_t total, std::int64_t transferred) {
+    // An empty file is complete as soon as it is reported: its bar shows full.
+    const double ratio = total == 0 ? 1.0 : static_cast<double>(transferred) / total;
+    // nearbyint rounds halves to the even neighbour in the default rounding mode.
+    run.window.pbFileCopy.setValue(static_cast<int>(std::nearbyint(ratio * 100)));
+    run.window.pbFileCopy.setText(PercentText(ratio, 1, run.decimalSeparator));
+}
+
+void moveChunkBetweenTotals(const RunContext& run, std::int64_t transferred) {
+    const Amount delta = Amount::fromRaw(transferred) - run.state.CLastTransferred;
+    run.state.CTotalFileSize -= delta;
+    run.state.CTotalFileSizetrans += delta;
+    run.state.CLastTransferred = Amount::fromRaw(transferred);
+}
+
+} // namespace
+
+void CopyProgress(const RunContext& run, const platform::CopyReport& report) {
+    switch (report.reason) {
+    case platform::CopyReason::ChunkFinished:
+        showFileProgress(run, report.totalSize, report.transferred);
+        moveChunkBetweenTotals(run, report.transferred);
+        break;
+    case platform::CopyReason::StreamSwitch:
+        run.state.CLastTransferred = Amount{};
+        break;
+    }
+    run.yield();
+}
+
+} // namespace orvane

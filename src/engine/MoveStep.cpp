@@ -1,0 +1,48 @@
+#include "engine/MoveStep.h"
+
+#include "engine/FileOperations.h"
+#include "platform/FileSystem.h"
+
+namespace orvane {
+
+namespace {
+
+bool unchangedSince(const std::string& path, const platform::FileIdentity& before) {
+    const auto now = platform::identityOf(path);
+    return now && now->device == before.device && now->inode == before.inode &&
+           now->size == before.size && now->modifiedNs == before.modifiedNs;
+}
+
+bool safeToDelete(const FilePair& pair, const platform::FileIdentity& sourceAsCopied,
+                  bool compareContents) {
+    if (platform::sameFile(pair.source, pair.destination)) {
+        return false;
+    }
+    if (compareContents && platform::contentsEqual(pair.source, pair.destination) != true) {
+        return false;
+    }
+    // A copied file was flushed before it took its name; a skipped one is flushed here, as
+    // it may be the unflushed result of an earlier run.
+    if (compareContents && !platform::flushToDisk(pair.destination)) {
+        return false;
+    }
+    return unchangedSince(pair.source, sourceAsCopied);
+}
+
+} // namespace
+
+bool DeleteMovedSource(const RunContext& run, const FilePair& pair,
+                       const platform::FileIdentity& sourceAsCopied, bool compareContents) {
+    if (!safeToDelete(pair, sourceAsCopied, compareContents)) {
+        return false;
+    }
+    platform::makeOwnerWritable(pair.source);
+    if (!platform::deleteFile(pair.source)) {
+        return false;
+    }
+    run.addLog("Move is on, deleted the file " + LastPathPart(pair.source));
+    ++run.state.outcome.sourcesDeleted;
+    return true;
+}
+
+} // namespace orvane

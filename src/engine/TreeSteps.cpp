@@ -1,0 +1,41 @@
+#include "engine/TreeSteps.h"
+
+#include "platform/ErrorText.h"
+#include "platform/FileSystem.h"
+
+#include <cstdint>
+
+namespace orvane {
+
+void notePendingFolderError(const RunContext& run, const std::string& folder, int error) {
+    if (run.state.pendingError.number == 0) {
+        run.state.pendingError = {error, "Cannot read the folder " + folder + " (" +
+                                             platform::errorText(error) + ")"};
+    }
+}
+
+std::optional<std::string> subFolderToDescend(const RunContext& run, const std::string& source,
+                                              const std::string& name) {
+    if (name == "." || name == ".." || !run.paths.descendsInto(source)) {
+        return std::nullopt;
+    }
+    std::string subFolder = run.paths.join(source, name);
+    if (platform::sameFolder(subFolder, run.window.txtDestination.caption())) {
+        return std::nullopt;
+    }
+    return subFolder;
+}
+
+void countFolderEntry(const RunContext& run, const std::string& name) {
+    if (name != ".." && run.state.DirCount < INT16_MAX) {
+        ++run.state.DirCount;
+    }
+}
+
+void countFileMet(const RunContext& run, const std::string& prefix) {
+    auto& bar = run.window.pbTotalFiles;
+    bar.setMax(bar.Max() + 1);
+    run.window.lblInfo[0].setCaption(prefix + std::to_string(bar.Max()));
+}
+
+} // namespace orvane

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/RunContext.h"
+#include "platform/Directory.h"
+
+#include <optional>
+#include <string>
+
+namespace orvane {
+
+// The steps the survey and the direct walk share.
+
+// Keeps the first folder that could not be read as the run's pending error: the walk goes on
+// without it, and the run names it in its closing "Err " line so that it is not lost silently.
+void notePendingFolderError(const RunContext& run, const std::string& folder, int error);
+
+// Hands each entry of a folder to `onEntry`, in the system's order. Before each entry the
+// listing waits while the run is paused and ends on a stop; after each entry it waits while
+// paused. Waiting before the test matters: a pause clicked while a sub-folder is being made
+// would otherwise end that sub-folder's listing at once and silently leave it uncopied. A
+// folder that cannot be read lists nothing and leaves its failure pending for the end of the
+// run.
+template <typename OnEntry>
+void forEachRunEntry(const RunContext& run, const std::string& folder, OnEntry onEntry) {
+    platform::DirectoryReader listing(folder);
+    if (!listing.isOpen()) {
+        notePendingFolderError(run, folder, listing.openError());
+    }
+    auto entry = listing.next();
+    while (entry) {
+        run.waitWhilePaused();
+        if (run.stopOrPauseRequested()) {
+            return;
+        }
+        onEntry(*entry);
+        entry = listing.next();
+        run.waitWhilePaused();
+    }
+}
+
+// The source sub-folder to descend into for a folder entry, or nothing for "." and "..",
+// for a folder the path rules do not descend, and for the run's own destination folder: a
+// destination inside its source would otherwise be copied into itself without end.
+std::optional<std::string> subFolderToDescend(const RunContext& run, const std::string& source,
+                                              const std::string& name);
+
+// Counts a folder entry into DirCount: every entry but "..", so a sub-folder counts once in
+// its parent's listing and once by its own "." entry. The counter is 16 bits wide; past its
+// largest value it stays there rather than wrap to a negative count.
+void countFolderEntry(const RunContext& run, const std::string& name);
+
+// Counts one more file into the run's file total, which lives in the total bar's Max, and
+// shows it after the prefix in the file-count line.
+void countFileMet(const RunContext& run, const std::string& prefix);
+
+} // namespace orvane
