@@ -1,6 +1,112 @@
+// orvane-cli: a copy run started from a shell, as if a user had typed the two folders into
+// the window, set the options, pressed Start, answered OK, and closed the program after it.
+
+#include "app/RunController.h"
+#include "app/RunReport.h"
+#include "app/SessionStart.h"
+#include "app/StatusLine.h"
+#include "cli/CliArguments.h"
+#include "platform/ProgramLocation.h"
+#include "platform/StopSignals.h"
+#include "platform/TickCount.h"
+#include "support/LogFileSaver.h"
+#include "support/VersionText.h"
+
 #include <iostream>
 
-int main() {
-    std::cout << "orvane-cli: the command-line program is coming with the run controller.\n";
-    return 0;
+namespace {
+
+using namespace orvane;
+
+// What runs at every yield of the run: a Ctrl+C becomes a click on Stop, and every 999 ms
+// the clock ticks and the terminal's status line is redrawn.
+class YieldPump {
+public:
+    YieldPump(MainWindowElements& window, bool showStatus)
+        : window_(window), showStatus_(showStatus) {}
+
+    void attach(RunController& controller) { controller_ = &controller; }
+
+    void operator()() {
+        if (platform::stopSignalled() && !stopClicked_) {
+            stopClicked_ = true;
+            controller_->cmdCancel_Click();
+        }
+        const std::uint32_t now = platform::tickCount();
+        if (window_.tmrClock.enabled() && now - lastTick_ >= 999) {
+            lastTick_ = now;
+            controller_->tmrClock_Timer();
+            drawStatus();
+        }
+    }
+
+    void clearStatus() const {
+        if (showStatus_) {
+            std::cerr << "\r\x1b[K" << std::flush;
+        }
+    }
+
+private:
+    void drawStatus() const {
+        if (showStatus_) {
+            std::cerr << "\r\x1b[K" << StatusLine(window_) << std::flush;
+        }
+    }
+
+    MainWindowElements& window_;
+    bool showStatus_;
+    RunController* controller_ = nullptr;
+    bool stopClicked_ = false;
+    std::uint32_t lastTick_ = platform::tickCount();
+};
+
+int runCopy(const cli::CliArguments& arguments) {
+    platform::adoptUserLocale();
+    platform::installStopSignals();
+    const char separator = platform::decimalSeparator();
+    const platform::ProgramLocation program = platform::runningProgram();
+
+    RunState state;
+    MainWindowElements window;
+    SessionLog log;
+    log.setLineListener([](const std::string& line) { std::cout << line << '\n'; });
+    StartSession(log, IniStore(program), platform::localNow());
+
+    window.txtSource.setCaption(arguments.source);
+    window.txtDestination.setCaption(arguments.destination);
+    window.mnuOptMove.setChecked(arguments.move);
+    window.mnuOptDcopy.setChecked(arguments.direct);
+
+    AlwaysOk answerOk;
+    YieldPump pump(window, platform::standardErrorIsTerminal());
+    RunController controller(
+        state, window, log, [&pump] { pump(); }, answerOk, systemClocks(), separator);
+    pump.attach(controller);
+    controller.cmdStart_Click();
+    pump.clearStatus();
+    std::cout.flush();
+
+    SaveLogToFile(log, window, program.folder, platform::localNow, separator, std::cerr);
+    std::cerr << "orvane-cli: " << OutcomeSummary(state.outcome) << "\n";
+    return ExitStatus(controller.lastEnding(), controller.lastRunStopped(), state.outcome);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const cli::CliArguments arguments = cli::ParseArguments({argv + 1, argv + argc});
+    switch (arguments.action) {
+    case cli::CliArguments::Action::Help:
+        std::cout << cli::kUsage;
+        return 0;
+    case cli::CliArguments::Action::Version:
+        std::cout << TitleText() << "\n";
+        return 0;
+    case cli::CliArguments::Action::UsageError:
+        std::cerr << "orvane-cli: " << arguments.problem << "\n" << cli::kUsage;
+        return 64;
+    case cli::CliArguments::Action::Run:
+        break;
+    }
+    return runCopy(arguments);
 }

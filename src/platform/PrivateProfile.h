@@ -10,7 +10,7 @@ namespace orvane::platform {
 // written against. The path and all texts are native byte strings.
 
 // The value of the key in the section of the file, or the default when the file, the section
-// or the key is missing or the file cannot be read. Like the original call, the result is
+// or the key is missing or the file cannot be read. Like the Windows profile call, the result is
 // cut to fit a buffer of bufferSize characters with its terminating NUL: at most
 // bufferSize - 1 characters come back.
 std::string readProfileString(std::string_view section, std::string_view key,

@@ -9,7 +9,8 @@ namespace orvane {
 
 namespace {
 
-// The size of the buffer the original read into, its terminating NUL included.
+// The size of the buffer values are read into, its terminating NUL included: longer values
+// come back cut, as they always have.
 constexpr std::size_t kReadBufferSize = 2048;
 
 } // namespace

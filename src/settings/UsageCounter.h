@@ -11,8 +11,7 @@ class IniStore;
 // next start, and returns the number of this one.
 //
 // A stored value that is not plain decimal digits for a number from 1 to 2147483647 (letters,
-// a sign, a fraction, zero, a number too large for 32 bits) was left undefined by the
-// original, which stopped with a conversion error. Here it counts as a first start and is
+// a sign, a fraction, zero, a number too large for 32 bits) counts as a first start and is
 // overwritten with 2, so one damaged file cannot keep the program from starting. At
 // 2147483647 the count stays there, because the next number does not fit in 32 bits.
 std::int32_t countThisStart(const IniStore& store);
