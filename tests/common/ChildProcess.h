@@ -1,0 +1,77 @@
+#pragma once
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orvane::test {
+
+// A program started with its standard output and error sent to files, so that a test can
+// signal it while it runs and read everything it wrote afterwards.
+class ChildProcess {
+public:
+    ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
+                 const std::string& outputFile, const std::string& errorFile)
+        : outputFile_(outputFile), errorFile_(errorFile) {
+        pid_ = ::fork();
+        if (pid_ < 0) {
+            throw std::runtime_error("fork failed");
+        }
+        if (pid_ == 0) {
+            redirect(outputFile, STDOUT_FILENO);
+            redirect(errorFile, STDERR_FILENO);
+            std::vector<char*> argv{const_cast<char*>(program.c_str())};
+            for (const auto& argument : arguments) {
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            }
+            argv.push_back(nullptr);
+            ::execv(program.c_str(), argv.data());
+            ::_exit(127);
+        }
+    }
+    ~ChildProcess() {
+        if (!waited_) {
+            ::kill(pid_, SIGKILL);
+            wait();
+        }
+    }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    void signal(int number) const { ::kill(pid_, number); }
+
+    // The exit status, or 128 + the signal that ended it.
+    int wait() {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        waited_ = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+    std::string output() const { return slurp(outputFile_); }
+    std::string errors() const { return slurp(errorFile_); }
+
+private:
+    static void redirect(const std::string& file, int target) {
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(fd, target);
+        ::close(fd);
+    }
+    static std::string slurp(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    pid_t pid_ = -1;
+    bool waited_ = false;
+    std::string outputFile_;
+    std::string errorFile_;
+};
+
+} // namespace orvane::test
