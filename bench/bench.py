@@ -1,0 +1,188 @@
+#!/usr/bin/env python3
+"""Times Orvane against cp -a and rsync -a on the same workloads, interleaved round by round.
+
+Every timed run copies into a fresh destination (made before the clock starts). Times are
+wall-clock medians over the rounds; the ratios compare each Orvane mode with cp -a and with
+rsync -a measured in the same rounds, so they hold on any machine. Peak resident memory
+comes from /usr/bin/time -v.
+"""
+
+import argparse
+import os
+import platform
+import random
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+MIB = 1024 * 1024
+
+
+def make_big_file(path, size):
+    block = os.urandom(MIB)
+    with open(path, "wb") as out:
+        for _ in range(size // MIB):
+            out.write(block)
+
+
+def make_small_files(root, files, folders):
+    rng = random.Random(7)
+    for number in range(files):
+        folder = os.path.join(root, "d%03d" % (number % folders))
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "f%05d.bin" % number), "wb") as out:
+            out.write(os.urandom(rng.randint(1024, 16 * 1024)))
+
+
+def make_real_tree(root, origin, quick):
+    # A tree nobody wrote for the benchmark; the quick run takes one sub-folder of it.
+    if quick and os.path.isdir(os.path.join(origin, "linux")):
+        origin = os.path.join(origin, "linux")
+    subprocess.run(["cp", "-a", origin, root], check=True)
+
+
+class Tool:
+    def __init__(self, name, command):
+        self.name = name
+        self.command = command  # a function (source, destination) -> argv
+
+
+def tools(cli):
+    return [
+        Tool("orvane-cli", lambda s, d: [cli, s, d]),
+        Tool("orvane-cli --direct", lambda s, d: [cli, "--direct", s, d]),
+        Tool("cp -a", lambda s, d: ["cp", "-a", s, d]),
+        Tool("rsync -a", lambda s, d: ["rsync", "-a", s, d]),
+    ]
+
+
+def timed(argv):
+    """Runs argv under /usr/bin/time -v; returns (seconds, peak resident KiB)."""
+    report = "/tmp/orvane-bench-time-%d.txt" % os.getpid()
+    start = time.perf_counter()
+    subprocess.run(["/usr/bin/time", "-v", "-o", report] + argv, check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    seconds = time.perf_counter() - start
+    peak = 0
+    with open(report) as text:
+        for line in text:
+            if "Maximum resident set size" in line:
+                peak = int(line.split(":")[1])
+    os.remove(report)
+    return seconds, peak
+
+
+def fresh(folder):
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+
+
+def measure(workload, source, scratch, tool_list, rounds, warmups, rerun):
+    """Interleaves the tools round by round; returns {tool: (median seconds, peak KiB)}."""
+    times = {tool.name: [] for tool in tool_list}
+    peaks = {tool.name: 0 for tool in tool_list}
+    for round_number in range(warmups + rounds):
+        order = list(tool_list)
+        random.Random(round_number).shuffle(order)
+        for tool in order:
+            destination = os.path.join(scratch, "out")
+            fresh(destination)
+            if rerun:
+                # Onto a finished copy: every file is already there with its size.
+                subprocess.run(tool.command(source, destination), check=True,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            seconds, peak = timed(tool.command(source, destination))
+            if round_number >= warmups:
+                times[tool.name].append(seconds)
+                peaks[tool.name] = max(peaks[tool.name], peak)
+        print("  %s: round %d of %d done" % (workload, round_number + 1, warmups + rounds),
+              file=sys.stderr)
+    shutil.rmtree(os.path.join(scratch, "out"), ignore_errors=True)
+    return {name: (statistics.median(values), peaks[name]) for name, values in times.items()}
+
+
+def ratio(results, tool, reference):
+    if reference not in results:
+        return "-"
+    return "%.2f" % (results[tool][0] / results[reference][0])
+
+
+def table(all_results):
+    lines = ["| workload | tool | median s | × cp -a | × rsync -a | peak RSS MiB |",
+             "|---|---|---:|---:|---:|---:|"]
+    for workload, results in all_results:
+        for tool, (seconds, peak) in results.items():
+            lines.append("| %s | %s | %.3f | %s | %s | %.1f |" % (
+                workload, tool, seconds, ratio(results, tool, "cp -a"),
+                ratio(results, tool, "rsync -a"), peak / 1024))
+    return "\n".join(lines)
+
+
+def machine():
+    cpu = platform.processor() or platform.machine()
+    try:
+        with open("/proc/cpuinfo") as info:
+            for line in info:
+                if line.startswith("model name"):
+                    cpu = line.split(":", 1)[1].strip()
+                    break
+    except OSError:
+        pass
+    fs = subprocess.run(["df", "-T", "."], capture_output=True, text=True).stdout.splitlines()
+    fs_type = fs[-1].split()[1] if len(fs) > 1 else "?"
+    return "%s, %d cores, kernel %s, file system %s" % (cpu, os.cpu_count(), platform.release(),
+                                                       fs_type)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cli", required=True, help="the orvane-cli to measure")
+    parser.add_argument("--scratch", required=True, help="a folder on the file system to test")
+    parser.add_argument("--quick", action="store_true", help="small workloads, two rounds")
+    parser.add_argument("--output", help="also write the table to this Markdown file")
+    parser.add_argument("--real-tree", default="/usr/include")
+    options = parser.parse_args()
+
+    quick = options.quick
+    rounds, warmups = (2, 1) if quick else (5, 1)
+    scratch = os.path.abspath(options.scratch)
+    fresh(scratch)
+    cli = os.path.join(scratch, "bin", "orvane-cli")
+    os.makedirs(os.path.dirname(cli))
+    shutil.copy2(options.cli, cli)  # its logs/ and INI file land in the scratch folder
+
+    print("making the workloads in %s" % scratch, file=sys.stderr)
+    big = os.path.join(scratch, "a-big")
+    os.makedirs(big)
+    make_big_file(os.path.join(big, "one.bin"), (16 if quick else 1024) * MIB)
+    small = os.path.join(scratch, "b-small")
+    make_small_files(small, 500 if quick else 20000, 10 if quick else 200)
+    real = os.path.join(scratch, "d-real")
+    make_real_tree(real, options.real_tree, quick)
+
+    every = tools(cli)
+    rerun_tools = [tool for tool in every if tool.name != "cp -a"]
+    results = [
+        ("(a) one %s file" % ("16 MiB" if quick else "1 GiB"),
+         measure("a", big, scratch, every, rounds, warmups, False)),
+        ("(b) %s small files" % ("500" if quick else "20,000"),
+         measure("b", small, scratch, every, rounds, warmups, False)),
+        ("(c) (b) onto its finished copy", measure("c", small, scratch, rerun_tools, rounds,
+                                                    warmups, True)),
+        ("(d) copy of %s" % options.real_tree,
+         measure("d", real, scratch, every, rounds, warmups, False)),
+    ]
+    text = table(results)
+    print(text)
+    if options.output:
+        with open(options.output, "w") as out:
+            out.write("Machine: %s. Medians of %d interleaved rounds after %d warm-up%s.\n\n" % (
+                machine(), rounds, warmups, "" if warmups == 1 else "s"))
+            out.write(text + "\n")
+    shutil.rmtree(scratch, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
