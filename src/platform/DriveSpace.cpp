@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -14,10 +15,10 @@ namespace orvane::platform {
 
 namespace {
 
-bool isFolder(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
+struct ExistingFolder {
+    std::string path;
+    dev_t device = 0;
+};
 
 // The path without its last part: "/a/b/" gives "/a", "/a" gives "/", "a" gives ".".
 std::string parentOf(std::string path) {
@@ -31,16 +32,18 @@ std::string parentOf(std::string path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string nearestExistingFolder(const std::string& path) {
-    std::string folder = path.empty() ? "." : path;
-    while (!isFolder(folder)) {
+// The destination is an entry still to be made, so the search starts at its folder.
+ExistingFolder nearestExistingFolder(const std::string& destination) {
+    std::string folder = destination.empty() ? "." : parentOf(destination);
+    struct stat info {};
+    while (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         const auto parent = parentOf(folder);
         if (parent == folder) {
             return {};
         }
         folder = parent;
     }
-    return folder;
+    return {folder, info.st_dev};
 }
 
 std::string realPathOf(const std::string& folder) {
@@ -104,21 +107,41 @@ std::string mountPointOf(const std::string& realFolder, const std::string& mount
     return best;
 }
 
+namespace {
+
+// A run asks once per file, and reading and searching the mount table each time cost more
+// than the copy of a small file, so the mount point found for a device is kept. It is still
+// trusted only while it holds that device: a device number can come back for another file
+// system mounted elsewhere.
+std::string driveOf(const ExistingFolder& folder) {
+    static std::map<dev_t, std::string> mountPoints;
+    if (const auto known = mountPoints.find(folder.device); known != mountPoints.end()) {
+        struct stat info {};
+        if (::stat(known->second.c_str(), &info) == 0 && info.st_dev == folder.device) {
+            return known->second;
+        }
+        mountPoints.erase(known);
+    }
+    const std::string real = realPathOf(folder.path);
+    const std::string mountPoint =
+        real.empty() ? std::string{} : mountPointOf(real, readMountTable());
+    if (mountPoint.empty()) {
+        return folder.path;
+    }
+    mountPoints.emplace(folder.device, mountPoint);
+    return mountPoint;
+}
+
+} // namespace
+
 DriveSpace queryDriveSpace(const std::string& destinationPath) {
-    const std::string folder = nearestExistingFolder(destinationPath);
-    if (folder.empty()) {
+    const ExistingFolder folder = nearestExistingFolder(destinationPath);
+    if (folder.path.empty()) {
         return DriveSpace{destinationPath, 0, 0};
     }
-    DriveSpace space{folder, 0, 0};
-    const std::string real = realPathOf(folder);
-    if (!real.empty()) {
-        const std::string mountPoint = mountPointOf(real, readMountTable());
-        if (!mountPoint.empty()) {
-            space.drive = mountPoint;
-        }
-    }
+    DriveSpace space{driveOf(folder), 0, 0};
     struct statvfs info {};
-    if (::statvfs(folder.c_str(), &info) == 0) {
+    if (::statvfs(folder.path.c_str(), &info) == 0) {
         const auto unit = static_cast<std::int64_t>(info.f_frsize);
         space.freeBytes = static_cast<std::int64_t>(info.f_bavail) * unit;
         space.totalBytes = static_cast<std::int64_t>(info.f_blocks) * unit;

@@ -23,7 +23,11 @@ SecondsAndMilliseconds splitMilliseconds(std::int64_t milliseconds, bool showMil
 }
 
 std::string twoDigits(std::int64_t number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
+    std::string digits = std::to_string(number);
+    if (number < 10) {
+        digits.insert(digits.begin(), '0');
+    }
+    return digits;
 }
 
 } // namespace
