@@ -1,6 +1,7 @@
 #include "engine/MoveStep.h"
 
 #include "engine/FileOperations.h"
+#include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 
 namespace orvane {
@@ -16,6 +17,11 @@ bool unchangedSince(const std::string& path, const platform::FileIdentity& befor
 bool safeToDelete(const FilePair& pair, const platform::FileIdentity& sourceAsCopied,
                   bool compareContents) {
     if (platform::sameFile(pair.source, pair.destination)) {
+        return false;
+    }
+    // The copy of a sibling may replace such a destination at any later time, in this run or
+    // the next, so it is no safe place for the only copy of the file.
+    if (platform::isTemporaryName(LastPathPart(pair.destination))) {
         return false;
     }
     if (compareContents && platform::contentsEqual(pair.source, pair.destination) != true) {

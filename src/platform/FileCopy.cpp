@@ -329,6 +329,12 @@ std::string temporaryNameFor(const std::string& destination) {
     return (folder == "/" ? folder : folder + "/") + temporary;
 }
 
+bool isTemporaryName(const std::string& name) {
+    const std::string suffix = temporarySuffix;
+    return (name.size() >= suffix.size() + 2 && name.starts_with('.') && name.ends_with(suffix)) ||
+           name.starts_with(suffix + "-");
+}
+
 CopyResult copyFileWithProgress(const std::string& source, const std::string& destination,
                                 const CopyProgress& progress, const std::int32_t& cancelFlag,
                                 const CopyOptions& options) {

@@ -73,6 +73,10 @@ struct CopyResult {
 // that file rather than piling up.
 std::string temporaryNameFor(const std::string& destination);
 
+// True for a name of the form temporaryNameFor gives. A file of such a name in a destination
+// folder is replaced, unseen, by the next copy whose temporary it is.
+bool isTemporaryName(const std::string& name);
+
 // Copies one file, replacing the destination only when the copy is complete; the
 // destination path never holds a partial file, not even after a crash.
 //
