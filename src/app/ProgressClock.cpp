@@ -44,32 +44,40 @@ void ProgressClock::tmrClock_Timer(std::uint32_t now) {
 
 void ProgressClock::tickListCopy() {
     Amount previous = state_.CRemainingLast;
+    bool remainingKnown = false;
     skipOnFailure([&] {
         state_.CRemainingLast =
             (state_.CTotalFileSizeStart - state_.CTotalFileSizetrans).times(Amount::kScale);
+        remainingKnown = true;
     });
     const Amount remaining = state_.CRemainingLast;
-    // On the first tick of the list copy there is no previous figure: the rate then reads as
-    // the whole remaining size and the estimate as one second.
-    skipOnFailure([&] {
-        if (previous.isZero()) {
-            previous = remaining.times(2);
-        }
-    });
-    skipOnFailure([&] {
-        window_.lblTime[2].setCaption(
-            "Data rate: " + FormatSize(previous - remaining, decimalSeparator_) + "ps");
-    });
+    // The rate and the estimate are measured against this tick's remaining size; with the
+    // previous one in its place they would claim that nothing was copied.
+    if (remainingKnown) {
+        // On the first tick of the list copy there is no previous figure: the rate then reads
+        // as the whole remaining size and the estimate as one second.
+        skipOnFailure([&] {
+            if (previous.isZero()) {
+                previous = remaining.times(2);
+            }
+        });
+        skipOnFailure([&] {
+            window_.lblTime[2].setCaption(
+                "Data rate: " + FormatSize(previous - remaining, decimalSeparator_) + "ps");
+        });
+    }
     skipOnFailure([&] {
         window_.lblTime[3].setCaption(
             "Total size todo: " +
             FormatSize(state_.CTotalFileSize.times(Amount::kScale), decimalSeparator_));
     });
-    skipOnFailure([&] {
-        const std::int32_t seconds = secondsEstimate(remaining, previous - remaining);
-        window_.lblTime[1].setCaption("Estimated time: " +
-                                      FormatDuration(seconds, false, false, false, false));
-    });
+    if (remainingKnown) {
+        skipOnFailure([&] {
+            const std::int32_t seconds = secondsEstimate(remaining, previous - remaining);
+            window_.lblTime[1].setCaption("Estimated time: " +
+                                          FormatDuration(seconds, false, false, false, false));
+        });
+    }
 }
 
 void ProgressClock::tickOtherwise() {
