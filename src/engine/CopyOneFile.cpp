@@ -60,9 +60,8 @@ bool FilePresent(const std::string& path) {
 }
 
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                       bool durable) {
+                       std::int64_t size, bool durable) {
     const platform::DriveSpace space = GetDriveSpace(pair.destination);
-    const std::int64_t size = platform::fileSize(pair.source).value_or(0);
     if (FilePresent(pair.destination)) {
         return {CopyOutcome::DestinationPresent, std::nullopt};
     }

@@ -34,10 +34,10 @@ platform::DriveSpace GetDriveSpace(const std::string& destination);
 // True when an entry that is not a folder stands at the path, a dangling link included.
 bool FilePresent(const std::string& path);
 
-// Copies one file pair: checks the free space of the destination's file system, copies
-// through the platform copy with progress, and logs the outcome. When `durable` is set the
-// destination is on disk before this returns, as the move step needs.
+// Copies one file pair of the given source size: checks the free space of the destination's file
+// system, copies through the platform copy with progress, and logs the outcome. When `durable` is
+// set the destination is on disk before this returns, as the move step needs.
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                       bool durable);
+                       std::int64_t sourceSize, bool durable);
 
 } // namespace orvane

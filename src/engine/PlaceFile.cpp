@@ -20,15 +20,37 @@ void logNumbered(const RunContext& run, std::int32_t& FileNumber, const std::str
     run.addLog(std::to_string(FileNumber) + ". " + text);
 }
 
-// The copy step's result, and whether its source may go in move mode.
+// Whether the source may go in move mode after its turn, and as what it was copied.
 struct Turn {
-    bool copied = false;
+    bool done = false;
     std::optional<platform::FileIdentity> sourceAsCopied;
 };
 
-Turn copyAndCount(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber) {
-    const CopyResult result = CopyOneFile(run, pair, FileNumber, run.window.mnuOptMove.checked());
+Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
+              const platform::FileIdentity& source) {
+    const CopyResult result =
+        CopyOneFile(run, pair, FileNumber, source.size, run.window.mnuOptMove.checked());
     return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied};
+}
+
+// A destination that is already there: skipped when its size is the source's, otherwise
+// deleted and copied again.
+Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
+                       const platform::FileIdentity& source, std::int64_t destinationSize,
+                       Placement& placed) {
+    const std::string name = LastPathPart(pair.destination);
+    if (destinationSize != source.size) {
+        logNumbered(run, FileNumber,
+                    "File " + name + " allready there, filesize wrong, deleted and recopied");
+        RemoveFile(pair.destination);
+        const Turn turn = copyFile(run, pair, FileNumber, source);
+        run.state.outcome.filesRecopied += turn.done ? 1 : 0;
+        return turn;
+    }
+    logNumbered(run, FileNumber, "File " + name + " skipped, allready there, filesize ok");
+    ++run.state.outcome.filesSkipped;
+    placed = {true, destinationSize};
+    return {true, source};
 }
 
 } // namespace
@@ -36,36 +58,19 @@ Turn copyAndCount(const RunContext& run, const FilePair& pair, std::int32_t& Fil
 Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                     const std::string& displayedName) {
     showCurrentFile(run, pair, displayedName);
-    const std::string destinationName = LastPathPart(pair.destination);
-    const std::optional<platform::FileIdentity> source = platform::identityOf(pair.source);
     Placement placed;
-    Turn turn;
+    const std::optional<platform::FileIdentity> source = platform::identityOf(pair.source);
     if (!source) {
         // The source went away since it was listed: its destination, if any, stays untouched.
-        logNumbered(run, FileNumber, "File " + destinationName + " reported err: 0");
+        logNumbered(run, FileNumber, "File " + LastPathPart(pair.destination) + " reported err: 0");
         ++run.state.outcome.filesFailed;
         return placed;
     }
-    if (FileExists(pair.destination)) {
-        const std::int64_t destinationSize = platform::fileSize(pair.destination).value_or(-1);
-        if (destinationSize != source->size) {
-            logNumbered(run, FileNumber,
-                        "File " + destinationName +
-                            " allready there, filesize wrong, deleted and recopied");
-            RemoveFile(pair.destination);
-            turn = copyAndCount(run, pair, FileNumber);
-            run.state.outcome.filesRecopied += turn.copied ? 1 : 0;
-        } else {
-            logNumbered(run, FileNumber,
-                        "File " + destinationName + " skipped, allready there, filesize ok");
-            ++run.state.outcome.filesSkipped;
-            placed = {true, destinationSize};
-            turn = {true, source};
-        }
-    } else {
-        turn = copyAndCount(run, pair, FileNumber);
-    }
-    if (run.window.mnuOptMove.checked() && turn.copied && turn.sourceAsCopied) {
+    const std::optional<std::int64_t> destinationSize = platform::presentFileSize(pair.destination);
+    const Turn turn = destinationSize ? placeOverExisting(run, pair, FileNumber, *source,
+                                                          *destinationSize, placed)
+                                      : copyFile(run, pair, FileNumber, *source);
+    if (run.window.mnuOptMove.checked() && turn.done && turn.sourceAsCopied) {
         DeleteMovedSource(run, pair, *turn.sourceAsCopied, placed.skipped);
     }
     return placed;

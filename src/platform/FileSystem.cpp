@@ -56,6 +56,14 @@ bool sameFolder(const std::string& first, const std::string& second) {
            one->st_ino == other->st_ino;
 }
 
+std::optional<std::int64_t> presentFileSize(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(info.st_size);
+}
+
 bool makeOwnerWritable(const std::string& path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode)) {
