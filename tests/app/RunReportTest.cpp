@@ -3,42 +3,21 @@
 #include <gtest/gtest.h>
 
 namespace orvane {
-namespace {
 
 TEST(RunReportExitStatus, PathErrorsOutrankLossesAndLossesOrAStopOutrankSuccess) {
-    const RunOutcome clean{.filesCopied = 3,
-                           .filesSkipped = 2,
-                           .filesRecopied = 1,
-                           .sourcesDeleted = 3,
-                           .foldersCreated = 2};
-    const auto with = [&](int RunOutcome::*field) {
+    using enum RunEnding;
+    RunOutcome clean{.filesCopied = 3, .filesSkipped = 2, .filesRecopied = 1};
+    clean.sourcesDeleted = clean.foldersCreated = 2; // nothing lost
+    EXPECT_EQ(ExitStatus(Completed, false, clean), 0);
+    EXPECT_EQ(ExitStatus(Completed, true, clean), 1);
+    EXPECT_EQ(ExitStatus(NotRun, false, clean), 1);
+    for (auto lost : {&RunOutcome::filesFailed, &RunOutcome::filesRefusedForSpace,
+                      &RunOutcome::filesCancelled, &RunOutcome::foldersFailed}) {
         RunOutcome outcome = clean;
-        ++(outcome.*field);
-        return outcome;
-    };
-    struct Case {
-        RunEnding ending;
-        bool stopped;
-        RunOutcome outcome;
-        int status;
-    };
-    const Case cases[] = {
-        {RunEnding::Completed, false, RunOutcome{}, 0},
-        {RunEnding::Completed, false, clean, 0},
-        {RunEnding::Completed, true, clean, 1},
-        {RunEnding::Completed, false, with(&RunOutcome::filesFailed), 1},
-        {RunEnding::Completed, false, with(&RunOutcome::filesRefusedForSpace), 1},
-        {RunEnding::Completed, false, with(&RunOutcome::filesCancelled), 1},
-        {RunEnding::Completed, false, with(&RunOutcome::foldersFailed), 1},
-        {RunEnding::NotRun, false, RunOutcome{}, 1},
-        {RunEnding::SourcePathError, false, RunOutcome{}, 2},
-        {RunEnding::DestinationPathError, true, with(&RunOutcome::foldersFailed), 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        EXPECT_EQ(ExitStatus(c.ending, c.stopped, c.outcome), c.status);
+        outcome.*lost = 1;
+        EXPECT_EQ(ExitStatus(Completed, false, outcome), 1);
+        EXPECT_EQ(ExitStatus(DestinationPathError, true, outcome), 2);
     }
 }
 
-} // namespace
 } // namespace orvane

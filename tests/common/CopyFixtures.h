@@ -8,10 +8,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <string>
 
 namespace orvane::test {
 
@@ -20,11 +17,9 @@ class Tmpfs {
 public:
     Tmpfs(const std::string& folder, const char* options) : folder_(folder) {
         std::filesystem::create_directories(folder);
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) == 0) {
-            mounted_ = true;
-        } else {
-            why_ = std::string("cannot mount a tmpfs here (") + std::strerror(errno) + ")";
-        }
+        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) == 0;
+        why_ =
+            mounted_ ? "" : std::string("cannot mount a tmpfs here (") + std::strerror(errno) + ")";
     }
     ~Tmpfs() {
         if (mounted_ && ::umount(folder_.c_str()) != 0) {
@@ -65,6 +60,7 @@ inline std::set<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
+// True when any entry stands at the path, a dangling link included.
 inline bool exists(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;

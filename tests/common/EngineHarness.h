@@ -1,72 +1,120 @@
 #pragma once
 
+#include "common/CopyFixtures.h"
 #include "engine/CopyFromList.h"
 #include "engine/DirectCopyTree.h"
-#include "engine/RunContext.h"
 #include "engine/SurveySource.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <regex>
-#include <string>
 #include <vector>
 
 namespace orvane::test {
 
-// A headless run: the state, the window elements and the log a real run would use, and a
-// yield hook that counts yields and can play a click at an exact one.
+using Lines = std::vector<std::string>;
+// Three chunks of the platform copy: a file whose copy can be caught in the middle.
+inline constexpr std::size_t kLargeFile = 12 << 20;
+
+// A headless run as Start drives it; its yield hook counts yields and can click at any one.
 struct EngineHarness {
     RunState state;
     MainWindowElements window;
     SessionLog log;
     int yields = 0;
-    // Called at every yield with the yield's number (1-based); set it to script clicks.
-    std::function<void(int)> onYield;
+    std::function<void(int)> onYield = [](int) {}; // called at every yield with its number
+    Amount surveyed; // the to-do total as the survey left it (value scale)
+    RunContext run{state, window, log, [this] { onYield(++yields); }};
 
-    RunContext context() {
-        return RunContext{state, window, log, [this] {
-                              ++yields;
-                              if (onYield) {
-                                  onYield(yields);
-                              }
-                          }};
+    EngineHarness(const std::string& source, const std::string& destination, bool move = false) {
+        window.txtSource.setCaption(source);
+        window.txtDestination.setCaption(destination);
+        window.mnuOptMove.setChecked(move);
     }
-
-    // The log so far, with the time of every " copied in " line replaced by <t>: it is the
-    // one part of a line a test cannot know.
-    std::vector<std::string> lines() const {
-        static const std::regex copyTime(" copied in [0-9:.]+ \\[");
-        std::vector<std::string> all;
+    // The log, with the time of each " copied in " line, which a test cannot know, as <t>.
+    Lines lines() const {
+        Lines all;
         for (std::size_t i = 1; i <= log.count(); ++i) {
-            all.push_back(std::regex_replace(log.line(i), copyTime, " copied in <t> ["));
+            all.push_back(std::regex_replace(log.line(i), std::regex(" copied in [0-9:.]+ \\["),
+                                             " copied in <t> ["));
         }
         return all;
     }
-
-    // Points the two folder boxes at a source and the run's destination folder.
-    void setFolders(const std::string& source, const std::string& destination) {
-        window.txtSource.setCaption(source);
-        window.txtDestination.setCaption(destination);
-    }
-
-    // The default mode as Start drives it: survey, turn the file count and the totals into
-    // the list run's terms, then copy from the list.
+    // Survey, turn the file count and the totals into the list run's terms, copy the list.
     void runSurveyMode() {
-        const RunContext run = context();
-        window.pbTotalFiles.setValue(0);
         window.pbTotalFiles.setMax(1);
         SurveySource(run, window.txtSource.caption());
         window.pbTotalFiles.setMax(window.pbTotalFiles.Max() - 1);
+        surveyed = state.CTotalFileSize;
         state.CTotalFileSize = state.CTotalFileSize.dividedBy(Amount::kScale);
         state.CTotalFileSizeStart = state.CTotalFileSizeStart.dividedBy(Amount::kScale);
         CopyFromList(run);
     }
-
-    // The Direct Copy mode as Start drives it.
     void runDirectMode() {
-        window.pbTotalFiles.setValue(0);
         window.pbTotalFiles.setMax(1);
-        DirectCopyTree(context(), window.txtSource.caption(), window.txtDestination.caption());
+        DirectCopyTree(run, window.txtSource.caption(), window.txtDestination.caption());
     }
+};
+
+// Sorted, numbers as "#": the system's listing order decides the order and the numbers only.
+inline Lines inAnyOrder(Lines lines) {
+    for (auto& line : lines) {
+        line = std::regex_replace(line, std::regex("^[0-9]+\\. "), "#. ");
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// Every regular file below `expected` has the same permission bits and modification time in
+// `actual`. Links are not followed, so a loop among them is just another entry.
+inline bool sameFileFacts(const std::string& expected, const std::string& actual) {
+    for (const auto& entry : std::filesystem::directory_iterator(expected)) {
+        const std::string name = entry.path().filename().string();
+        struct stat before {
+        }, after{};
+        if (::lstat(entry.path().c_str(), &before) != 0) {
+            continue;
+        }
+        const std::string copy = actual + "/" + name;
+        if (S_ISDIR(before.st_mode) && !sameFileFacts(entry.path().string(), copy)) {
+            return false;
+        }
+        if (S_ISREG(before.st_mode) &&
+            (::lstat(copy.c_str(), &after) != 0 || before.st_mode != after.st_mode ||
+             before.st_mtim.tv_sec != after.st_mtim.tv_sec ||
+             before.st_mtim.tv_nsec != after.st_mtim.tv_nsec)) {
+            ADD_FAILURE() << copy << " differs in its mode or modification time";
+            return false;
+        }
+    }
+    return true;
+}
+
+// Same names, bytes and link targets (diff tells what differs, and -x exclusions can be
+// passed), and every regular file with the same permission bits and modification time.
+inline bool sameTree(const std::string& expected, const std::string& actual,
+                     const std::string& excluded = "") {
+    const std::string diff =
+        "diff -r --no-dereference " + excluded + " '" + expected + "' '" + actual + "' >&2";
+    if (std::system(diff.c_str()) != 0) {
+        return false;
+    }
+    return sameFileFacts(expected, actual);
+}
+
+// A source folder and its destination folder, as Start leaves them before a run.
+class EngineTest : public ::testing::Test {
+protected:
+    std::string src(const std::string& relative) const { return source + "/" + relative; }
+    std::string dst(const std::string& relative) const { return destination + "/" + relative; }
+
+    TempFolder temp;
+    std::string source = temp.makeFolder("data");
+    std::string destination = temp.makeFolder("backup/data");
+    EngineHarness harness{source, destination};
 };
 
 } // namespace orvane::test

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace orvane::test {
@@ -11,17 +13,14 @@ namespace orvane::test {
 // ORVANE_KEEP_TEMP is set, so a failing run can be inspected.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
+    TempFolder() : path_((std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string()) {
+        if (::mkdtemp(path_.data()) == nullptr) {
             throw std::runtime_error("cannot create a temporary folder");
         }
-        path_ = pattern;
     }
     ~TempFolder() {
+        std::error_code ignored;
         if (std::getenv("ORVANE_KEEP_TEMP") == nullptr) {
-            std::error_code ignored;
             std::filesystem::remove_all(path_, ignored);
         }
     }
@@ -30,18 +29,15 @@ public:
 
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
-
+    std::string makeFolder(const std::string& relative) const {
+        std::filesystem::create_directories(*this / relative);
+        return *this / relative;
+    }
     // Writes a file (and its missing folders) below the scratch folder; returns its path.
     std::string write(const std::string& relative, const std::string& content) const {
-        const std::string full = *this / relative;
-        std::filesystem::create_directories(std::filesystem::path(full).parent_path());
-        std::ofstream(full, std::ios::binary) << content;
-        return full;
-    }
-    std::string makeFolder(const std::string& relative) const {
-        const std::string full = *this / relative;
-        std::filesystem::create_directories(full);
-        return full;
+        makeFolder(std::filesystem::path(relative).parent_path());
+        std::ofstream(*this / relative, std::ios::binary) << content;
+        return *this / relative;
     }
 
 private:
@@ -49,8 +45,9 @@ private:
 };
 
 inline std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
 }
 
 } // namespace orvane::test

@@ -1,181 +1,186 @@
-#include "common/CopyFixtures.h"
 #include "common/EngineHarness.h"
-#include "common/TempFolder.h"
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
-namespace orvane {
+namespace orvane::test {
 namespace {
 
-using test::EngineHarness;
-using test::readFile;
-using test::TempFolder;
-using Lines = std::vector<std::string>;
-
-// A source with one file at the top and one below, and a destination folder ready, as Start
-// leaves it before the engine runs. Each folder holds one entry besides "." and "..", so the
-// system's listing order cannot change the expected sequence.
-class TreeRunTest : public ::testing::Test {
+// Files at two levels, one of them empty, and an empty folder.
+class TreeRunTest : public EngineTest {
 protected:
     void SetUp() override {
-        source = temp.makeFolder("data");
+        temp.write("data/a.txt", "12345");
         temp.write("data/sub/b.txt", "xyz");
-        destination = temp.makeFolder("backup/data");
-        harness.setFolders(source, destination);
+        temp.write("data/sub/e", "");
+        temp.makeFolder("data/none");
     }
-    std::string dst(const std::string& relative) const { return destination + "/" + relative; }
-
-    TempFolder temp;
-    EngineHarness harness;
-    std::string source;
-    std::string destination;
 };
 
-TEST_F(TreeRunTest, SurveyModeCopiesTheTreeWithItsLinesCountsAndTotals) {
-    harness.runSurveyMode();
-    EXPECT_EQ(harness.lines(),
-              (Lines{"Dir: " + dst("sub") + " created", "File b.txt copied in <t> [3 B]"}));
-    EXPECT_EQ(readFile(dst("sub/b.txt")), "xyz");
-    // "." of data, "sub" in data, "." of sub.
-    EXPECT_EQ(harness.state.DirCount, 3);
-    EXPECT_EQ(harness.window.pbTotalFiles.Max(), 1);
-    EXPECT_EQ(harness.window.pbTotalFiles.Value(), 1);
-    EXPECT_EQ(harness.window.pbFileCopy.Value(), 100);
-    EXPECT_EQ(harness.window.pbFileCopy.Text(), "100.0%");
-    EXPECT_TRUE(harness.window.lstCopy.empty());
-    EXPECT_EQ(harness.state.CTotalFileSize.raw(), 0);
-    EXPECT_EQ(harness.state.CTotalFileSizetrans.raw(), 3);
-    EXPECT_EQ(harness.state.CTotalFileSizeStart.raw(), 3);
-    EXPECT_EQ(harness.state.outcome.filesCopied, 1);
-    EXPECT_FALSE(harness.state.ListCopyActive);
-}
-
-TEST_F(TreeRunTest, SurveyListsEveryFileWithItsDestinationBeforeAnythingIsCopied) {
-    std::vector<std::string> listed;
-    harness.onYield = [&](int) {
-        if (!harness.state.ListCopyActive && harness.window.lstCopy.count() > listed.size()) {
-            listed.push_back(harness.window.lstCopy.item(listed.size()));
-            EXPECT_FALSE(test::exists(dst("sub/b.txt")));
-        }
-    };
+TEST_F(TreeRunTest, FreshSurveyRunCopiesTheTreeWithItsLinesListCountsAndTotals) {
+    Lines listed;
     Lines counts;
+    ListElement::Listener listener;
+    listener.added = [&](const std::string& item) { listed.push_back(item); };
+    harness.window.lstCopy.bind(listener);
     harness.window.lblInfo[0].changed.bind(
         [&] { counts.push_back(harness.window.lblInfo[0].caption()); });
     harness.runSurveyMode();
-    EXPECT_EQ(listed, Lines{source + "/sub/b.txt::" + dst("sub/b.txt")});
-    // The survey counts on from Start's 1, so it reads one more than the files found; the
-    // list run then shows files done of files found, before each item.
-    EXPECT_EQ(counts, (Lines{"Files: 0/2", "Files: 0/1"}));
-    EXPECT_EQ(harness.window.pbTotalFiles.Text(), "0.000%");
+    EXPECT_EQ(inAnyOrder(harness.lines()),
+              inAnyOrder({"Dir: " + dst("none") + " created", "Dir: " + dst("sub") + " created",
+                          "File a.txt copied in <t> [5 B]", "File b.txt copied in <t> [3 B]",
+                          "File e copied in <t> [0 B]"}));
+    EXPECT_TRUE(sameTree(source, destination));
+    EXPECT_EQ(inAnyOrder(listed),
+              (Lines{src("a.txt") + "::" + dst("a.txt"), src("sub/b.txt") + "::" + dst("sub/b.txt"),
+                     src("sub/e") + "::" + dst("sub/e")}));
+    // The survey counts on from Start's 1; the list run shows files done of files found.
+    EXPECT_EQ(counts, (Lines{"Files: 0/2", "Files: 0/3", "Files: 0/4", "Files: 0/3", "Files: 1/3",
+                             "Files: 2/3"}));
+    EXPECT_EQ(harness.window.pbTotalFiles.Text(), "66.667%");
+    EXPECT_EQ(harness.window.pbTotalFiles.Value(), 3);
+    EXPECT_EQ(harness.state.DirCount, 5); // "." of each folder, "sub" and "none" in data
+    EXPECT_EQ(harness.surveyed, Amount::fromValue(8));
+    EXPECT_EQ(harness.state.CTotalFileSizeStart.raw(), 8);
+    EXPECT_EQ(harness.state.CTotalFileSize.raw(), 0);
+    EXPECT_EQ(harness.state.CTotalFileSizetrans.raw(), 8);
+    EXPECT_FALSE(harness.state.ListCopyActive);
 }
 
-TEST_F(TreeRunTest, SecondRunSkipsEverythingAndCountsItAsDone) {
-    harness.runSurveyMode();
-    EngineHarness second;
-    second.setFolders(source, destination);
-    second.window.pbFileCopy.setValue(7);
-    second.runSurveyMode();
-    EXPECT_EQ(second.lines(), Lines{"1. File b.txt skipped, allready there, filesize ok"});
-    EXPECT_EQ(second.window.pbFileCopy.Value(), second.window.pbFileCopy.Max());
-    EXPECT_EQ(second.state.CTotalFileSize.raw(), 0);
-    EXPECT_EQ(second.state.CTotalFileSizetrans.raw(), 3);
-    EXPECT_EQ(second.state.outcome.filesSkipped, 1);
-}
-
-TEST_F(TreeRunTest, DestinationOfAnotherSizeIsDeletedAndCopiedAgain) {
-    temp.write("backup/data/sub/b.txt", "longer than the source");
-    harness.runSurveyMode();
-    EXPECT_EQ(harness.lines(), (Lines{"1. File b.txt allready there, filesize wrong, deleted and "
-                                      "recopied",
-                                      "File b.txt copied in <t> [3 B]"}));
-    EXPECT_EQ(readFile(dst("sub/b.txt")), "xyz");
-    EXPECT_EQ(harness.state.outcome.filesRecopied, 1);
-}
-
-TEST_F(TreeRunTest, EmptyFilesAndEmptyFoldersAreCopied) {
-    temp.write("data/sub/b.txt", "");
-    temp.makeFolder("data/sub/nothing");
-    harness.runSurveyMode();
-    EXPECT_TRUE(std::filesystem::is_directory(dst("sub/nothing")));
-    EXPECT_EQ(readFile(dst("sub/b.txt")), "");
-    EXPECT_EQ(harness.window.pbFileCopy.Text(), "100.0%");
-    EXPECT_EQ(harness.state.CTotalFileSizetrans.raw(), 0);
-}
-
-TEST_F(TreeRunTest, MoveModeDeletesCopiedSourcesButKeepsFoldersWithSubFolders) {
-    harness.window.mnuOptMove.setChecked(true);
-    harness.runSurveyMode();
-    EXPECT_EQ(harness.lines(),
-              (Lines{"Dir: " + dst("sub") + " created", "File b.txt copied in <t> [3 B]",
-                     "Move is on, deleted the file b.txt"}));
-    EXPECT_FALSE(test::exists(source + "/sub/b.txt"));
-    // The source folder has a sub-folder, which is never removed, so it stays too.
-    EXPECT_TRUE(std::filesystem::is_directory(source + "/sub"));
-    EXPECT_EQ(harness.state.outcome.sourcesDeleted, 1);
-}
-
-TEST_F(TreeRunTest, MoveModeRemovesAnEmptiedSourceFolderWithoutSubFolders) {
-    const std::string flat = temp.makeFolder("flat");
-    temp.write("flat/only.txt", "1");
-    const std::string flatDestination = temp.makeFolder("backup/flat");
-    harness.setFolders(flat, flatDestination);
-    harness.window.mnuOptMove.setChecked(true);
-    harness.runSurveyMode();
-    EXPECT_FALSE(test::exists(flat));
-    EXPECT_EQ(readFile(flatDestination + "/only.txt"), "1");
-}
-
-TEST_F(TreeRunTest, DirectWalkNumbersPerFolderWhileTheListRunNumbersOnAcrossFolders) {
-    temp.write("data/a.txt", "1");
-    temp.write("backup/data/a.txt", "1");
+TEST_F(TreeRunTest, WalkNumbersPerFolderAndAMoveRunOfTheListNumbersOnAndSkipsAll) {
+    temp.write("backup/data/a.txt", "longer than the source");
     temp.write("backup/data/sub/b.txt", "xyz");
-    const Lines perFolder{"1. File a.txt skipped, allready there, filesize ok",
-                          "1. File b.txt skipped, allready there, filesize ok"};
     harness.runDirectMode();
-    Lines direct = harness.lines();
-    std::sort(direct.begin(), direct.end());
-    EXPECT_EQ(direct, perFolder);
-    // Direct mode never takes back the initial 1 of the file count.
-    EXPECT_EQ(harness.window.pbTotalFiles.Max(), 3);
-    EXPECT_EQ(harness.window.lblInfo[0].caption(), "Files: 3");
+    Lines walked = harness.lines();
+    std::sort(walked.begin(), walked.end());
+    EXPECT_EQ(walked, (Lines{"1. File a.txt allready there, filesize wrong, deleted and recopied",
+                             "1. File b.txt skipped, allready there, filesize ok",
+                             "Dir: " + dst("none") + " created", "File a.txt copied in <t> [5 B]",
+                             "File e copied in <t> [0 B]"}));
+    EXPECT_EQ(readFile(dst("a.txt")), "12345");
+    // The walk never takes back Start's 1, and its to-do total starts at 0 and only falls.
+    EXPECT_EQ(harness.window.lblInfo[0].caption(), "Files: 4");
+    EXPECT_EQ(harness.state.CTotalFileSize.raw(), -5);
+    EXPECT_EQ(harness.state.CTotalFileSizetrans.raw(), 5);
 
-    EngineHarness list;
-    list.setFolders(source, destination);
-    list.runSurveyMode();
-    const Lines numbers = list.lines();
-    ASSERT_EQ(numbers.size(), 2U);
-    EXPECT_EQ(numbers[0].substr(0, 3), "1. ");
-    EXPECT_EQ(numbers[1].substr(0, 3), "2. ");
+    EngineHarness moved(source, destination, true);
+    moved.window.pbFileCopy.setValue(7);
+    moved.runSurveyMode();
+    EXPECT_EQ(moved.lines().at(4).substr(0, 3), "3. "); // each skip line, then its deletion
+    EXPECT_EQ(inAnyOrder(moved.lines()),
+              (Lines{"#. File a.txt skipped, allready there, filesize ok",
+                     "#. File b.txt skipped, allready there, filesize ok",
+                     "#. File e skipped, allready there, filesize ok",
+                     "Move is on, deleted the file a.txt", "Move is on, deleted the file b.txt",
+                     "Move is on, deleted the file e"}));
+    EXPECT_EQ(moved.window.pbFileCopy.Value(), moved.window.pbFileCopy.Max());
+    EXPECT_EQ(moved.state.CTotalFileSize.raw(), 0);
+    EXPECT_EQ(moved.state.CTotalFileSizetrans.raw(), 8);
+    // A source folder with sub-folders stays, emptied; one without goes.
+    EXPECT_EQ(namesIn(source), (std::set<std::string>{"none", "sub"}));
+    EXPECT_TRUE(namesIn(src("sub")).empty());
+    temp.write("flat/only.txt", "");
+    EngineHarness flat(temp / "flat", temp.makeFolder("backup/flat"), true);
+    flat.runSurveyMode();
+    EXPECT_EQ(flat.lines().at(1), "Move is on, deleted the file only.txt");
+    EXPECT_FALSE(exists(temp / "flat"));
+    EXPECT_EQ(flat.window.pbFileCopy.Text(), "100.0%"); // an empty file is done at once
 }
 
-TEST_F(TreeRunTest, DirectWalkCopiesAndCountsLikeTheSurveyButWithoutAList) {
-    harness.runDirectMode();
-    EXPECT_EQ(harness.lines(),
-              (Lines{"Dir: " + dst("sub") + " created", "File b.txt copied in <t> [3 B]"}));
-    EXPECT_EQ(harness.state.DirCount, 3);
-    EXPECT_TRUE(harness.window.lstCopy.empty());
-    // In direct mode the to-do total starts at 0 and only falls.
-    EXPECT_EQ(harness.state.CTotalFileSize.raw(), -3);
-    EXPECT_EQ(harness.state.CTotalFileSizetrans.raw(), 3);
-    EXPECT_EQ(harness.window.lblInfo[1].caption(),
-              "Copying file b.txt\r\nFrom: " + source + "/sub/\r\nTo: " + dst("sub/"));
-}
+// Stop and pause clicks played at exact yield points of a run.
+using RunSteeringTest = EngineTest;
 
-TEST_F(TreeRunTest, ListItemsOfFilesThatVanishedCostOnlyThemselves) {
-    temp.write("data/sub/c.txt", "c");
+TEST_F(RunSteeringTest, PauseAbandonsAFileUnpauseGoesOnAndStopCancelsTheNextMidFile) {
+    writeAll(src("one.bin"), patterned(kLargeFile, 1));
+    writeAll(src("two.bin"), patterned(kLargeFile, 2));
+    harness.window.mnuOptMove.setChecked(true);
+    std::string paused;
+    std::string stopped;
+    int pausedYields = 0;
     harness.onYield = [&](int) {
-        if (harness.state.ListCopyActive) {
-            // Whichever file comes first, the other disappears before its turn.
-            std::filesystem::remove(source + "/sub/b.txt");
+        auto& control = harness.state.RunControl;
+        if (control == run_control::pause) {
+            control = ++pausedYields == 3 ? run_control::none : control;
+        } else if (!harness.state.CLastTransferred.isZero() && stopped.empty()) {
+            // The first file met mid-copy is paused, the second stopped.
+            (paused.empty() ? paused : stopped) =
+                harness.window.lstCopy.first().substr(source.size() + 1, 7);
+            control = stopped.empty() ? run_control::pause : run_control::stop;
         }
     };
     harness.runSurveyMode();
-    EXPECT_EQ(harness.state.outcome.filesCopied + harness.state.outcome.filesFailed, 2);
-    EXPECT_TRUE(harness.window.lstCopy.empty());
-    EXPECT_TRUE(test::exists(dst("sub/c.txt")));
+    EXPECT_EQ(harness.lines(),
+              (Lines{"1. File " + paused + " reported err: 0", "File " + stopped + " Canceled"}));
+    EXPECT_EQ(harness.window.lblInfo[1].caption(),
+              "Copying file " + stopped + "\r\nFrom: " + source + "/\r\nTo: " + destination + "/");
+    EXPECT_TRUE(namesIn(destination).empty()); // neither the files nor their temporaries
+    EXPECT_EQ(namesIn(source), (std::set<std::string>{"one.bin", "two.bin"}));
+    // The list run clears the stop on its way out and gives the Stop button back.
+    EXPECT_EQ(harness.state.RunControl, run_control::none);
+    EXPECT_TRUE(harness.window.cmdCancel.enabled());
+    // Only the bytes reported moved from the to-do to the done total.
+    EXPECT_GT(harness.state.CTotalFileSizetrans.raw(), 0);
+    EXPECT_EQ(harness.state.CTotalFileSize + harness.state.CTotalFileSizetrans,
+              Amount::fromRaw(2 * kLargeFile));
+}
+
+TEST_F(RunSteeringTest, StopEndsTheSurveyAtOnceEvenWhenPausedAndTheWalkAfterWaitingOutAPause) {
+    temp.write("data/sub/b.txt", "b");
+    temp.write("data/sub/c.txt", "c");
+    // Yield 1 makes sub's destination, 2 and 3 list the files, 6 follows the first copy.
+    const int clicks[][3] = {{0, 1, 0}, {1, 4, 0}, {0, 6, 1}}; // pause, stop, files copied
+    for (const auto& [pauseAt, stopAt, copied] : clicks) {
+        EngineHarness run(source, destination);
+        run.onYield = [&](int yield) {
+            if (yield == pauseAt || yield == stopAt) {
+                run.state.RunControl = yield == stopAt ? run_control::stop : run_control::pause;
+            }
+        };
+        run.runSurveyMode();
+        EXPECT_EQ(run.yields, stopAt);
+        EXPECT_EQ(run.state.outcome.filesCopied, copied);
+        EXPECT_EQ(run.window.pbTotalFiles.Value(), copied);
+        EXPECT_EQ(run.window.lstCopy.count(), static_cast<std::size_t>(copied)); // the rest
+        EXPECT_EQ(run.state.RunControl, run_control::none);
+    }
+
+    EngineHarness walk(source, temp.makeFolder("walk"), true);
+    std::string stopped;
+    walk.onYield = [&](int yield) {
+        // Yield 1 makes sub's destination; the one chunk report of a small file is its last.
+        if (yield == 1 || yield == 3) {
+            walk.state.RunControl = yield == 1 ? run_control::pause : run_control::none;
+        } else if (stopped.empty() && !walk.state.CLastTransferred.isZero()) {
+            stopped = walk.window.lblInfo[1].caption().substr(13, 5);
+            walk.state.RunControl = run_control::stop;
+        }
+    };
+    walk.runDirectMode();
+    // The copy completes, but the user asked for the stop: the file is cancelled and kept.
+    EXPECT_EQ(walk.lines(),
+              (Lines{"Dir: " + temp / "walk/sub created", "File " + stopped + " Canceled"}));
+    EXPECT_EQ(namesIn(temp / "walk/sub"), std::set<std::string>{stopped});
+    EXPECT_EQ(namesIn(src("sub")), (std::set<std::string>{"b.txt", "c.txt"}));
+    // Unlike the list run, the walk leaves the stop standing for the controller to report.
+    EXPECT_EQ(walk.state.RunControl, run_control::stop);
+}
+
+// Thousands of files nobody shaped for a test: surveyed, walked on and moved on in turn.
+TEST(RealTree, EveryModeCopiesAnUnpreparedTreeByteForByte) {
+    const std::string tree = "/usr/include";
+    if (!std::filesystem::is_directory(tree)) {
+        GTEST_SKIP() << tree << " does not exist here";
+    }
+    TempFolder temp;
+    EngineHarness survey(tree, temp.makeFolder("survey"));
+    survey.runSurveyMode();
+    ASSERT_GT(survey.state.outcome.filesCopied, 1000) << tree << " is too small to tell much";
+    EXPECT_TRUE(sameTree(tree, temp / "survey"));
+    EngineHarness direct(temp / "survey", temp.makeFolder("direct"));
+    direct.runDirectMode();
+    EXPECT_TRUE(sameTree(tree, temp / "direct"));
+    EngineHarness move(temp / "direct", temp.makeFolder("move"), true);
+    move.runSurveyMode();
+    EXPECT_TRUE(sameTree(tree, temp / "move"));
+    EXPECT_EQ(move.state.outcome.sourcesDeleted, survey.state.outcome.filesCopied);
 }
 
 } // namespace
-} // namespace orvane
+} // namespace orvane::test
