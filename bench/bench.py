@@ -77,6 +77,9 @@ def timed(argv):
 def fresh(folder):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
+    # Deleting the last run's copy leaves the file system work to finish (journal commits,
+    # discards); without a sync it lands on whichever tool is timed next.
+    os.sync()
 
 
 def measure(workload, source, scratch, tool_list, rounds, warmups, rerun):
@@ -93,6 +96,7 @@ def measure(workload, source, scratch, tool_list, rounds, warmups, rerun):
                 # Onto a finished copy: every file is already there with its size.
                 subprocess.run(tool.command(source, destination), check=True,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                os.sync()
             seconds, peak = timed(tool.command(source, destination))
             if round_number >= warmups:
                 times[tool.name].append(seconds)

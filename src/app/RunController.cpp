@@ -104,11 +104,11 @@ bool RunController::checkFolders(bool& composed, std::string& sourceName) {
     composed = true;
     const std::string destination = window_.txtDestination.caption();
     // Checked before any folder is made: nothing of the tree may be touched.
-    if (!DestinationInsideSource(source, destination) && folderMissing(destination)) {
+    const bool insideSource = DestinationInsideSource(source, destination);
+    if (!insideSource && folderMissing(destination)) {
         MakeDestinationDir(run, destination);
     }
-    if (DestinationInsideSource(source, destination) ||
-        folderMissing(window_.txtDestination.caption())) {
+    if (insideSource || folderMissing(window_.txtDestination.caption())) {
         log_.AddLogEntry("Destination Path error: " + destination);
         lastEnding_ = RunEnding::DestinationPathError;
         return false;

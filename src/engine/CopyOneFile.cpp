@@ -63,6 +63,9 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
                        std::int64_t size, bool durable) {
     const platform::DriveSpace space = GetDriveSpace(pair.destination);
     if (FilePresent(pair.destination)) {
+        // Only a destination that could not be removed stands here: the file was not copied,
+        // which the log has no line for but the run's outcome must not hide.
+        ++run.state.outcome.filesFailed;
         return {CopyOutcome::DestinationPresent, std::nullopt};
     }
     if (size > space.freeBytes) {

@@ -1,7 +1,6 @@
 #include "engine/DestinationDirs.h"
 
 #include "engine/FileOperations.h"
-#include "platform/FileSystem.h"
 
 namespace orvane {
 
@@ -24,11 +23,9 @@ void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) 
     run.yield();
 }
 
-void AddToCopyList(const RunContext& run, const std::string& sourceFile) {
+void AddToCopyList(const RunContext& run, const std::string& sourceFile, std::int64_t size) {
     const std::string destination = MapToDestination(run, sourceFile);
     run.window.lstCopy.add(sourceFile + "::" + destination);
-    // A file that vanished since it was listed counts as empty here; its copy step reports it.
-    const std::int64_t size = platform::fileSize(sourceFile).value_or(0);
     run.state.CTotalFileSize += Amount::fromValue(size);
     run.state.CTotalFileSizeStart = run.state.CTotalFileSize;
     run.yield();

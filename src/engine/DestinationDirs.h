@@ -15,7 +15,7 @@ std::string MapToDestination(const RunContext& run, const std::string& sourcePat
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder);
 
 // Puts a source file on the copy list with its destination and counts its size into the
-// to-do total (value scale), then yields once.
-void AddToCopyList(const RunContext& run, const std::string& sourceFile);
+// to-do total (value scale), then yields once. The caller has the size from its listing.
+void AddToCopyList(const RunContext& run, const std::string& sourceFile, std::int64_t size);
 
 } // namespace orvane

@@ -6,18 +6,23 @@
 namespace orvane {
 
 void SurveySource(const RunContext& run, const std::string& source) {
-    forEachRunEntry(run, source, [&](const platform::DirectoryEntry& entry) {
-        if (entry.isFolder) {
-            if (const auto subFolder = subFolderToDescend(run, source, entry.name)) {
-                MakeDestinationDir(run, *subFolder);
-                SurveySource(run, *subFolder);
+    forEachRunEntry(
+        run, source,
+        [&](const platform::DirectoryEntry& entry, const platform::DirectoryReader& listing) {
+            if (entry.isFolder) {
+                if (const auto subFolder = subFolderToDescend(run, source, entry.name)) {
+                    MakeDestinationDir(run, *subFolder);
+                    SurveySource(run, *subFolder);
+                }
+                countFolderEntry(run, entry.name);
+            } else {
+                // A file that vanished since it was listed counts as empty here; its turn in the
+                // list run reports it.
+                AddToCopyList(run, run.paths.join(source, entry.name),
+                              listing.sizeOf(entry.name).value_or(0));
+                countFileMet(run, "Files: 0/");
             }
-            countFolderEntry(run, entry.name);
-        } else {
-            AddToCopyList(run, run.paths.join(source, entry.name));
-            countFileMet(run, "Files: 0/");
-        }
-    });
+        });
 }
 
 } // namespace orvane

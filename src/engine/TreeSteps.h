@@ -14,7 +14,8 @@ namespace orvane {
 // without it, and the run names it in its closing "Err " line so that it is not lost silently.
 void notePendingFolderError(const RunContext& run, const std::string& folder, int error);
 
-// Hands each entry of a folder to `onEntry`, in the system's order. Before each entry the
+// Hands each entry of a folder, and the open listing it came from, to `onEntry`, in the
+// system's order. Before each entry the
 // listing waits while the run is paused and ends on a stop; after each entry it waits while
 // paused. Waiting before the test matters: a pause clicked while a sub-folder is being made
 // would otherwise end that sub-folder's listing at once and silently leave it uncopied. A
@@ -32,7 +33,7 @@ void forEachRunEntry(const RunContext& run, const std::string& folder, OnEntry o
         if (run.stopOrPauseRequested()) {
             return;
         }
-        onEntry(*entry);
+        onEntry(*entry, listing);
         entry = listing.next();
         run.waitWhilePaused();
     }

@@ -2,19 +2,20 @@
 
 #include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace orvane::platform {
 
 namespace {
 
-bool isRealFolder(const std::string& folder, const dirent& entry) {
+bool isRealFolder(DIR* stream, const dirent& entry) {
     if (entry.d_type != DT_UNKNOWN) {
         return entry.d_type == DT_DIR;
     }
     struct stat info {};
-    const std::string path = folder + "/" + entry.d_name;
-    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ::fstatat(::dirfd(stream), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISDIR(info.st_mode);
 }
 
 } // namespace
@@ -23,8 +24,7 @@ void DirectoryReader::Closer::operator()(void* stream) const {
     ::closedir(static_cast<DIR*>(stream));
 }
 
-DirectoryReader::DirectoryReader(const std::string& folder)
-    : folder_(folder), stream_(::opendir(folder.c_str())) {
+DirectoryReader::DirectoryReader(const std::string& folder) : stream_(::opendir(folder.c_str())) {
     if (!stream_) {
         openError_ = errno;
     }
@@ -34,11 +34,21 @@ std::optional<DirectoryEntry> DirectoryReader::next() {
     if (stream_ == nullptr) {
         return std::nullopt;
     }
-    const dirent* entry = ::readdir(static_cast<DIR*>(stream_.get()));
+    DIR* stream = static_cast<DIR*>(stream_.get());
+    const dirent* entry = ::readdir(stream);
     if (entry == nullptr) {
         return std::nullopt;
     }
-    return DirectoryEntry{entry->d_name, isRealFolder(folder_, *entry)};
+    return DirectoryEntry{entry->d_name, isRealFolder(stream, *entry)};
+}
+
+std::optional<std::int64_t> DirectoryReader::sizeOf(const std::string& name) const {
+    struct stat info {};
+    if (stream_ == nullptr || ::fstatat(::dirfd(static_cast<DIR*>(stream_.get())), name.c_str(),
+                                        &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(info.st_size);
 }
 
 } // namespace orvane::platform

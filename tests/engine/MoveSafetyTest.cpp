@@ -114,6 +114,7 @@ TEST_F(MoveSafetyTest, OnAFullDriveAFileAsLargeAsTheFreeSpaceMovesAndOneByteMore
               "#. File stale.txt allready there, filesize wrong, deleted and recopied");
     EXPECT_EQ(namesIn(source), (std::set<std::string>{"more.bin", "stale.txt"}));
     EXPECT_EQ(readFile(dst("stale.txt")), "old and longer");
+    EXPECT_EQ(again.state.outcome.filesFailed, 1); // no line of its own, but not a success
 }
 
 } // namespace
