@@ -60,11 +60,12 @@ bool FilePresent(const std::string& path) {
 }
 
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                       std::int64_t size, bool durable) {
+                       const CopyRequest& request) {
     const platform::DriveSpace space = GetDriveSpace(pair.destination);
-    if (FilePresent(pair.destination)) {
-        // Only a destination that could not be removed stands here: the file was not copied,
-        // which the log has no line for but the run's outcome must not hide.
+    const std::int64_t size = request.sourceSize;
+    if (request.afterRemoval && FilePresent(pair.destination)) {
+        // A destination that could not be removed: the file was not copied, which the log has
+        // no line for but the run's outcome must not hide.
         ++run.state.outcome.filesFailed;
         return {CopyOutcome::DestinationPresent, std::nullopt};
     }
@@ -75,7 +76,7 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
     const platform::CopyResult copy = platform::copyFileWithProgress(
         pair.source, pair.destination,
         [&run](const platform::CopyReport& report) { CopyProgress(run, report); },
-        run.state.RunControl, platform::CopyOptions{durable});
+        run.state.RunControl, platform::CopyOptions{request.durable});
     return logCopyOutcome(run, pair, FileNumber, copy, startTick, size);
 }
 

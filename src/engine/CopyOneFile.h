@@ -34,10 +34,19 @@ platform::DriveSpace GetDriveSpace(const std::string& destination);
 // True when an entry that is not a folder stands at the path, a dangling link included.
 bool FilePresent(const std::string& path);
 
-// Copies one file pair of the given source size: checks the free space of the destination's file
-// system, copies through the platform copy with progress, and logs the outcome. When `durable` is
-// set the destination is on disk before this returns, as the move step needs.
+// What the per-file step knows when it asks for a copy.
+struct CopyRequest {
+    std::int64_t sourceSize = 0;
+    // Move mode: the copy is on disk before this returns, as the move step needs.
+    bool durable = false;
+    // The step has just tried to remove a destination of another size; one that is still
+    // there is left alone. Otherwise the step has seen that no destination exists.
+    bool afterRemoval = false;
+};
+
+// Copies one file pair: checks the free space of the destination's file system, copies
+// through the platform copy with progress, and logs the outcome.
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                       std::int64_t sourceSize, bool durable);
+                       const CopyRequest& request);
 
 } // namespace orvane

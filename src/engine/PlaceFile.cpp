@@ -27,9 +27,9 @@ struct Turn {
 };
 
 Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-              const platform::FileIdentity& source) {
-    const CopyResult result =
-        CopyOneFile(run, pair, FileNumber, source.size, run.window.mnuOptMove.checked());
+              const platform::FileIdentity& source, bool afterRemoval) {
+    const CopyResult result = CopyOneFile(
+        run, pair, FileNumber, {source.size, run.window.mnuOptMove.checked(), afterRemoval});
     return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied};
 }
 
@@ -43,7 +43,7 @@ Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t
         logNumbered(run, FileNumber,
                     "File " + name + " allready there, filesize wrong, deleted and recopied");
         RemoveFile(pair.destination);
-        const Turn turn = copyFile(run, pair, FileNumber, source);
+        const Turn turn = copyFile(run, pair, FileNumber, source, true);
         run.state.outcome.filesRecopied += turn.done ? 1 : 0;
         return turn;
     }
@@ -69,7 +69,7 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
     const std::optional<std::int64_t> destinationSize = platform::presentFileSize(pair.destination);
     const Turn turn = destinationSize ? placeOverExisting(run, pair, FileNumber, *source,
                                                           *destinationSize, placed)
-                                      : copyFile(run, pair, FileNumber, *source);
+                                      : copyFile(run, pair, FileNumber, *source, false);
     if (run.window.mnuOptMove.checked() && turn.done && turn.sourceAsCopied) {
         DeleteMovedSource(run, pair, *turn.sourceAsCopied, placed.skipped);
     }

@@ -113,7 +113,7 @@ namespace {
 // than the copy of a small file, so the mount point found for a device is kept. It is still
 // trusted only while it holds that device: a device number can come back for another file
 // system mounted elsewhere.
-std::string driveOf(const ExistingFolder& folder) {
+std::string mountPointFor(const ExistingFolder& folder) {
     static std::map<dev_t, std::string> mountPoints;
     if (const auto known = mountPoints.find(folder.device); known != mountPoints.end()) {
         struct stat info {};
@@ -130,6 +130,20 @@ std::string driveOf(const ExistingFolder& folder) {
     }
     mountPoints.emplace(folder.device, mountPoint);
     return mountPoint;
+}
+
+std::string driveOf(const ExistingFolder& folder) {
+    // Files come folder by folder: a folder asked about again that still holds the same file
+    // system is still under the same mount point, and needs no look at all.
+    static ExistingFolder lastFolder;
+    static std::string lastMountPoint;
+    if (folder.path == lastFolder.path && folder.device == lastFolder.device &&
+        !lastMountPoint.empty()) {
+        return lastMountPoint;
+    }
+    lastFolder = folder;
+    lastMountPoint = mountPointFor(folder);
+    return lastMountPoint;
 }
 
 } // namespace
