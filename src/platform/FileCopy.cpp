@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <utility>
-#include <vector>
 
 namespace orvane::platform {
 
@@ -97,8 +97,7 @@ private:
     bool owned_ = false;
 };
 
-// Moves the content chunk by chunk, in the kernel while it can, otherwise through one buffer
-// that lives as long as the copy.
+// Moves the content chunk by chunk, in the kernel while it can, otherwise through a buffer.
 class ChunkMover {
 public:
     ChunkMover(int source, int target) : source_(source), target_(target) {}
@@ -137,17 +136,15 @@ private:
     }
 
     std::int64_t bufferStep(std::int64_t offset, std::int64_t count) {
-        if (buffer_.empty()) {
-            buffer_.resize(static_cast<std::size_t>(copyChunkBytes));
-        }
-        const auto wanted = std::min(static_cast<std::size_t>(count), buffer_.size());
-        const ssize_t got = ::pread(source_, buffer_.data(), wanted, offset);
+        char* const buffer = sharedBuffer();
+        const auto wanted = static_cast<std::size_t>(std::min(count, copyChunkBytes));
+        const ssize_t got = ::pread(source_, buffer, wanted, offset);
         if (got <= 0) {
             return got;
         }
         ssize_t written = 0;
         while (written < got) {
-            const ssize_t put = ::pwrite(target_, buffer_.data() + written,
+            const ssize_t put = ::pwrite(target_, buffer + written,
                                          static_cast<std::size_t>(got - written), offset + written);
             if (put < 0 && errno == EINTR) {
                 continue;
@@ -163,10 +160,18 @@ private:
         return got;
     }
 
+    // One buffer for every buffered copy of the program, made on first use and never
+    // cleared: each chunk overwrites what it uses. A buffer per file would cost an
+    // allocation and a 4 MiB clearing for every small file copied to another file system.
+    static char* sharedBuffer() {
+        thread_local const auto buffer =
+            std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(copyChunkBytes));
+        return buffer.get();
+    }
+
     int source_;
     int target_;
     bool inKernel_ = true;
-    std::vector<char> buffer_;
 };
 
 // One copy call: its arguments and the steps that serve it.
