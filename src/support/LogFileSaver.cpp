@@ -39,13 +39,22 @@ void ensureLogsFolder(const std::string& logsFolder) {
 
 void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& bar,
                 char decimalSeparator) {
+    // Whole lines are gathered and written in blocks: a run of many files logs a line for
+    // each, and a system call per line would cost more than the rest of the save.
+    constexpr std::size_t blockSize = 64 * 1024;
+    std::string block;
     while (!log.empty()) {
-        // One write per line keeps a line and its ending together in the file.
-        file.write(log.line(1) + lineEnd);
+        block += log.line(1);
+        block += lineEnd;
         log.removeFirst();
+        if (block.size() >= blockSize) {
+            file.write(block);
+            block.clear();
+        }
         bar.setValue(bar.Value() + 1);
         bar.setText(PercentText(static_cast<double>(bar.Value()) / bar.Max(), 1, decimalSeparator));
     }
+    file.write(block);
 }
 
 } // namespace
