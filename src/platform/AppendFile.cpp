@@ -1,9 +1,9 @@
 #include "platform/AppendFile.h"
 
+#include "platform/PosixFile.h"
+
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace orvane::platform {
 
@@ -26,21 +26,9 @@ bool AppendFile::write(std::string_view bytes) {
     if (fd_ < 0 || error_ != 0) {
         return false;
     }
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error_ = errno;
-            return false;
-        }
-        if (written == 0) {
-            // A regular file never accepts nothing; stop rather than spin forever.
-            error_ = EIO;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+    if (!writeAll(fd_, bytes)) {
+        error_ = errno;
+        return false;
     }
     return true;
 }

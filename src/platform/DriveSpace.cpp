@@ -1,14 +1,13 @@
 #include "platform/DriveSpace.h"
 
-#include <limits.h>
-#include <stdlib.h>
+#include "platform/RealPath.h"
+
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <memory>
 #include <sstream>
 
 namespace orvane::platform {
@@ -44,12 +43,6 @@ ExistingFolder nearestExistingFolder(const std::string& destination) {
         folder = parent;
     }
     return {folder, info.st_dev};
-}
-
-std::string realPathOf(const std::string& folder) {
-    const std::unique_ptr<char, decltype(&::free)> resolved(::realpath(folder.c_str(), nullptr),
-                                                            &::free);
-    return resolved ? std::string(resolved.get()) : std::string();
 }
 
 // The mount table writes blanks, tabs, newlines and backslashes in a name as \ooo.
@@ -122,7 +115,7 @@ std::string mountPointFor(const ExistingFolder& folder) {
         }
         mountPoints.erase(known);
     }
-    const std::string real = realPathOf(folder.path);
+    const std::string real = resolvedPath(folder.path);
     const std::string mountPoint =
         real.empty() ? std::string{} : mountPointOf(real, readMountTable());
     if (mountPoint.empty()) {

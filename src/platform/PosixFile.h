@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +58,23 @@ private:
 
     int fd_ = -1;
 };
+
+// Writes every byte through short writes and interruptions; false with errno set when the
+// system refuses (EIO for a write that takes nothing, rather than spinning forever).
+inline bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            errno = written == 0 ? EIO : errno;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
 
 inline std::int64_t nanosecondsOf(const timespec& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1000000000 +

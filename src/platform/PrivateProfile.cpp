@@ -1,5 +1,6 @@
 #include "platform/PrivateProfile.h"
 
+#include "platform/PosixFile.h"
 #include "platform/ProfileText.h"
 
 #include <atomic>
@@ -14,30 +15,6 @@
 namespace orvane::platform {
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool isOpen() const { return fd_ >= 0; }
-
-    // Reports whether the close succeeded: on some file systems a failed close is the only
-    // sign that written data was lost.
-    bool close() {
-        if (fd_ < 0) {
-            return true;
-        }
-        const int result = ::close(std::exchange(fd_, -1));
-        return result == 0;
-    }
-
-private:
-    int fd_;
-};
 
 struct FileContents {
     std::string bytes;
@@ -60,20 +37,6 @@ bool readAll(int fd, std::string& bytes) {
         }
         bytes.append(chunk, static_cast<std::size_t>(count));
     }
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
 }
 
 // A file that does not exist reads as empty. A file that exists but cannot be read gives
