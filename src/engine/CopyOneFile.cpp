@@ -3,7 +3,6 @@
 #include "engine/CopyProgress.h"
 #include "engine/FileOperations.h"
 #include "platform/FileCopy.h"
-#include "platform/FileSystem.h"
 #include "platform/TickCount.h"
 #include "support/ValueFormat.h"
 
@@ -55,8 +54,10 @@ platform::DriveSpace GetDriveSpace(const std::string& destination) {
     return platform::queryDriveSpace(destination);
 }
 
+// Linux has no hidden or system files, so what the copy step finds in its way is exactly
+// what the per-file step calls an existing file.
 bool FilePresent(const std::string& path) {
-    return platform::fileExists(path);
+    return FileExists(path);
 }
 
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,

@@ -41,14 +41,6 @@ bool deleteFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-std::optional<std::int64_t> fileSize(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        return std::nullopt;
-    }
-    return static_cast<std::int64_t>(info.st_size);
-}
-
 bool sameFolder(const std::string& first, const std::string& second) {
     const auto one = statOf(first);
     const auto other = statOf(second);

@@ -19,10 +19,6 @@ bool makeFolder(const std::string& path);
 bool removeFolder(const std::string& path);
 bool deleteFile(const std::string& path);
 
-// The size of the entry itself (a link's own size, never its target's); empty when the
-// entry cannot be examined.
-std::optional<std::int64_t> fileSize(const std::string& path);
-
 // True when both paths lead to the same folder, links followed: the walk's test for having
 // reached its own destination.
 bool sameFolder(const std::string& first, const std::string& second);
