@@ -1,4 +1,6 @@
 #include "app/RunController.h"
+#include "app/DestinationPath.h"
+#include "app/RunReport.h"
 #include "common/CopyFixtures.h"
 #include "common/TempFolder.h"
 
@@ -7,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <regex>
 
 namespace orvane {
@@ -18,8 +18,7 @@ using Lines = std::vector<std::string>;
 
 constexpr platform::LocalTime kStart{2024, 3, 9, 14, 5, 7}, kEnd{2024, 3, 9, 15, 16, 28};
 
-// A headless window around a run controller whose tick count is `tick` and whose local time
-// alternates between kStart and kEnd. Option questions get `answer` and are kept in `asked`.
+// A headless run controller: local time alternates kStart/kEnd, option questions get `answer`.
 struct ControllerHarness : OptionQuestion {
     RunState state;
     MainWindowElements window;
@@ -41,7 +40,6 @@ struct ControllerHarness : OptionQuestion {
         window.txtSource.setCaption(source);
         window.txtDestination.setCaption(destination);
     }
-    // Each element as it is between runs.
     std::vector<bool> idleFlags() const {
         const auto& w = window;
         return {
@@ -50,7 +48,7 @@ struct ControllerHarness : OptionQuestion {
             !w.fraCopy.visible(), !w.cmdPause.enabled(), !w.tmrClock.enabled()};
     }
     bool idle() const { return idleFlags() == std::vector<bool>(9, true); }
-    // Presses Start; returns the lines this run added, each real-clock copy time as <t>.
+    // Presses Start; returns the lines this run added, copy times as <t>.
     Lines run() {
         const std::size_t before = log.count();
         yields = 0;
@@ -72,7 +70,6 @@ static Lines framed(Lines middle) {
     return middle;
 }
 
-// A source "data" and a chosen destination "backup", into which a run composes backup/data.
 class RunControllerTest : public ::testing::Test {
 protected:
     test::TempFolder temp;
@@ -119,8 +116,7 @@ TEST_F(RunControllerTest, RunsLogEveryStepAskForCheckedOptionsAndRepeatIntoTheSa
                      h.window.txtDestination.caption()}),
               (Lines{"Time elapsed: 0:00:00", "Total size todo: 3 B", backup + "/"}));
     EXPECT_TRUE(h.idle());
-    // OK keeps Move; the unchecked option asks nothing. The run starts from the restored box,
-    // and reports at its end a folder that could not be read.
+    // OK keeps Move; an unchecked option asks nothing; an unreadable folder is reported last.
     temp.makeFolder("data/gone");
     h.window.mnuOptMove.setChecked(true);
     h.answer = true;
@@ -134,8 +130,7 @@ TEST_F(RunControllerTest, RunsLogEveryStepAskForCheckedOptionsAndRepeatIntoTheSa
     EXPECT_EQ(captions, (Lines{"Un&pause", "&Pause", "Un&pause", "&Pause"}));
 }
 
-// Regression: a destination inside its source made a run copy the tree into itself, and in
-// move mode delete every source file as "already there". No folder can be made below a file.
+// A destination inside its source would copy the tree into itself (and move would delete it).
 TEST_F(RunControllerTest, PathErrorsEndTheRunWithNothingTouched) {
     temp.write("data/a.txt", "a");
     const std::string file = temp.write("file.txt", "x"), inner = source + "/inner";
@@ -165,8 +160,8 @@ TEST_F(RunControllerTest, PathErrorsEndTheRunWithNothingTouched) {
     EXPECT_TRUE(test::namesIn(backup).empty());
 }
 
-// A stop in the survey is cleared by the list run; in direct mode it stays pending until the
-// run's end and is reported there. Either way the next run starts clean.
+// A survey stop is cleared by the list run; a direct one is reported at the end. The next run
+// starts clean.
 TEST_F(RunControllerTest, StopsEndTheRunAndOnlyTheStopButtonGivesItselfUp) {
     for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
         temp.write(std::string("data/") + name, name);
@@ -208,6 +203,55 @@ TEST_F(RunControllerTest, StopsEndTheRunAndOnlyTheStopButtonGivesItselfUp) {
         EXPECT_EQ(test::namesIn(backup + "/data").size(), 3U);
         EXPECT_FALSE(run.controller.lastRunStopped());
         std::filesystem::remove_all(backup + "/data");
+    }
+}
+
+TEST(DestinationPath, ComposesIntoTheChosenFolderAndRestoresItWithASeparator) {
+    const platform::PathRules windows{platform::PathStyle::Windows};
+    const platform::PathRules posix{platform::PathStyle::Posix};
+    const auto check = [](const auto& rules, std::string chosen, std::string sourceName,
+                          std::string composed, std::string restored) {
+        SCOPED_TRACE("'" + chosen + "' + '" + sourceName + "'");
+        EXPECT_EQ(ComposeDestination(rules, chosen, sourceName), composed);
+        EXPECT_EQ(RestoreDestination(rules, composed, sourceName, true), restored);
+        EXPECT_EQ(ComposeDestination(rules, restored, sourceName), composed);
+    };
+    check(windows, "D:\\Backup\\", "Photos", "D:\\Backup\\Photos", "D:\\Backup\\");
+    check(windows, "D:\\Backup", "", "D:\\Backup\\", "D:\\Backup\\");
+    check(windows, "", "Photos", "\\Photos", "\\");
+    check(posix, "/", "photos", "/photos", "/");
+    check(posix, "", "photos", "/photos", "/");
+    // Only the exact ending "separator + name" comes off.
+    EXPECT_EQ(RestoreDestination(posix, "/backup/myphotos", "photos", true), "/backup/myphotos/");
+}
+
+TEST(DestinationPath, InsideSourceIsJudgedOnResolvedPaths) {
+    const test::TempFolder temp;
+    const std::string photos = temp.makeFolder("Data/Photos");
+    std::filesystem::create_directory_symlink(photos, temp / "link");
+    EXPECT_TRUE(DestinationInsideSource(photos + "/", photos));
+    EXPECT_TRUE(DestinationInsideSource(photos, temp / "link/new/Photos"));
+    EXPECT_TRUE(DestinationInsideSource("/", temp / "anywhere"));
+    EXPECT_FALSE(DestinationInsideSource(photos, photos + "2/Photos"));
+    EXPECT_FALSE(DestinationInsideSource(photos, photos + "/../Other"));
+}
+
+TEST(RunReportExitStatus, PathErrorsOutrankLossesAndLossesOrAStopOutrankSuccess) {
+    using enum RunEnding;
+    RunOutcome clean{.filesCopied = 3,
+                     .filesSkipped = 2,
+                     .filesRecopied = 1,
+                     .sourcesDeleted = 2,
+                     .foldersCreated = 2}; // nothing lost
+    EXPECT_EQ(ExitStatus(Completed, false, clean), 0);
+    EXPECT_EQ(ExitStatus(Completed, true, clean), 1);
+    EXPECT_EQ(ExitStatus(NotRun, false, clean), 1);
+    for (auto lost : {&RunOutcome::filesFailed, &RunOutcome::filesRefusedForSpace,
+                      &RunOutcome::filesCancelled, &RunOutcome::foldersFailed}) {
+        RunOutcome outcome = clean;
+        outcome.*lost = 1;
+        EXPECT_EQ(ExitStatus(Completed, false, outcome), 1);
+        EXPECT_EQ(ExitStatus(DestinationPathError, true, outcome), 2);
     }
 }
 

@@ -4,10 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-#include <string>
+#include "common/TempFolder.h"
+
+#include <csignal>
 #include <vector>
 
 namespace orvane::test {
@@ -41,8 +40,6 @@ public:
             wait();
         }
     }
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
 
     void signal(int number) const { ::kill(pid_, number); }
 
@@ -54,8 +51,8 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
-    std::string output() const { return slurp(outputFile_); }
-    std::string errors() const { return slurp(errorFile_); }
+    std::string output() const { return readFile(outputFile_); }
+    std::string errors() const { return readFile(errorFile_); }
 
 private:
     static void redirect(const std::string& file, int target) {
@@ -63,15 +60,10 @@ private:
         ::dup2(fd, target);
         ::close(fd);
     }
-    static std::string slurp(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
 
     pid_t pid_ = -1;
     bool waited_ = false;
-    std::string outputFile_;
-    std::string errorFile_;
+    std::string outputFile_, errorFile_;
 };
 
 } // namespace orvane::test

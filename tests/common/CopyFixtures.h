@@ -17,24 +17,21 @@ class Tmpfs {
 public:
     Tmpfs(const std::string& folder, const char* options) : folder_(folder) {
         std::filesystem::create_directories(folder);
-        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) == 0;
-        why_ =
-            mounted_ ? "" : std::string("cannot mount a tmpfs here (") + std::strerror(errno) + ")";
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) != 0) {
+            why_ = std::string("cannot mount a tmpfs here (") + std::strerror(errno) + ")";
+        }
     }
     ~Tmpfs() {
-        if (mounted_ && ::umount(folder_.c_str()) != 0) {
+        if (mounted() && ::umount(folder_.c_str()) != 0) {
             ::umount2(folder_.c_str(), MNT_DETACH);
         }
     }
-    Tmpfs(const Tmpfs&) = delete;
-    Tmpfs& operator=(const Tmpfs&) = delete;
 
-    bool mounted() const { return mounted_; }
+    bool mounted() const { return why_.empty(); }
     const std::string& why() const { return why_; }
 
 private:
     std::string folder_;
-    bool mounted_ = false;
     std::string why_;
 };
 
@@ -62,8 +59,7 @@ inline std::set<std::string> namesIn(const std::string& folder) {
 
 // True when any entry stands at the path, a dangling link included.
 inline bool exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    return std::filesystem::exists(std::filesystem::symlink_status(path));
 }
 
 } // namespace orvane::test

@@ -1,4 +1,7 @@
 #include "platform/FileCopy.h"
+#include "platform/AppendFile.h"
+#include "platform/DriveSpace.h"
+#include "platform/FileIdentity.h"
 
 #include "common/CopyFixtures.h"
 
@@ -10,8 +13,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <tuple>
-#include <vector>
 
 using namespace orvane::platform;
 using namespace orvane::test;
@@ -30,7 +31,6 @@ static std::pair<CopyResult, Reports> copyOnce(const std::string& from, const st
         reports.emplace_back(r.reason, r.totalSize, r.transferred);
         flag = r.reason == at ? stop : flag;
     };
-    // The elements of a braced list are evaluated in order: the reports after the copy.
     return {copyFileWithProgress(from, to, progress, flag, {.durable = true}), reports};
 }
 
@@ -87,9 +87,8 @@ TEST(FileCopy, ReportsEveryChunkReadsTheFlagBeforeEachButTheLastAndKeepsModeAndT
     }
 }
 
-// An entry left at the temporary name (by a killed run, or planted) is replaced: writing
-// through it would follow a link, or truncate the file a hard link shares its content with.
-// A name at the length limit leaves no room to decorate: its temporary is a hash of it.
+// Writing through a planted temporary would follow a link or truncate a hard link's content.
+// A name at the length limit gets a hash as its temporary.
 TEST(FileCopy, WhateverSitsAtTheTemporaryNameIsReplacedNotWrittenThrough) {
     for (const std::string& name : {std::string("dst"), std::string(NAME_MAX, 'n')}) {
         for (const auto plant : {::symlink, ::link}) {
@@ -112,7 +111,7 @@ TEST(FileCopy, WhateverSitsAtTheTemporaryNameIsReplacedNotWrittenThrough) {
 TEST(FileCopy, FifoAndDeviceAreRefusedWithoutBeingOpened) {
     TempFolder dir;
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    // Opening the FIFO without a writer could block: the alarm then ends the child.
+    // Opening the FIFO could block: the alarm then ends the child.
     const pid_t child = ::fork();
     if (child == 0) {
         ::alarm(30);
@@ -139,11 +138,91 @@ TEST(FileCopy, AnotherFileSystemIsServedChunkByChunkAndAFullOneKeepsNothing) {
     }
     const std::string data = patterned(static_cast<std::size_t>(2 * chunk + 5), 7);
     writeAll(dir / "src", data);
-    const auto [result, reports] = copyOnce(dir / "src", dir / "other/dst");
-    ASSERT_EQ(result.outcome, CopyOutcome::Copied);
-    EXPECT_EQ(reports.size(), 4U);
+    EXPECT_EQ(copyOnce(dir / "src", dir / "other/dst").second.size(), 4U);
     EXPECT_TRUE(readFile(dir / "other/dst") == data);
     const auto full = copyOnce(dir / "src", dir / "other/more").first;
     EXPECT_EQ(std::pair(full.outcome, full.error), std::pair(CopyOutcome::Failed, ENOSPC));
     EXPECT_EQ(namesIn(dir / "other"), (std::set<std::string>{"dst"}));
+}
+
+TEST(AppendFile, AppendsCreatesWithModeLessUmaskAndKeepsTheFirstError) {
+    orvane::test::TempFolder folder;
+    const std::string old = folder.write("old.txt", "old ");
+    const mode_t previous = ::umask(027);
+    EXPECT_TRUE(AppendFile(old).write(std::string("a\0b", 3)) &&
+                AppendFile(folder / "new").write(""));
+    ::umask(previous);
+    EXPECT_EQ(orvane::test::readFile(old), std::string("old a\0b", 7));
+    struct stat info {};
+    EXPECT_TRUE(::stat((folder / "new").c_str(), &info) == 0 && (info.st_mode & 0777) == 0640);
+    AppendFile full("/dev/full");
+    ASSERT_TRUE(full.isOpen() && !full.failed() && full.failureReason().empty());
+    EXPECT_FALSE(full.write("x") || full.write("y") || full.close());
+    EXPECT_EQ(full.failureReason(), "No space left on device");
+}
+
+TEST(DriveSpace, LongestMountPointAtAFolderBoundaryHoldsTheFolder) {
+    const std::string table = "27 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+                              "39 27 0:34 /sub /data/deep/er rw - tmpfs tmpfs rw\n"
+                              "40 27 0:30 / /data rw - tmpfs tmpfs rw\n"
+                              "42 27 0:32 / /mnt/with\\040space\\134 rw - tmpfs tmpfs rw\n"
+                              "broken line\n";
+    for (const auto& [folder, mountPoint] : {std::pair{"/", "/"},
+                                             {"/datax", "/"},
+                                             {"/data/deep/er/x", "/data/deep/er"},
+                                             {"/data/deep/err", "/data"},
+                                             {"/mnt/with space\\/a", "/mnt/with space\\"}}) {
+        EXPECT_EQ(mountPointOf(folder, table), mountPoint) << folder;
+    }
+}
+
+TEST(DriveSpace, MissingDestinationOnATmpfsGivesItsMountPointAndFreeBytes) {
+    TempFolder dir;
+    Tmpfs drive(dir / "mount point", "size=1m");
+    if (!drive.mounted()) {
+        GTEST_SKIP() << drive.why();
+    }
+    const std::string real = std::filesystem::canonical(dir / "mount point").string();
+    const auto empty = queryDriveSpace(dir / "mount point/not/yet/made/file.bin");
+    EXPECT_EQ(std::tuple(empty.drive, empty.freeBytes, empty.totalBytes),
+              std::tuple(real, 1L << 20, 1L << 20));
+    writeAll(dir / "mount point/used", patterned(256 * 1024));
+    // The path passes through a file: the folder above it is the nearest existing one.
+    const auto used = queryDriveSpace(dir / "mount point/used/below");
+    EXPECT_EQ(std::pair(used.drive, used.freeBytes), std::pair(real, 768L * 1024));
+}
+
+// Identity is the entry itself to the nanosecond; contents compare across buffers, and links
+// by their targets; a flush takes regular files and links to them only.
+TEST(FileIdentity, IdentityContentsAndFlushTakeTheEntryItself) {
+    TempFolder dir;
+    std::string data = patterned(3 * 256 * 1024 + 17);
+    writeAll(dir / "a", data);
+    writeAll(dir / "same", data);
+    data.back() ^= 1;
+    writeAll(dir / "last", data);
+    ASSERT_EQ(::link((dir / "a").c_str(), (dir / "hard").c_str()) +
+                  ::symlink("a", (dir / "toA").c_str()) +
+                  ::symlink("same", (dir / "toSame").c_str()) +
+                  ::mkfifo((dir / "fifo").c_str(), 0600),
+              0);
+    const timespec times[2] = {{0, UTIME_OMIT}, {1600000000, 5}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "a").c_str(), times, 0), 0);
+    const auto identity = identityOf(dir / "hard");
+    EXPECT_EQ(identity,
+              (FileIdentity{identity->device, identity->inode,
+                            static_cast<std::int64_t>(data.size()), 1600000000000000005}));
+    EXPECT_TRUE(sameFile(dir / "a", dir / "hard"));
+    EXPECT_NE(identityOf(dir / "toA")->inode, identity->inode);
+    EXPECT_FALSE(sameFile(dir / "a", dir / "toA") || sameFile(dir / "none", dir / "none"));
+    for (const auto& [first, second, equal] : {std::tuple{"a", "same", true},
+                                               {"toA", "toA", true},
+                                               {"a", "last", false},
+                                               {"toA", "toSame", false},
+                                               {"toA", "a", false}}) {
+        EXPECT_EQ(contentsEqual(dir / first, dir / second), equal) << first << " " << second;
+    }
+    EXPECT_EQ(contentsEqual(dir / "fifo", dir / "fifo"), std::nullopt);
+    EXPECT_TRUE(flushToDisk(dir / "a") && flushToDisk(dir / "toA"));
+    EXPECT_FALSE(flushToDisk(dir / "fifo") || flushToDisk(dir / "none") || flushToDisk(dir.path()));
 }

@@ -12,10 +12,10 @@ using test::readFile;
 
 TEST(IniStore, EachEmptyArgumentFallsBackToTheProgram) {
     const IniStore store(ProgramLocation{"/opt/orvane", "Orvane"});
-    EXPECT_EQ(store.iniPath("", ""), "/opt/orvane/Orvane.ini");
-    EXPECT_EQ(store.iniPath("", "/etc"), "/etc/Orvane.ini");
-    EXPECT_EQ(store.iniPath("other", "/etc"), "/etc/other.ini");
-    EXPECT_EQ(store.iniPath("x.ini", ""), "/opt/orvane/x.ini.ini"); // appended all the same
+    EXPECT_EQ(store.iniPath("", "") + store.iniPath("", "/etc"),
+              "/opt/orvane/Orvane.ini/etc/Orvane.ini");
+    EXPECT_EQ(store.iniPath("other", "/etc") + store.iniPath("x.ini", ""),
+              "/etc/other.ini/opt/orvane/x.ini.ini");
     EXPECT_EQ(IniStore(ProgramLocation{"/", "Orvane"}).iniPath("", ""), "/Orvane.ini");
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <limits>
 #include <stdexcept>
 
@@ -13,8 +12,8 @@ namespace {
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
-TEST(Amount, ScaleChangesAndDivisionRoundingHalfToEven) {
-    // Dividing by 10000 turns "value = bytes" into "raw = bytes"; multiplying turns it back.
+TEST(Amount, ScaleChangesRoundHalfToEvenAndNeverWrap) {
+    // Dividing by 10000 turns "value = bytes" into "raw = bytes".
     const Amount surveyed = Amount::fromValue(1073741824);
     EXPECT_EQ(surveyed.raw(), 10737418240000);
     EXPECT_EQ(surveyed.dividedBy(10000).raw(), 1073741824);
@@ -26,9 +25,7 @@ TEST(Amount, ScaleChangesAndDivisionRoundingHalfToEven) {
     }
     EXPECT_EQ(Amount::fromRaw(kMin).dividedBy(10000).raw(), -922337203685478);
     EXPECT_THROW(Amount::fromRaw(1).dividedBy(0), std::domain_error);
-}
-
-TEST(Amount, ArithmeticIsExactOrThrowsInsteadOfWrapping) {
+    // Arithmetic is exact or throws instead of wrapping.
     EXPECT_EQ((Amount{} + Amount::fromValue(3) - Amount::fromRaw(1)).raw(), 29999);
     EXPECT_EQ(Amount::fromRaw(kMax / 10000).times(10000).raw(), kMax / 10000 * 10000);
     EXPECT_THROW(Amount::fromRaw(kMax) + Amount::fromRaw(1), std::overflow_error);

@@ -1,68 +1,55 @@
 #include "support/SessionLog.h"
 
 #include "common/TempFolder.h"
-#include "state/ListElement.h"
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
 #include <sstream>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 using orvane::SessionLog;
 using orvane::platform::LocalTime;
 using orvane::test::readFile;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-TEST(SessionLog, KeepsLinesInOrderWithOneBasedAccessAndRemovesFromTheFront) {
+// Lines are read one-based; removal takes the first, and finds an empty log harmless. Only a
+// live report echoes, and the listener hears every line.
+TEST(SessionLog, KeepsLinesInOrderEchoesWhileLiveAndTellsTheListener) {
     SessionLog log;
-    for (const char* line : {"first", "", "third"}) {
-        log.AddLogEntry(line);
-    }
+    orvane::ListElement lstErr;
+    Lines heard;
+    log.setLineListener([&heard](const std::string& line) { heard.push_back(line); });
+    log.attachReportList(&lstErr);
+    log.AddLogEntry("first");
+    log.AddLogEntry("");
+    lstErr.add(log.line(1)); // the window loads what is there, then goes live
+    log.ReportLive = true;
+    log.AddLogEntry("third");
     ASSERT_EQ(log.count(), 3u);
-    EXPECT_EQ(log.line(1), "first");
     EXPECT_EQ(log.line(3), "third");
     EXPECT_THROW(log.line(0), std::out_of_range);
     EXPECT_THROW(log.line(4), std::out_of_range);
+    ASSERT_EQ(lstErr.count(), 2u);
+    EXPECT_EQ(lstErr.item(1), "third");
+    EXPECT_EQ(lstErr.ListIndex(), 1);
+    log.attachReportList(nullptr); // live without a list must not fail
+    log.AddLogEntry("detached");
+    EXPECT_EQ(heard, (Lines{"first", "", "third", "detached"}));
     log.removeFirst();
     EXPECT_EQ(log.line(1), "");
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         log.removeFirst(); // the last call finds the log empty
     }
     EXPECT_TRUE(log.empty());
 }
 
-TEST(SessionLog, EchoesOnlyWhileTheReportIsLiveAndTellsTheListenerEveryLine) {
-    SessionLog log;
-    orvane::ListElement lstErr;
-    std::vector<std::string> heard;
-    log.setLineListener([&heard](const std::string& line) { heard.push_back(line); });
-    log.attachReportList(&lstErr);
-    log.AddLogEntry("closed"); // not echoed: the report is not live
-    // The window loads what is there, then goes live.
-    lstErr.add(log.line(1));
-    log.ReportLive = true;
-    log.AddLogEntry("second");
-    log.AddLogEntry("third");
-    ASSERT_EQ(lstErr.count(), 3u);
-    EXPECT_EQ(lstErr.item(2), "third");
-    EXPECT_EQ(lstErr.ListIndex(), 2);
-    // Live without a list to echo into must not fail.
-    log.attachReportList(nullptr);
-    log.AddLogEntry("detached");
-    EXPECT_EQ(heard, (std::vector<std::string>{"closed", "second", "third", "detached"}));
-}
-
 class SaveLogToFile : public ::testing::Test {
 protected:
-    // Adds the lines to the session log and saves it.
-    void save(const std::vector<std::string>& lines) {
+    void save(const Lines& lines) {
         for (const auto& line : lines) {
             log.AddLogEntry(line);
         }
@@ -78,35 +65,30 @@ protected:
     std::ostringstream errors;
 };
 
-TEST_F(SaveLogToFile, ShowsThePanelAndTheProgressLineByLine) {
-    auto& bar = window.pbSaveLog;
-    bar.setValue(7);
-    // Each change as "Max/Value Text", so the order of the assignments shows.
-    std::vector<std::string> shown;
-    bar.changed.bind([&] {
-        shown.push_back(std::to_string(bar.Max()) + "/" + std::to_string(bar.Value()) + " " +
-                        bar.Text());
-    });
-    save({"one", "two", "three"});
-    EXPECT_EQ(errors.str(), "");
-    EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_05_12_2026.txt)");
-    EXPECT_TRUE(window.fraSave.visible());
-    EXPECT_FALSE(window.cmdCancelLoad.visible());
-    EXPECT_EQ(shown, (std::vector<std::string>{"3/7 ", "3/0 ", "3/1 ", "3/1 33.3%", "3/2 33.3%",
-                                               "3/2 66.7%", "3/3 66.7%", "3/3 100.0%"}));
-}
-
-TEST_F(SaveLogToFile, AppendsEachSessionAsABlockByteForByte) {
+// Each session is appended as a block, byte for byte; the panel shows each step of the bar as
+// "Max/Value Text", so the order of the assignments shows.
+TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     save({}); // an empty log makes the folder but writes no file
     EXPECT_TRUE(std::filesystem::is_directory(program / "logs"));
     EXPECT_FALSE(std::filesystem::exists(dayFile()));
     program.write("logs/log_05_12_2026.txt", "morning\r\n\r\n");
+    auto& bar = window.pbSaveLog;
+    bar.setValue(7);
+    Lines shown;
+    bar.changed.bind([&] {
+        shown.push_back(std::to_string(bar.Max()) + "/" + std::to_string(bar.Value()) + " " +
+                        bar.Text());
+    });
     const std::string odd("caf\xe9 \xff\xfe\x80 nul:\0 end", 19);
-    save({"session 1", odd});
+    save({"session 1", odd, "3"});
+    EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_05_12_2026.txt)");
+    EXPECT_TRUE(window.fraSave.visible() && !window.cmdCancelLoad.visible());
+    EXPECT_EQ(shown, (Lines{"3/7 ", "3/0 ", "3/1 ", "3/1 33.3%", "3/2 33.3%", "3/2 66.7%",
+                            "3/3 66.7%", "3/3 100.0%"}));
     save({"\t session 2  "});
     EXPECT_EQ(errors.str(), "");
     EXPECT_EQ(readFile(dayFile()),
-              "morning\r\n\r\nsession 1\r\n" + odd + "\r\n\r\n\t session 2  \r\n\r\n");
+              "morning\r\n\r\nsession 1\r\n" + odd + "\r\n3\r\n\r\n\t session 2  \r\n\r\n");
 }
 
 TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
