@@ -57,7 +57,9 @@ private:
     bool showStatus_;
     RunController* controller_ = nullptr;
     bool stopClicked_ = false;
-    std::uint32_t lastTick_ = platform::tickCount();
+    // Set one period back, so that the first yield already ticks: even a run shorter than a
+    // second shows its status once.
+    std::uint32_t lastTick_ = platform::tickCount() - 999;
 };
 
 int runCopy(const cli::CliArguments& arguments) {

@@ -66,6 +66,21 @@ TEST_F(CliProgramTest, ExitStatusTellsPathErrorsFailuresAndUsage) {
     EXPECT_EQ(output, "Orvane [1.0 Build37 BETA]\n");
 }
 
+TEST_F(CliProgramTest, TerminalOnStandardErrorGetsTheLiveStatusLine) {
+    temp.write("data/a.txt", "hello");
+    // script(1) gives the program a terminal and records what it writes there.
+    const std::string command = "script -qec \"'" + program + "' '" + source + "' '" + destination +
+                                "' >/dev/null\" /dev/null </dev/null > '" + temp / "tty.txt" + "'";
+    if (std::system("script -qec true /dev/null </dev/null >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "script(1) cannot give a terminal here";
+    }
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string screen = test::readFile(temp / "tty.txt");
+    EXPECT_NE(screen.find("\r\x1b[KFiles: "), std::string::npos) << screen;
+    EXPECT_NE(screen.find(" | Time elapsed: "), std::string::npos) << screen;
+    EXPECT_NE(screen.find("\r\x1b[Korvane-cli: 1 copied"), std::string::npos) << screen;
+}
+
 TEST_F(CliProgramTest, InterruptInTheMiddleOfALargeFileStopsTheRunCleanly) {
     test::writeAll(source + "/big.bin", test::patterned(256 << 20));
     test::ChildProcess child(program, {"--move", source, destination}, temp / "out.txt",
