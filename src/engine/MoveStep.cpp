@@ -9,9 +9,7 @@ namespace orvane {
 namespace {
 
 bool unchangedSince(const std::string& path, const platform::FileIdentity& before) {
-    const auto now = platform::identityOf(path);
-    return now && now->device == before.device && now->inode == before.inode &&
-           now->size == before.size && now->modifiedNs == before.modifiedNs;
+    return platform::identityOf(path) == before;
 }
 
 bool safeToDelete(const FilePair& pair, const platform::FileIdentity& sourceAsCopied,
