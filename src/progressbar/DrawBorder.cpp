@@ -2,6 +2,7 @@
 
 #include "progressbar/OleColor.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace orvane {
@@ -21,7 +22,9 @@ void Lines(QPainter& hdc, const QColor& color, std::initializer_list<QPoint> poi
             continue;
         }
         const QPoint last = *to - step;
-        hdc.fillRect(QRect(*from, last).normalized(), color);
+        hdc.fillRect(QRect(QPoint(std::min(from->x(), last.x()), std::min(from->y(), last.y())),
+                           QPoint(std::max(from->x(), last.x()), std::max(from->y(), last.y()))),
+                     color);
     }
 }
 

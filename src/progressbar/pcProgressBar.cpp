@@ -22,6 +22,10 @@ template <typename T> void pcProgressBar::Assign(T& field, const T& value, const
 
 void pcProgressBar::Assigned(const QString& name) {
     DrawControl();
+    MarkChanged(name);
+}
+
+void pcProgressBar::MarkChanged(const QString& name) {
     if (!changed_.contains(name)) {
         changed_.append(name);
     }
@@ -93,7 +97,7 @@ void pcProgressBar::setBarPicture(const QImage& value) {
     picBar_.setPicture(value);
     Assigned(QStringLiteral("BarPicture"));
     // The host is told of both pictures, so a save writes both.
-    Assigned(QStringLiteral("Picture"));
+    MarkChanged(QStringLiteral("Picture"));
 }
 
 void pcProgressBar::setBarPictureMode(std::int32_t value) {

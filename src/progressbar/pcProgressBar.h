@@ -106,6 +106,7 @@ private:
     friend class ProgressPaint;
 
     void Assigned(const QString& name);
+    void MarkChanged(const QString& name);
     template <typename T> void Assign(T& field, const T& value, const QString& name);
     void Compose(QPainter& hdc);
 
