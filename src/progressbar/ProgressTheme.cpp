@@ -47,6 +47,9 @@ bool ProgressTheme::DrawBackground(QPainter& hdc, bool horizontal, const QRect& 
     if (style_->subElementRect(QStyle::SE_ProgressBarGroove, &option, control_).isEmpty()) {
         return false;
     }
+    // A style draws its groove over its parent's background, and may leave corners open: the
+    // window colour stands in for the parent, so nothing of an earlier paint shows through.
+    hdc.fillRect(rect, control_->palette().color(QPalette::Window));
     hdc.save();
     style_->drawControl(QStyle::CE_ProgressBarGroove, &option, &hdc, control_);
     hdc.restore();
