@@ -32,16 +32,16 @@ void showStates(const Control& element, QWidget& widget) {
 }
 
 template <typename Widget, typename Show>
-void bindWith(Control& element, Widget& widget, Show show) {
-    show(element, widget);
-    element.changed.bind([&element, &widget, show] { show(element, widget); });
+void bindWith(ViewSync& sync, Control& element, Widget& widget, Show show) {
+    ViewSync::Slot& slot = sync.add([&element, &widget, show] { show(element, widget); });
+    element.changed.bind([&sync, &slot] { sync.changed(slot); });
 }
 
 } // namespace
 
-void BindLabel(Control& element, QLabel& label) {
+void BindLabel(ViewSync& sync, Control& element, QLabel& label) {
     label.setTextFormat(Qt::PlainText);
-    bindWith(element, label, [](const Control& e, QLabel& l) {
+    bindWith(sync, element, label, [](const Control& e, QLabel& l) {
         const QString text = textOf(e);
         if (l.text() != text) {
             l.setText(text);
@@ -50,8 +50,8 @@ void BindLabel(Control& element, QLabel& label) {
     });
 }
 
-void BindButton(Control& element, QAbstractButton& button) {
-    bindWith(element, button, [](const Control& e, QAbstractButton& b) {
+void BindButton(ViewSync& sync, Control& element, QAbstractButton& button) {
+    bindWith(sync, element, button, [](const Control& e, QAbstractButton& b) {
         const QString text = textOf(e);
         if (b.text() != text) {
             b.setText(text);
@@ -60,8 +60,8 @@ void BindButton(Control& element, QAbstractButton& button) {
     });
 }
 
-void BindFrame(Control& element, QGroupBox& frame) {
-    bindWith(element, frame, [](const Control& e, QGroupBox& f) {
+void BindFrame(ViewSync& sync, Control& element, QGroupBox& frame) {
+    bindWith(sync, element, frame, [](const Control& e, QGroupBox& f) {
         const QString text = textOf(e);
         if (f.title() != text) {
             f.setTitle(text);
@@ -70,8 +70,8 @@ void BindFrame(Control& element, QGroupBox& frame) {
     });
 }
 
-void BindMenu(Control& element, QMenu& menu) {
-    bindWith(element, menu, [](const Control& e, QMenu& m) {
+void BindMenu(ViewSync& sync, Control& element, QMenu& menu) {
+    bindWith(sync, element, menu, [](const Control& e, QMenu& m) {
         QAction& entry = *m.menuAction();
         entry.setText(textOf(e));
         entry.setEnabled(e.enabled());
@@ -79,9 +79,9 @@ void BindMenu(Control& element, QMenu& menu) {
     });
 }
 
-void BindMenuEntry(Control& element, QAction& entry) {
+void BindMenuEntry(ViewSync& sync, Control& element, QAction& entry) {
     entry.setCheckable(true);
-    bindWith(element, entry, [](const Control& e, QAction& a) {
+    bindWith(sync, element, entry, [](const Control& e, QAction& a) {
         a.setText(textOf(e));
         a.setEnabled(e.enabled());
         a.setVisible(e.visible());
@@ -90,17 +90,20 @@ void BindMenuEntry(Control& element, QAction& entry) {
 }
 
 void BindTimer(Control& element, QTimer& timer) {
-    bindWith(element, timer, [](const Control& e, QTimer& t) {
-        if (e.enabled() && !t.isActive()) {
-            t.start();
-        } else if (!e.enabled() && t.isActive()) {
-            t.stop();
+    // At once, also during a run: the clock must stop when the list copy ends.
+    const auto show = [&element, &timer] {
+        if (element.enabled() && !timer.isActive()) {
+            timer.start();
+        } else if (!element.enabled() && timer.isActive()) {
+            timer.stop();
         }
-    });
+    };
+    show();
+    element.changed.bind(show);
 }
 
-void BindTextBox(Control& element, QLineEdit& box) {
-    bindWith(element, box, [](const Control& e, QLineEdit& b) {
+void BindTextBox(ViewSync& sync, Control& element, QLineEdit& box) {
+    bindWith(sync, element, box, [](const Control& e, QLineEdit& b) {
         const QString text = textOf(e);
         if (b.text() != text) {
             b.setText(text);

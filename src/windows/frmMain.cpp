@@ -79,6 +79,7 @@ void frmMain::Form_Unload() {
     // The report window is unloaded here once it exists; nothing opens it yet.
     SaveLogToFile(log_, elements_, setup_.program.folder, setup_.clocks.now,
                   setup_.decimalSeparator, std::cerr);
+    sync_.flush();
     // A run in progress goes no further: its file copy is abandoned at the next chunk, and
     // it gets no more events, so it runs down at once. Whatever it still logs is not saved.
     state_.RunControl = run_control::stop;
@@ -99,6 +100,12 @@ void frmMain::setWidthTwips(int twips) {
     // The copy list starts just beyond the narrow window's inner edge, where the frame's
     // border hid it; here the size is that of the inner area, so it is hidden outright.
     lstCopy.setVisible(twips > kNarrowWidth);
+}
+
+void frmMain::cmdStart_Click() {
+    sync_.setDeferring(true);
+    controller_.cmdStart_Click();
+    sync_.setDeferring(false);
 }
 
 void frmMain::cmdOptions_Click() {

@@ -8,6 +8,7 @@
 #include "windows/CopyListModel.h"
 #include "windows/EventPump.h"
 #include "windows/ProgressBinding.h"
+#include "windows/ViewSync.h"
 #include "windows/WindowDialogs.h"
 
 #include <QAction>
@@ -104,6 +105,7 @@ private:
     void bindElements();
     void connectHandlers();
     void browseInto(Control& box, std::string title);
+    void cmdStart_Click();
 
     ProgramSetup setup_;
     double dpi_;
@@ -114,8 +116,9 @@ private:
     RunState state_;
     MainWindowElements elements_;
     SessionLog log_;
-    EventPump pump_{state_, setup_.yieldInterval};
-    DialogQuestion question_{*this, setup_.dialogs};
+    ViewSync sync_;
+    EventPump pump_{state_, setup_.yieldInterval, sync_};
+    DialogQuestion question_{*this, setup_.dialogs, sync_};
     RunController controller_;
 
 public:
