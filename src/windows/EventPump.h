@@ -20,7 +20,7 @@ namespace orvane::windows {
 // sleeps in the event loop until the next event instead of spinning.
 class EventPump {
 public:
-    static constexpr std::chrono::milliseconds kInterval{15};
+    static constexpr std::chrono::milliseconds kInterval{25};
 
     // Before events are handled the widgets take their elements' states, and while they are
     // handled every change shows at once, as a click handler expects.

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QItemSelectionModel>
 
 #include <iostream>
 
@@ -99,7 +100,16 @@ void frmMain::setWidthTwips(int twips) {
     setFixedWidth(TwipsToPixels(twips, dpi_));
     // The copy list starts just beyond the narrow window's inner edge, where the frame's
     // border hid it; here the size is that of the inner area, so it is hidden outright.
-    lstCopy.setVisible(twips > kNarrowWidth);
+    const bool listShown = twips > kNarrowWidth;
+    lstCopy.setVisible(listShown);
+    // A hidden view need not follow the 100,000 additions and removals of a large run.
+    if (listShown != (lstCopy.model() == &copyListModel)) {
+        QItemSelectionModel* previous = lstCopy.selectionModel();
+        lstCopy.setModel(listShown ? &copyListModel : nullptr);
+        if (previous != nullptr) {
+            previous->deleteLater();
+        }
+    }
 }
 
 void frmMain::cmdStart_Click() {

@@ -63,7 +63,6 @@ void frmMain::placeControls() {
     lblInfo[1].setWordWrap(true);
     lblInfo[1].setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSave.setWordWrap(true);
-    lstCopy.setModel(&copyListModel);
     // Every row is one line: the view then needs no measuring of 100,000 rows.
     lstCopy.setUniformItemSizes(true);
     lstCopy.setEditTriggers(QAbstractItemView::NoEditTriggers);
