@@ -35,10 +35,14 @@ if command -v desktop-file-validate >/dev/null; then
 else
     echo "note: desktop-file-validate is missing; the desktop entry was not checked"
 fi
-for page in "$prefix"/share/man/man1/*.1.gz; do
-    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -l "$page" 2>&1 >/dev/null || true)
-    [[ -z "$warnings" ]] || fail "$(basename "$page"): $warnings"
-done
+if command -v man >/dev/null; then
+    for page in "$prefix"/share/man/man1/*.1.gz; do
+        warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -l "$page" 2>&1 >/dev/null || true)
+        [[ -z "$warnings" ]] || fail "$(basename "$page"): $warnings"
+    done
+else
+    echo "note: man is missing; the manual pages were not checked"
+fi
 
 mkdir -p "$scratch/data/sub" "$scratch/backup" "$scratch/home"
 printf 'hello' >"$scratch/data/a.txt"
