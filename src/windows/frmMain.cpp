@@ -1,10 +1,11 @@
 #include "windows/frmMain.h"
 
+#include "app/LogSaveAtExit.h"
 #include "app/SessionStart.h"
 #include "platform/LocaleFacts.h"
+#include "platform/RunningProgramFolders.h"
 #include "settings/IniStore.h"
 #include "support/AppIdentity.h"
-#include "support/LogFileSaver.h"
 #include "support/VersionText.h"
 #include "windows/ProgramArguments.h"
 #include "windows/Twips.h"
@@ -18,7 +19,7 @@
 namespace orvane::windows {
 
 ProgramSetup RunningProgramSetup(std::string argumentText) {
-    return {platform::runningProgram(),
+    return {platform::runningProgramFolders(),
             std::move(argumentText),
             systemClocks(),
             platform::decimalSeparator(),
@@ -68,7 +69,8 @@ void frmMain::Form_Load() {
         setWidthTwips(kNarrowWidth);
     }
     // The start counter, ReportLive and the session header, in that order.
-    UsageCount = StartSession(log_, IniStore(setup_.program), setup_.clocks.now());
+    UsageCount =
+        StartSession(log_, IniStore(setup_.folders.settingsLocation()), setup_.clocks.now());
     fraSave.move(fraSource.pos());
 }
 
@@ -78,9 +80,13 @@ void frmMain::Form_Unload() {
     }
     unloaded_ = true;
     // The report window is unloaded here once it exists; nothing opens it yet.
-    SaveLogToFile(log_, elements_, setup_.program.folder, setup_.clocks.now,
-                  setup_.decimalSeparator, std::cerr);
+    const std::string failure =
+        SaveLogAtExit(log_, elements_, setup_.folders.logs, setup_.clocks.now,
+                      setup_.decimalSeparator, std::cerr);
     sync_.flush();
+    if (!failure.empty() && !quietUnload_) {
+        setup_.dialogs.inform(this, QStringLiteral("Orvane"), QString::fromLocal8Bit(failure));
+    }
     // A run in progress goes no further: its file copy is abandoned at the next chunk, and
     // it gets no more events, so it runs down at once. Whatever it still logs is not saved.
     state_.RunControl = run_control::stop;
@@ -88,6 +94,11 @@ void frmMain::Form_Unload() {
     if (setup_.endProgram) {
         setup_.endProgram();
     }
+}
+
+void frmMain::unloadWithoutQuestions() {
+    quietUnload_ = true;
+    close();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -66,7 +66,9 @@ int main(int argc, char** argv) {
     const QString source = makeTree(scratch);
 
     ProgramSetup setup = RunningProgramSetup({});
-    setup.program = {scratch.toStdString(), "orvane"};
+    const std::string folder = scratch.toStdString();
+    setup.folders = {orvane::platform::ProgramLayout::Portable, "orvane", folder, folder + "/logs",
+                     folder};
     setup.endProgram = [] {};
     frmMain window(std::move(setup));
     window.show();
