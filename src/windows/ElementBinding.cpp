@@ -37,37 +37,32 @@ void bindWith(ViewSync& sync, Control& element, Widget& widget, Show show) {
     element.changed.bind([&sync, &slot] { sync.changed(slot); });
 }
 
+// A widget with a caption of its own, and the enabled and visible states.
+template <typename Widget>
+void bindCaptioned(ViewSync& sync, Control& element, Widget& widget,
+                   QString (Widget::*caption)() const, void (Widget::*setCaption)(const QString&)) {
+    bindWith(sync, element, widget, [caption, setCaption](const Control& e, Widget& w) {
+        const QString text = textOf(e);
+        if ((w.*caption)() != text) {
+            (w.*setCaption)(text);
+        }
+        showStates(e, w);
+    });
+}
+
 } // namespace
 
 void BindLabel(ViewSync& sync, Control& element, QLabel& label) {
     label.setTextFormat(Qt::PlainText);
-    bindWith(sync, element, label, [](const Control& e, QLabel& l) {
-        const QString text = textOf(e);
-        if (l.text() != text) {
-            l.setText(text);
-        }
-        showStates(e, l);
-    });
+    bindCaptioned(sync, element, label, &QLabel::text, &QLabel::setText);
 }
 
 void BindButton(ViewSync& sync, Control& element, QAbstractButton& button) {
-    bindWith(sync, element, button, [](const Control& e, QAbstractButton& b) {
-        const QString text = textOf(e);
-        if (b.text() != text) {
-            b.setText(text);
-        }
-        showStates(e, b);
-    });
+    bindCaptioned(sync, element, button, &QAbstractButton::text, &QAbstractButton::setText);
 }
 
 void BindFrame(ViewSync& sync, Control& element, QGroupBox& frame) {
-    bindWith(sync, element, frame, [](const Control& e, QGroupBox& f) {
-        const QString text = textOf(e);
-        if (f.title() != text) {
-            f.setTitle(text);
-        }
-        showStates(e, f);
-    });
+    bindCaptioned(sync, element, frame, &QGroupBox::title, &QGroupBox::setTitle);
 }
 
 void BindMenu(ViewSync& sync, Control& element, QMenu& menu) {
@@ -103,13 +98,7 @@ void BindTimer(Control& element, QTimer& timer) {
 }
 
 void BindTextBox(ViewSync& sync, Control& element, QLineEdit& box) {
-    bindWith(sync, element, box, [](const Control& e, QLineEdit& b) {
-        const QString text = textOf(e);
-        if (b.text() != text) {
-            b.setText(text);
-        }
-        showStates(e, b);
-    });
+    bindCaptioned(sync, element, box, &QLineEdit::text, &QLineEdit::setText);
     QObject::connect(&box, &QLineEdit::textChanged, &box, [&element](const QString& text) {
         std::string typed = text.toLocal8Bit().toStdString();
         if (typed != element.caption()) {
