@@ -44,10 +44,11 @@ xdotool type --delay 5 "$scratch/data/Photos"
 xdotool key Tab Tab
 xdotool type --delay 5 "$scratch/backup"
 xdotool key alt+s
-# The run is over when the last file has arrived and the Start button is back; the file
+# The run is over when every file has arrived and the Start button is back; the files
 # arriving is what can be seen from outside, the rest takes a moment more.
-for _ in $(seq 100); do
-    [[ -f "$scratch/backup/Photos/sub/c.bin" ]] && break
+for _ in $(seq 200); do
+    [[ -f "$scratch/backup/Photos/a.txt" && -f "$scratch/backup/Photos/sub/b.txt" &&
+        -f "$scratch/backup/Photos/sub/c.bin" ]] && break
     sleep 0.1
 done
 sleep 1
