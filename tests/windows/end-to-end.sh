@@ -6,6 +6,8 @@
 set -euo pipefail
 
 program="$1"
+# Under the sanitizer build: leaks of the system's D-Bus library are not the program's.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
     echo "SKIPPED: xvfb-run or xdotool is missing (scripts/install-deps --gui installs them)"
     exit 77
