@@ -80,8 +80,9 @@ struct CopyResult {
     bool succeeded() const { return outcome == CopyOutcome::Copied; }
 };
 
-// Copies one file, replacing the destination only when the copy is complete; the
-// destination path never holds a partial file, not even after a crash (see PartialFile).
+// Copies one file into a temporary of its own, and gives it the destination's name only when
+// it is complete and the source did not change meanwhile: the destination path never holds
+// a partial or torn file, not even after a crash.
 //
 // Reports: one stream switch (size, 0), then after every chunk one chunk-finished report with
 // the bytes so far; the last one equals the size. An empty file gets one stream switch and
