@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progressbar/CaptionCache.h"
 #include "progressbar/OleColor.h"
 #include "progressbar/pcMemDC.h"
 #include "progressbar/pcPictureHolder.h"
@@ -130,6 +131,8 @@ private:
     QString text_;
     // " " + Text + " ", kept so that a paint builds no string.
     QString paddedText_;
+    // The caption laid out once per text, in its two colours.
+    CaptionCache caption_;
     bool segments_ = false;
     bool xpStyle_ = false;
     // True while the memory surface holds the control as it is now.
