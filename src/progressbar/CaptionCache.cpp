@@ -25,14 +25,18 @@ void CaptionCache::Colour(QImage& coloured, const QColor& color) const {
     }
     // The colour at the coverage of each pixel, premultiplied: what drawing the text in that
     // colour on a transparent image gives, without laying the text out again.
-    const QRgb rgb = color.rgb();
-    for (int y = 0; y < mask_.height(); ++y) {
+    std::array<QRgb, 256> byCoverage{};
+    for (int alpha = 1; alpha < 256; ++alpha) {
+        byCoverage[static_cast<std::size_t>(alpha)] =
+            qPremultiply(qRgba(color.red(), color.green(), color.blue(), alpha));
+    }
+    const int width = mask_.width();
+    const int height = mask_.height();
+    for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(mask_.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(coloured.scanLine(y));
-        for (int x = 0; x < mask_.width(); ++x) {
-            const int alpha = qAlpha(in[x]);
-            out[x] =
-                alpha == 0 ? 0 : qPremultiply(qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), alpha));
+        for (int x = 0; x < width; ++x) {
+            out[x] = byCoverage[qAlpha(in[x])];
         }
     }
 }
