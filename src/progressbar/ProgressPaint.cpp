@@ -132,7 +132,10 @@ void ProgressPaint::Bar() {
     if (!picture.HasPicture()) {
         if (bXp_) {
             const Rect chunk{rcBar_.left + 2, rcBar_.top + 2, rcBar_.right - 1, rcBar_.bottom - 1};
-            theme_->DrawChunks(hdc_, horizontal_, chunk.ToQRect());
+            // An empty or inverted chunk rectangle draws nothing.
+            if (chunk.right > chunk.left && chunk.bottom > chunk.top) {
+                theme_->DrawChunks(hdc_, horizontal_, chunk.ToQRect());
+            }
         } else {
             hdc_.fillRect(rcBar_.ToQRect(), BrushColor(bar_.barColor_, bar_.palette()));
         }
