@@ -104,6 +104,20 @@ TEST(ControlModel, EveryAssignmentRepaintsAtOnceAndRaisesBeforeDraw) {
     EXPECT_EQ(Pixel(*bar, 198, 10), kNavy);
 }
 
+TEST(ControlModel, PaintEventShowsTheComposedImageAndRecomposesAfterAPaletteChange) {
+    auto bar = MakeBar(200, 20);
+    ShowCaption(*bar, QStringLiteral("MMMM"));
+    bar->setValue(40);
+    EXPECT_EQ(bar->grab().toImage().convertToFormat(QImage::Format_RGB32), Composed(*bar));
+
+    QPalette palette = DistinctPalette();
+    palette.setColor(QPalette::Button, Qt::yellow);
+    bar->setPalette(palette);
+    const QImage shown = bar->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(150, 3), QColor(Qt::yellow));
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), Composed(*bar));
+}
+
 TEST(ControlModel, BarPictureMarksBothPicturesChanged) {
     auto bar = MakeBar(20, 10);
     QImage picture(2, 2, QImage::Format_RGB32);
