@@ -25,7 +25,8 @@ class pcProgressBar : public QWidget {
     Q_OBJECT
 
 public:
-    // Setting Initialize's values; the host then calls InitProperties or ReadProperties.
+    // Made with the initial values below; the host then calls InitProperties for a new
+    // instance or ReadProperties for a stored one.
     explicit pcProgressBar(QWidget* parent = nullptr);
     ~pcProgressBar() override;
 
@@ -96,6 +97,7 @@ signals:
     // goes on.
     void BeforeDraw(QPainter* hdc, std::int32_t lLeft, std::int32_t lTop, std::int32_t lWidth,
                     std::int32_t lHeight, bool bDoDefault);
+    // Tells the host's persistence that a property changed.
     void PropertyChanged(const QString& name);
 
 protected:
