@@ -7,6 +7,7 @@
 #include "app/StatusLine.h"
 #include "cli/CliArguments.h"
 #include "platform/ProgramLocation.h"
+#include "platform/StandardOutput.h"
 #include "platform/StopSignals.h"
 #include "platform/TickCount.h"
 #include "support/LogFileSaver.h"
@@ -71,7 +72,9 @@ int runCopy(const cli::CliArguments& arguments) {
     RunState state;
     MainWindowElements window;
     SessionLog log;
-    log.setLineListener([](const std::string& line) { std::cout << line << '\n'; });
+    // Each line is written as it is logged, so a pipe or a file sees it at once.
+    log.setLineListener(
+        [](const std::string& line) { platform::writeStandardOutput(line + '\n'); });
     StartSession(log, IniStore(program), platform::localNow());
 
     window.txtSource.setCaption(arguments.source);
@@ -86,7 +89,6 @@ int runCopy(const cli::CliArguments& arguments) {
     pump.attach(controller);
     controller.cmdStart_Click();
     pump.clearStatus();
-    std::cout.flush();
 
     SaveLogToFile(log, window, program.folder, platform::localNow, separator, std::cerr);
     std::cerr << "orvane-cli: " << OutcomeSummary(state.outcome) << "\n";

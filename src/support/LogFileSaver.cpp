@@ -79,8 +79,9 @@ void SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::strin
     const std::string path = platform::nativePathRules.join(logsFolder, LogFileName(clock()));
     platform::AppendFile file(path);
     writeLines(log, file, window.pbSaveLog, decimalSeparator);
-    // The session's block ends with two empty lines.
-    file.write(lineEnd);
+    // One more line whose text is itself a line end: with the last line's own ending, the
+    // session's block ends with two empty lines.
+    file.write(std::string(lineEnd) + lineEnd);
     if (!file.close()) {
         errors << "orvane: cannot write the log file " << path << ": " << file.failureReason()
                << '\n';

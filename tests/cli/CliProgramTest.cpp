@@ -50,9 +50,9 @@ TEST_F(CliProgramTest, RunsPrintTheirLogLinesAndAppendTheSameToTheDatedLog) {
     EXPECT_EQ(errors, "orvane-cli: 0 copied (0 re-copied), 1 skipped, 0 refused for space, 0 "
                       "failed, 0 cancelled, 1 sources deleted, 0 folders created, 0 folders "
                       "failed\n");
-    // Both sessions went into the day's file, with CR LF and an empty line after each.
+    // Both sessions went into the day's file in order, with CR LF and two empty lines after each.
     EXPECT_EQ(logFile(),
-              std::regex_replace(first + "\n" + output + "\n", std::regex("\n"), "\r\n"));
+              std::regex_replace(first + "\n\n" + output + "\n\n", std::regex("\n"), "\r\n"));
 }
 
 TEST_F(CliProgramTest, ExitStatusTellsPathErrorsFailuresAndUsage) {
@@ -99,6 +99,22 @@ TEST_F(CliProgramTest, InterruptInTheMiddleOfALargeFileStopsTheRunCleanly) {
     // Nothing half-written, and the source kept despite --move.
     EXPECT_TRUE(test::namesIn(destination + "/data").empty());
     EXPECT_EQ(std::filesystem::file_size(source + "/big.bin"), 256U << 20);
+}
+
+// A script or a front end reading the lines through a pipe sees each as it is logged. The
+// source is sparse so it costs nothing to make, yet copying it writes a whole GiB: the stop
+// sent after the early line arrives reaches the run before that copy can end.
+TEST_F(CliProgramTest, LogLinesReachAPipeWhileTheRunIsStillGoing) {
+    std::filesystem::resize_file(temp.write("data/big.bin", ""), 1ULL << 30);
+    test::ChildProcess child(program, {source, destination}, "", temp / "err.txt");
+    const std::string early = child.readUntil("Total files to copy: 1 file(s) in 1 directory(s)\n");
+    ASSERT_NE(early.find("Total files to copy: "), std::string::npos) << early;
+    child.signal(SIGINT);
+    EXPECT_EQ(child.wait(), 1) << child.errors();
+    child.readToEnd();
+    EXPECT_NE(child.output().find("User clicked on [Stop]\n"), std::string::npos) << child.output();
+    EXPECT_EQ(child.output().find("copied in"), std::string::npos) << child.output();
+    EXPECT_FALSE(test::exists(destination + "/data/big.bin"));
 }
 
 } // namespace orvane

@@ -12,18 +12,27 @@
 namespace orvane::test {
 
 // A program started with its standard output and error sent to files, so that a test can
-// signal it while it runs and read everything it wrote afterwards.
+// signal it while it runs and read everything it wrote afterwards. With an empty output file
+// its standard output is a pipe instead, which the test reads while the program runs.
 class ChildProcess {
 public:
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
                  const std::string& outputFile, const std::string& errorFile)
         : outputFile_(outputFile), errorFile_(errorFile) {
+        int pipeEnds[2] = {-1, -1};
+        if (outputFile.empty() && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
+            throw std::runtime_error("pipe failed");
+        }
         pid_ = ::fork();
         if (pid_ < 0) {
             throw std::runtime_error("fork failed");
         }
         if (pid_ == 0) {
-            redirect(outputFile, STDOUT_FILENO);
+            if (outputFile.empty()) {
+                ::dup2(pipeEnds[1], STDOUT_FILENO);
+            } else {
+                redirect(outputFile, STDOUT_FILENO);
+            }
             redirect(errorFile, STDERR_FILENO);
             std::vector<char*> argv{const_cast<char*>(program.c_str())};
             for (const auto& argument : arguments) {
@@ -33,11 +42,38 @@ public:
             ::execv(program.c_str(), argv.data());
             ::_exit(127);
         }
+        if (outputFile.empty()) {
+            ::close(pipeEnds[1]);
+            pipe_ = pipeEnds[0];
+        }
     }
     ~ChildProcess() {
         if (!waited_) {
             ::kill(pid_, SIGKILL);
             wait();
+        }
+        closePipe();
+    }
+
+    // Reads the pipe until the text has arrived or the program closed its output; returns
+    // everything read so far.
+    const std::string& readUntil(const std::string& text) {
+        char chunk[4096];
+        while (piped_.find(text) == std::string::npos) {
+            const ssize_t count = ::read(pipe_, chunk, sizeof chunk);
+            if (count <= 0) {
+                break;
+            }
+            piped_.append(chunk, static_cast<std::size_t>(count));
+        }
+        return piped_;
+    }
+    const std::string& readToEnd() { return readUntil(std::string(1, '\0')); }
+    // Closes the reading end, so the program's next write to its output fails.
+    void closePipe() {
+        if (pipe_ >= 0) {
+            ::close(pipe_);
+            pipe_ = -1;
         }
     }
 
@@ -51,7 +87,7 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
-    std::string output() const { return readFile(outputFile_); }
+    std::string output() const { return outputFile_.empty() ? piped_ : readFile(outputFile_); }
     std::string errors() const { return readFile(errorFile_); }
 
 private:
@@ -62,6 +98,8 @@ private:
     }
 
     pid_t pid_ = -1;
+    int pipe_ = -1;
+    std::string piped_;
     bool waited_ = false;
     std::string outputFile_, errorFile_;
 };

@@ -65,7 +65,8 @@ protected:
     std::ostringstream errors;
 };
 
-// Each session is appended as a block, byte for byte; the panel shows each step of the bar as
+// Each session is appended as a block, byte for byte, followed by two empty lines: two sessions
+// closed on one day share the file in order. The panel shows each step of the bar as
 // "Max/Value Text", so the order of the assignments shows.
 TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     save({}); // an empty log makes the folder but writes no file
@@ -88,7 +89,7 @@ TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     save({"\t session 2  "});
     EXPECT_EQ(errors.str(), "");
     EXPECT_EQ(readFile(dayFile()),
-              "morning\r\n\r\nsession 1\r\n" + odd + "\r\n3\r\n\r\n\t session 2  \r\n\r\n");
+              "morning\r\n\r\nsession 1\r\n" + odd + "\r\n3\r\n\r\n\r\n\t session 2  \r\n\r\n\r\n");
 }
 
 TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
@@ -98,7 +99,7 @@ TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
     separator = ',';
     save({"late"});
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_31_12_2026.txt)");
-    EXPECT_EQ(readFile(program / "logs/log_01_01_2027.txt"), "late\r\n\r\n");
+    EXPECT_EQ(readFile(program / "logs/log_01_01_2027.txt"), "late\r\n\r\n\r\n");
     EXPECT_EQ(window.pbSaveLog.Text(), "100,0%");
 }
 
