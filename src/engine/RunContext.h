@@ -17,7 +17,7 @@ struct RunContext {
     SessionLog& log;
     YieldHook yieldHook;
     platform::PathRules paths = platform::nativePathRules;
-    char decimalSeparator = platform::decimalSeparator();
+    std::string decimalSeparator = platform::decimalSeparator();
 
     void yield() const {
         if (yieldHook) {

@@ -38,6 +38,12 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
     int get() const { return fd_; }
+    // Gives up ownership: the caller closes the descriptor.
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
     // Closes now; false (with errno set) when the system reports an error on closing.
     bool close() {

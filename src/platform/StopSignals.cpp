@@ -1,5 +1,7 @@
 #include "platform/StopSignals.h"
 
+#include "platform/JournalFile.h"
+
 #include <csignal>
 #include <unistd.h>
 
@@ -7,10 +9,13 @@ namespace orvane::platform {
 
 namespace {
 
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 volatile std::sig_atomic_t stopRequests = 0;
 
 extern "C" void onStopSignal(int signalNumber) {
     if (stopRequests > 0) {
+        static_cast<void>(saveJournalNow());
         std::signal(signalNumber, SIG_DFL);
         std::raise(signalNumber);
         return;
@@ -31,12 +36,23 @@ void handle(int signalNumber) {
 } // namespace
 
 void installStopSignals() {
-    handle(SIGINT);
-    handle(SIGTERM);
+    for (const int signalNumber : kStopSignals) {
+        handle(signalNumber);
+    }
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 bool stopSignalled() {
     return stopRequests > 0;
+}
+
+void deferStopSignals() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signalNumber : kStopSignals) {
+        sigaddset(&held, signalNumber);
+    }
+    ::sigprocmask(SIG_BLOCK, &held, nullptr);
 }
 
 bool standardErrorIsTerminal() {

@@ -59,7 +59,7 @@ Amount Amount::dividedBy(std::int64_t divisor) const {
     return Amount(quotient);
 }
 
-std::string Amount::decimalText(char decimalSeparator) const {
+std::string Amount::decimalText(std::string_view decimalSeparator) const {
     const bool negative = raw_ < 0;
     const std::uint64_t magnitude =
         negative ? 0 - static_cast<std::uint64_t>(raw_) : static_cast<std::uint64_t>(raw_);
@@ -70,7 +70,7 @@ std::string Amount::decimalText(char decimalSeparator) const {
         decimals.pop_back();
     }
     if (!decimals.empty()) {
-        text += decimalSeparator;
+        text.append(decimalSeparator);
         text += decimals;
     }
     return text;

@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -37,7 +38,7 @@ public:
 
     // The plain decimal text: no thousands separator, at most four decimals without
     // trailing zeros, no separator at all for a whole value.
-    std::string decimalText(char decimalSeparator) const;
+    std::string decimalText(std::string_view decimalSeparator) const;
 
     constexpr auto operator<=>(const Amount&) const = default;
 

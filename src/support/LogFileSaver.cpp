@@ -16,10 +16,6 @@ namespace {
 
 constexpr const char* lineEnd = "\r\n";
 
-std::string logsFolderOf(const std::string& programFolder) {
-    return platform::nativePathRules.join(programFolder, "logs");
-}
-
 void showSavePanel(MainWindowElements& window, const platform::LocalTime& today, int lineCount) {
     window.lblSave.setCaption("Saving log entry's to log file (" + LogFileName(today) + ")");
     window.fraSave.setVisible(true);
@@ -38,7 +34,7 @@ void ensureLogsFolder(const std::string& logsFolder) {
 }
 
 void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& bar,
-                char decimalSeparator) {
+                std::string_view decimalSeparator) {
     // Whole lines are gathered and written in blocks: a run of many files logs a line for
     // each, and a system call per line would cost more than the rest of the save.
     constexpr std::size_t blockSize = 64 * 1024;
@@ -59,24 +55,32 @@ void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& ba
 
 } // namespace
 
+std::string LogsFolder(const std::string& programFolder) {
+    return platform::nativePathRules.join(programFolder, "logs");
+}
+
+std::string DayLogPath(const std::string& programFolder, const platform::LocalTime& day) {
+    return platform::nativePathRules.join(LogsFolder(programFolder), LogFileName(day));
+}
+
 std::string LogFileName(const platform::LocalTime& day) {
     char text[48];
     std::snprintf(text, sizeof text, "log_%02d_%02d_%04d.txt", day.day, day.month, day.year);
     return text;
 }
 
-void SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& programFolder,
-                   const std::function<platform::LocalTime()>& clock, char decimalSeparator,
-                   std::ostream& errors) {
+bool SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& programFolder,
+                   const std::function<platform::LocalTime()>& clock,
+                   std::string_view decimalSeparator, std::ostream& errors) {
     showSavePanel(window, clock(), static_cast<int>(log.count()));
 
-    const std::string logsFolder = logsFolderOf(programFolder);
-    ensureLogsFolder(logsFolder);
+    ensureLogsFolder(LogsFolder(programFolder));
     if (log.empty()) {
-        return;
+        log.removeJournal();
+        return true;
     }
 
-    const std::string path = platform::nativePathRules.join(logsFolder, LogFileName(clock()));
+    const std::string path = DayLogPath(programFolder, clock());
     platform::AppendFile file(path);
     writeLines(log, file, window.pbSaveLog, decimalSeparator);
     // One more line whose text is itself a line end: with the last line's own ending, the
@@ -85,7 +89,10 @@ void SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::strin
     if (!file.close()) {
         errors << "orvane: cannot write the log file " << path << ": " << file.failureReason()
                << '\n';
+        return false;
     }
+    log.removeJournal();
+    return true;
 }
 
 } // namespace orvane

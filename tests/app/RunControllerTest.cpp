@@ -30,7 +30,7 @@ struct ControllerHarness : OptionQuestion {
     std::function<void(int)> onYield = [](int) {}; // gets the yield's number in this run
     ControllerClocks clocks{[this] { return tick; },
                             [this] { return nowCalls++ % 2 == 0 ? kStart : kEnd; }};
-    RunController controller{state, window, log, [this] { onYield(++yields); }, *this, clocks, '.'};
+    RunController controller{state, window, log, [this] { onYield(++yields); }, *this, clocks, "."};
 
     bool confirm(const std::string& text) override {
         asked.push_back(text);

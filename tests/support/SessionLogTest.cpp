@@ -61,7 +61,7 @@ protected:
     SessionLog log;
     orvane::MainWindowElements window;
     std::function<LocalTime()> clock = [] { return LocalTime{2026, 12, 5}; };
-    char separator = '.';
+    std::string separator = ".";
     std::ostringstream errors;
 };
 
@@ -96,7 +96,7 @@ TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
     std::vector<LocalTime> readings{{2026, 12, 31, 23, 59, 59}, {2027, 1, 1}};
     std::size_t reads = 0;
     clock = [&] { return readings.at(reads++); };
-    separator = ',';
+    separator = ",";
     save({"late"});
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_31_12_2026.txt)");
     EXPECT_EQ(readFile(program / "logs/log_01_01_2027.txt"), "late\r\n\r\n\r\n");

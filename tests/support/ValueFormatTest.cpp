@@ -20,16 +20,16 @@ constexpr std::int64_t B = Amount::kScale, kB = 1024 * B, MB = 1024 * kB, GB = 1
 TEST(FormatSize, UnitsStartAtTheirPowerOf1024AndHalvesRoundToEven) {
     const struct {
         std::int64_t raw;
-        char separator;
+        const char* separator;
         const char* text;
     } cases[] = {
-        0,         '.', "0 B",       kB - 1,      '.', "1024 B",    kB,          '.', "1.0 kB",
-        MB - B,    '.', "1024.0 kB", MB,          '.', "1.0 MB",    GB - B,      '.', "1024.0 MB",
-        GB,        '.', "1.0 GB",    TB - B,      '.', "1024.0 GB", TB,          '.', "1.0 TB",
-        kMax,      '.', "838.9 TB",  15000,       '.', "2 B",       25000,       '.', "2 B",
-        1280 * B,  '.', "1.2 kB",    14155776000, '.', "1.4 MB",    TB + TB / 4, '.', "1.2 TB",
-        -2048 * B, '.', "2.0 kB",    -kMax - 1,   '.', "838.9 TB",  1536 * B,    ',', "1,5 kB",
-        1023 * B,  ',', "1023 B"};
+        0,         ".", "0 B",       kB - 1,      ".", "1024 B",    kB,          ".", "1.0 kB",
+        MB - B,    ".", "1024.0 kB", MB,          ".", "1.0 MB",    GB - B,      ".", "1024.0 MB",
+        GB,        ".", "1.0 GB",    TB - B,      ".", "1024.0 GB", TB,          ".", "1.0 TB",
+        kMax,      ".", "838.9 TB",  15000,       ".", "2 B",       25000,       ".", "2 B",
+        1280 * B,  ".", "1.2 kB",    14155776000, ".", "1.4 MB",    TB + TB / 4, ".", "1.2 TB",
+        -2048 * B, ".", "2.0 kB",    -kMax - 1,   ".", "838.9 TB",  1536 * B,    ",", "1,5 kB",
+        1023 * B,  ",", "1023 B"};
     for (const auto& [raw, separator, expected] : cases) {
         EXPECT_EQ(FormatSize(Amount::fromRaw(raw), separator), expected) << "raw " << raw;
     }
