@@ -7,6 +7,7 @@
 #include "common/TempFolder.h"
 
 #include <csignal>
+#include <sched.h>
 #include <vector>
 
 namespace orvane::test {
@@ -16,12 +17,16 @@ namespace orvane::test {
 // its standard output is a pipe instead, which the test reads while the program runs.
 class ChildProcess {
 public:
+    // `pipeSize` sets the capacity of the pipe (0 keeps the system's).
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                 const std::string& outputFile, const std::string& errorFile)
+                 const std::string& outputFile, const std::string& errorFile, int pipeSize = 0)
         : outputFile_(outputFile), errorFile_(errorFile) {
         int pipeEnds[2] = {-1, -1};
         if (outputFile.empty() && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
             throw std::runtime_error("pipe failed");
+        }
+        if (pipeSize > 0) {
+            ::fcntl(pipeEnds[0], F_SETPIPE_SZ, pipeSize);
         }
         pid_ = ::fork();
         if (pid_ < 0) {
@@ -78,6 +83,34 @@ public:
     }
 
     void signal(int number) const { ::kill(pid_, number); }
+    // Waits until the program has taken a signal sent to it (none is pending any more), so
+    // that a second one is not merged into the first.
+    void awaitSignalsTaken() const {
+        const std::string status = "/proc/" + std::to_string(pid_) + "/status";
+        for (;;) {
+            const std::string text = readFile(status);
+            const auto pending = text.find("ShdPnd:\t");
+            if (text.empty() || pending == std::string::npos ||
+                text.compare(pending + 8, 16, "0000000000000000") == 0) {
+                return;
+            }
+            ::sched_yield();
+        }
+    }
+    int pipe() const { return pipe_; }
+    // True while the program sleeps in a kernel function whose name holds the text
+    // ("pipe_write": its output pipe is full and nobody reads it).
+    bool sleepingIn(const std::string& kernelFunction) const {
+        const std::string wchan = readFile("/proc/" + std::to_string(pid_) + "/wchan");
+        return wchan.find(kernelFunction) != std::string::npos;
+    }
+    // True while the program has not ended.
+    bool running() const {
+        siginfo_t info{};
+        return !waited_ &&
+               ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+               info.si_pid == 0;
+    }
 
     // The exit status, or 128 + the signal that ended it.
     int wait() {
