@@ -10,13 +10,18 @@ namespace orvane {
 
 namespace {
 
+// A size in a log line; one beyond the amount's range reads as the largest amount.
+std::string sizeText(const RunContext& run, std::int64_t bytes) {
+    bool saturated = false;
+    return FormatSize(Amount::fromValueSaturated(bytes, saturated), run.decimalSeparator);
+}
+
 CopyResult refuseForSpace(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                           std::int64_t size, const platform::DriveSpace& space) {
     ++FileNumber;
     run.addLog(std::to_string(FileNumber) + ". Cannot copy: " + pair.source + " [" +
-               FormatSize(Amount::fromValue(size), run.decimalSeparator) +
-               " ] not enough space on drive: " + space.drive + " [" +
-               FormatSize(Amount::fromValue(space.freeBytes), run.decimalSeparator) + " ]");
+               sizeText(run, size) + " ] not enough space on drive: " + space.drive + " [" +
+               sizeText(run, space.freeBytes) + " ]");
     ++run.state.outcome.filesRefusedForSpace;
     return {CopyOutcome::NotEnoughSpace, std::nullopt};
 }
@@ -42,7 +47,7 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
     const std::uint32_t elapsed = platform::tickCount() - startTick;
     run.addLog("File " + name + " copied in " +
                FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
-               FormatSize(Amount::fromValue(size), run.decimalSeparator) + "]");
+               sizeText(run, size) + "]");
     ++run.state.outcome.filesCopied;
     const bool changed = copy.outcome == platform::CopyOutcome::SourceChanged;
     return {changed ? CopyOutcome::SourceChanged : CopyOutcome::Copied, copy.source};

@@ -23,6 +23,24 @@ Amount Amount::fromValue(std::int64_t whole) {
         checked([&](std::int64_t* raw) { return __builtin_mul_overflow(whole, kScale, raw); }));
 }
 
+Amount Amount::fromValueSaturated(std::int64_t whole, bool& saturated) {
+    std::int64_t raw = 0;
+    if (__builtin_mul_overflow(whole, kScale, &raw)) {
+        saturated = true;
+        raw = whole < 0 ? INT64_MIN : INT64_MAX;
+    }
+    return Amount(raw);
+}
+
+Amount Amount::plusSaturated(Amount other, bool& saturated) const {
+    std::int64_t raw = 0;
+    if (__builtin_add_overflow(raw_, other.raw_, &raw)) {
+        saturated = true;
+        raw = other.raw_ < 0 ? INT64_MIN : INT64_MAX;
+    }
+    return Amount(raw);
+}
+
 Amount Amount::operator+(Amount other) const {
     return Amount(
         checked([&](std::int64_t* raw) { return __builtin_add_overflow(raw_, other.raw_, raw); }));

@@ -1,0 +1,27 @@
+#include "common/EngineHarness.h"
+#include "engine/DestinationDirs.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace orvane {
+
+// A file of 1 PiB (a sparse file costs nothing to make) is beyond what an amount holds in
+// bytes as its value. The run must not end there: the survey total stops at the largest
+// amount, one line says so, and the next file is listed as usual.
+TEST(AmountRange, SizeBeyondTheTotalsRangeHoldsThemAtTheLargestAmountAndTheRunGoesOn) {
+    test::TempFolder temp;
+    test::EngineHarness h(temp.makeFolder("data"), temp.makeFolder("backup"));
+    const std::int64_t pebibyte = std::int64_t{1} << 50;
+    ASSERT_NO_THROW(AddToCopyList(h.run, temp / "data/huge", pebibyte));
+    ASSERT_NO_THROW(AddToCopyList(h.run, temp / "data/small", 5));
+    const Amount largest = Amount::fromRaw(std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(h.state.CTotalFileSize, largest);
+    EXPECT_EQ(h.state.CTotalFileSizeStart, largest);
+    EXPECT_EQ(h.window.lstCopy.count(), 2U);
+    EXPECT_EQ(h.lines(),
+              (test::Lines{"Total size beyond 838.9 TB, held there: " + temp / "data/huge"}));
+}
+
+} // namespace orvane
