@@ -1,5 +1,6 @@
 #include "common/EngineHarness.h"
 #include "engine/DestinationDirs.h"
+#include "engine/TreeSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,23 @@ TEST(AmountRange, SizeBeyondTheTotalsRangeHoldsThemAtTheLargestAmountAndTheRunGo
     EXPECT_EQ(h.window.lstCopy.count(), 2U);
     EXPECT_EQ(h.lines(),
               (test::Lines{"Total size beyond 838.9 TB, held there: " + temp / "data/huge"}));
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+// The folder count is 16 bits wide: 32767 plus one more folder stays 32767, and ".." never
+// counts.
+TEST(CounterRange, FolderCountStaysAtItsLargestValue) {
+    test::TempFolder temp;
+    test::EngineHarness h(temp.makeFolder("data"), temp.makeFolder("backup"));
+    h.state.DirCount = 32766;
+    countFolderEntry(h.run, ".");
+    countFolderEntry(h.run, "..");
+    EXPECT_EQ(h.state.DirCount, 32767);
+    countFolderEntry(h.run, "sub");
+    EXPECT_EQ(h.state.DirCount, 32767);
 }
 
 } // namespace orvane

@@ -68,7 +68,8 @@ TEST(FormatDuration, TextsForEachCombinationOfUnits) {
                  500,   InMs,   "0:00:00",        2500,  InMs, "0:00:02",
                  3500,  InMs,   "0:00:04",        59999, InMs, "0:01:00",
                  -2500, InMs,   "-0:00:02",       kMin,  0,    "-596523:14:08",
-                 kMin,  MS,     "-596:31:23.648"};
+                 kMin,  MS,     "-596:31:23.648", 549,   0,    "0:09:09",
+                 -6,    0,      "-0:00:06"};
     for (const auto& [time, f, expected] : cases) {
         EXPECT_EQ(text(time, f), expected) << time << " with flags " << f;
     }
