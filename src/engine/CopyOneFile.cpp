@@ -55,10 +55,6 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
 
 } // namespace
 
-platform::DriveSpace GetDriveSpace(const std::string& destination) {
-    return platform::queryDriveSpace(destination);
-}
-
 // Linux has no hidden or system files, so what the copy step finds in its way is exactly
 // what the per-file step calls an existing file.
 bool FilePresent(const std::string& path) {
@@ -67,7 +63,7 @@ bool FilePresent(const std::string& path) {
 
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const CopyRequest& request) {
-    const platform::DriveSpace space = GetDriveSpace(pair.destination);
+    const platform::DriveSpace space = run.driveSpace(pair.destination);
     const std::int64_t size = request.sourceSize;
     if (request.afterRemoval && FilePresent(pair.destination)) {
         // A destination that could not be removed: the file was not copied, which the log has

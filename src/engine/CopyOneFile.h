@@ -27,10 +27,6 @@ struct CopyResult {
     std::optional<platform::FileIdentity> sourceAsCopied;
 };
 
-// The free space of the file system that will hold the destination, and its mount point,
-// which the log names as the drive.
-platform::DriveSpace GetDriveSpace(const std::string& destination);
-
 // True when an entry that is not a folder stands at the path, a dangling link included.
 bool FilePresent(const std::string& path);
 

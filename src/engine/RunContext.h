@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/DriveSpace.h"
 #include "platform/LocaleFacts.h"
 #include "platform/PathRules.h"
 #include "state/MainWindowElements.h"
 #include "state/RunState.h"
 #include "state/YieldHook.h"
 #include "support/SessionLog.h"
+
+#include <functional>
 
 namespace orvane {
 
@@ -18,6 +21,9 @@ struct RunContext {
     YieldHook yieldHook;
     platform::PathRules paths = platform::nativePathRules;
     std::string decimalSeparator = platform::decimalSeparator();
+    // The free space of the file system that will hold a destination, and its mount point,
+    // which the log names as the drive; a test puts a drive of any size here.
+    std::function<platform::DriveSpace(const std::string&)> driveSpace = platform::queryDriveSpace;
 
     void yield() const {
         if (yieldHook) {

@@ -43,3 +43,28 @@ TEST(CounterRange, FolderCountStaysAtItsLargestValue) {
 }
 
 } // namespace orvane
+
+namespace orvane {
+
+// The free-space check through the copy step's query, no mount needed: a file exactly as
+// large as the free space still fits, one byte more is refused with its line.
+TEST(FreeSpaceCheck, FileAsLargeAsTheFreeSpaceFitsAndOneByteMoreIsRefused) {
+    test::TempFolder temp;
+    const std::string source = temp.makeFolder("data");
+    temp.write("data/five.bin", "12345");
+    test::EngineHarness h(source, temp.makeFolder("backup"));
+    std::int64_t freeBytes = 4;
+    h.run.driveSpace = [&](const std::string&) {
+        return platform::DriveSpace{"/drive", freeBytes, 100};
+    };
+    h.runDirectMode();
+    EXPECT_EQ(h.lines(),
+              (test::Lines{"1. Cannot copy: " + source +
+                           "/five.bin [5 B ] not enough space on drive: /drive [4 B ]"}));
+    freeBytes = 5;
+    h.log.removeFirst();
+    h.runDirectMode();
+    EXPECT_EQ(h.lines(), (test::Lines{"File five.bin copied in <t> [5 B]"}));
+}
+
+} // namespace orvane
