@@ -2,6 +2,7 @@
 
 #include "state/ListElement.h"
 #include "support/SessionJournal.h"
+#include "support/ShownText.h"
 
 namespace orvane {
 
@@ -20,7 +21,7 @@ void SessionLog::removeJournal() {
 }
 
 void SessionLog::AddLogEntry(std::string line) {
-    lines_.push_back(std::move(line));
+    lines_.push_back(ShownText(std::move(line)));
     const std::string& added = lines_.back();
     if (journal_) {
         journal_->add(added);

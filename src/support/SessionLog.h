@@ -23,8 +23,9 @@ public:
     SessionLog(const SessionLog&) = delete;
     SessionLog& operator=(const SessionLog&) = delete;
 
-    // Appends the line and, while the report window is live, shows it at the bottom of the
-    // window's list with the selection on it, so the newest line stays in view.
+    // Appends the line, its control characters escaped (ShownText), and, while the report window is
+    // live, shows it at the bottom of the window's list with the selection on it, so the newest
+    // line stays in view.
     void AddLogEntry(std::string line);
 
     std::size_t count() const { return lines_.size(); }
