@@ -1,6 +1,7 @@
 #include "support/ValueFormat.h"
 
 #include "support/AppIdentity.h"
+#include "support/PercentText.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,11 @@ TEST(FormatSize, UnitsStartAtTheirPowerOf1024AndHalvesRoundToEven) {
     for (const auto& [raw, separator, expected] : cases) {
         EXPECT_EQ(FormatSize(Amount::fromRaw(raw), separator), expected) << "raw " << raw;
     }
+    // A separator of more than one byte (U+066B, as under ps_AF.UTF-8) stays whole.
+    const std::string arabic = "\xd9\xab";
+    EXPECT_EQ(FormatSize(Amount::fromRaw(1536 * B), arabic), "1" + arabic + "5 kB");
+    EXPECT_EQ(orvane::PercentText(1.0 / 3, 3, arabic), "33" + arabic + "333%");
+    EXPECT_EQ(Amount::fromRaw(15000).decimalText(arabic), "1" + arabic + "5");
 }
 
 TEST(FormatSize, DefaultSeparatorFollowsTheNumericLocale) {
