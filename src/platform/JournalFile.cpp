@@ -3,11 +3,15 @@
 #include "platform/Directory.h"
 #include "platform/PosixFile.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <ctime>
 
+#include <atomic>
+
 #include <sys/file.h>
+#include <sys/mman.h>
 
 namespace orvane::platform {
 
@@ -21,6 +25,9 @@ constexpr std::string_view kSuffix = ".journal";
 struct SignalSave {
     static constexpr std::size_t kPathSize = 4096;
     volatile std::sig_atomic_t journalFd = -1;
+    // The length of the journal's lines; the file goes on with zero bytes.
+    std::atomic<std::size_t> used{0};
+    static_assert(std::atomic<std::size_t>::is_always_lock_free, "read in a signal handler");
     volatile std::sig_atomic_t activeDay = -1;
     char journalPath[kPathSize] = {};
     char dayPath[2][kPathSize] = {};
@@ -70,12 +77,13 @@ bool writeRaw(int fd, const char* bytes, std::size_t size) {
     return true;
 }
 
-bool copyJournalInto(int journal, int target) {
+bool copyJournalInto(int journal, int target, std::size_t size) {
     static char chunk[65536];
     off_t offset = 0;
     char last = '\n';
-    for (;;) {
-        const ssize_t count = ::pread(journal, chunk, sizeof chunk, offset);
+    while (static_cast<std::size_t>(offset) < size) {
+        const std::size_t wanted = std::min(sizeof chunk, size - static_cast<std::size_t>(offset));
+        const ssize_t count = ::pread(journal, chunk, wanted, offset);
         if (count < 0 && errno == EINTR) {
             continue;
         }
@@ -103,8 +111,7 @@ std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayF
     // its real name: a start that recovers journals never sees one unlocked.
     const std::string stem = folder + "/" + std::string(kPrefix) + std::to_string(::getpid());
     const std::string opening = stem + ".opening";
-    FileDescriptor fd(
-        ::open(opening.c_str(), O_RDWR | O_APPEND | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    FileDescriptor fd(::open(opening.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!fd.isOpen() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
         ::unlink(opening.c_str());
         return nullptr;
@@ -126,6 +133,7 @@ std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayF
     if (signalSave.journalFd < 0 && copyText(signalSave.journalPath, SignalSave::kPathSize, path) &&
         copyText(signalSave.closing, sizeof signalSave.closing, closingBytes)) {
         signalSave.closingSize = closingBytes.size();
+        signalSave.used = 0;
         journal->followDay();
         signalSave.journalFd = journal->fd_;
     }
@@ -139,9 +147,39 @@ JournalFile::~JournalFile() {
     if (signalSave.journalFd == fd_) {
         signalSave.journalFd = -1;
     }
+    unmap();
     if (fd_ >= 0) {
         ::close(fd_);
     }
+}
+
+void JournalFile::unmap() {
+    if (map_ != nullptr) {
+        ::munmap(map_, capacity_);
+        map_ = nullptr;
+    }
+}
+
+bool JournalFile::reserve(std::size_t size) {
+    if (size <= capacity_) {
+        return true;
+    }
+    std::size_t capacity = capacity_ == 0 ? 64 * 1024 : capacity_;
+    while (capacity < size) {
+        capacity *= 2;
+    }
+    if (::ftruncate(fd_, static_cast<off_t>(capacity)) != 0) {
+        return false;
+    }
+    void* map = map_ == nullptr
+                    ? ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0)
+                    : ::mremap(map_, capacity_, capacity, MREMAP_MAYMOVE);
+    if (map == MAP_FAILED) {
+        return false;
+    }
+    map_ = static_cast<char*>(map);
+    capacity_ = capacity;
+    return true;
 }
 
 void JournalFile::followDay() {
@@ -160,17 +198,27 @@ bool JournalFile::append(std::string_view bytes) {
     if (failed_ || fd_ < 0) {
         return false;
     }
-    if (signalSave.journalFd == fd_) {
+    const bool current = signalSave.journalFd == fd_;
+    if (current) {
         followDay();
     }
-    failed_ = !writeAll(fd_, bytes);
-    return !failed_;
+    if (!reserve(used_ + bytes.size())) {
+        failed_ = true;
+        return false;
+    }
+    std::memcpy(map_ + used_, bytes.data(), bytes.size());
+    used_ += bytes.size();
+    if (current) {
+        signalSave.used = used_;
+    }
+    return true;
 }
 
 void JournalFile::remove() {
     if (signalSave.journalFd == fd_) {
         signalSave.journalFd = -1;
     }
+    unmap();
     ::unlink(path_.c_str());
     ::close(fd_);
     fd_ = -1;
@@ -200,6 +248,7 @@ std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder) {
             orphan.bytes.append(chunk, static_cast<std::size_t>(count));
         }
         if (count == 0) {
+            orphan.bytes.resize(std::min(orphan.bytes.size(), orphan.bytes.find('\0')));
             orphans.push_back(std::move(orphan));
         }
     }
@@ -222,7 +271,7 @@ bool saveJournalNow() noexcept {
     if (target < 0) {
         return false;
     }
-    bool saved = copyJournalInto(journal, target) &&
+    bool saved = copyJournalInto(journal, target, signalSave.used) &&
                  writeRaw(target, signalSave.closing, signalSave.closingSize);
     saved = ::close(target) == 0 && saved;
     if (saved) {

@@ -11,10 +11,13 @@
 namespace orvane::platform {
 
 // The journal of the running session: a file in the logs folder that every log line is
-// appended to as it is logged, one write per line, so that whatever ends the process (a kill,
-// a crash, a second stop signal) the lines written so far are on file. The process holds a
-// lock on it for its whole life; the system drops that lock when the process ends, however
-// it ends, which is how a later start tells a journal whose session ended without closing
+// appended to as it is logged, so that whatever ends the process (a kill, a crash, a second
+// stop signal) the lines written so far are on file. The file is mapped into memory and each
+// line copied into the mapping: it is then in the system's page cache at once, as a write
+// would put it there, without the cost of a system call per line. The file grows in steps,
+// so it ends in zero bytes after the last line; lines never hold a NUL (the log escapes it). The
+// process holds a lock on it for its whole life; the system drops that lock when the process ends,
+// however it ends, which is how a later start tells a journal whose session ended without closing
 // from one still in use.
 class JournalFile {
 public:
@@ -40,8 +43,14 @@ public:
 private:
     void followDay();
 
+    bool reserve(std::size_t size);
+    void unmap();
+
     int fd_;
     std::string path_;
+    char* map_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
     DayFileNamer dayFile_;
     long long nextDayStarts_ = 0;
     bool failed_ = false;
@@ -52,6 +61,7 @@ private:
 struct OrphanJournal {
     std::string path;
     std::string bytes;
+    // Its lines, without the zero bytes after them.
     // When its last line was written: the session ended then, so its lines belong to the
     // log file of that day.
     LocalTime lastWritten;

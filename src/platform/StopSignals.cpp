@@ -3,6 +3,7 @@
 #include "platform/JournalFile.h"
 
 #include <csignal>
+#include <string_view>
 #include <unistd.h>
 
 namespace orvane::platform {
@@ -15,7 +16,13 @@ volatile std::sig_atomic_t stopRequests = 0;
 
 extern "C" void onStopSignal(int signalNumber) {
     if (stopRequests > 0) {
-        static_cast<void>(saveJournalNow());
+        // The run's summary cannot be put together here; this is what can be said.
+        constexpr std::string_view saved =
+            "Ended at once by a second stop signal; the log went to the day's log file.\n";
+        constexpr std::string_view kept =
+            "Ended at once by a second stop signal; the log stays in its journal.\n";
+        const std::string_view note = saveJournalNow() ? saved : kept;
+        static_cast<void>(::write(STDERR_FILENO, note.data(), note.size()));
         std::signal(signalNumber, SIG_DFL);
         std::raise(signalNumber);
         return;

@@ -193,6 +193,8 @@ TEST_F(CliProgramTest, SecondInterruptEndsAStuckRunAndStillSavesTheLog) {
                               "\r\n\r\n\r\n"))
         << log;
     EXPECT_GT(log.size(), 4096U);
+    EXPECT_EQ(child.errors(),
+              "Ended at once by a second stop signal; the log went to the day's log file.\n");
 }
 
 // A stop signal is one click on Stop, however many yields follow it: here the survey is
