@@ -10,14 +10,14 @@
 
 namespace orvane {
 
-std::int32_t StartSession(SessionLog& log, const IniStore& settings,
-                          const std::string& programFolder, const platform::LocalTime& now) {
-    RecoverJournals(programFolder);
+std::int32_t StartSession(SessionLog& log, const IniStore& settings, const std::string& logsFolder,
+                          const platform::LocalTime& now) {
+    RecoverJournals(logsFolder);
     const std::int32_t usageCount = countThisStart(settings);
-    if (!platform::folderExists(LogsFolder(programFolder))) {
-        static_cast<void>(platform::makeFolder(LogsFolder(programFolder)));
+    if (!platform::folderExists(logsFolder)) {
+        static_cast<void>(platform::makeFolder(logsFolder));
     }
-    log.attachJournal(SessionJournal::open(programFolder));
+    log.attachJournal(SessionJournal::open(logsFolder));
     log.ReportLive = false;
     log.AddLogEntry("New session started on " + platform::shortDate(now) + " @ " +
                     platform::shortTime(now));

@@ -12,10 +12,10 @@ namespace orvane {
 
 // What every session does first, window or command line: the journals of earlier sessions
 // that ended without closing go to their days' log files, this start is counted in the INI
-// file, this session's journal is started in the logs folder, and the session header is
-// written into the log. Returns the number of this start.
-std::int32_t StartSession(SessionLog& log, const IniStore& settings,
-                          const std::string& programFolder, const platform::LocalTime& now);
+// file, this session's journal is started in the logs folder (made when missing), and the
+// session header is written into the log. Returns the number of this start.
+std::int32_t StartSession(SessionLog& log, const IniStore& settings, const std::string& logsFolder,
+                          const platform::LocalTime& now);
 
 // The exit status of a session that an unexpected exception ended.
 inline constexpr int kUnexpectedErrorStatus = 70;

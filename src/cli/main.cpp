@@ -6,7 +6,7 @@
 #include "app/SessionStart.h"
 #include "app/StatusLine.h"
 #include "cli/CliArguments.h"
-#include "platform/ProgramLocation.h"
+#include "platform/RunningProgramFolders.h"
 #include "platform/StandardOutput.h"
 #include "platform/StopSignals.h"
 #include "platform/TickCount.h"
@@ -65,11 +65,11 @@ private:
     std::uint32_t lastTick_ = platform::tickCount() - 999;
 };
 
-int runCopy(const cli::CliArguments& arguments) {
+int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& folders) {
     platform::adoptUserLocale();
     platform::installStopSignals();
     const std::string separator = platform::decimalSeparator();
-    const platform::ProgramLocation program = platform::runningProgram();
+    platform::prepareProgramFolders(folders);
 
     RunState state;
     MainWindowElements window;
@@ -80,10 +80,10 @@ int runCopy(const cli::CliArguments& arguments) {
     log.setLineListener([&outputLost](const std::string& line) {
         outputLost = outputLost || !platform::writeStandardOutput(line + '\n');
     });
-    StartSession(log, IniStore(program), program.folder, platform::localNow());
+    StartSession(log, IniStore(folders.settingsLocation()), folders.logs, platform::localNow());
     const auto saveLog = [&] {
         platform::deferStopSignals();
-        SaveLogToFile(log, window, program.folder, platform::localNow, separator, std::cerr);
+        SaveLogToFile(log, window, folders.logs, platform::localNow, separator, std::cerr);
     };
 
     return GuardSession(
@@ -113,18 +113,20 @@ int runCopy(const cli::CliArguments& arguments) {
 
 int main(int argc, char** argv) {
     const cli::CliArguments arguments = cli::ParseArguments({argv + 1, argv + argc});
+    // The layout decides where the INI file and the logs go; nothing below start-up knows it.
+    const platform::ProgramFolders folders = platform::runningProgramFolders();
     switch (arguments.action) {
     case cli::CliArguments::Action::Help:
-        std::cout << cli::kUsage;
+        std::cout << cli::UsageText(folders.logs);
         return 0;
     case cli::CliArguments::Action::Version:
         std::cout << TitleText() << "\n";
         return 0;
     case cli::CliArguments::Action::UsageError:
-        std::cerr << "orvane-cli: " << arguments.problem << "\n" << cli::kUsage;
+        std::cerr << "orvane-cli: " << arguments.problem << "\n" << cli::UsageText(folders.logs);
         return 64;
     case cli::CliArguments::Action::Run:
         break;
     }
-    return runCopy(arguments);
+    return runCopy(arguments, folders);
 }

@@ -55,12 +55,8 @@ void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& ba
 
 } // namespace
 
-std::string LogsFolder(const std::string& programFolder) {
-    return platform::nativePathRules.join(programFolder, "logs");
-}
-
-std::string DayLogPath(const std::string& programFolder, const platform::LocalTime& day) {
-    return platform::nativePathRules.join(LogsFolder(programFolder), LogFileName(day));
+std::string DayLogPath(const std::string& logsFolder, const platform::LocalTime& day) {
+    return platform::nativePathRules.join(logsFolder, LogFileName(day));
 }
 
 std::string LogFileName(const platform::LocalTime& day) {
@@ -69,18 +65,18 @@ std::string LogFileName(const platform::LocalTime& day) {
     return text;
 }
 
-bool SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& programFolder,
+bool SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& logsFolder,
                    const std::function<platform::LocalTime()>& clock,
                    std::string_view decimalSeparator, std::ostream& errors) {
     showSavePanel(window, clock(), static_cast<int>(log.count()));
 
-    ensureLogsFolder(LogsFolder(programFolder));
+    ensureLogsFolder(logsFolder);
     if (log.empty()) {
         log.removeJournal();
         return true;
     }
 
-    const std::string path = DayLogPath(programFolder, clock());
+    const std::string path = DayLogPath(logsFolder, clock());
     platform::AppendFile file(path);
     writeLines(log, file, window.pbSaveLog, decimalSeparator);
     // One more line whose text is itself a line end: with the last line's own ending, the

@@ -15,10 +15,10 @@ std::string closingBytes() {
 
 } // namespace
 
-std::unique_ptr<SessionJournal> SessionJournal::open(const std::string& programFolder) {
+std::unique_ptr<SessionJournal> SessionJournal::open(const std::string& logsFolder) {
     auto file = platform::JournalFile::create(
-        LogsFolder(programFolder),
-        [programFolder](const platform::LocalTime& day) { return DayLogPath(programFolder, day); },
+        logsFolder,
+        [logsFolder](const platform::LocalTime& day) { return DayLogPath(logsFolder, day); },
         closingBytes());
     if (!file) {
         return nullptr;
@@ -35,16 +35,15 @@ void SessionJournal::remove() {
     file_->remove();
 }
 
-int RecoverJournals(const std::string& programFolder) {
+int RecoverJournals(const std::string& logsFolder) {
     int recovered = 0;
-    for (platform::OrphanJournal& journal :
-         platform::claimOrphanJournals(LogsFolder(programFolder))) {
+    for (platform::OrphanJournal& journal : platform::claimOrphanJournals(logsFolder)) {
         std::string block = std::move(journal.bytes);
         // A line cut short by the end of the process still ends its line.
         if (!block.empty() && !block.ends_with('\n')) {
             block += kLineEnd;
         }
-        platform::AppendFile day(DayLogPath(programFolder, journal.lastWritten));
+        platform::AppendFile day(DayLogPath(logsFolder, journal.lastWritten));
         day.write(block + closingBytes());
         if (day.close()) {
             platform::removeOrphanJournal(journal);

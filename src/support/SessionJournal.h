@@ -19,7 +19,7 @@ inline constexpr const char* kUnclosedSessionLine =
 class SessionJournal {
 public:
     // Null when the journal cannot be made; the session then simply has none.
-    static std::unique_ptr<SessionJournal> open(const std::string& programFolder);
+    static std::unique_ptr<SessionJournal> open(const std::string& logsFolder);
     explicit SessionJournal(std::unique_ptr<platform::JournalFile> file) : file_(std::move(file)) {}
 
     void add(const std::string& line);
@@ -33,6 +33,6 @@ private:
 // of its last line, followed by kUnclosedSessionLine and the two empty lines that end every
 // block, and removes it. A journal whose day's file cannot be written stays for a later
 // start. Returns how many were recovered.
-int RecoverJournals(const std::string& programFolder);
+int RecoverJournals(const std::string& logsFolder);
 
 } // namespace orvane

@@ -7,10 +7,16 @@
 #include "common/TempFolder.h"
 
 #include <csignal>
+#include <cstdlib>
+#include <optional>
 #include <sched.h>
+#include <utility>
 #include <vector>
 
 namespace orvane::test {
+
+// Environment variables to change for a child: a value sets the variable, nullopt unsets it.
+using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
 // A program started with its standard output and error sent to files, so that a test can
 // signal it while it runs and read everything it wrote afterwards. With an empty output file
@@ -19,7 +25,8 @@ class ChildProcess {
 public:
     // `pipeSize` sets the capacity of the pipe (0 keeps the system's).
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                 const std::string& outputFile, const std::string& errorFile, int pipeSize = 0)
+                 const std::string& outputFile, const std::string& errorFile,
+                 const EnvironmentChanges& environment = {}, int pipeSize = 0)
         : outputFile_(outputFile), errorFile_(errorFile) {
         int pipeEnds[2] = {-1, -1};
         if (outputFile.empty() && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
@@ -39,6 +46,9 @@ public:
                 redirect(outputFile, STDOUT_FILENO);
             }
             redirect(errorFile, STDERR_FILENO);
+            for (const auto& [name, value] : environment) {
+                value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+            }
             std::vector<char*> argv{const_cast<char*>(program.c_str())};
             for (const auto& argument : arguments) {
                 argv.push_back(const_cast<char*>(argument.c_str()));

@@ -52,7 +52,7 @@ TEST(SessionJournal, HoldsEachLineAsLoggedUntilTheSaveReachesTheDaysFile) {
     const auto today = [] { return platform::LocalTime{2026, 12, 5}; };
     for (const bool saveFails : {true, false}) {
         SessionLog log;
-        log.attachJournal(SessionJournal::open(program.path()));
+        log.attachJournal(SessionJournal::open(logs));
         const auto journals = journalsIn(logs);
         ASSERT_EQ(journals.size(), 1U);
         const std::string journal = logs + "/" + *journals.begin();
@@ -65,7 +65,7 @@ TEST(SessionJournal, HoldsEachLineAsLoggedUntilTheSaveReachesTheDaysFile) {
         if (saveFails) {
             std::filesystem::create_directory(logs + "/log_05_12_2026.txt");
         }
-        EXPECT_EQ(SaveLogToFile(log, window, program.path(), today, ".", errors), !saveFails);
+        EXPECT_EQ(SaveLogToFile(log, window, logs, today, ".", errors), !saveFails);
         EXPECT_EQ(test::exists(journal), saveFails);
         if (saveFails) {
             std::filesystem::remove(logs + "/log_05_12_2026.txt");
@@ -92,10 +92,10 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone
     program.write("logs/session-notes.txt", "not a journal");
 
     SessionLog live;
-    live.attachJournal(SessionJournal::open(program.path()));
+    live.attachJournal(SessionJournal::open(logs));
     live.AddLogEntry("running");
 
-    EXPECT_EQ(RecoverJournals(program.path()), 2);
+    EXPECT_EQ(RecoverJournals(logs), 2);
     EXPECT_EQ(test::readFile(logs + "/log_03_12_2026.txt"),
               "earlier\r\n\r\n\r\na\r\nb\r\nhalf\r\n" + kClosing);
     EXPECT_EQ(test::readFile(logs + "/log_04_12_2026.txt"), "c\r\n" + kClosing);
@@ -103,7 +103,7 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone
     EXPECT_EQ(left.size(), 2U);
     EXPECT_TRUE(left.contains("session-4000002-0.journal"));
     EXPECT_TRUE(test::exists(logs + "/session-notes.txt"));
-    EXPECT_EQ(RecoverJournals(program.path()), 0);
+    EXPECT_EQ(RecoverJournals(logs), 0);
 }
 
 } // namespace orvane
