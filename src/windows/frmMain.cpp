@@ -69,8 +69,8 @@ void frmMain::Form_Load() {
         setWidthTwips(kNarrowWidth);
     }
     // The start counter, ReportLive and the session header, in that order.
-    UsageCount =
-        StartSession(log_, IniStore(setup_.folders.settingsLocation()), setup_.clocks.now());
+    UsageCount = StartSession(log_, IniStore(setup_.folders.settingsLocation()),
+                              setup_.folders.logs, setup_.clocks.now());
     fraSave.move(fraSource.pos());
 }
 

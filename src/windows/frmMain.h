@@ -36,7 +36,7 @@ struct ProgramSetup {
     platform::ProgramFolders folders;
     std::string argumentText;
     ControllerClocks clocks;
-    char decimalSeparator = '.';
+    std::string decimalSeparator = ".";
     WindowDialogs dialogs;
     // How often the run handles events at most; tests set 0 to see every yield.
     std::chrono::milliseconds yieldInterval = EventPump::kInterval;

@@ -191,8 +191,8 @@ namespace {
 
 TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsTheProgram) {
     WindowHarness harness;
-    // A file where the logs folder should be: the folder cannot be made, the file not opened.
-    harness.folder().write("bin/logs", "in the way");
+    // A folder where the day's log file should be: the file cannot be opened.
+    harness.folder().makeFolder("bin/logs/log_04_12_2026.txt");
     harness.window().Form_Unload();
     ASSERT_EQ(harness.informations.size(), 1U);
     EXPECT_TRUE(harness.informations[0].startsWith("Orvane|"))

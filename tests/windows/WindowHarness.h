@@ -90,7 +90,7 @@ private:
                                      programFolder_ + "/logs", programFolder_},
                                     std::move(argumentText),
                                     {systemClocks().tickCount, [] { return testDay(); }},
-                                    '.',
+                                    ".",
                                     scriptedDialogs(),
                                     std::chrono::milliseconds(0),
                                     [this] { ++endings; }};
