@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// The version history's file name for a program name without extension: every "_beta"
+// removed, then "_history.txt", so a beta build reads the same file as the release.
+std::string HistoryFileName(const std::string& executableName);
+
+// The history file of the running program: beside the executable, named after it.
+std::string RunningProgramHistoryFile();
+
+} // namespace orvane
