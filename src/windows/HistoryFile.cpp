@@ -1,9 +1,8 @@
 #include "windows/HistoryFile.h"
 
 #include "platform/PathRules.h"
-#include "platform/ProgramLocation.h"
 
-namespace orvane {
+namespace orvane::windows {
 
 std::string HistoryFileName(const std::string& executableName) {
     static constexpr std::string_view beta = "_beta";
@@ -17,9 +16,8 @@ std::string HistoryFileName(const std::string& executableName) {
     return name + "_history.txt";
 }
 
-std::string RunningProgramHistoryFile() {
-    const platform::ProgramLocation program = platform::runningProgram();
+std::string HistoryFilePath(const platform::ProgramLocation& program) {
     return platform::nativePathRules.join(program.folder, HistoryFileName(program.executableName));
 }
 
-} // namespace orvane
+} // namespace orvane::windows

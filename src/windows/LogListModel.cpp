@@ -1,6 +1,6 @@
 #include "windows/LogListModel.h"
 
-namespace orvane {
+namespace orvane::windows {
 
 LogListModel::LogListModel(QObject* parent) : QAbstractListModel(parent) {
     refreshTimer_.setSingleShot(true);
@@ -62,4 +62,4 @@ void LogListModel::refresh() {
     }
 }
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -5,7 +5,7 @@
 #include <QAbstractListModel>
 #include <QTimer>
 
-namespace orvane {
+namespace orvane::windows {
 
 // The report window's list box: the list element that the session log echoes into, and the
 // model the window's view shows it through.
@@ -45,4 +45,4 @@ private:
     QTimer refreshTimer_;
 };
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace orvane {
+namespace orvane::windows {
 
 namespace {
 
@@ -10,6 +10,12 @@ namespace {
 template <typename Window> Window* unloadedOnClose(Window* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
+}
+
+// A closed window waits for its deletion until the event loop next runs; until then it is
+// already unloaded and must not be used again.
+template <typename Window> bool loaded(const QPointer<Window>& window) {
+    return window != nullptr && window->isVisible();
 }
 
 void bringForward(QWidget& window) {
@@ -29,7 +35,7 @@ SecondaryWindows::~SecondaryWindows() {
 }
 
 frmErr& SecondaryWindows::showReport() {
-    if (report_ == nullptr) {
+    if (!loaded(report_)) {
         report_ = unloadedOnClose(new frmErr(context_.log, context_.mainWindow, &owner_));
     }
     bringForward(*report_);
@@ -37,7 +43,7 @@ frmErr& SecondaryWindows::showReport() {
 }
 
 frmDebug& SecondaryWindows::showDebug() {
-    if (debug_ == nullptr) {
+    if (!loaded(debug_)) {
         debug_ = unloadedOnClose(new frmDebug(context_.state, &owner_));
     }
     bringForward(*debug_);
@@ -45,16 +51,17 @@ frmDebug& SecondaryWindows::showDebug() {
 }
 
 void SecondaryWindows::showHistory() {
-    if (history_ == nullptr) {
+    if (!loaded(history_)) {
         history_ = unloadedOnClose(
-            new frmHistory(context_.historyFile, context_.boxes, context_.yield, &owner_));
+            new frmHistory(context_.historyFile, context_.dialogs, context_.yield, &owner_));
     }
     history_->history_load_next();
 }
 
 frminfo& SecondaryWindows::showAbout() {
-    if (info_ == nullptr) {
-        info_ = unloadedOnClose(new frminfo(context_.info, &owner_));
+    if (!loaded(info_)) {
+        info_ =
+            unloadedOnClose(new frminfo(context_.info(), context_.dialogs.openWebPage, &owner_));
     }
     info_->lbltaal().setText(QStringLiteral("eng"));
     bringForward(*info_);
@@ -63,9 +70,9 @@ frminfo& SecondaryWindows::showAbout() {
 
 void SecondaryWindows::unloadReport() {
     // Closing runs the window's unload, which ends the echo before the log is saved.
-    if (report_ != nullptr) {
+    if (loaded(report_)) {
         report_->close();
     }
 }
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/YieldHook.h"
+#include "windows/WindowDialogs.h"
 #include "windows/frmDebug.h"
 #include "windows/frmErr.h"
 #include "windows/frmHistory.h"
@@ -8,24 +9,27 @@
 
 #include <QPointer>
 
+#include <functional>
 #include <string>
 
 namespace orvane {
-
-class MessageBoxes;
 class SessionLog;
 struct MainWindowElements;
 struct RunState;
+} // namespace orvane
+
+namespace orvane::windows {
 
 // What the secondary windows read from the rest of the program.
 struct SecondaryWindowsContext {
     SessionLog& log;
     const RunState& state;
     MainWindowElements& mainWindow;
-    MessageBoxes& boxes;
+    const WindowDialogs& dialogs;
     YieldHook yield;
     std::string historyFile;
-    InfoFacts info;
+    // Read at every About command: the use count is known only once the main window loaded.
+    std::function<InfoFacts()> info;
 };
 
 // The main window's commands that open the report, debug, history and info windows. Each
@@ -65,4 +69,4 @@ private:
     QPointer<frminfo> info_;
 };
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -1,22 +1,16 @@
 #pragma once
 
-#include <QWidget>
+#include <QRect>
 
-namespace orvane {
+namespace orvane::windows {
 
-// Window layouts are given in twips (1/1440 inch): 15 twips per pixel at 96 dots per inch,
-// scaled by the screen's logical resolution.
-inline int twipsToPixels(int twips, const QWidget& widget) {
-    return qRound(twips * widget.logicalDpiX() / 1440.0);
-}
+// Sizes of the main window are given in twips: 1440 per inch, so 15 per pixel at 96 dots per
+// inch. The screen's logical dots per inch scale them, so the window keeps its proportions
+// to the text on a screen set to a larger font size.
+int TwipsToPixels(int twips, double logicalDpi);
+int PixelsToTwips(int pixels, double logicalDpi);
 
-inline int pixelsToTwips(int pixels, const QWidget& widget) {
-    return qRound(pixels * 1440.0 / widget.logicalDpiX());
-}
+// A control's place in its parent, given in twips.
+QRect TwipsRect(int left, int top, int width, int height, double logicalDpi);
 
-inline QRect twipsRect(int left, int top, int width, int height, const QWidget& widget) {
-    return {twipsToPixels(left, widget), twipsToPixels(top, widget), twipsToPixels(width, widget),
-            twipsToPixels(height, widget)};
-}
-
-} // namespace orvane
+} // namespace orvane::windows

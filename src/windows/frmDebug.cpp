@@ -6,7 +6,7 @@
 
 #include <QLabel>
 
-namespace orvane {
+namespace orvane::windows {
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr int kRefreshMs = 500;
 
 QLabel* designLabel(QWidget& window, int top) {
     auto* label = new QLabel(QStringLiteral("Label1"), &window);
-    label->setGeometry(twipsRect(120, top, 4560, 255, window));
+    label->setGeometry(TwipsRect(120, top, 4560, 255, window.logicalDpiX()));
     return label;
 }
 
@@ -29,7 +29,7 @@ frmDebug::frmDebug(const RunState& state, QWidget* owner)
     : QWidget(owner, Qt::Window), state_(state), lblCTotalFileSize_(designLabel(*this, 120)),
       lblCTotalFileSizeTrans_(designLabel(*this, 480)) {
     setWindowTitle(QStringLiteral("Debug"));
-    resize(twipsToPixels(4800, *this), twipsToPixels(855, *this));
+    resize(TwipsToPixels(4800, logicalDpiX()), TwipsToPixels(855, logicalDpiX()));
     lblCTotalFileSize_->setObjectName(QStringLiteral("lblCTotalFileSize"));
     lblCTotalFileSizeTrans_->setObjectName(QStringLiteral("lblCTotalFileSizeTrans"));
     timer_.setInterval(kRefreshMs);
@@ -45,4 +45,4 @@ void frmDebug::Timer1_Timer() {
                                      decimalText(state_.CTotalFileSizetrans));
 }
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -6,8 +6,10 @@
 class QLabel;
 
 namespace orvane {
-
 struct RunState;
+} // namespace orvane
+
+namespace orvane::windows {
 
 // The debug window: the run's two byte totals exactly as they are stored, refreshed twice a
 // second while the window is open, during runs and between them. It never writes them.
@@ -29,4 +31,4 @@ private:
     QTimer timer_;
 };
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -8,7 +8,7 @@
 #include <QCloseEvent>
 #include <QListView>
 
-namespace orvane {
+namespace orvane::windows {
 
 namespace {
 constexpr int kDesignWidth = 7200, kDesignHeight = 4800; // twips
@@ -18,7 +18,7 @@ frmErr::frmErr(SessionLog& log, MainWindowElements& mainWindow, QWidget* owner)
     : QWidget(owner, Qt::Window), log_(log), mainWindow_(mainWindow), view_(new QListView(this)),
       model_(new LogListModel(this)) {
     setWindowTitle(QStringLiteral("Log"));
-    resize(twipsToPixels(kDesignWidth, *this), twipsToPixels(kDesignHeight, *this));
+    resize(TwipsToPixels(kDesignWidth, logicalDpiX()), TwipsToPixels(kDesignHeight, logicalDpiX()));
     view_->setObjectName(QStringLiteral("lstErr"));
     // Every row has the height of one line of text, so the view never measures them all.
     view_->setUniformItemSizes(true);
@@ -53,6 +53,7 @@ void frmErr::Form_Load() {
     view_->setModel(model_);
     log_.attachReportList(&model_->list());
     log_.ReportLive = true;
+    loaded_ = true;
 }
 
 void frmErr::copyLog() {
@@ -93,8 +94,13 @@ void frmErr::closeEvent(QCloseEvent* event) {
 }
 
 void frmErr::Form_Unload() {
+    // Once only: a window closed and then destroyed with its owner may outlive the log.
+    if (!loaded_) {
+        return;
+    }
+    loaded_ = false;
     log_.ReportLive = false;
     log_.attachReportList(nullptr);
 }
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -7,10 +7,13 @@
 class QListView;
 
 namespace orvane {
-
-class LogListModel;
 class SessionLog;
 struct MainWindowElements;
+} // namespace orvane
+
+namespace orvane::windows {
+
+class LogListModel;
 
 // The report window: the session log as a list, one line per item, kept up to date while
 // the window is open. Loading it reports progress on the main window's save panel.
@@ -45,6 +48,8 @@ private:
     // Children of the window, so the view goes before the model it shows.
     QListView* view_;
     LogListModel* model_;
+    // Until unloaded, the log echoes into this window.
+    bool loaded_ = false;
 };
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -2,8 +2,8 @@
 
 #include "support/AppIdentity.h"
 #include "support/VersionText.h"
-#include "windows/MessageBoxes.h"
 #include "windows/Twips.h"
+#include "windows/WindowDialogs.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -11,7 +11,7 @@
 
 #include <fstream>
 
-namespace orvane {
+namespace orvane::windows {
 
 namespace {
 
@@ -36,9 +36,9 @@ bool readLine(std::istream& in, std::string& line) {
 
 } // namespace
 
-frmHistory::frmHistory(std::string historyFile, MessageBoxes& boxes, YieldHook yield,
+frmHistory::frmHistory(std::string historyFile, const WindowDialogs& dialogs, YieldHook yield,
                        QWidget* owner)
-    : QWidget(owner, Qt::Window), historyFile_(std::move(historyFile)), boxes_(boxes),
+    : QWidget(owner, Qt::Window), historyFile_(std::move(historyFile)), dialogs_(dialogs),
       yield_(std::move(yield)), txtHistory_(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("History"));
     txtHistory_->setObjectName(QStringLiteral("txtHistory"));
@@ -53,7 +53,7 @@ frmHistory::frmHistory(std::string historyFile, MessageBoxes& boxes, YieldHook y
 
 void frmHistory::Form_Load() {
     // The window manager adds the frame; these are the window's own width and height.
-    resize(twipsToPixels(kWidth, *this), twipsToPixels(kHeight, *this));
+    resize(TwipsToPixels(kWidth, logicalDpiX()), TwipsToPixels(kHeight, logicalDpiX()));
     // Sized once: the text box does not follow later resizing.
     txtHistory_->setGeometry(0, 0, width(), height());
     show();
@@ -68,10 +68,10 @@ void frmHistory::history_load_next() {
     txtHistory_->clear();
     readFile();
     if (txtHistory_->toPlainText().isEmpty()) {
-        boxes_.information(this,
-                           QString::fromUtf8(app_identity::title.data(),
-                                             static_cast<int>(app_identity::title.size())),
-                           QStringLiteral("No history file found"));
+        dialogs_.inform(this,
+                        QString::fromUtf8(app_identity::title.data(),
+                                          static_cast<int>(app_identity::title.size())),
+                        QStringLiteral("No history file found"));
         close();
     }
 }
@@ -105,4 +105,4 @@ void frmHistory::readFile() {
     setWindowTitle(QString::fromStdString(TitleText()) + QStringLiteral(" -- History"));
 }
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -8,9 +8,9 @@
 
 class QPlainTextEdit;
 
-namespace orvane {
+namespace orvane::windows {
 
-class MessageBoxes;
+struct WindowDialogs;
 
 // The history window: the program's version history, read from the text file beside the
 // executable. The Help menu calls history_load_next on every use; the first call loads and
@@ -21,7 +21,7 @@ class frmHistory final : public QWidget {
 public:
     // `historyFile` is the full path of the history file; `yield` lets the window paint and
     // the run go on between lines.
-    frmHistory(std::string historyFile, MessageBoxes& boxes, YieldHook yield,
+    frmHistory(std::string historyFile, const WindowDialogs& dialogs, YieldHook yield,
                QWidget* owner = nullptr);
 
     void history_load_next();
@@ -36,10 +36,10 @@ private:
     void readFile();
 
     std::string historyFile_;
-    MessageBoxes& boxes_;
+    const WindowDialogs& dialogs_;
     YieldHook yield_;
     QPlainTextEdit* txtHistory_;
     bool loaded_ = false;
 };
 
-} // namespace orvane
+} // namespace orvane::windows

@@ -3,6 +3,7 @@
 #include "support/VersionText.h"
 #include "windows/Twips.h"
 #include "windows/WebAddresses.h"
+#include "windows/WindowDialogs.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -10,7 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-namespace orvane {
+namespace orvane::windows {
 
 namespace {
 
@@ -34,7 +35,8 @@ QFont windowsFont(const char* face, int points, QFont::StyleHint hint) {
 QLabel* label(QWidget& parent, const QString& caption, const QRect& twips) {
     auto* made = new QLabel(caption, &parent);
     const QWidget& window = *parent.window();
-    made->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window));
+    made->setGeometry(
+        TwipsRect(twips.x(), twips.y(), twips.width(), twips.height(), window.logicalDpiX()));
     return made;
 }
 
@@ -46,8 +48,8 @@ void setTextColour(QLabel& label, const QColor& colour) {
 
 } // namespace
 
-frminfo::frminfo(InfoFacts facts, QWidget* owner)
-    : QWidget(owner, Qt::Window), facts_(std::move(facts)),
+frminfo::frminfo(InfoFacts facts, std::function<void(const QString&)> openWebPage, QWidget* owner)
+    : QWidget(owner, Qt::Window), facts_(std::move(facts)), openWebPage_(std::move(openWebPage)),
       lblproduct_(label(*this, {}, {kProductLeft, kProductTop, 0, 0})),
       lblcopyright_(label(*this, {}, {120, 660, 5160, 255})),
       Frame2_(new QGroupBox(QStringLiteral("Program Info"), this)),
@@ -55,7 +57,7 @@ frminfo::frminfo(InfoFacts facts, QWidget* owner)
       lbltaal_(label(*this, QStringLiteral("eng"), {960, 5040, 600, 255})),
       Image1_(label(*this, {}, {120, 4980, 720, 720})),
       cmdback_(new QPushButton(QStringLiteral("&Back"), this)) {
-    setFixedSize(twipsToPixels(kWidth, *this), twipsToPixels(kHeight, *this));
+    setFixedSize(TwipsToPixels(kWidth, logicalDpiX()), TwipsToPixels(kHeight, logicalDpiX()));
     setFont(windowsFont("MS Sans Serif", 8, QFont::SansSerif));
     lblproduct_->setFont(windowsFont("Comic Sans MS", 18, QFont::Cursive));
     setTextColour(*lblproduct_, kDarkRed);
@@ -65,7 +67,7 @@ frminfo::frminfo(InfoFacts facts, QWidget* owner)
     lbltaal_->hide();
     Image1_->setPixmap(QPixmap(orvane_logo));
     Image1_->installEventFilter(this);
-    cmdback_->setGeometry(twipsRect(4080, 5220, 1200, 375, *this));
+    cmdback_->setGeometry(TwipsRect(4080, 5220, 1200, 375, logicalDpiX()));
     cmdback_->setToolTip(QStringLiteral("Go back to main window"));
     connect(cmdback_, &QPushButton::clicked, this, &QWidget::close);
     tmrtitlescrl_.setInterval(kScrollMs);
@@ -74,7 +76,7 @@ frminfo::frminfo(InfoFacts facts, QWidget* owner)
 }
 
 void frminfo::buildProgramInfo() {
-    Frame2_->setGeometry(twipsRect(120, 1020, 5160, 2820, *this));
+    Frame2_->setGeometry(TwipsRect(120, 1020, 5160, 2820, logicalDpiX()));
     lblversion_ = label(*Frame2_, QStringLiteral("Version: "), {240, 300, 4680, 255});
     label(*Frame2_, QStringLiteral("Status:"), {240, 600, 840, 255});
     lblware_ = label(*Frame2_, {}, {1080, 600, 3840, 255});
@@ -86,7 +88,7 @@ void frminfo::buildProgramInfo() {
 }
 
 void frminfo::buildContact() {
-    Frame1_->setGeometry(twipsRect(120, 3960, 5160, 900, *this));
+    Frame1_->setGeometry(TwipsRect(120, 3960, 5160, 900, logicalDpiX()));
     Frame1_->setMouseTracking(true);
     Frame1_->installEventFilter(this);
     label(*Frame1_, QStringLiteral("Site(s):"), {240, 300, 960, 255});
@@ -138,22 +140,22 @@ void frminfo::Form_Activate() {
 
 void frminfo::showEnglishTexts() {
     lblversion_->setText(QStringLiteral("Version: ") + QString::fromStdString(VersionText(false)));
-    Label1_->setText(QStringLiteral(
-        "Thank you for the use of this program.\n"
-        "If there is a update or you want to place a comment , please mail me or see my site.\n"
+    Label1_->setText(BoxText(
+        "Thank you for the use of this program.\r\n"
+        "If there is a update or you want to place a comment , please mail me or see my site.\r\n"
         "The Brennic crew can't be responsibel for PC crashes and other stuff, for bat working "
         "programs!!!"));
     lbluse_->setText(QStringLiteral("Used: %1 time(s).").arg(facts_.usageCount));
 }
 
 void frminfo::tmrtitlescrl_Timer() {
-    const int width = pixelsToTwips(lblproduct_->width(), *this);
+    const int width = PixelsToTwips(lblproduct_->width(), logicalDpiX());
     if (productLeft_ <= -width) {
         // Gone out on the left: start again at the right edge.
-        productLeft_ = pixelsToTwips(frameGeometry().width(), *this);
+        productLeft_ = PixelsToTwips(frameGeometry().width(), logicalDpiX());
     }
     productLeft_ -= kScrollStep;
-    lblproduct_->move(twipsToPixels(productLeft_, *this), lblproduct_->y());
+    lblproduct_->move(TwipsToPixels(productLeft_, logicalDpiX()), lblproduct_->y());
 }
 
 void frminfo::setLinkLook(QLabel& label, bool lit, const QColor& colour) {
@@ -180,11 +182,11 @@ void frminfo::Frame1_MouseMove() {
 }
 
 void frminfo::lblsite_Click(int index) {
-    facts_.openAddress(lblsite(index).text());
+    openWebPage_(lblsite(index).text());
 }
 
 void frminfo::Image1_Click() {
-    facts_.openAddress(QString::fromLatin1(web_addresses::makerSite));
+    openWebPage_(QString::fromLatin1(web_addresses::makerSite));
 }
 
 bool frminfo::eventFilter(QObject* watched, QEvent* event) {
@@ -209,4 +211,4 @@ bool frminfo::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace orvane
+} // namespace orvane::windows

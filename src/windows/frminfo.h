@@ -13,17 +13,14 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-namespace orvane {
+namespace orvane::windows {
 
-// What the info window shows that comes from outside it; tests set a clock and an opener
-// of their own.
+// What the info window shows that comes from outside it; tests set a clock of their own.
 struct InfoFacts {
     std::string title;    // the application title, the scrolling product name
     std::string comments; // the comments text of the version information
     std::int32_t usageCount = 1;
     std::function<int()> currentYear;
-    // Opens a web address in the default browser.
-    std::function<void(const QString&)> openAddress;
 };
 
 // The about window: the scrolling product name, the copyright line, the program's version,
@@ -31,7 +28,9 @@ struct InfoFacts {
 class frminfo final : public QWidget {
     Q_OBJECT
 public:
-    explicit frminfo(InfoFacts facts, QWidget* owner = nullptr);
+    // `openWebPage` opens an address in the default browser.
+    frminfo(InfoFacts facts, std::function<void(const QString&)> openWebPage,
+            QWidget* owner = nullptr);
 
     void Form_Activate();
     void tmrtitlescrl_Timer();
@@ -68,6 +67,7 @@ private:
     void setLinkLook(QLabel& label, bool lit, const QColor& colour);
 
     InfoFacts facts_;
+    std::function<void(const QString&)> openWebPage_;
     QLabel* lblproduct_;
     QLabel* lblcopyright_;
     QGroupBox* Frame2_;
@@ -86,4 +86,4 @@ private:
     int productLeft_ = 0;
 };
 
-} // namespace orvane
+} // namespace orvane::windows

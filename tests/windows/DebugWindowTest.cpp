@@ -13,6 +13,8 @@
 
 namespace orvane {
 
+using namespace windows;
+
 namespace {
 
 std::string sizeText(const frmDebug& window) {

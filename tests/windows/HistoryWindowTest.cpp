@@ -17,6 +17,8 @@
 
 namespace orvane {
 
+using namespace windows;
+
 namespace {
 
 // The History command of a main window whose history file is `file`.
@@ -24,13 +26,14 @@ struct HistoryHarness {
     RunState state;
     MainWindowElements mainWindow;
     SessionLog log;
-    test::RecordingBoxes boxes;
+    test::RecordingDialogs boxes;
     int yields = 0;
     QWidget owner;
     SecondaryWindows windows;
 
     explicit HistoryHarness(const std::string& file)
-        : windows(owner, {log, state, mainWindow, boxes, [this] { ++yields; }, file, {}}) {}
+        : windows(owner, {log, state, mainWindow, boxes.dialogs, [this] { ++yields; }, file,
+                          [] { return InfoFacts{}; }}) {}
 
     frmHistory* command() {
         windows.showHistory();
@@ -66,7 +69,8 @@ TEST(HistoryWindow, ShowsEachLineOfTheFileOnItsOwnLineWithoutATrailingEmptyOne) 
     // One yield after showing the window, then one after each line but the first.
     EXPECT_EQ(h.yields, 3);
 
-    EXPECT_EQ(window->size(), QSize(twipsToPixels(5370, *window), twipsToPixels(6585, *window)));
+    EXPECT_EQ(window->size(), QSize(TwipsToPixels(5370, window->logicalDpiX()),
+                                    TwipsToPixels(6585, window->logicalDpiX())));
     const QPlainTextEdit& box = window->txtHistory();
     EXPECT_EQ(box.geometry(), window->rect());
     EXPECT_TRUE(box.isReadOnly());

@@ -16,23 +16,24 @@
 
 namespace orvane {
 
+using namespace windows;
+
 namespace {
 
 struct InfoHarness {
     RunState state;
     MainWindowElements mainWindow;
     SessionLog log;
-    test::RecordingBoxes boxes;
-    std::vector<QString> opened;
+    test::RecordingDialogs boxes;
     int year = 2026;
     QWidget owner;
     SecondaryWindows windows;
 
     explicit InfoHarness(std::string title = "Orvane", std::int32_t usageCount = 1)
-        : windows(owner,
-                  {log, state, mainWindow, boxes, [] {}, "",
-                   InfoFacts{std::move(title), "", usageCount, [this] { return year; },
-                             [this](const QString& address) { opened.push_back(address); }}}) {}
+        : windows(owner, {log, state, mainWindow, boxes.dialogs, [] {}, "",
+                          [this, title, usageCount] {
+                              return InfoFacts{title, "", usageCount, [this] { return year; }};
+                          }}) {}
 
     // The About command, then the activation the window gets when it comes to the front.
     frminfo& about() {
@@ -127,9 +128,9 @@ TEST(InfoWindow, ANameThatDoesNotFitMoves58TwipsPerTickAndStartsAgainAtTheRightE
     const int start = info.productLeft();
     info.tmrtitlescrl_Timer();
     EXPECT_EQ(info.productLeft(), start - 58);
-    EXPECT_EQ(product.x(), twipsToPixels(start - 58, info));
+    EXPECT_EQ(product.x(), TwipsToPixels(start - 58, info.logicalDpiX()));
 
-    const int width = pixelsToTwips(product.width(), info);
+    const int width = PixelsToTwips(product.width(), info.logicalDpiX());
     int ticks = 1;
     while (info.productLeft() > -width) {
         info.tmrtitlescrl_Timer();
@@ -137,7 +138,8 @@ TEST(InfoWindow, ANameThatDoesNotFitMoves58TwipsPerTickAndStartsAgainAtTheRightE
     }
     EXPECT_EQ(ticks, (start + width + 57) / 58);
     info.tmrtitlescrl_Timer();
-    EXPECT_EQ(info.productLeft(), pixelsToTwips(info.frameGeometry().width(), info) - 58);
+    EXPECT_EQ(info.productLeft(),
+              PixelsToTwips(info.frameGeometry().width(), info.logicalDpiX()) - 58);
 }
 
 TEST(InfoWindow, TheLinkUnderThePointerIsBoldAndPureRedUntilThePointerReachesTheFrame) {
@@ -176,7 +178,7 @@ TEST(InfoWindow, ALinkOrTheLogoOpensItsAddressAndBackClosesTheWindow) {
     click(info.lblsite(1));
     click(info.lblsite(0));
     click(info.Image1());
-    EXPECT_EQ(h.opened,
+    EXPECT_EQ(h.boxes.opened,
               (std::vector<QString>{"https://grid.orvane.example.org", "https://orvane.example.org",
                                     "https://orvane.example.org"}));
 

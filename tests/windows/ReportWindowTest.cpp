@@ -12,6 +12,8 @@
 
 namespace orvane {
 
+using namespace windows;
+
 namespace {
 
 std::vector<std::string> itemsOf(const frmErr& window) {
@@ -35,9 +37,10 @@ struct ReportHarness {
     RunState state;
     MainWindowElements mainWindow;
     SessionLog log;
-    test::RecordingBoxes boxes;
+    test::RecordingDialogs boxes;
     QWidget owner;
-    SecondaryWindows windows{owner, {log, state, mainWindow, boxes, [] {}, "", {}}};
+    SecondaryWindows windows{
+        owner, {log, state, mainWindow, boxes.dialogs, [] {}, "", [] { return InfoFacts{}; }}};
 
     frmErr& open() { return windows.showReport(); }
 };
@@ -66,8 +69,9 @@ TEST(ReportWindow, AfterARunListsEveryLineInOrderThenShowsEachNewLineSelectedAtT
     ASSERT_GE(run.log.count(), 4U);
 
     QWidget owner;
-    test::RecordingBoxes boxes;
-    SecondaryWindows windows(owner, {run.log, run.state, run.window, boxes, [] {}, "", {}});
+    test::RecordingDialogs boxes;
+    SecondaryWindows windows(owner, {run.log, run.state, run.window, boxes.dialogs, [] {}, "",
+                                     [] { return InfoFacts{}; }});
     frmErr& report = windows.showReport();
     EXPECT_EQ(report.windowTitle(), "Log");
     EXPECT_EQ(itemsOf(report), linesOf(run.log));

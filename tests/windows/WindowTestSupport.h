@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/MessageBoxes.h"
+#include "windows/WindowDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,16 +16,21 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace orvane::test {
 
-// Records the boxes a window would show, so nothing blocks on a box nobody can click.
-struct RecordingBoxes : MessageBoxes {
+// Dialogs that record what the windows would have shown or opened, so nothing blocks on a
+// box nobody can click and no browser starts.
+struct RecordingDialogs {
     struct Box {
         QString title;
         QString text;
     };
     std::vector<Box> shown;
-    void information(QWidget*, const QString& title, const QString& text) override {
-        shown.push_back({title, text});
-    }
+    std::vector<QString> opened;
+    windows::WindowDialogs dialogs{[](QWidget*, const QString&) { return true; },
+                                   [this](QWidget*, const QString& title, const QString& text) {
+                                       shown.push_back({title, text});
+                                   },
+                                   {},
+                                   [this](const QString& address) { opened.push_back(address); }};
 };
 
 // Lets the event loop run until the condition holds; false after a few seconds without it.

@@ -1,19 +1,15 @@
-#include <QApplication>
+// The window tests run on Qt's offscreen platform: no display is needed, and no window
+// appears on the desktop of whoever runs them.
+
+#include "windows/OrvaneApplication.h"
 
 #include <gtest/gtest.h>
 
-// The windows are tested on the offscreen platform: no display is needed, in CI or here.
+#include <cstdlib>
+
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform cannot raise a window and says so each time one is brought forward.
-    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& where, const QString& text) {
-            if (!text.contains(QStringLiteral("does not support raise()"))) {
-                standard(type, where, text);
-            }
-        });
-    QApplication application(argc, argv);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    orvane::windows::OrvaneApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,25 @@
+#include "windows/EventPump.h"
+
+#include <QCoreApplication>
+
+namespace orvane::windows {
+
+void EventPump::operator()() {
+    if (stopped_) {
+        return;
+    }
+    if (state_.RunControl == run_control::pause) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_ < interval_) {
+        return;
+    }
+    QCoreApplication::processEvents();
+    // Measured after the handling: a long handler (a modal box) must not leave the next
+    // yield owing an immediate second round.
+    last_ = std::chrono::steady_clock::now();
+}
+
+} // namespace orvane::windows
