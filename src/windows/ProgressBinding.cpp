@@ -5,16 +5,21 @@ namespace orvane::windows {
 namespace {
 
 void show(const ProgressElement& element, ProgressBarWidget& bar) {
-    bar.setRange(element.Min(), element.Max());
-    bar.setValue(element.Value());
-    QString text = QString::fromLocal8Bit(element.Text());
-    bar.setFormat(text.replace(QLatin1Char('%'), QStringLiteral("%%")));
+    if (bar.Max() != element.Max()) {
+        bar.setMax(element.Max());
+    }
+    if (bar.Value() != element.Value()) {
+        bar.setValue(element.Value());
+    }
+    const QString text = QString::fromLocal8Bit(element.Text());
+    if (bar.Text() != text) {
+        bar.setText(text);
+    }
 }
 
 } // namespace
 
 void BindProgress(ProgressElement& element, ProgressBarWidget& bar) {
-    bar.setTextVisible(true);
     show(element, bar);
     element.changed.bind([&element, &bar] { show(element, bar); });
 }

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "progressbar/pcProgressBar.h"
 #include "state/ProgressElement.h"
-
-#include <QProgressBar>
 
 namespace orvane::windows {
 
 // The widget that shows a progress element on the main window.
-using ProgressBarWidget = QProgressBar;
+using ProgressBarWidget = pcProgressBar;
 
-// Shows the element's Max, Value and Text on the bar, now and at every assignment.
+// Shows the element's Max, Value and Text on the bar, now and at every assignment. Only what
+// changed is assigned: every assignment composes the whole bar anew.
 void BindProgress(ProgressElement& element, ProgressBarWidget& bar);
 
 } // namespace orvane::windows

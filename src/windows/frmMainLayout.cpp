@@ -1,6 +1,7 @@
 // Where every control of the main window sits, its menus, and what each control is bound
 // to. All places are in twips, measured from the top left of the control's parent.
 
+#include "progressbar/StoredBars.h"
 #include "windows/ElementBinding.h"
 #include "windows/Twips.h"
 #include "windows/frmMain.h"
@@ -99,6 +100,10 @@ void frmMain::bindElements() {
         BindLabel(e.lblInfo[i], lblInfo[i]);
     }
     BindLabel(e.lblSave, lblSave);
+    // The bars' looks are their stored settings; the run sets only Max, Value and Text.
+    pbFileCopy.ReadProperties(pbFileCopySettings());
+    pbTotalFiles.ReadProperties(pbTotalFilesSettings());
+    pbSaveLog.ReadProperties(pbSaveLogSettings());
     BindProgress(e.pbFileCopy, pbFileCopy);
     BindProgress(e.pbTotalFiles, pbTotalFiles);
     BindProgress(e.pbSaveLog, pbSaveLog);

@@ -68,8 +68,8 @@ TEST(RunFromWindow, SurveyRunCopiesTheTreeShowsTheListAndEndsIdle) {
     // The destination box gets the chosen folder back, with a trailing separator.
     EXPECT_EQ(w.txtDestination.text().toStdString(), harness.folder() / "backup/");
     EXPECT_EQ(w.lstCopy.model()->rowCount(), 0);
-    EXPECT_EQ(w.pbTotalFiles.maximum(), 3);
-    EXPECT_EQ(w.pbTotalFiles.value(), 3);
+    EXPECT_EQ(w.pbTotalFiles.Max(), 3);
+    EXPECT_EQ(w.pbTotalFiles.Value(), 3);
     const auto lines = harness.logLines();
     EXPECT_TRUE(anyStartsWith(lines, "Start copying on "));
     EXPECT_TRUE(contains(lines, "Total files to copy: 3 file(s) in 5 directory(s)"));
@@ -98,7 +98,7 @@ TEST(RunFromWindow, DirectRunAnsweredOkWalksTheTreeAndShowsTheDoneSize) {
     EXPECT_TRUE(contains(lines, "Direct Copying on"));
     EXPECT_FALSE(anyStartsWith(lines, "Total files to copy: "));
     // The direct walk counts one file more than it met.
-    EXPECT_EQ(w.pbTotalFiles.maximum(), 4);
+    EXPECT_EQ(w.pbTotalFiles.Max(), 4);
 }
 
 TEST(RunFromWindow, CancelledConfirmationsUncheckTheirOptionsAndTheRunCopiesBySurvey) {
@@ -251,7 +251,7 @@ TEST_F(LargeFileRun, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) 
     EXPECT_FALSE(fs::exists(harness.folder() / "backup/Big/big.bin"));
     // The save panel showed the save: every line counted.
     EXPECT_EQ(w.lblSave.text(), "Saving log entry's to log file (log_04_12_2026.txt)");
-    EXPECT_EQ(w.pbSaveLog.value(), w.pbSaveLog.maximum());
+    EXPECT_EQ(w.pbSaveLog.Value(), w.pbSaveLog.Max());
     EXPECT_TRUE(w.cmdCancelLoad.isHidden());
 }
 

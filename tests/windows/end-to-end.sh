@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The window program as a user meets it, on a virtual X display: type the two folders, press
+# Start through its mnemonic, wait for the run's end, quit through the menu; then check the
+# copied tree, the day's log file and the start counter.
+# Usage: end-to-end.sh PATH-TO-orvane. Exit 77 (skipped) only where no X server can start.
+set -euo pipefail
+
+program="$1"
+if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "SKIPPED: xvfb-run or xdotool is missing (scripts/install-deps --gui installs them)"
+    exit 77
+fi
+if ! xvfb-run -a true 2>/dev/null; then
+    echo "SKIPPED: no X server can be started here"
+    exit 77
+fi
+
+scratch="$(mktemp -d /tmp/orvane-e2e-XXXXXX)"
+trap 'rm -rf "$scratch"' EXIT
+# The program keeps its INI file and logs folder beside itself.
+mkdir -p "$scratch/bin" "$scratch/data/Photos/sub" "$scratch/backup"
+cp "$program" "$scratch/bin/orvane"
+printf 'alpha' >"$scratch/data/Photos/a.txt"
+printf 'bravo!' >"$scratch/data/Photos/sub/b.txt"
+head -c 3000000 /dev/urandom >"$scratch/data/Photos/sub/c.bin"
+
+cat >"$scratch/drive.sh" <<'DRIVE'
+#!/usr/bin/env bash
+set -euo pipefail
+scratch="$1"
+"$scratch/bin/orvane" &
+pid=$!
+window=""
+for _ in $(seq 100); do
+    window="$(xdotool search --onlyvisible --name '^Orvane \[' | head -n 1 || true)"
+    [[ -n "$window" ]] && break
+    sleep 0.1
+done
+[[ -n "$window" ]] || { echo "the window did not appear"; exit 1; }
+xdotool windowfocus "$window"
+sleep 0.5
+# The source box holds the focus at start; Tab passes its Browse button to the destination.
+xdotool type --delay 5 "$scratch/data/Photos"
+xdotool key Tab Tab
+xdotool type --delay 5 "$scratch/backup"
+xdotool key alt+s
+# The run is over when the last file has arrived and the Start button is back; the file
+# arriving is what can be seen from outside, the rest takes a moment more.
+for _ in $(seq 100); do
+    [[ -f "$scratch/backup/Photos/sub/c.bin" ]] && break
+    sleep 0.1
+done
+sleep 1
+# Menu, then Quit: the menu opens on its first entry, and Down passes the separator.
+xdotool key alt+m
+sleep 0.3
+xdotool key Down Return
+wait "$pid"
+DRIVE
+chmod +x "$scratch/drive.sh"
+
+status=0
+timeout 60 xvfb-run -a "$scratch/drive.sh" "$scratch" || status=$?
+if [[ $status -ne 0 ]]; then
+    echo "FAILED: the program or its driver ended with status $status"
+    exit 1
+fi
+
+fail() { echo "FAILED: $*"; exit 1; }
+cmp -s "$scratch/data/Photos/a.txt" "$scratch/backup/Photos/a.txt" || fail "a.txt not copied"
+cmp -s "$scratch/data/Photos/sub/b.txt" "$scratch/backup/Photos/sub/b.txt" || fail "b.txt not copied"
+cmp -s "$scratch/data/Photos/sub/c.bin" "$scratch/backup/Photos/sub/c.bin" || fail "c.bin not copied"
+
+log="$scratch/bin/logs/log_$(date +%d_%m_%Y).txt"
+[[ -f "$log" ]] || fail "no log file $log"
+grep -q '^New session started on ' "$log" || fail "no session header in the log"
+grep -q '^Start copying on ' "$log" || fail "no run in the log"
+grep -q '^Total files to copy: 3 file(s) in ' "$log" || fail "no totals line in the log"
+grep -q '^Stopped copying on ' "$log" || fail "the run did not end before Quit"
+[[ "$(tail -c 4 "$log" | od -An -c | tr -d ' ')" == '\r\n\r\n' ]] || fail "the log does not end with two empty lines"
+
+printf '[Main]\r\nUSE=2\r\n' | cmp -s - "$scratch/bin/orvane.ini" || fail "the INI counter is not 2"
+echo "PASSED"
