@@ -12,11 +12,13 @@
 #include "state/MainWindowElements.h"
 #include "support/SessionLog.h"
 #include "windows/EventPump.h"
+#include "windows/LogListModel.h"
 #include "windows/SecondaryWindows.h"
 #include "windows/WindowDialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -163,6 +165,38 @@ Timing copyRun(const fs::path& source, const fs::path& destination, bool reportO
     return timing;
 }
 
+// The echo's two costs apart from any run: appending a line (with the window open against
+// closed, per line), and one refresh of the open window's view after a line arrived (at
+// most ten a second). Medians over `samples` refreshes.
+struct EchoCosts {
+    double perLineOpen, perLineClosed, perRefresh; // seconds
+};
+
+EchoCosts echoCosts(int lines, int samples) {
+    double perLine[2] = {0, 0};
+    for (const bool reportOpen : {false, true}) {
+        Session session;
+        openReportIf(session, reportOpen);
+        const Timing timing = timed([&] {
+            for (int i = 1; i <= lines; ++i) {
+                session.log.AddLogEntry(copyLine(i));
+            }
+        });
+        perLine[reportOpen ? 1 : 0] = timing.user / lines;
+        QApplication::processEvents();
+    }
+    Session session;
+    openReportIf(session, true);
+    std::vector<double> refreshes;
+    for (int i = 0; i < samples; ++i) {
+        session.log.AddLogEntry(copyLine(i));
+        QThread::msleep(LogListModel::kRefreshMs + 10);
+        refreshes.push_back(timed([] { QApplication::processEvents(); }).wall);
+    }
+    checkEcho(session, true);
+    return {perLine[1], perLine[0], median(refreshes)};
+}
+
 struct Samples {
     std::vector<double> wall, user;
     void add(const Timing& timing) {
@@ -213,6 +247,8 @@ int main(int argc, char** argv) {
         references.push_back(reference);
     }
 
+    const EchoCosts echo = echoCosts(sizes.logLines, 30);
+
     const fs::path source = scratch / "b-small", destination = scratch / "out";
     std::size_t runLines = 0;
     const auto [runClosed, runOpen] = closedAndOpen(sizes.rounds, "copy", [&](bool reportOpen) {
@@ -234,9 +270,12 @@ int main(int argc, char** argv) {
     rows(run + ", user time", runClosed.user, runOpen.user);
     // The window's work is processor work on the run's own thread; the wall clock of a busy
     // machine hides it under the file system's swings.
-    const double echo = median(runOpen.user) - median(runClosed.user);
+    const double added = median(runOpen.user) - median(runClosed.user);
     std::printf("\nThe open window added %.3f s of user time to a run of %zu log lines: %.1f %% "
                 "of the run's wall-clock time with the window closed.\n",
-                echo, runLines, 100.0 * echo / median(runClosed.wall));
+                added, runLines, 100.0 * added / median(runClosed.wall));
+    std::printf("Appending a line costs %.2f µs with the window open, %.2f µs with it closed; one "
+                "refresh of the open window's view costs %.2f ms.\n",
+                echo.perLineOpen * 1e6, echo.perLineClosed * 1e6, echo.perRefresh * 1e3);
     return 0;
 }
