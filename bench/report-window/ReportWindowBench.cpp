@@ -14,6 +14,7 @@
 #include "windows/EventPump.h"
 #include "windows/LogListModel.h"
 #include "windows/SecondaryWindows.h"
+#include "windows/ViewSync.h"
 #include "windows/WindowDialogs.h"
 
 #include <QApplication>
@@ -153,7 +154,8 @@ Timing copyRun(const fs::path& source, const fs::path& destination, bool reportO
     session.log.AddLogEntry("New session started");
     openReportIf(session, reportOpen);
     AlwaysOk ok;
-    EventPump pump(session.state, EventPump::kInterval);
+    ViewSync sync;
+    EventPump pump(session.state, EventPump::kInterval, sync);
     RunController controller(
         session.state, session.mainWindow, session.log, [&pump] { pump(); }, ok, systemClocks(),
         '.');

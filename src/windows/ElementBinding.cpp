@@ -32,46 +32,41 @@ void showStates(const Control& element, QWidget& widget) {
 }
 
 template <typename Widget, typename Show>
-void bindWith(Control& element, Widget& widget, Show show) {
-    show(element, widget);
-    element.changed.bind([&element, &widget, show] { show(element, widget); });
+void bindWith(ViewSync& sync, Control& element, Widget& widget, Show show) {
+    ViewSync::Slot& slot = sync.add([&element, &widget, show] { show(element, widget); });
+    element.changed.bind([&sync, &slot] { sync.changed(slot); });
+}
+
+// A widget with a caption of its own, and the enabled and visible states.
+template <typename Widget>
+void bindCaptioned(ViewSync& sync, Control& element, Widget& widget,
+                   QString (Widget::*caption)() const, void (Widget::*setCaption)(const QString&)) {
+    bindWith(sync, element, widget, [caption, setCaption](const Control& e, Widget& w) {
+        const QString text = textOf(e);
+        if ((w.*caption)() != text) {
+            (w.*setCaption)(text);
+        }
+        showStates(e, w);
+    });
 }
 
 } // namespace
 
-void BindLabel(Control& element, QLabel& label) {
+void BindLabel(ViewSync& sync, Control& element, QLabel& label) {
     label.setTextFormat(Qt::PlainText);
-    bindWith(element, label, [](const Control& e, QLabel& l) {
-        const QString text = textOf(e);
-        if (l.text() != text) {
-            l.setText(text);
-        }
-        showStates(e, l);
-    });
+    bindCaptioned(sync, element, label, &QLabel::text, &QLabel::setText);
 }
 
-void BindButton(Control& element, QAbstractButton& button) {
-    bindWith(element, button, [](const Control& e, QAbstractButton& b) {
-        const QString text = textOf(e);
-        if (b.text() != text) {
-            b.setText(text);
-        }
-        showStates(e, b);
-    });
+void BindButton(ViewSync& sync, Control& element, QAbstractButton& button) {
+    bindCaptioned(sync, element, button, &QAbstractButton::text, &QAbstractButton::setText);
 }
 
-void BindFrame(Control& element, QGroupBox& frame) {
-    bindWith(element, frame, [](const Control& e, QGroupBox& f) {
-        const QString text = textOf(e);
-        if (f.title() != text) {
-            f.setTitle(text);
-        }
-        showStates(e, f);
-    });
+void BindFrame(ViewSync& sync, Control& element, QGroupBox& frame) {
+    bindCaptioned(sync, element, frame, &QGroupBox::title, &QGroupBox::setTitle);
 }
 
-void BindMenu(Control& element, QMenu& menu) {
-    bindWith(element, menu, [](const Control& e, QMenu& m) {
+void BindMenu(ViewSync& sync, Control& element, QMenu& menu) {
+    bindWith(sync, element, menu, [](const Control& e, QMenu& m) {
         QAction& entry = *m.menuAction();
         entry.setText(textOf(e));
         entry.setEnabled(e.enabled());
@@ -79,9 +74,9 @@ void BindMenu(Control& element, QMenu& menu) {
     });
 }
 
-void BindMenuEntry(Control& element, QAction& entry) {
+void BindMenuEntry(ViewSync& sync, Control& element, QAction& entry) {
     entry.setCheckable(true);
-    bindWith(element, entry, [](const Control& e, QAction& a) {
+    bindWith(sync, element, entry, [](const Control& e, QAction& a) {
         a.setText(textOf(e));
         a.setEnabled(e.enabled());
         a.setVisible(e.visible());
@@ -90,23 +85,20 @@ void BindMenuEntry(Control& element, QAction& entry) {
 }
 
 void BindTimer(Control& element, QTimer& timer) {
-    bindWith(element, timer, [](const Control& e, QTimer& t) {
-        if (e.enabled() && !t.isActive()) {
-            t.start();
-        } else if (!e.enabled() && t.isActive()) {
-            t.stop();
+    // At once, also during a run: the clock must stop when the list copy ends.
+    const auto show = [&element, &timer] {
+        if (element.enabled() && !timer.isActive()) {
+            timer.start();
+        } else if (!element.enabled() && timer.isActive()) {
+            timer.stop();
         }
-    });
+    };
+    show();
+    element.changed.bind(show);
 }
 
-void BindTextBox(Control& element, QLineEdit& box) {
-    bindWith(element, box, [](const Control& e, QLineEdit& b) {
-        const QString text = textOf(e);
-        if (b.text() != text) {
-            b.setText(text);
-        }
-        showStates(e, b);
-    });
+void BindTextBox(ViewSync& sync, Control& element, QLineEdit& box) {
+    bindCaptioned(sync, element, box, &QLineEdit::text, &QLineEdit::setText);
     QObject::connect(&box, &QLineEdit::textChanged, &box, [&element](const QString& text) {
         std::string typed = text.toLocal8Bit().toStdString();
         if (typed != element.caption()) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "state/RunState.h"
+#include "windows/ViewSync.h"
+
+#include <QEventLoop>
 
 #include <chrono>
 
@@ -17,10 +20,12 @@ namespace orvane::windows {
 // sleeps in the event loop until the next event instead of spinning.
 class EventPump {
 public:
-    static constexpr std::chrono::milliseconds kInterval{15};
+    static constexpr std::chrono::milliseconds kInterval{25};
 
-    EventPump(const RunState& state, std::chrono::milliseconds interval)
-        : state_(state), interval_(interval) {}
+    // Before events are handled the widgets take their elements' states, and while they are
+    // handled every change shows at once, as a click handler expects.
+    EventPump(const RunState& state, std::chrono::milliseconds interval, ViewSync& sync)
+        : state_(state), interval_(interval), sync_(sync) {}
 
     void operator()();
 
@@ -30,8 +35,11 @@ public:
     bool stopped() const { return stopped_; }
 
 private:
+    void handleEvents(QEventLoop::ProcessEventsFlags flags);
+
     const RunState& state_;
     std::chrono::milliseconds interval_;
+    ViewSync& sync_;
     std::chrono::steady_clock::time_point last_{};
     bool stopped_ = false;
 };

@@ -16,8 +16,8 @@ std::string HistoryFileName(const std::string& executableName) {
     return name + "_history.txt";
 }
 
-std::string HistoryFilePath(const platform::ProgramLocation& program) {
-    return platform::nativePathRules.join(program.folder, HistoryFileName(program.executableName));
+std::string HistoryFilePath(const platform::ProgramFolders& folders) {
+    return platform::nativePathRules.join(folders.data, HistoryFileName(folders.executableName));
 }
 
 } // namespace orvane::windows

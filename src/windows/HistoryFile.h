@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgramLocation.h"
+#include "platform/ProgramFolders.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@ namespace orvane::windows {
 // removed, then "_history.txt", so a beta build reads the same file as the release.
 std::string HistoryFileName(const std::string& executableName);
 
-// The history file of a program: beside the executable, named after it.
-std::string HistoryFilePath(const platform::ProgramLocation& program);
+// The history file of a program: in its folder of shipped files, named after it.
+std::string HistoryFilePath(const platform::ProgramFolders& folders);
 
 } // namespace orvane::windows

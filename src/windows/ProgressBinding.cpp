@@ -19,9 +19,9 @@ void show(const ProgressElement& element, ProgressBarWidget& bar) {
 
 } // namespace
 
-void BindProgress(ProgressElement& element, ProgressBarWidget& bar) {
-    show(element, bar);
-    element.changed.bind([&element, &bar] { show(element, bar); });
+void BindProgress(ViewSync& sync, ProgressElement& element, ProgressBarWidget& bar) {
+    ViewSync::Slot& slot = sync.add([&element, &bar] { show(element, bar); });
+    element.changed.bind([&sync, &slot] { sync.changed(slot); });
 }
 
 } // namespace orvane::windows

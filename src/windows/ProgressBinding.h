@@ -2,6 +2,7 @@
 
 #include "progressbar/pcProgressBar.h"
 #include "state/ProgressElement.h"
+#include "windows/ViewSync.h"
 
 namespace orvane::windows {
 
@@ -10,6 +11,6 @@ using ProgressBarWidget = pcProgressBar;
 
 // Shows the element's Max, Value and Text on the bar, now and at every assignment. Only what
 // changed is assigned: every assignment composes the whole bar anew.
-void BindProgress(ProgressElement& element, ProgressBarWidget& bar);
+void BindProgress(ViewSync& sync, ProgressElement& element, ProgressBarWidget& bar);
 
 } // namespace orvane::windows

@@ -39,6 +39,7 @@ QString BoxText(const std::string& text) {
 }
 
 bool DialogQuestion::confirm(const std::string& text) {
+    sync_.flush();
     return dialogs_.confirm(&owner_, BoxText(text));
 }
 

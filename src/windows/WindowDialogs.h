@@ -2,6 +2,7 @@
 
 #include "app/OptionQuestion.h"
 #include "windows/FolderPicker.h"
+#include "windows/ViewSync.h"
 
 #include <QString>
 
@@ -29,16 +30,18 @@ WindowDialogs QtDialogs();
 // The texts of the window's boxes are written with CR LF line breaks; Qt breaks on LF only.
 QString BoxText(const std::string& text);
 
-// The run controller's confirmation, asked through the window's dialogs.
+// The run controller's confirmation, asked through the window's dialogs. The window shows
+// the run's state first: the box has an event loop of its own, in which the window repaints.
 class DialogQuestion final : public OptionQuestion {
 public:
-    DialogQuestion(QWidget& owner, const WindowDialogs& dialogs)
-        : owner_(owner), dialogs_(dialogs) {}
+    DialogQuestion(QWidget& owner, const WindowDialogs& dialogs, ViewSync& sync)
+        : owner_(owner), dialogs_(dialogs), sync_(sync) {}
     bool confirm(const std::string& text) override;
 
 private:
     QWidget& owner_;
     const WindowDialogs& dialogs_;
+    ViewSync& sync_;
 };
 
 } // namespace orvane::windows

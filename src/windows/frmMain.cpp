@@ -1,10 +1,11 @@
 #include "windows/frmMain.h"
 
+#include "app/LogSaveAtExit.h"
 #include "app/SessionStart.h"
 #include "platform/LocaleFacts.h"
+#include "platform/RunningProgramFolders.h"
 #include "settings/IniStore.h"
 #include "support/AppIdentity.h"
-#include "support/LogFileSaver.h"
 #include "support/VersionText.h"
 #include "windows/HistoryFile.h"
 #include "windows/ProgramArguments.h"
@@ -12,13 +13,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QItemSelectionModel>
 
 #include <iostream>
 
 namespace orvane::windows {
 
 ProgramSetup RunningProgramSetup(std::string argumentText) {
-    return {platform::runningProgram(),
+    return {platform::runningProgramFolders(),
             std::move(argumentText),
             systemClocks(),
             platform::decimalSeparator(),
@@ -44,7 +46,7 @@ frmMain::frmMain(ProgramSetup setup)
           state_, elements_, log_, [this] { pump_(); }, question_, setup_.clocks,
           setup_.decimalSeparator),
       secondary_(*this, {log_, state_, elements_, setup_.dialogs,
-                         [] { QCoreApplication::processEvents(); }, HistoryFilePath(setup_.program),
+                         [] { QCoreApplication::processEvents(); }, HistoryFilePath(setup_.folders),
                          [this] { return infoFacts(); }}) {
     setCentralWidget(&client);
     setMenuBar(&menus);
@@ -71,7 +73,8 @@ void frmMain::Form_Load() {
         setWidthTwips(kNarrowWidth);
     }
     // The start counter, ReportLive and the session header, in that order.
-    UsageCount = StartSession(log_, IniStore(setup_.program), setup_.clocks.now());
+    UsageCount =
+        StartSession(log_, IniStore(setup_.folders.settingsLocation()), setup_.clocks.now());
     fraSave.move(fraSource.pos());
 }
 
@@ -82,8 +85,13 @@ void frmMain::Form_Unload() {
     unloaded_ = true;
     // The report window stops echoing before the log it shows is saved and emptied.
     secondary_.unloadReport();
-    SaveLogToFile(log_, elements_, setup_.program.folder, setup_.clocks.now,
-                  setup_.decimalSeparator, std::cerr);
+    const std::string failure =
+        SaveLogAtExit(log_, elements_, setup_.folders.logs, setup_.clocks.now,
+                      setup_.decimalSeparator, std::cerr);
+    sync_.flush();
+    if (!failure.empty() && !quietUnload_) {
+        setup_.dialogs.inform(this, QStringLiteral("Orvane"), QString::fromLocal8Bit(failure));
+    }
     // A run in progress goes no further: its file copy is abandoned at the next chunk, and
     // it gets no more events, so it runs down at once. Whatever it still logs is not saved.
     state_.RunControl = run_control::stop;
@@ -91,6 +99,11 @@ void frmMain::Form_Unload() {
     if (setup_.endProgram) {
         setup_.endProgram();
     }
+}
+
+void frmMain::unloadWithoutQuestions() {
+    quietUnload_ = true;
+    close();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -103,7 +116,22 @@ void frmMain::setWidthTwips(int twips) {
     setFixedWidth(TwipsToPixels(twips, dpi_));
     // The copy list starts just beyond the narrow window's inner edge, where the frame's
     // border hid it; here the size is that of the inner area, so it is hidden outright.
-    lstCopy.setVisible(twips > kNarrowWidth);
+    const bool listShown = twips > kNarrowWidth;
+    lstCopy.setVisible(listShown);
+    // A hidden view need not follow the 100,000 additions and removals of a large run.
+    if (listShown != (lstCopy.model() == &copyListModel)) {
+        QItemSelectionModel* previous = lstCopy.selectionModel();
+        lstCopy.setModel(listShown ? &copyListModel : nullptr);
+        if (previous != nullptr) {
+            previous->deleteLater();
+        }
+    }
+}
+
+void frmMain::cmdStart_Click() {
+    sync_.setDeferring(true);
+    controller_.cmdStart_Click();
+    sync_.setDeferring(false);
 }
 
 void frmMain::cmdOptions_Click() {

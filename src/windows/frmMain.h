@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/RunController.h"
-#include "platform/ProgramLocation.h"
+#include "platform/ProgramFolders.h"
 #include "state/MainWindowElements.h"
 #include "state/RunState.h"
 #include "support/SessionLog.h"
@@ -9,6 +9,7 @@
 #include "windows/EventPump.h"
 #include "windows/ProgressBinding.h"
 #include "windows/SecondaryWindows.h"
+#include "windows/ViewSync.h"
 #include "windows/WebAddresses.h"
 #include "windows/WindowDialogs.h"
 
@@ -30,11 +31,11 @@
 
 namespace orvane::windows {
 
-// What the main window is started with: where the program lives (its INI file and its logs
-// folder are there), the argument text, the clocks, and the dialogs. Tests start the window
+// What the main window is started with: where the program keeps its INI file and its logs,
+// the argument text, the clocks, and the dialogs. Tests start the window
 // in a scratch folder, with pinned clocks and scripted dialogs.
 struct ProgramSetup {
-    platform::ProgramLocation program;
+    platform::ProgramFolders folders;
     std::string argumentText;
     ControllerClocks clocks;
     char decimalSeparator = '.';
@@ -45,7 +46,7 @@ struct ProgramSetup {
     std::function<void()> endProgram;
 };
 
-// The setup of the running program: its own location, the system clocks, Qt's dialogs.
+// The setup of the running program: its own folders, the system clocks, Qt's dialogs.
 ProgramSetup RunningProgramSetup(std::string argumentText);
 
 // The program's main window. It holds no decisions: it shows the main-window elements and
@@ -67,6 +68,9 @@ public:
 
     void Form_Load();
     void Form_Unload();
+    // The unload of a signal or a failure: nobody may be there to close a message box, so a
+    // log file that cannot be written is reported on standard error only.
+    void unloadWithoutQuestions();
 
     void cmdOptions_Click();
     void cmdBrowseSou_Click();
@@ -108,18 +112,21 @@ private:
     void connectHandlers();
     void browseInto(Control& box, std::string title);
     InfoFacts infoFacts() const;
+    void cmdStart_Click();
 
     ProgramSetup setup_;
     double dpi_;
     int widthTwips_ = kNarrowWidth;
     bool debugMode_ = false;
     bool unloaded_ = false;
+    bool quietUnload_ = false;
 
     RunState state_;
     MainWindowElements elements_;
     SessionLog log_;
-    EventPump pump_{state_, setup_.yieldInterval};
-    DialogQuestion question_{*this, setup_.dialogs};
+    ViewSync sync_;
+    EventPump pump_{state_, setup_.yieldInterval, sync_};
+    DialogQuestion question_{*this, setup_.dialogs, sync_};
     RunController controller_;
     // The report, debug, history and info windows, which the menus open.
     SecondaryWindows secondary_;

@@ -51,12 +51,18 @@ void frmMain::placeControls() {
     for (const Place& place : places) {
         place.widget.setGeometry(TwipsRect(place.left, place.top, place.width, place.height, dpi_));
     }
+    // The window's face, with a hint so that fontconfig picks a sans-serif where it is missing.
+    QFont face(QStringLiteral("MS Sans Serif"), 8);
+    face.setStyleHint(QFont::SansSerif);
+    setFont(face);
+    // The panels cover the folder frames while they are shown.
+    fraCopy.setAutoFillBackground(true);
+    fraSave.setAutoFillBackground(true);
     cmdBrowseSou.setText(QStringLiteral("&Browse..."));
     cmdBrowseDes.setText(QStringLiteral("Br&owse..."));
     lblInfo[1].setWordWrap(true);
     lblInfo[1].setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSave.setWordWrap(true);
-    lstCopy.setModel(&copyListModel);
     // Every row is one line: the view then needs no measuring of 100,000 rows.
     lstCopy.setUniformItemSizes(true);
     lstCopy.setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -79,34 +85,34 @@ void frmMain::buildMenus() {
 
 void frmMain::bindElements() {
     MainWindowElements& e = elements_;
-    BindButton(e.cmdStart, cmdStart);
-    BindButton(e.cmdCancel, cmdCancel);
-    BindButton(e.cmdPause, cmdPause);
-    BindButton(e.cmdCancelLoad, cmdCancelLoad);
-    BindFrame(e.fraSource, fraSource);
-    BindFrame(e.fraDestination, fraDestination);
-    BindFrame(e.fraCopy, fraCopy);
-    BindFrame(e.fraSave, fraSave);
-    BindTextBox(e.txtSource, txtSource);
-    BindTextBox(e.txtDestination, txtDestination);
-    BindMenu(e.mnuOpt, mnuOpt);
-    BindMenuEntry(e.mnuOptMove, mnuOptMove);
-    BindMenuEntry(e.mnuOptDcopy, mnuOptDcopy);
+    BindButton(sync_, e.cmdStart, cmdStart);
+    BindButton(sync_, e.cmdCancel, cmdCancel);
+    BindButton(sync_, e.cmdPause, cmdPause);
+    BindButton(sync_, e.cmdCancelLoad, cmdCancelLoad);
+    BindFrame(sync_, e.fraSource, fraSource);
+    BindFrame(sync_, e.fraDestination, fraDestination);
+    BindFrame(sync_, e.fraCopy, fraCopy);
+    BindFrame(sync_, e.fraSave, fraSave);
+    BindTextBox(sync_, e.txtSource, txtSource);
+    BindTextBox(sync_, e.txtDestination, txtDestination);
+    BindMenu(sync_, e.mnuOpt, mnuOpt);
+    BindMenuEntry(sync_, e.mnuOptMove, mnuOptMove);
+    BindMenuEntry(sync_, e.mnuOptDcopy, mnuOptDcopy);
     BindTimer(e.tmrClock, tmrClock);
     for (std::size_t i = 0; i < lblTime.size(); ++i) {
-        BindLabel(e.lblTime[i], lblTime[i]);
+        BindLabel(sync_, e.lblTime[i], lblTime[i]);
     }
     for (std::size_t i = 0; i < lblInfo.size(); ++i) {
-        BindLabel(e.lblInfo[i], lblInfo[i]);
+        BindLabel(sync_, e.lblInfo[i], lblInfo[i]);
     }
-    BindLabel(e.lblSave, lblSave);
+    BindLabel(sync_, e.lblSave, lblSave);
     // The bars' looks are their stored settings; the run sets only Max, Value and Text.
     pbFileCopy.ReadProperties(pbFileCopySettings());
     pbTotalFiles.ReadProperties(pbTotalFilesSettings());
     pbSaveLog.ReadProperties(pbSaveLogSettings());
-    BindProgress(e.pbFileCopy, pbFileCopy);
-    BindProgress(e.pbTotalFiles, pbTotalFiles);
-    BindProgress(e.pbSaveLog, pbSaveLog);
+    BindProgress(sync_, e.pbFileCopy, pbFileCopy);
+    BindProgress(sync_, e.pbTotalFiles, pbTotalFiles);
+    BindProgress(sync_, e.pbSaveLog, pbSaveLog);
 }
 
 void frmMain::connectHandlers() {
@@ -119,7 +125,7 @@ void frmMain::connectHandlers() {
     onClick(cmdOptions, &frmMain::cmdOptions_Click);
     onClick(cmdBrowseSou, &frmMain::cmdBrowseSou_Click);
     onClick(cmdBrowseDes, &frmMain::cmdBrowseDes_Click);
-    connect(&cmdStart, &QPushButton::clicked, this, [this] { controller_.cmdStart_Click(); });
+    connect(&cmdStart, &QPushButton::clicked, this, [this] { cmdStart_Click(); });
     connect(&cmdCancel, &QPushButton::clicked, this, [this] { controller_.cmdCancel_Click(); });
     connect(&cmdPause, &QPushButton::clicked, this, [this] { controller_.cmdPause_Click(); });
     connect(&cmdCancelLoad, &QPushButton::clicked, this,

@@ -2,6 +2,7 @@
 // and writes the session header, and unloading it saves the session log and ends the run.
 
 #include "platform/LocaleFacts.h"
+#include "platform/RunningProgramFolders.h"
 #include "windows/OrvaneApplication.h"
 #include "windows/ProgramArguments.h"
 #include "windows/UnloadSignals.h"
@@ -30,9 +31,11 @@ int main(int argc, char** argv) {
     OrvaneApplication application(argc, argv);
     orvane::platform::adoptUserLocale();
 
-    frmMain window(RunningProgramSetup(ArgumentText(programArguments())));
-    application.setFailureHandler([&window] { window.Form_Unload(); });
-    const UnloadSignals unloadSignals([&window](int) { window.close(); });
+    ProgramSetup setup = RunningProgramSetup(ArgumentText(programArguments()));
+    orvane::platform::prepareProgramFolders(setup.folders);
+    frmMain window(std::move(setup));
+    application.setFailureHandler([&window] { window.unloadWithoutQuestions(); });
+    const UnloadSignals unloadSignals([&window](int) { window.unloadWithoutQuestions(); });
     // Whatever else ends the event loop (a session manager, say) still saves the log.
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &window,
                      [&window] { window.Form_Unload(); });
@@ -41,7 +44,7 @@ int main(int argc, char** argv) {
         return OrvaneApplication::exec();
     } catch (...) {
         // Outside any event handler, where the application could not catch it.
-        window.Form_Unload();
+        window.unloadWithoutQuestions();
         return OrvaneApplication::kFailureStatus;
     }
 }

@@ -44,6 +44,8 @@ TEST(RunFromWindow, SurveyRunCopiesTheTreeShowsTheListAndEndsIdle) {
     windows::frmMain& w = harness.window();
     const std::string source = smallTree(harness.folder());
     harness.folder().makeFolder("backup");
+    // The list is seen in the widened window.
+    QTest::mouseClick(&w.cmdOptions, Qt::LeftButton);
 
     // Seen from inside the run, once the list is full: the window shows the run's state.
     bool seenRunning = false;

@@ -185,3 +185,26 @@ TEST(HelpMenu, UpdateOpensTheProjectsPageWithTheShortVersionAndThanksIsAnInforma
 
 } // namespace
 } // namespace orvane::test
+
+namespace orvane::test {
+namespace {
+
+TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsTheProgram) {
+    WindowHarness harness;
+    // A file where the logs folder should be: the folder cannot be made, the file not opened.
+    harness.folder().write("bin/logs", "in the way");
+    harness.window().Form_Unload();
+    ASSERT_EQ(harness.informations.size(), 1U);
+    EXPECT_TRUE(harness.informations[0].startsWith("Orvane|"))
+        << harness.informations[0].toStdString();
+    EXPECT_TRUE(harness.informations[0].contains("log_04_12_2026.txt"));
+    EXPECT_EQ(harness.endings, 1);
+
+    harness.restart();
+    harness.window().unloadWithoutQuestions();
+    EXPECT_TRUE(harness.window().unloaded());
+    EXPECT_EQ(harness.informations.size(), 1U);
+}
+
+} // namespace
+} // namespace orvane::test

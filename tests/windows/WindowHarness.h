@@ -86,7 +86,8 @@ public:
 
 private:
     void startWindow(std::string argumentText) {
-        windows::ProgramSetup setup{{programFolder_, "bin"},
+        windows::ProgramSetup setup{{platform::ProgramLayout::Portable, "bin", programFolder_,
+                                     programFolder_ + "/logs", programFolder_},
                                     std::move(argumentText),
                                     {systemClocks().tickCount, [] { return testDay(); }},
                                     '.',

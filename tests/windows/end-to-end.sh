@@ -62,10 +62,11 @@ done
 [[ -n "$report" ]] || { echo "the report window did not appear"; exit 1; }
 # A file gets its name when its copy is complete: the run was still on.
 [[ ! -e "$scratch/backup/Photos/big.bin" ]] || { echo "the run was over before the report window opened"; exit 1; }
-# The run is over when the last file has arrived and the Start button is back; the file
+# The run is over when every file has arrived and the Start button is back; the files
 # arriving is what can be seen from outside, the rest takes a moment more.
 for _ in $(seq 300); do
-    [[ -f "$scratch/backup/Photos/sub/c.bin" && -f "$scratch/backup/Photos/big.bin" ]] && break
+    [[ -f "$scratch/backup/Photos/a.txt" && -f "$scratch/backup/Photos/sub/b.txt" &&
+        -f "$scratch/backup/Photos/sub/c.bin" && -f "$scratch/backup/Photos/big.bin" ]] && break
     sleep 0.1
 done
 sleep 1
