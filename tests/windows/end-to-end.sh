@@ -8,6 +8,8 @@
 set -euo pipefail
 
 program="$1"
+# Under the sanitizer build: leaks of the system's D-Bus library are not the program's.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null ||
     ! command -v xclip >/dev/null; then
     echo "SKIPPED: xvfb-run, xdotool or xclip is missing (scripts/install-deps --gui installs them)"
