@@ -171,6 +171,34 @@ def table(all_results):
     return "\n".join(lines)
 
 
+def window_only(options, quick, rounds, warmups, scratch, cli, window):
+    """The window program against orvane-cli alone, on workloads (a) and (b)."""
+    print("making the workloads in %s" % scratch, file=sys.stderr)
+    big = os.path.join(scratch, "a-big")
+    os.makedirs(big)
+    make_big_file(os.path.join(big, "one.bin"), (16 if quick else 1024) * MIB)
+    small = os.path.join(scratch, "b-small")
+    make_small_files(small, 500 if quick else 20000, 10 if quick else 200)
+    pair = [tool for tool in tools(cli, window) if tool.name in ("orvane-cli", WINDOW)]
+    results = [
+        ("(a) one %s file" % ("16 MiB" if quick else "1 GiB"),
+         measure("a", big, scratch, pair, rounds, warmups, False)),
+        ("(b) %s small files" % ("500" if quick else "20,000"),
+         measure("b", small, scratch, pair, rounds, warmups, False)),
+    ]
+    latency = [("(a)", stop_latency(window, big, scratch, rounds)),
+               ("(b)", stop_latency(window, small, scratch, rounds))]
+    text = ("Machine: %s. Medians of %d interleaved rounds after %d warm-up%s.\n\n" % (
+        machine(), rounds, warmups, "" if warmups == 1 else "s") + window_table(results) +
+        "\n\nStop clicked in the window as soon as the run copies, posted from another "
+        "thread as the window system posts a click:\n\n" + latency_table(latency) + "\n")
+    print(text)
+    if options.output:
+        with open(options.output, "w") as out:
+            out.write(text)
+    shutil.rmtree(scratch, ignore_errors=True)
+
+
 def machine():
     cpu = platform.processor() or platform.machine()
     try:
@@ -194,6 +222,8 @@ def main():
     parser.add_argument("--quick", action="store_true", help="small workloads, two rounds")
     parser.add_argument("--output", help="also write the table to this Markdown file")
     parser.add_argument("--real-tree", default="/usr/include")
+    parser.add_argument("--window-only", action="store_true",
+                        help="only orvane-cli and the window program, on (a) and (b)")
     parser.add_argument("--window", help="also time the window program through this driver "
                         "(orvane-window-bench; needs a display)")
     options = parser.parse_args()
@@ -209,6 +239,9 @@ def main():
     if options.window:
         window = os.path.join(scratch, "bin", "orvane-window-bench")
         shutil.copy2(options.window, window)
+
+    if options.window_only:
+        return window_only(options, quick, rounds, warmups, scratch, cli, window)
 
     print("making the workloads in %s" % scratch, file=sys.stderr)
     big = os.path.join(scratch, "a-big")

@@ -33,16 +33,14 @@ void ProgressPaint::Run() {
     // 6. and 7.
     bText_ = !bar_.text_.isEmpty() && bar_.showText_;
     if (bText_ && !bXp_) {
-        Caption(bar_.foreColor_);
+        Caption(CaptionCache::OverEmpty, bar_.foreColor_);
     }
     // 8.
     const bool cut = bar_.segments_ || bXp_;
     rcBar_ = BarRect(rcClient_, FilledFraction(bar_.min_, bar_.max_, bar_.value_), horizontal_,
                      cut ? lChunk_ + lSpace_ : 0);
-    // 9.
-    if (!bXp_) {
-        hdc_.setClipRect(rcBar_.ToQRect());
-    }
+    // 9. The classic look confines steps 10 to 12 to the bar: solid fills and the caption
+    // are cut to it by hand, pictures and unclipped text through a clip region.
     // 10. to 13.
     Bar();
     if (bar_.segments_ && !bXp_) {
@@ -95,25 +93,38 @@ void ProgressPaint::TryTheme() {
     bXp_ = theme_->DrawBackground(hdc_, horizontal_, rcClient_.ToQRect());
 }
 
-void ProgressPaint::Caption(std::uint32_t color) {
+void ProgressPaint::ClipToBar() {
+    if (!bXp_ && !clipped_) {
+        hdc_.setClipRect(rcBar_.ToQRect());
+        clipped_ = true;
+    }
+}
+
+void ProgressPaint::Caption(CaptionCache::Part part, std::uint32_t color) {
     const TextFormat format = FromDrawTextFlags(CaptionFlags(bar_.textAlignX_, bar_.textAlignY_));
-    if (!format.draw) {
+    const QRect rect = rcClient_.ToQRect();
+    if (!format.draw || rect.isEmpty()) {
         return;
     }
-    hdc_.setFont(bar_.font());
-    hdc_.setPen(FromColorRef(TranslateColor(color, bar_.palette())));
-    const QRect rect = rcClient_.ToQRect();
-    if (format.elide == Qt::ElideNone && !format.rightToLeft) {
+    const QColor textColor = FromColorRef(TranslateColor(color, bar_.palette()));
+    if ((format.qtFlags & Qt::TextDontClip) != 0) {
+        // Text allowed past the rectangle is rare enough to be laid out at every paint.
+        if (part == CaptionCache::OverBar) {
+            ClipToBar();
+        }
+        hdc_.setFont(bar_.font());
+        hdc_.setPen(textColor);
         hdc_.drawText(rect, format.qtFlags, bar_.paddedText_);
         return;
     }
-    hdc_.setLayoutDirection(format.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    const QString shown = format.elide == Qt::ElideNone
-                              ? bar_.paddedText_
-                              : hdc_.fontMetrics().elidedText(bar_.paddedText_, format.elide,
-                                                              rect.width(), format.qtFlags);
-    hdc_.drawText(rect, format.qtFlags, shown);
-    hdc_.setLayoutDirection(Qt::LeftToRight);
+    const QImage& caption =
+        bar_.caption_.Caption(bar_.paddedText_, bar_.font(), format, rect.size(), part, textColor);
+    const QRect shown = part == CaptionCache::OverBar ? rect & rcBar_.ToQRect() : rect;
+    if (shown.isEmpty()) {
+        // An empty source rectangle would mean the whole image.
+        return;
+    }
+    hdc_.drawImage(shown.topLeft(), caption, shown.translated(-rect.topLeft()));
 }
 
 void ProgressPaint::Bar() {
@@ -121,15 +132,20 @@ void ProgressPaint::Bar() {
     if (!picture.HasPicture()) {
         if (bXp_) {
             const Rect chunk{rcBar_.left + 2, rcBar_.top + 2, rcBar_.right - 1, rcBar_.bottom - 1};
-            theme_->DrawChunks(hdc_, horizontal_, chunk.ToQRect());
+            // An empty or inverted chunk rectangle draws nothing.
+            if (chunk.right > chunk.left && chunk.bottom > chunk.top) {
+                theme_->DrawChunks(hdc_, horizontal_, chunk.ToQRect());
+            }
         } else {
             hdc_.fillRect(rcBar_.ToQRect(), BrushColor(bar_.barColor_, bar_.palette()));
         }
     } else if (bar_.barPictureMode_ == 1) {
+        ClipToBar();
         // The tiles start at x = 0, not at the bar's left edge, and cover the bar's width.
         TileArea(hdc_, 0, rcBar_.top, rcBar_.right - rcBar_.left, rcBar_.bottom - rcBar_.top,
                  picture.Surface(), picture.ScaleWidth(), picture.ScaleHeight(), 0, 0);
     } else {
+        ClipToBar();
         hdc_.drawImage(QRect(0, 0, lWidth_, lHeight_), picture.Surface());
     }
 }
@@ -138,24 +154,25 @@ void ProgressPaint::SegmentGaps() {
     const QColor gap = BrushColor(bar_.backColor_, bar_.palette());
     const int step = lChunk_ + lSpace_;
     Rect rcGap = rcClient_;
+    const QRect bar = rcBar_.ToQRect();
     if (horizontal_) {
         for (int x = rcBar_.left + lChunk_; x <= rcBar_.right; x += step) {
             rcGap.left = x;
             rcGap.right = x + lSpace_;
-            hdc_.fillRect(rcGap.ToQRect(), gap);
+            hdc_.fillRect(rcGap.ToQRect() & bar, gap);
         }
     } else {
         for (int y = rcBar_.bottom; y >= rcBar_.top + lChunk_; y -= step) {
             rcGap.top = y;
             rcGap.bottom = y + lSpace_;
-            hdc_.fillRect(rcGap.ToQRect(), gap);
+            hdc_.fillRect(rcGap.ToQRect() & bar, gap);
         }
     }
 }
 
 void ProgressPaint::BarCaption() {
     if (!bXp_) {
-        Caption(bar_.barForeColor_);
+        Caption(CaptionCache::OverBar, bar_.barForeColor_);
         return;
     }
     hdc_.setFont(bar_.font());

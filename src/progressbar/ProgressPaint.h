@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progressbar/CaptionCache.h"
 #include "progressbar/ProgressGeometry.h"
 #include "progressbar/ProgressTheme.h"
 
@@ -22,7 +23,8 @@ public:
 private:
     void Background();
     void TryTheme();
-    void Caption(std::uint32_t color);
+    void Caption(CaptionCache::Part part, std::uint32_t color);
+    void ClipToBar();
     void Bar();
     void SegmentGaps();
     void BarCaption();
@@ -38,6 +40,8 @@ private:
     bool horizontal_ = true;
     bool bXp_ = false;
     bool bText_ = false;
+    // The bar's clip region costs an allocation; it is set only for what needs it.
+    bool clipped_ = false;
     int lChunk_ = 0;
     int lSpace_ = 0;
     std::optional<ProgressTheme> theme_;

@@ -5,11 +5,13 @@
 namespace orvane {
 namespace {
 
+// The option is placed at the origin: styles turn a vertical bar about the origin of its
+// rectangle, so the painter is moved to the rectangle instead.
 QStyleOptionProgressBar Option(const QWidget& control, bool horizontal, const QRect& rect,
                                int progress) {
     QStyleOptionProgressBar option;
     option.initFrom(&control);
-    option.rect = rect;
+    option.rect = QRect(QPoint(0, 0), rect.size());
     option.minimum = 0;
     option.maximum = 1;
     option.progress = progress;
@@ -51,6 +53,7 @@ bool ProgressTheme::DrawBackground(QPainter& hdc, bool horizontal, const QRect& 
     // window colour stands in for the parent, so nothing of an earlier paint shows through.
     hdc.fillRect(rect, control_->palette().color(QPalette::Window));
     hdc.save();
+    hdc.translate(rect.topLeft());
     style_->drawControl(QStyle::CE_ProgressBarGroove, &option, &hdc, control_);
     hdc.restore();
     return true;
@@ -60,13 +63,15 @@ void ProgressTheme::DrawChunks(QPainter& hdc, bool horizontal, const QRect& rect
     const QStyleOptionProgressBar option = Option(*control_, horizontal, rect, 1);
     hdc.save();
     hdc.setClipRect(rect);
+    hdc.translate(rect.topLeft());
     style_->drawControl(QStyle::CE_ProgressBarContents, &option, &hdc, control_);
     hdc.restore();
 }
 
 QRect ProgressTheme::ContentRect(const QRect& bounding) const {
     const QStyleOptionProgressBar option = Option(*control_, true, bounding, 0);
-    return style_->subElementRect(QStyle::SE_ProgressBarContents, &option, control_);
+    return style_->subElementRect(QStyle::SE_ProgressBarContents, &option, control_)
+        .translated(bounding.topLeft());
 }
 
 void ProgressTheme::DrawText(QPainter& hdc, const QRect& rect, const TextFormat& format,

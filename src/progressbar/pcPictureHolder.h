@@ -14,8 +14,11 @@ public:
     const QImage& Picture() const { return picture_; }
     void setPicture(const QImage& picture);
 
+    // Re-colours the surface (hue kept) from the picture; the picture itself stays as it was.
+    // Without a picture nothing happens.
+    void Modify(double fLuminance, double fSaturation);
+
     const QImage& Surface() const { return surface_; }
-    QImage& Surface() { return surface_; }
     int ScaleWidth() const { return surface_.width(); }
     int ScaleHeight() const { return surface_.height(); }
 

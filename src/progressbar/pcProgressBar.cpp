@@ -112,6 +112,14 @@ void pcProgressBar::setPicture(const QImage& value) {
     Assigned(QStringLiteral("Picture"));
 }
 
+void pcProgressBar::ModifyBarPicture(double fLuminance, double fSaturation) {
+    picBar_.Modify(fLuminance, fSaturation);
+}
+
+void pcProgressBar::ModifyPicture(double fLuminance, double fSaturation) {
+    picBack_.Modify(fLuminance, fSaturation);
+}
+
 void pcProgressBar::DrawControl() {
     composed_ = false;
     QPainter* hdc = memDC_.hdc(width(), height());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progressbar/CaptionCache.h"
 #include "progressbar/OleColor.h"
 #include "progressbar/pcMemDC.h"
 #include "progressbar/pcPictureHolder.h"
@@ -24,7 +25,8 @@ class pcProgressBar : public QWidget {
     Q_OBJECT
 
 public:
-    // Setting Initialize's values; the host then calls InitProperties or ReadProperties.
+    // Made with the initial values below; the host then calls InitProperties for a new
+    // instance or ReadProperties for a stored one.
     explicit pcProgressBar(QWidget* parent = nullptr);
     ~pcProgressBar() override;
 
@@ -95,6 +97,7 @@ signals:
     // goes on.
     void BeforeDraw(QPainter* hdc, std::int32_t lLeft, std::int32_t lTop, std::int32_t lWidth,
                     std::int32_t lHeight, bool bDoDefault);
+    // Tells the host's persistence that a property changed.
     void PropertyChanged(const QString& name);
 
 protected:
@@ -130,6 +133,8 @@ private:
     QString text_;
     // " " + Text + " ", kept so that a paint builds no string.
     QString paddedText_;
+    // The caption laid out once per text, in its two colours.
+    CaptionCache caption_;
     bool segments_ = false;
     bool xpStyle_ = false;
     // True while the memory surface holds the control as it is now.

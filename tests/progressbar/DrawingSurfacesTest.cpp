@@ -225,6 +225,10 @@ TEST(pcDibSection, DrawDibFlagKeepsItsSettingThroughCreateAndPaintsTheSame) {
     directPainter.end();
     EXPECT_EQ(through, direct);
     EXPECT_EQ(through.pixelColor(1, 0), QColor(Qt::red));
+    // A picture without pixels leaves nothing usable and raises nothing.
+    dib.CreateFromPicture(QImage());
+    EXPECT_EQ(dib.Width(), 0);
+    EXPECT_EQ(dib.hdc(), nullptr);
     dib.setUseDrawDib(true);
     dib.ClearUp();
     EXPECT_FALSE(dib.UseDrawDib());

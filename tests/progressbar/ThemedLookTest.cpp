@@ -62,6 +62,11 @@ TEST(ThemedLook, StyleDrawsTroughChunksAndOneCaptionInItsOwnColour) {
     // Neither the classic background, the bar colour nor the border lines are used.
     EXPECT_TRUE(ColumnsOf(image, kNavy, image.rect()).Empty());
     EXPECT_NE(QColor(image.pixel(0, 0)), kDark);
+    // An empty bar has no chunk to draw, a full one fills the trough.
+    themed->setValue(0);
+    const QImage empty = Composed(*themed);
+    themed->setValue(100);
+    EXPECT_NE(Composed(*themed), empty);
 }
 
 TEST(ThemedLook, StyleThatRefusesGivesExactlyTheClassicLook) {
