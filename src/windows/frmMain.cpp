@@ -7,6 +7,7 @@
 #include "settings/IniStore.h"
 #include "support/AppIdentity.h"
 #include "support/VersionText.h"
+#include "windows/HistoryFile.h"
 #include "windows/ProgramArguments.h"
 #include "windows/Twips.h"
 
@@ -43,7 +44,10 @@ frmMain::frmMain(ProgramSetup setup)
     : setup_(std::move(setup)), dpi_(logicalDpiX()),
       controller_(
           state_, elements_, log_, [this] { pump_(); }, question_, setup_.clocks,
-          setup_.decimalSeparator) {
+          setup_.decimalSeparator),
+      secondary_(*this, {log_, state_, elements_, setup_.dialogs,
+                         [] { QCoreApplication::processEvents(); }, HistoryFilePath(setup_.folders),
+                         [this] { return infoFacts(); }}) {
     setCentralWidget(&client);
     setMenuBar(&menus);
     placeControls();
@@ -79,7 +83,8 @@ void frmMain::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    // The report window is unloaded here once it exists; nothing opens it yet.
+    // The report window stops echoing before the log it shows is saved and emptied.
+    secondary_.unloadReport();
     const std::string failure =
         SaveLogAtExit(log_, elements_, setup_.folders.logs, setup_.clocks.now,
                       setup_.decimalSeparator, std::cerr);
@@ -156,7 +161,7 @@ void frmMain::cmdBrowseDes_Click() {
 }
 
 void frmMain::mnuMenuReport_Click() {
-    // Shows the report window once it exists; until then there is nothing to open.
+    secondary_.showReport();
 }
 
 void frmMain::mnuMenuQuit_Click() {
@@ -172,11 +177,11 @@ void frmMain::mnuOptDcopy_Click() {
 }
 
 void frmMain::mnuOptDebug_Click() {
-    // Shows the debug window once it exists; until then there is nothing to open.
+    secondary_.showDebug();
 }
 
 void frmMain::mnuHelpHistory_Click() {
-    // Loads and shows the history window once it exists; until then there is nothing to open.
+    secondary_.showHistory();
 }
 
 void frmMain::mnuHelpUpdate_Click() {
@@ -188,8 +193,12 @@ void frmMain::mnuHelpThanks_Click() {
 }
 
 void frmMain::mnuHelpAbout_Click() {
-    // Shows the info window with its English texts once it exists; until then there is
-    // nothing to open.
+    secondary_.showAbout();
+}
+
+InfoFacts frmMain::infoFacts() const {
+    return {std::string(app_identity::title), "", UsageCount,
+            [now = setup_.clocks.now] { return now().year; }};
 }
 
 } // namespace orvane::windows

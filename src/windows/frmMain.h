@@ -8,7 +8,9 @@
 #include "windows/CopyListModel.h"
 #include "windows/EventPump.h"
 #include "windows/ProgressBinding.h"
+#include "windows/SecondaryWindows.h"
 #include "windows/ViewSync.h"
+#include "windows/WebAddresses.h"
 #include "windows/WindowDialogs.h"
 
 #include <QAction>
@@ -93,6 +95,7 @@ public:
     MainWindowElements& elements() { return elements_; }
     SessionLog& sessionLog() { return log_; }
     RunController& controller() { return controller_; }
+    SecondaryWindows& secondaryWindows() { return secondary_; }
     WindowDialogs& dialogs() { return setup_.dialogs; }
 
     // How many times the program has been started, this start included.
@@ -108,6 +111,7 @@ private:
     void bindElements();
     void connectHandlers();
     void browseInto(Control& box, std::string title);
+    InfoFacts infoFacts() const;
     void cmdStart_Click();
 
     ProgramSetup setup_;
@@ -124,6 +128,8 @@ private:
     EventPump pump_{state_, setup_.yieldInterval, sync_};
     DialogQuestion question_{*this, setup_.dialogs, sync_};
     RunController controller_;
+    // The report, debug, history and info windows, which the menus open.
+    SecondaryWindows secondary_;
 
 public:
     // Declared parents first: a member is destroyed before the members above it, so every
@@ -181,6 +187,6 @@ std::string UpdateAddress();
 std::string ThanksText();
 
 // The project's own web site.
-inline constexpr const char* kSiteAddress = "https://orvane.example.org";
+inline constexpr const char* kSiteAddress = web_addresses::makerSite;
 
 } // namespace orvane::windows
