@@ -70,14 +70,14 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
         ++run.state.outcome.filesFailed;
         return {CopyOutcome::DestinationPresent, std::nullopt};
     }
-    if (size > space.freeBytes) {
+    if (request.spaceNeeded > space.freeBytes) {
         return refuseForSpace(run, pair, FileNumber, size, space);
     }
     const std::uint32_t startTick = platform::tickCount();
     const platform::CopyResult copy = platform::copyFileWithProgress(
         pair.source, pair.destination,
         [&run](const platform::CopyReport& report) { CopyProgress(run, report); },
-        run.state.RunControl, platform::CopyOptions{request.durable});
+        run.state.RunControl, platform::CopyOptions{request.durable, &run.state.hardLinks});
     return logCopyOutcome(run, pair, FileNumber, copy, startTick, size);
 }
 

@@ -42,6 +42,8 @@ struct CopyRequest {
     // The step has just tried to remove a destination of another size; one that is still
     // there is left alone. Otherwise the step has seen that no destination exists.
     bool afterRemoval = false;
+    // What the free space must hold: a file's holes are kept, so they need none.
+    std::int64_t spaceNeeded = 0;
 };
 
 // Copies one file pair: checks the free space of the destination's file system, copies

@@ -11,8 +11,12 @@ std::string MapToDestination(const RunContext& run, const std::string& sourcePat
 
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) {
     const std::string destination = MapToDestination(run, sourceFolder);
+    // Start hands in the destination root itself, whose source is the source root.
+    const std::string origin = sourceFolder == run.window.txtDestination.caption()
+                                   ? run.window.txtSource.caption()
+                                   : sourceFolder;
     if (!FolderExists(destination)) {
-        if (CreateFolder(destination)) {
+        if (CreateFolder(run, destination, origin)) {
             run.addLog("Dir: " + destination + " created");
             ++run.state.outcome.foldersCreated;
         } else {

@@ -1,6 +1,7 @@
 #include "engine/DirectCopyTree.h"
 
 #include "engine/DestinationDirs.h"
+#include "engine/FileOperations.h"
 #include "engine/PlaceFile.h"
 #include "engine/TreeSteps.h"
 
@@ -25,6 +26,7 @@ void DirectCopyTree(const RunContext& run, const std::string& source,
                 countFileMet(run, "Files: ");
             }
         });
+    FinishFolder(run, destination);
 }
 
 } // namespace orvane

@@ -29,7 +29,8 @@ struct Turn {
 Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
               const platform::FileIdentity& source, bool afterRemoval) {
     const CopyResult result = CopyOneFile(
-        run, pair, FileNumber, {source.size, run.window.mnuOptMove.checked(), afterRemoval});
+        run, pair, FileNumber,
+        {source.size, run.window.mnuOptMove.checked(), afterRemoval, source.spaceNeeded});
     return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied};
 }
 

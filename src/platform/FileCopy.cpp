@@ -1,6 +1,8 @@
 #include "platform/FileCopy.h"
 
+#include "platform/MetadataCopy.h"
 #include "platform/PosixFile.h"
+#include "platform/SparseCopy.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -231,11 +233,16 @@ private:
         if (!S_ISREG(before.st_mode)) {
             return refuse(before);
         }
+        if (options_.hardLinks &&
+            options_.hardLinks->linkEarlierCopy(identityFrom(before), destination_)) {
+            return linked(before);
+        }
 
         FileDescriptor out = temporary_.createFile();
         if (!out.isOpen()) {
             return failure(errno, identityFrom(before));
         }
+        sparse_ = hasHoles(before);
         if (!moveContent(in.get(), out.get(), before.st_size)) {
             if (errno == ECANCELED) {
                 return cancelled(before);
@@ -244,10 +251,24 @@ private:
         }
 
         struct stat after {};
-        if (::fstat(in.get(), &after) != 0 || !finishFile(out, before)) {
+        if (::fstat(in.get(), &after) != 0 || !finishFile(out, in.get(), before)) {
             return failure(errno, identityFrom(before));
         }
-        return place(differs(before, after), before);
+        const CopyResult placed = place(differs(before, after), before);
+        if (placed.placed() && options_.hardLinks && before.st_nlink > 1) {
+            options_.hardLinks->remember(identityFrom(before), destination_);
+        }
+        return placed;
+    }
+
+    // Another name of a file copied earlier in the run: reported as one chunk, like a copy.
+    CopyResult linked(const struct stat& before) {
+        report(CopyReason::StreamSwitch, before.st_size, 0);
+        report(CopyReason::ChunkFinished, before.st_size, before.st_size);
+        if (options_.durable && !syncFolder(splitPath(destination_).folder)) {
+            return failure(errno, identityFrom(before));
+        }
+        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before)};
     }
 
     // False with errno set, ECANCELED when the flag stopped it.
@@ -261,7 +282,8 @@ private:
                 return false;
             }
             const auto wanted = std::min(copyChunkBytes, size - done);
-            const auto moved = mover.move(done, wanted);
+            const auto moved =
+                sparse_ ? moveKeepingHoles(in, out, mover, done, wanted) : mover.move(done, wanted);
             if (moved < 0) {
                 return false;
             }
@@ -275,10 +297,10 @@ private:
         }
     }
 
-    bool finishFile(FileDescriptor& out, const struct stat& source) const {
+    bool finishFile(FileDescriptor& out, int in, const struct stat& source) const {
+        const mode_t mode = keepOwnerAndAttributes(in, out.get(), source);
         const timespec times[2] = {source.st_atim, source.st_mtim};
-        return ::fchmod(out.get(), source.st_mode & 0777) == 0 &&
-               ::futimens(out.get(), times) == 0 &&
+        return ::fchmod(out.get(), mode) == 0 && ::futimens(out.get(), times) == 0 &&
                (!options_.durable || ::fsync(out.get()) == 0) && out.close();
     }
 
@@ -292,8 +314,11 @@ private:
             return cancelled(before);
         }
         const timespec times[2] = {before.st_atim, before.st_mtim};
-        if (!temporary_.createLink(*target) ||
-            ::utimensat(AT_FDCWD, temporary_.path().c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!temporary_.createLink(*target)) {
+            return failure(errno, identityFrom(before));
+        }
+        keepLinkOwnerAndAttributes(source_, temporary_.path(), before);
+        if (::utimensat(AT_FDCWD, temporary_.path().c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno, identityFrom(before));
         }
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
@@ -323,6 +348,8 @@ private:
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
     TemporaryEntry temporary_;
+    // Read where the file is opened: one with holes is copied data range by data range.
+    bool sparse_ = false;
 };
 
 } // namespace

@@ -15,8 +15,15 @@ struct FileIdentity {
     // Modification time in nanoseconds since the epoch; whole seconds would miss a rewrite
     // within the same second.
     std::int64_t modifiedNs = 0;
+    // The bytes its copy takes on disk: the size, or for a file with holes its allocated
+    // size, as the copy keeps the holes. Not part of the identity: a file system may move
+    // blocks around without the file changing.
+    std::int64_t spaceNeeded = 0;
 
-    bool operator==(const FileIdentity&) const = default;
+    bool operator==(const FileIdentity& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modifiedNs == other.modifiedNs;
+    }
 };
 
 // Empty when the entry cannot be examined.
