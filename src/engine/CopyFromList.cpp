@@ -76,7 +76,7 @@ void CopyFromList(const RunContext& run) {
         list.removeFirst();
         run.yield();
     }
-    FinishFolders(run);
+    FinishDestinationDirs(run);
     if (!stopped && run.window.mnuOptMove.checked()) {
         RemoveFolder(run.window.txtSource.caption());
     }

@@ -1,7 +1,7 @@
 #include "engine/MoveStep.h"
 
 #include "engine/FileOperations.h"
-#include "platform/FileCopy.h"
+#include "platform/DestinationTree.h"
 #include "platform/FileSystem.h"
 
 namespace orvane {
@@ -12,14 +12,17 @@ bool unchangedSince(const std::string& path, const platform::FileIdentity& befor
     return platform::identityOf(path) == before;
 }
 
-bool safeToDelete(const FilePair& pair, const platform::FileIdentity& sourceAsCopied,
+// The same entry as the turn left it: read since (which moves no time that identity
+// compares), but neither replaced nor changed, by another run or anyone else.
+bool stillInPlace(const RunContext& run, const FilePair& pair,
+                  const platform::FileIdentity& destination) {
+    const auto now = platform::treeFileAt(run.inDestination(pair.destination));
+    return now && now->identity == destination;
+}
+
+bool safeToDelete(const RunContext& run, const FilePair& pair, const MovedFile& moved,
                   bool compareContents) {
     if (platform::sameFile(pair.source, pair.destination)) {
-        return false;
-    }
-    // The copy of a sibling may replace such a destination at any later time, in this run or
-    // the next, so it is no safe place for the only copy of the file.
-    if (platform::isTemporaryName(LastPathPart(pair.destination))) {
         return false;
     }
     if (compareContents && platform::contentsEqual(pair.source, pair.destination) != true) {
@@ -30,14 +33,15 @@ bool safeToDelete(const FilePair& pair, const platform::FileIdentity& sourceAsCo
     if (compareContents && !platform::flushToDisk(pair.destination)) {
         return false;
     }
-    return unchangedSince(pair.source, sourceAsCopied);
+    return stillInPlace(run, pair, moved.destination) &&
+           unchangedSince(pair.source, moved.sourceAsCopied);
 }
 
 } // namespace
 
-bool DeleteMovedSource(const RunContext& run, const FilePair& pair,
-                       const platform::FileIdentity& sourceAsCopied, bool compareContents) {
-    if (!safeToDelete(pair, sourceAsCopied, compareContents)) {
+bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
+                       bool compareContents) {
+    if (!safeToDelete(run, pair, moved, compareContents)) {
         return false;
     }
     platform::makeOwnerWritable(pair.source);

@@ -3,7 +3,6 @@
 #include "engine/CopyOneFile.h"
 #include "engine/FileOperations.h"
 #include "engine/MoveStep.h"
-#include "platform/FileSystem.h"
 
 namespace orvane {
 
@@ -20,38 +19,40 @@ void logNumbered(const RunContext& run, std::int32_t& FileNumber, const std::str
     run.addLog(std::to_string(FileNumber) + ". " + text);
 }
 
-// Whether the source may go in move mode after its turn, and as what it was copied.
+// Whether the source may go in move mode after its turn, and what the move step checks first.
 struct Turn {
     bool done = false;
     std::optional<platform::FileIdentity> sourceAsCopied;
+    // The destination as this turn left it: the copy it placed, or the file it skipped.
+    std::optional<platform::FileIdentity> destination;
 };
 
 Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-              const platform::FileIdentity& source, bool afterRemoval) {
-    const CopyResult result = CopyOneFile(
-        run, pair, FileNumber,
-        {source.size, run.window.mnuOptMove.checked(), afterRemoval, source.spaceNeeded});
-    return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied};
+              const platform::FileIdentity& source,
+              const std::optional<platform::TreeFile>& replaces) {
+    const CopyResult result =
+        CopyOneFile(run, pair, FileNumber,
+                    {source.size, run.window.mnuOptMove.checked(), replaces, source.spaceNeeded});
+    return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied, result.placed};
 }
 
 // A destination that is already there: skipped when its size is the source's, otherwise
-// deleted and copied again.
+// copied again. The old version stays until the new one is complete and takes its place.
 Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                       const platform::FileIdentity& source, std::int64_t destinationSize,
+                       const platform::FileIdentity& source, const platform::TreeFile& existing,
                        Placement& placed) {
     const std::string name = LastPathPart(pair.destination);
-    if (destinationSize != source.size) {
+    if (existing.identity.size != source.size) {
         logNumbered(run, FileNumber,
                     "File " + name + " allready there, filesize wrong, deleted and recopied");
-        RemoveFile(pair.destination);
-        const Turn turn = copyFile(run, pair, FileNumber, source, true);
+        const Turn turn = copyFile(run, pair, FileNumber, source, existing);
         run.state.outcome.filesRecopied += turn.done ? 1 : 0;
         return turn;
     }
     logNumbered(run, FileNumber, "File " + name + " skipped, allready there, filesize ok");
     ++run.state.outcome.filesSkipped;
-    placed = {true, destinationSize};
-    return {true, source};
+    placed = {true, existing.identity.size};
+    return {true, source, existing.identity};
 }
 
 } // namespace
@@ -67,12 +68,13 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
         ++run.state.outcome.filesFailed;
         return placed;
     }
-    const std::optional<std::int64_t> destinationSize = platform::presentFileSize(pair.destination);
-    const Turn turn = destinationSize ? placeOverExisting(run, pair, FileNumber, *source,
-                                                          *destinationSize, placed)
-                                      : copyFile(run, pair, FileNumber, *source, false);
-    if (run.window.mnuOptMove.checked() && turn.done && turn.sourceAsCopied) {
-        DeleteMovedSource(run, pair, *turn.sourceAsCopied, placed.skipped);
+    const std::optional<platform::TreeFile> existing =
+        platform::treeFileAt(run.inDestination(pair.destination));
+    const Turn turn = existing
+                          ? placeOverExisting(run, pair, FileNumber, *source, *existing, placed)
+                          : copyFile(run, pair, FileNumber, *source, std::nullopt);
+    if (run.window.mnuOptMove.checked() && turn.done && turn.sourceAsCopied && turn.destination) {
+        DeleteMovedSource(run, pair, {*turn.sourceAsCopied, *turn.destination}, placed.skipped);
     }
     return placed;
 }

@@ -1,25 +1,23 @@
 #include "platform/FileCopy.h"
 
 #include "platform/MetadataCopy.h"
+#include "platform/PartialFile.h"
 #include "platform/PosixFile.h"
 #include "platform/SparseCopy.h"
+#include "platform/TreeResolve.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <memory>
 #include <utility>
 
 namespace orvane::platform {
 
 namespace {
-
-constexpr const char* temporarySuffix = ".orvane-part";
 
 // Errors by which copy_file_range says it cannot serve this pair of files (another file
 // system, an old kernel, a file system without support), not that the copy itself failed.
@@ -28,76 +26,20 @@ bool kernelCopyUnavailable(int error) {
            error == ENOTSUP || error == EBADF;
 }
 
-std::uint64_t fnv1a(const std::string& text) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const unsigned char c : text) {
-        hash = (hash ^ c) * 1099511628211ULL;
-    }
-    return hash;
+std::int64_t& chunkBytes() {
+    static std::int64_t bytes = copyChunkBytes;
+    return bytes;
 }
 
 CopyResult failure(int error, std::optional<FileIdentity> source = std::nullopt) {
-    return CopyResult{CopyOutcome::Failed, error, source};
+    return CopyResult{CopyOutcome::Failed, error, source, std::nullopt};
 }
 
+// Any of size, modification and status change time: the last moves with every write, also
+// when the writer sets the modification time back.
 bool differs(const struct stat& before, const struct stat& after) {
-    return before.st_size != after.st_size ||
-           nanosecondsOf(before.st_mtim) != nanosecondsOf(after.st_mtim);
+    return identityFrom(before) != identityFrom(after);
 }
-
-// The temporary entry of one copy. It is removed when the copy ends without being placed, so
-// a cancelled or failed copy leaves nothing behind. A stale entry of the same name (from a
-// killed run, or planted) is removed first and the new one created exclusively: writing
-// through an old entry could follow a link or truncate another file's hard link.
-class TemporaryEntry {
-public:
-    explicit TemporaryEntry(std::string path) : path_(std::move(path)) {}
-    ~TemporaryEntry() {
-        if (owned_) {
-            const int saved = errno;
-            ::unlink(path_.c_str());
-            errno = saved;
-        }
-    }
-    TemporaryEntry(const TemporaryEntry&) = delete;
-    TemporaryEntry& operator=(const TemporaryEntry&) = delete;
-
-    const std::string& path() const { return path_; }
-
-    FileDescriptor createFile() {
-        // A stale entry is rare, so it is removed only once the exclusive create meets it:
-        // one system call less for every file.
-        FileDescriptor fd(createExclusively());
-        if (!fd.isOpen() && errno == EEXIST) {
-            ::unlink(path_.c_str());
-            fd = FileDescriptor(createExclusively());
-        }
-        owned_ = fd.isOpen();
-        return fd;
-    }
-
-    bool createLink(const std::string& target) {
-        ::unlink(path_.c_str());
-        owned_ = ::symlink(target.c_str(), path_.c_str()) == 0;
-        return owned_;
-    }
-
-    bool placeAt(const std::string& destination) {
-        if (::rename(path_.c_str(), destination.c_str()) != 0) {
-            return false;
-        }
-        owned_ = false;
-        return true;
-    }
-
-private:
-    int createExclusively() const {
-        return ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    }
-
-    std::string path_;
-    bool owned_ = false;
-};
 
 // Moves the content chunk by chunk, in the kernel while it can, otherwise through a buffer.
 class ChunkMover {
@@ -182,7 +124,7 @@ public:
     Copy(const std::string& source, const std::string& destination, const CopyProgress& progress,
          const std::int32_t& cancelFlag, const CopyOptions& options)
         : source_(source), destination_(destination), progress_(progress), cancelFlag_(cancelFlag),
-          options_(options), temporary_(temporaryNameFor(destination)) {}
+          options_(options) {}
 
     CopyResult run() {
         const auto name = splitPath(destination_).name;
@@ -193,25 +135,30 @@ public:
         if (::lstat(source_.c_str(), &entry) != 0) {
             return failure(errno);
         }
-        if (S_ISLNK(entry.st_mode)) {
-            return copyLink(entry);
-        }
         if (S_ISDIR(entry.st_mode)) {
             return failure(EISDIR, identityFrom(entry));
         }
-        if (!S_ISREG(entry.st_mode)) {
+        if (!S_ISREG(entry.st_mode) && !S_ISLNK(entry.st_mode)) {
             return refuse(entry);
         }
-        return copyRegular();
+        const std::string root =
+            options_.root.empty() ? splitPath(destination_).folder : options_.root;
+        auto parent = openTreeParent(TreePath{root, destination_});
+        if (!parent) {
+            return failure(errno, identityFrom(entry));
+        }
+        PartialFile partial(parent->folder.get(), parent->name);
+        return S_ISLNK(entry.st_mode) ? copyLink(entry, *parent, partial)
+                                      : copyRegular(*parent, partial);
     }
 
 private:
     CopyResult refuse(const struct stat& entry) const {
-        return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry)};
+        return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry), std::nullopt};
     }
 
     CopyResult cancelled(const struct stat& entry) const {
-        return CopyResult{CopyOutcome::Cancelled, ECANCELED, identityFrom(entry)};
+        return CopyResult{CopyOutcome::Cancelled, ECANCELED, identityFrom(entry), std::nullopt};
     }
 
     void report(CopyReason reason, std::int64_t total, std::int64_t transferred) const {
@@ -220,7 +167,7 @@ private:
         }
     }
 
-    CopyResult copyRegular() {
+    CopyResult copyRegular(const OpenedParent& parent, PartialFile& partial) {
         // The type is checked again on the opened file: the entry may have been swapped
         // since lstat, and O_NONBLOCK keeps a FIFO swapped in from stalling the open. On a
         // regular file the flag changes nothing, so it is left set.
@@ -233,42 +180,48 @@ private:
         if (!S_ISREG(before.st_mode)) {
             return refuse(before);
         }
-        if (options_.hardLinks &&
-            options_.hardLinks->linkEarlierCopy(identityFrom(before), destination_)) {
-            return linked(before);
+        if (options_.hardLinks && options_.hardLinks->linkEarlierCopy(
+                                      identityFrom(before), parent.folder.get(), parent.name)) {
+            return linked(parent, before);
         }
-
-        FileDescriptor out = temporary_.createFile();
-        if (!out.isOpen()) {
+        if (!partial.createFile()) {
             return failure(errno, identityFrom(before));
         }
         sparse_ = hasHoles(before);
-        if (!moveContent(in.get(), out.get(), before.st_size)) {
+        if (!moveContent(in.get(), partial.fd(), before.st_size)) {
             if (errno == ECANCELED) {
                 return cancelled(before);
             }
             return failure(errno, identityFrom(before));
         }
-
         struct stat after {};
-        if (::fstat(in.get(), &after) != 0 || !finishFile(out, in.get(), before)) {
+        if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), in.get(), before)) {
             return failure(errno, identityFrom(before));
         }
-        const CopyResult placed = place(differs(before, after), before);
-        if (placed.placed() && options_.hardLinks && before.st_nlink > 1) {
-            options_.hardLinks->remember(identityFrom(before), destination_);
+        if (differs(before, after)) {
+            return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
+                              std::nullopt};
         }
-        return placed;
+        const CopyResult result = place(parent, partial, before);
+        if (result.succeeded() && options_.hardLinks && before.st_nlink > 1) {
+            options_.hardLinks->remember(identityFrom(before), destination_, *result.placed);
+        }
+        return result;
     }
 
-    // Another name of a file copied earlier in the run: reported as one chunk, like a copy.
-    CopyResult linked(const struct stat& before) {
+    // Another name of a file copied earlier in the run, now a name of that copy: reported as
+    // one chunk, like a copy.
+    CopyResult linked(const OpenedParent& parent, const struct stat& before) {
         report(CopyReason::StreamSwitch, before.st_size, 0);
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
-        if (options_.durable && !syncFolder(splitPath(destination_).folder)) {
+        struct stat placed {};
+        if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
+                0 ||
+            (options_.durable &&
+             !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
             return failure(errno, identityFrom(before));
         }
-        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before)};
+        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed)};
     }
 
     // False with errno set, ECANCELED when the flag stopped it.
@@ -281,7 +234,7 @@ private:
                 errno = ECANCELED;
                 return false;
             }
-            const auto wanted = std::min(copyChunkBytes, size - done);
+            const auto wanted = std::min(chunkBytes(), size - done);
             const auto moved =
                 sparse_ ? moveKeepingHoles(in, out, mover, done, wanted) : mover.move(done, wanted);
             if (moved < 0) {
@@ -297,14 +250,15 @@ private:
         }
     }
 
-    bool finishFile(FileDescriptor& out, int in, const struct stat& source) const {
-        const mode_t mode = keepOwnerAndAttributes(in, out.get(), source);
+    bool finishFile(int out, int in, const struct stat& source) const {
+        const mode_t mode = keepOwnerAndAttributes(in, out, source);
         const timespec times[2] = {source.st_atim, source.st_mtim};
-        return ::fchmod(out.get(), mode) == 0 && ::futimens(out.get(), times) == 0 &&
-               (!options_.durable || ::fsync(out.get()) == 0) && out.close();
+        return ::fchmod(out, mode) == 0 && ::futimens(out, times) == 0 &&
+               (!options_.durable || syncOpen(out, FileEvent::FileFlushed, destination_));
     }
 
-    CopyResult copyLink(const struct stat& before) {
+    CopyResult copyLink(const struct stat& before, const OpenedParent& parent,
+                        PartialFile& partial) {
         const auto target = linkTarget(source_);
         if (!target) {
             return failure(errno, identityFrom(before));
@@ -314,11 +268,12 @@ private:
             return cancelled(before);
         }
         const timespec times[2] = {before.st_atim, before.st_mtim};
-        if (!temporary_.createLink(*target)) {
+        if (!partial.createLink(*target)) {
             return failure(errno, identityFrom(before));
         }
-        keepLinkOwnerAndAttributes(source_, temporary_.path(), before);
-        if (::utimensat(AT_FDCWD, temporary_.path().c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+        keepLinkOwnerAndAttributes(source_, parent.folder.get(), partial.temporaryName(), before);
+        if (::utimensat(parent.folder.get(), partial.temporaryName().c_str(), times,
+                        AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno, identityFrom(before));
         }
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
@@ -326,20 +281,27 @@ private:
         if (::lstat(source_.c_str(), &after) != 0) {
             return failure(errno, identityFrom(before));
         }
-        return place(differs(before, after) || after.st_ino != before.st_ino, before);
+        if (differs(before, after) || after.st_ino != before.st_ino) {
+            return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
+                              std::nullopt};
+        }
+        return place(parent, partial, before);
     }
 
-    CopyResult place(bool sourceChanged, const struct stat& before) {
-        if (!temporary_.placeAt(destination_)) {
+    CopyResult place(const OpenedParent& parent, PartialFile& partial, const struct stat& before) {
+        if (!partial.place(options_.replaces)) {
             return failure(errno, identityFrom(before));
         }
+        struct stat placed {};
         // The copy is in place now; a failed flush still counts as a failure, so that a move
         // keeps its source.
-        if (options_.durable && !syncFolder(splitPath(destination_).folder)) {
+        if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
+                0 ||
+            (options_.durable &&
+             !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
             return failure(errno, identityFrom(before));
         }
-        return CopyResult{sourceChanged ? CopyOutcome::SourceChanged : CopyOutcome::Copied, 0,
-                          identityFrom(before)};
+        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed)};
     }
 
     const std::string& source_;
@@ -347,29 +309,14 @@ private:
     const CopyProgress& progress_;
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
-    TemporaryEntry temporary_;
     // Read where the file is opened: one with holes is copied data range by data range.
     bool sparse_ = false;
 };
 
 } // namespace
 
-std::string temporaryNameFor(const std::string& destination) {
-    const auto [folder, name] = splitPath(destination);
-    std::string temporary = "." + name + temporarySuffix;
-    if (temporary.size() > NAME_MAX) {
-        // A name near the limit cannot carry the decoration; a hash of it stays deterministic.
-        char hash[17];
-        std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fnv1a(name)));
-        temporary = std::string(temporarySuffix) + "-" + hash;
-    }
-    return (folder == "/" ? folder : folder + "/") + temporary;
-}
-
-bool isTemporaryName(const std::string& name) {
-    const std::string suffix = temporarySuffix;
-    return (name.size() >= suffix.size() + 2 && name.starts_with('.') && name.ends_with(suffix)) ||
-           name.starts_with(suffix + "-");
+void setCopyChunkForTests(std::int64_t bytes) {
+    chunkBytes() = bytes > 0 && bytes < copyChunkBytes ? bytes : copyChunkBytes;
 }
 
 CopyResult copyFileWithProgress(const std::string& source, const std::string& destination,

@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FileEvents.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,7 +40,11 @@ bool removeFolder(const std::string& path) {
 }
 
 bool deleteFile(const std::string& path) {
-    return ::unlink(path.c_str()) == 0;
+    if (::unlink(path.c_str()) != 0) {
+        return false;
+    }
+    noteFileEvent(FileEvent::FileDeleted, path);
+    return true;
 }
 
 bool sameFolder(const std::string& first, const std::string& second) {
@@ -46,14 +52,6 @@ bool sameFolder(const std::string& first, const std::string& second) {
     const auto other = statOf(second);
     return one && other && S_ISDIR(one->st_mode) && one->st_dev == other->st_dev &&
            one->st_ino == other->st_ino;
-}
-
-std::optional<std::int64_t> presentFileSize(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
-        return std::nullopt;
-    }
-    return static_cast<std::int64_t>(info.st_size);
 }
 
 bool makeOwnerWritable(const std::string& path) {

@@ -15,12 +15,13 @@ namespace orvane::platform {
 class HardLinkTable {
 public:
     // Notes the destination that now holds the copy of a source file with several names.
-    void remember(const FileIdentity& source, const std::string& destination);
-    // Makes the destination another name of the copy made earlier of the same source file.
-    // False when there is none, or when that copy is gone or changed since: the caller then
-    // copies the file. A move may already have deleted the other source names, so the source
-    // may have one name left by now.
-    bool linkEarlierCopy(const FileIdentity& source, const std::string& destination) const;
+    void remember(const FileIdentity& source, const std::string& destination,
+                  const FileIdentity& copy);
+    // Makes the entry `name` of an open folder another name of the copy made earlier of the
+    // same source file. False when there is none, when that copy is gone or its content
+    // changed since, or when the name is taken: the caller then copies the file. A move may
+    // already have deleted the other source names, so the source may have one name left.
+    bool linkEarlierCopy(const FileIdentity& source, int folder, const std::string& name) const;
     void clear() { copies_.clear(); }
 
 private:

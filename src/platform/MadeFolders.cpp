@@ -2,6 +2,7 @@
 
 #include "platform/MetadataCopy.h"
 #include "platform/PosixFile.h"
+#include "platform/TreeResolve.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,15 +18,22 @@ timespec timeOf(std::int64_t nanoseconds) {
                     static_cast<long>(nanoseconds % 1000000000)};
 }
 
-FileDescriptor openFolder(const std::string& path, int extraFlags) {
-    return FileDescriptor(
-        ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC | extraFlags));
+FileDescriptor openSourceFolder(const std::string& path) {
+    return FileDescriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC));
+}
+
+// The folder made, reached as every write of the run is: no link followed below the root.
+FileDescriptor openMadeFolder(const TreePath& entry) {
+    const auto parent = openTreeParent(entry);
+    return FileDescriptor(parent ? ::openat(parent->folder.get(), parent->name.c_str(),
+                                            O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
+                                 : -1);
 }
 
 void applyMetadata(const MadeFolders::Pending& folder) {
-    // Not followed, and only the folder made: a link or another folder put in its place
-    // meanwhile must not receive an owner or open bits meant for this one.
-    const FileDescriptor target = openFolder(folder.destination, O_NOFOLLOW);
+    // Only the folder made: a link or another folder put in its place meanwhile must not
+    // receive an owner or open bits meant for this one.
+    const FileDescriptor target = openMadeFolder(folder.destination);
     struct stat made {};
     if (!target.isOpen() || ::fstat(target.get(), &made) != 0 ||
         static_cast<std::uint64_t>(made.st_dev) != folder.device ||
@@ -33,7 +41,7 @@ void applyMetadata(const MadeFolders::Pending& folder) {
         return;
     }
     // A source folder that is gone by now leaves its attributes out, nothing else.
-    const FileDescriptor source = openFolder(folder.source, 0);
+    const FileDescriptor source = openSourceFolder(folder.source);
     struct stat sourceInfo {};
     sourceInfo.st_mode = folder.mode;
     sourceInfo.st_uid = folder.owner;
@@ -46,26 +54,31 @@ void applyMetadata(const MadeFolders::Pending& folder) {
 
 } // namespace
 
-bool MadeFolders::make(const std::string& destination, const std::string& source) {
-    struct stat origin {};
-    if (::stat(source.c_str(), &origin) != 0 || !S_ISDIR(origin.st_mode)) {
-        return ::mkdir(destination.c_str(), 0777) == 0;
-    }
-    struct stat made {};
-    if (::mkdir(destination.c_str(), S_IRWXU) != 0 || ::lstat(destination.c_str(), &made) != 0) {
+bool MadeFolders::make(const TreePath& destination, const std::string& source) {
+    const auto parent = openTreeParent(destination);
+    if (!parent) {
         return false;
     }
-    pending_.push_back(Pending{destination, source, static_cast<std::uint64_t>(made.st_dev),
-                               static_cast<std::uint64_t>(made.st_ino), origin.st_mode,
-                               origin.st_uid, origin.st_gid, nanosecondsOf(origin.st_atim),
-                               nanosecondsOf(origin.st_mtim)});
+    struct stat origin {};
+    const bool known = ::stat(source.c_str(), &origin) == 0 && S_ISDIR(origin.st_mode);
+    if (::mkdirat(parent->folder.get(), parent->name.c_str(), known ? S_IRWXU : 0777) != 0) {
+        return false;
+    }
+    struct stat made {};
+    if (known &&
+        ::fstatat(parent->folder.get(), parent->name.c_str(), &made, AT_SYMLINK_NOFOLLOW) == 0) {
+        pending_.push_back(Pending{destination, source, static_cast<std::uint64_t>(made.st_dev),
+                                   static_cast<std::uint64_t>(made.st_ino), origin.st_mode,
+                                   origin.st_uid, origin.st_gid, nanosecondsOf(origin.st_atim),
+                                   nanosecondsOf(origin.st_mtim)});
+    }
     return true;
 }
 
 void MadeFolders::finish(const std::string& destination) {
     // A walk finishes the folder it made last of those still pending.
     const auto found = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& folder) {
-        return folder.destination == destination;
+        return folder.destination.path == destination;
     });
     if (found == pending_.rend()) {
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DestinationTree.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,9 +18,11 @@ namespace orvane::platform {
 // time. Folders that were there before the run are never touched.
 class MadeFolders {
 public:
-    // Makes one folder level in place of the source folder; false when it exists already,
-    // its parent is missing or the system refuses.
-    bool make(const std::string& destination, const std::string& source);
+    // Makes one folder level of the destination tree in place of the source folder; false
+    // when it exists already, its parent is missing or cannot be reached without passing
+    // through a link, or the system refuses. A source folder that cannot be examined (beyond
+    // the path limit) leaves nothing to keep: its copy is made with the default bits.
+    bool make(const TreePath& destination, const std::string& source);
     // Gives a folder made by this run its source's metadata; nothing for any other folder.
     void finish(const std::string& destination);
     // Finishes every folder still pending, the deepest first, so that a parent that becomes
@@ -28,7 +32,7 @@ public:
     void clear() { pending_.clear(); }
 
     struct Pending {
-        std::string destination;
+        TreePath destination;
         std::string source;
         std::uint64_t device = 0; // of the folder made, so that no other takes its metadata
         std::uint64_t inode = 0;

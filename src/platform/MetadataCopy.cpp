@@ -1,5 +1,6 @@
 #include "platform/MetadataCopy.h"
 
+#include <fcntl.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -79,16 +80,20 @@ mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceI
     return modeToKeep(sourceInfo, ownerKept);
 }
 
-void keepLinkOwnerAndAttributes(const std::string& source, const std::string& target,
+void keepLinkOwnerAndAttributes(const std::string& source, int folder, const std::string& name,
                                 const struct stat& sourceInfo) {
-    static_cast<void>(::lchown(target.c_str(), sourceInfo.st_uid, sourceInfo.st_gid));
+    static_cast<void>(::fchownat(folder, name.c_str(), sourceInfo.st_uid, sourceInfo.st_gid,
+                                 AT_SYMLINK_NOFOLLOW));
+    // There is no attribute call relative to a folder; the folder's descriptor stands in for
+    // its path, so no link above the entry is followed.
+    const std::string target = "/proc/self/fd/" + std::to_string(folder) + "/" + name;
     copyAttributes(
         [&](char* names, std::size_t size) { return ::llistxattr(source.c_str(), names, size); },
-        [&](const char* name, void* value, std::size_t size) {
-            return ::lgetxattr(source.c_str(), name, value, size);
+        [&](const char* attribute, void* value, std::size_t size) {
+            return ::lgetxattr(source.c_str(), attribute, value, size);
         },
-        [&](const char* name, const void* value, std::size_t size) {
-            return ::lsetxattr(target.c_str(), name, value, size, 0);
+        [&](const char* attribute, const void* value, std::size_t size) {
+            return ::lsetxattr(target.c_str(), attribute, value, size, 0);
         });
 }
 

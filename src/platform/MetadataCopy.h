@@ -20,8 +20,8 @@ namespace orvane::platform {
 // The source descriptor may be -1: its attributes are then not copied.
 mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceInfo);
 
-// The same for a symbolic link, by path, the link itself and not its target.
-void keepLinkOwnerAndAttributes(const std::string& source, const std::string& target,
+// The same for a symbolic link, the link itself and not its target, named in an open folder.
+void keepLinkOwnerAndAttributes(const std::string& source, int folder, const std::string& name,
                                 const struct stat& sourceInfo);
 
 } // namespace orvane::platform
