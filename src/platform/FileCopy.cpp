@@ -214,14 +214,7 @@ private:
     CopyResult linked(const OpenedParent& parent, const struct stat& before) {
         report(CopyReason::StreamSwitch, before.st_size, 0);
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
-        struct stat placed {};
-        if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
-                0 ||
-            (options_.durable &&
-             !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
-            return failure(errno, identityFrom(before));
-        }
-        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed)};
+        return inPlace(parent, before);
     }
 
     // False with errno set, ECANCELED when the flag stopped it.
@@ -292,9 +285,13 @@ private:
         if (!partial.place(options_.replaces)) {
             return failure(errno, identityFrom(before));
         }
+        return inPlace(parent, before);
+    }
+
+    // The copy is in place now; a failed flush still counts as a failure, so that a move
+    // keeps its source.
+    CopyResult inPlace(const OpenedParent& parent, const struct stat& before) const {
         struct stat placed {};
-        // The copy is in place now; a failed flush still counts as a failure, so that a move
-        // keeps its source.
         if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
                 0 ||
             (options_.durable &&

@@ -124,7 +124,6 @@ protected:
                     .seekp(kSparseSize / 2)
                 << "middle";
         }
-        ::sync();
         struct stat info {};
         ::stat(path.c_str(), &info);
         if (info.st_blocks * 512 >= kSparseSize) {
