@@ -9,10 +9,6 @@ bool FolderExists(const std::string& path) {
     return platform::folderExists(path);
 }
 
-bool FileExists(const std::string& path) {
-    return platform::fileExists(path);
-}
-
 void RemoveFolder(const std::string& path) {
     platform::removeFolder(path);
 }

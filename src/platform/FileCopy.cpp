@@ -281,6 +281,9 @@ private:
         return place(parent, partial, before);
     }
 
+    // Everything the copy sets on the file (mode, times, and any other metadata) must be set
+    // before this: the identity taken here, status change time included, is what the move
+    // step expects to find at the destination before it deletes the source.
     CopyResult place(const OpenedParent& parent, PartialFile& partial, const struct stat& before) {
         if (!partial.place(options_.replaces)) {
             return failure(errno, identityFrom(before));

@@ -72,7 +72,7 @@ TEST(DestinationTree, ReplacedFileReleasesItsBlocksOnlyWhenItHasNoOtherName) {
 }
 
 // Deeper than the system's path limit below the root, folders are made and files copied and
-// found, folder by folder.
+// found, folder by folder, and still no link is followed.
 TEST(DestinationTree, TreeDeeperThanThePathLimitIsServedFolderByFolder) {
     TempFolder dir;
     writeAll(dir / "src", "deep");
@@ -85,6 +85,12 @@ TEST(DestinationTree, TreeDeeperThanThePathLimitIsServedFolderByFolder) {
     EXPECT_TRUE(isTreeFolder({dir.path(), path}));
     EXPECT_EQ(copyInto(dir.path(), dir / "src", path + "/file").outcome, CopyOutcome::Copied);
     EXPECT_EQ(treeFileAt({dir.path(), path + "/file"})->identity.size, 4);
+    // A link at the top of a path too long for one call is refused all the same; followed, it
+    // would lead into this very tree, and the folder would be made.
+    std::filesystem::create_directory_symlink(dir.path(), dir / "linked");
+    const std::string linked = dir / "linked" + path.substr(dir.path().size());
+    EXPECT_FALSE(makeTreeFolder({dir.path(), linked + "/x"}));
+    EXPECT_TRUE(errno == ELOOP || errno == ENOTDIR) << errno;
     // rm walks folder by folder too, where the scratch folder's own removal would stop.
     EXPECT_EQ(std::system(("rm -rf '" + dir / name + "'").c_str()), 0);
 }
