@@ -131,8 +131,9 @@ protected:
         }
     }
 
-    int run(const std::vector<std::string>& arguments) {
-        ChildProcess child(program, arguments, temp / "out.txt", temp / "err.txt");
+    int run(const std::vector<std::string>& arguments, const std::string& command = {}) {
+        ChildProcess child(command.empty() ? program : command, arguments, temp / "out.txt",
+                           temp / "err.txt");
         const int status = child.wait();
         errors = child.errors();
         return status;
@@ -189,6 +190,30 @@ TEST_F(CpComparisonTest, MoveKeepsWhatCpKeepsAndLeavesNoFileBehind) {
         return entry.is_directory() && !entry.is_symlink();
     })) << "a source file is left";
     expectSameAsCp(temp / "moved/tree");
+}
+
+// What a normal user cannot keep is no error: the copy becomes theirs, without the set-ID bit
+// that would otherwise make it run as them where it ran as root.
+TEST_F(CpComparisonTest, NormalUserGetsTheirOwnCopyWithoutSetIdBitsAndNoError) {
+    const char* runuser = "/usr/sbin/runuser";
+    if (::getuid() != 0 || ::access(runuser, X_OK) != 0) {
+        GTEST_SKIP() << "needs root and runuser to act as another user";
+    }
+    temp.write("plain/tool", "#!/bin/sh\n");
+    ::chmod((temp / "plain/tool").c_str(), 04755);
+    const std::string mine = temp.makeFolder("mine");
+    for (const std::string& path : {temp.path(), temp / "bin", mine}) {
+        ::chmod(path.c_str(), 0755);
+    }
+    ASSERT_EQ(::chown((temp / "bin").c_str(), kNobody, kNobody) +
+                  ::chown(mine.c_str(), kNobody, kNobody),
+              0);
+    ASSERT_EQ(run({"-u", "nobody", "--", program, temp / "plain", mine}, runuser), 0) << errors;
+    const Kept tool = keptOf(mine + "/plain/tool");
+    EXPECT_EQ(tool.mode, S_IFREG | 0755);
+    EXPECT_EQ(tool.owner, kNobody);
+    EXPECT_EQ(keptOf(mine + "/plain").mode, keptOf(temp / "plain").mode);
+    EXPECT_EQ(keptOf(mine + "/plain").modifiedNs, keptOf(temp / "plain").modifiedNs);
 }
 
 } // namespace
