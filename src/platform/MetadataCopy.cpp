@@ -62,7 +62,14 @@ mode_t modeToKeep(const struct stat& source, bool ownerKept) {
 } // namespace
 
 mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceInfo) {
-    bool ownerKept = ::fchown(target, sourceInfo.st_uid, sourceInfo.st_gid) == 0;
+    // Most copies are made by the owner of their source and have its owner and group from the
+    // start. An fchown would still log an inode change in the file system's journal, which
+    // costs more than this look.
+    struct stat copy {};
+    const bool ownedAlready = ::fstat(target, &copy) == 0 && copy.st_uid == sourceInfo.st_uid &&
+                              copy.st_gid == sourceInfo.st_gid;
+    const bool ownerKept =
+        ownedAlready || ::fchown(target, sourceInfo.st_uid, sourceInfo.st_gid) == 0;
     if (!ownerKept) {
         // A normal user may still give the copy a group they belong to.
         static_cast<void>(::fchown(target, static_cast<uid_t>(-1), sourceInfo.st_gid));
