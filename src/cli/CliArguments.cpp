@@ -36,4 +36,19 @@ CliArguments ParseArguments(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
+std::string UsageText(const std::string& logsFolder) {
+    return "usage: orvane-cli [--move] [--direct] SOURCE DESTINATION\n"
+           "       orvane-cli --help | --version\n"
+           "\n"
+           "Copies the folder SOURCE into a folder of the same name inside DESTINATION.\n"
+           "  --move     delete each source file once its copy is complete and on disk\n"
+           "  --direct   copy while walking the tree, without surveying it first\n"
+           "Every log line goes to standard output; the log is appended to a file per day in\n"
+           "  " +
+           logsFolder +
+           "\n"
+           "Ctrl+C stops the run. Exit status: 0 all copied or skipped, 1 a file was not\n"
+           "copied or the run was stopped, 2 a path error, 64 a usage error.\n";
+}
+
 } // namespace orvane::cli

@@ -319,6 +319,10 @@ void setCopyChunkForTests(std::int64_t bytes) {
     chunkBytes() = bytes > 0 && bytes < copyChunkBytes ? bytes : copyChunkBytes;
 }
 
+void setUnnamedTemporariesForTests(bool allowed) {
+    PartialFile::allowUnnamed(allowed);
+}
+
 CopyResult copyFileWithProgress(const std::string& source, const std::string& destination,
                                 const CopyProgress& progress, const std::int32_t& cancelFlag,
                                 const CopyOptions& options) {

@@ -23,6 +23,10 @@ inline constexpr std::int64_t copyChunkBytes = 4 * 1024 * 1024;
 // default), so that a small file can be caught between two chunks.
 void setCopyChunkForTests(std::int64_t bytes);
 
+// Tests only: false makes every copy use a named temporary, as on file systems that offer no
+// unnamed files (network and FAT ones); true restores the default.
+void setUnnamedTemporariesForTests(bool allowed);
+
 // Why the progress routine is called; the values are those of the Windows copy call.
 enum class CopyReason : std::int32_t {
     ChunkFinished = 0,

@@ -24,6 +24,12 @@ bool folderExists(const std::string& path) {
     return info && S_ISDIR(info->st_mode);
 }
 
+bool fileExists(const std::string& path) {
+    // lstat, so that a link whose target is gone still counts as present.
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
 bool makeFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0777) == 0;
 }

@@ -12,6 +12,8 @@ namespace orvane::platform {
 
 // A folder, or a link to one.
 bool folderExists(const std::string& path);
+// Any entry that is not a real folder, a link included even when its target is missing.
+bool fileExists(const std::string& path);
 
 bool makeFolder(const std::string& path);
 bool removeFolder(const std::string& path);

@@ -37,6 +37,11 @@ std::string temporaryNameFor(const std::string& name) {
     return temporary;
 }
 
+bool& unnamedAllowed() {
+    static bool allowed = true;
+    return allowed;
+}
+
 // Naming an unnamed file takes a privilege through AT_EMPTY_PATH, and none through /proc.
 bool linkUnnamed(int fd, int folder, const std::string& name) {
     if (::linkat(fd, "", folder, name.c_str(), AT_EMPTY_PATH) == 0) {
@@ -76,10 +81,16 @@ template <typename Create> bool PartialFile::createUnderUniqueName(Create create
     return false;
 }
 
+void PartialFile::allowUnnamed(bool allowed) {
+    unnamedAllowed() = allowed;
+}
+
 bool PartialFile::createFile() {
-    file_ = FileDescriptor(::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
-    if (file_.isOpen()) {
-        return true;
+    if (unnamedAllowed()) {
+        file_ = FileDescriptor(::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (file_.isOpen()) {
+            return true;
+        }
     }
     // Not every file system offers unnamed files (network and FAT ones among them).
     return createUnderUniqueName([this](const std::string& name) {

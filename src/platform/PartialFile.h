@@ -23,6 +23,9 @@ public:
     PartialFile(const PartialFile&) = delete;
     PartialFile& operator=(const PartialFile&) = delete;
 
+    // False for the rest of the process: every file gets a named temporary (tests only).
+    static void allowUnnamed(bool allowed);
+
     // Each false with errno set.
     bool createFile();
     bool createLink(const std::string& target);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TempFolder.h"
+#include "platform/FileCopy.h"
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -33,6 +34,16 @@ public:
 private:
     std::string folder_;
     std::string why_;
+};
+
+// Within its scope every copy writes to an unnamed temporary, or to a named one as on file
+// systems that offer no unnamed files.
+class TemporaryKind {
+public:
+    explicit TemporaryKind(bool unnamed) { platform::setUnnamedTemporariesForTests(unnamed); }
+    ~TemporaryKind() { platform::setUnnamedTemporariesForTests(true); }
+    TemporaryKind(const TemporaryKind&) = delete;
+    TemporaryKind& operator=(const TemporaryKind&) = delete;
 };
 
 // Bytes that differ from chunk to chunk, so a chunk written at the wrong offset shows.

@@ -37,49 +37,59 @@ protected:
 // A then finishes first and B last: the order in which one run renamed the other's partial
 // temporary over the file and then deleted its own source.
 TEST_F(DataSafetyTest, TwoRunsDoNotShareTemporaries) {
-    const std::string first = temp.makeFolder("s1/data"), second = temp.makeFolder("s2/data");
-    writeAll(first + "/f", patterned(kThreeChunks, 1));
-    writeAll(second + "/f", patterned(kThreeChunks + 5, 2));
-    int toChild[2], toParent[2];
-    ASSERT_EQ(::pipe(toChild) + ::pipe(toParent), 0);
-    char token = 0;
-    EngineHarness a(first, destination, true);
-    pid_t child = -1;
-    a.onYield = [&](int) {
-        if (child >= 0 || !midFile(a)) {
-            return;
+    // Unnamed temporaries, and the named ones of file systems that offer no unnamed files.
+    for (const bool unnamed : {true, false}) {
+        SCOPED_TRACE(unnamed ? "unnamed" : "named");
+        const TemporaryKind kind(unnamed);
+        TempFolder t;
+        const std::string first = t.makeFolder("s1/data"), second = t.makeFolder("s2/data");
+        const std::string to = t.makeFolder("dst/data");
+        writeAll(first + "/f", patterned(kThreeChunks, 1));
+        writeAll(second + "/f", patterned(kThreeChunks + 5, 2));
+        int toChild[2], toParent[2];
+        ASSERT_EQ(::pipe(toChild) + ::pipe(toParent), 0);
+        char token = 0;
+        EngineHarness a(first, to, true);
+        pid_t child = -1;
+        a.onYield = [&](int) {
+            if (child >= 0 || !midFile(a)) {
+                return;
+            }
+            child = ::fork();
+            if (child == 0) {
+                EngineHarness b(second, to, true);
+                b.onYield = [&](int) {
+                    if (midFile(b) && token == 0) { // B holds its temporary until A is done
+                        token = 1;
+                        const bool handshake = ::write(toParent[1], &token, 1) == 1 &&
+                                               ::read(toChild[0], &token, 1) == 1;
+                        token = handshake ? token : 2;
+                    }
+                };
+                b.runSurveyMode();
+                const auto& done = b.state.outcome;
+                ::_exit(done.filesFailed * 10 + done.sourcesDeleted + (token == 2 ? 100 : 0));
+            }
+            ASSERT_EQ(::read(toParent[0], &token, 1), 1); // B is in the middle of its copy
+        };
+        a.runSurveyMode();
+        ASSERT_GT(child, 0);
+        ASSERT_EQ(::write(toChild[1], &token, 1), 1);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        // A placed its file and moved its source; B found a file it had not seen in its place,
+        // so it failed that file and kept its source.
+        EXPECT_EQ(a.lines(),
+                  (Lines{"File f copied in <t> [192.0 kB]", "Move is on, deleted the file f"}));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 10) << status;
+        EXPECT_TRUE(contentOf(to + "/f") == patterned(kThreeChunks, 1));
+        EXPECT_FALSE(exists(first + "/f"));
+        EXPECT_TRUE(contentOf(second + "/f") == patterned(kThreeChunks + 5, 2));
+        EXPECT_EQ(namesIn(to), std::set<std::string>{"f"}); // no temporary left behind
+        for (const int end : {toChild[0], toChild[1], toParent[0], toParent[1]}) {
+            ::close(end);
         }
-        child = ::fork();
-        if (child == 0) {
-            EngineHarness b(second, destination, true);
-            b.onYield = [&](int) {
-                if (midFile(b) && token == 0) { // B holds its temporary until A is done
-                    token = 1;
-                    const bool handshake =
-                        ::write(toParent[1], &token, 1) == 1 && ::read(toChild[0], &token, 1) == 1;
-                    token = handshake ? token : 2;
-                }
-            };
-            b.runSurveyMode();
-            const auto& done = b.state.outcome;
-            ::_exit(done.filesFailed * 10 + done.sourcesDeleted + (token == 2 ? 100 : 0));
-        }
-        ASSERT_EQ(::read(toParent[0], &token, 1), 1); // B is in the middle of its copy
-    };
-    a.runSurveyMode();
-    ASSERT_GT(child, 0);
-    ASSERT_EQ(::write(toChild[1], &token, 1), 1);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    // A placed its file and moved its source; B found a file it had not seen in its place,
-    // so it failed that file and kept its source.
-    EXPECT_EQ(a.lines(),
-              (Lines{"File f copied in <t> [192.0 kB]", "Move is on, deleted the file f"}));
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 10) << status;
-    EXPECT_TRUE(contentOf(dst("f")) == patterned(kThreeChunks, 1));
-    EXPECT_FALSE(exists(first + "/f"));
-    EXPECT_TRUE(contentOf(second + "/f") == patterned(kThreeChunks + 5, 2));
-    EXPECT_EQ(namesIn(destination), std::set<std::string>{"f"}); // no temporary left behind
+    }
 }
 
 // A source rewritten, grown or cut while its copy runs: tried again, and placed only when a

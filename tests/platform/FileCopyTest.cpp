@@ -94,7 +94,11 @@ TEST(FileCopy, ReportsEveryChunkReadsTheFlagBeforeEachButTheLastAndKeepsModeAndT
 // own pattern) are a user's files: never deleted, taken over or written through, by a new copy
 // or by one that replaces its destination. No copy leaves a name of its own behind.
 TEST(FileCopy, AUsersFileNamedLikeATemporaryIsNeverTouched) {
-    for (const std::string& name : {std::string("dst"), std::string(NAME_MAX, 'n')}) {
+    for (const auto& [name, unnamed] : {std::pair{std::string("dst"), true},
+                                        {std::string("dst"), false},
+                                        {std::string(NAME_MAX, 'n'), true},
+                                        {std::string(NAME_MAX, 'n'), false}}) {
+        const TemporaryKind kind(unnamed);
         TempFolder dir;
         writeAll(dir / "src", "new");
         writeAll(dir / "victim", patterned(100000));
@@ -127,8 +131,14 @@ TEST(FileCopy, CopyNeverReplacesAnEntryItDidNotSee) {
     } cases[] = {{false, "appear", CopyOutcome::Failed},
                  {true, "swap", CopyOutcome::Failed},
                  {true, "remove", CopyOutcome::Copied}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.move);
+    for (const auto& [c, unnamed] : {std::pair{cases[0], true},
+                                     {cases[0], false},
+                                     {cases[1], true},
+                                     {cases[1], false},
+                                     {cases[2], true},
+                                     {cases[2], false}}) {
+        SCOPED_TRACE(c.move + (unnamed ? " unnamed" : " named"));
+        const TemporaryKind kind(unnamed);
         TempFolder dir;
         const std::string data = patterned(static_cast<std::size_t>(chunk + 1), 5);
         writeAll(dir / "src", data);
