@@ -228,8 +228,8 @@ private:
                 return false;
             }
             const auto wanted = std::min(chunkBytes(), size - done);
-            const auto moved =
-                sparse_ ? moveKeepingHoles(in, out, mover, done, wanted) : mover.move(done, wanted);
+            const auto moved = sparse_ ? moveKeepingHoles(in, out, mover, done, wanted, size)
+                                       : mover.move(done, wanted);
             if (moved < 0) {
                 return false;
             }

@@ -22,13 +22,15 @@ inline bool hasHoles(const struct stat& info) {
 }
 
 // Moves the data of one range of a file with holes and skips its holes, so the copy has
-// them too. Holes count as moved: the caller's progress runs over the file's size. Returns
-// the count moved, fewer only where the source was cut while being read; -1 with errno.
-// The mover moves (offset, count) between the same two files.
+// them too. Holes count as moved: the caller's progress runs over the file's size. A range
+// that is a hole throughout is passed over up to the next data (or the file's size) in one
+// step, so a vast empty image takes a few steps, not one per chunk. Returns the count moved:
+// fewer than asked only where the source was cut while being read, more where a hole was
+// passed over; -1 with errno. The mover moves (offset, count) between the same two files.
 template <typename Mover>
 std::int64_t moveKeepingHoles(int source, int target, Mover& mover, std::int64_t offset,
-                              std::int64_t count) {
-    const std::int64_t end = offset + count;
+                              std::int64_t count, std::int64_t size) {
+    std::int64_t end = offset + count;
     std::int64_t at = offset;
     while (at < end) {
         const off_t data = ::lseek(source, at, SEEK_DATA);
@@ -37,6 +39,9 @@ std::int64_t moveKeepingHoles(int source, int target, Mover& mover, std::int64_t
         }
         // ENXIO: nothing but a hole from here to the end of the file.
         if (data < 0 || data >= end) {
+            if (at == offset) {
+                end = std::max(end, std::min<std::int64_t>(data < 0 ? size : data, size));
+            }
             break;
         }
         const off_t hole = ::lseek(source, data, SEEK_HOLE);
@@ -57,7 +62,7 @@ std::int64_t moveKeepingHoles(int source, int target, Mover& mover, std::int64_t
     if (at < end && ::ftruncate(target, end) != 0) {
         return -1;
     }
-    return count;
+    return end - offset;
 }
 
 } // namespace orvane::platform
