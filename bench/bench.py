@@ -52,7 +52,7 @@ class Tool:
 WINDOW = "orvane (window)"
 
 
-def tools(cli, window):
+def tools(cli, window=None, baseline=None):
     every = [
         Tool("orvane-cli", lambda s, d: [cli, s, d]),
         Tool("orvane-cli --direct", lambda s, d: [cli, "--direct", s, d]),
@@ -63,6 +63,13 @@ def tools(cli, window):
         # The window program driven through its widgets (folders typed, Start clicked, the
         # window closed at the end), survey mode like the first row.
         every.append(Tool(WINDOW, lambda s, d: [window, s, d]))
+    if baseline:
+        # An earlier build, timed in the same rounds: what a change costs, free of the drift
+        # between two runs on a shared machine.
+        every += [
+            Tool("baseline orvane-cli", lambda s, d: [baseline, s, d]),
+            Tool("baseline orvane-cli --direct", lambda s, d: [baseline, "--direct", s, d]),
+        ]
     return every
 
 
@@ -226,6 +233,8 @@ def main():
                         help="only orvane-cli and the window program, on (a) and (b)")
     parser.add_argument("--window", help="also time the window program through this driver "
                         "(orvane-window-bench; needs a display)")
+    parser.add_argument("--baseline", help="an earlier orvane-cli, timed beside the measured one")
+    parser.add_argument("--workloads", default="abcd", help="the workloads to run, as letters")
     options = parser.parse_args()
 
     quick = options.quick
@@ -243,27 +252,33 @@ def main():
     if options.window_only:
         return window_only(options, quick, rounds, warmups, scratch, cli, window)
 
+    baseline = None
+    if options.baseline:
+        baseline = os.path.join(scratch, "baseline", "orvane-cli")
+        os.makedirs(os.path.dirname(baseline))
+        shutil.copy2(options.baseline, baseline)
+    wanted = options.workloads
+
     print("making the workloads in %s" % scratch, file=sys.stderr)
     big = os.path.join(scratch, "a-big")
     os.makedirs(big)
-    make_big_file(os.path.join(big, "one.bin"), (16 if quick else 1024) * MIB)
+    if "a" in wanted:
+        make_big_file(os.path.join(big, "one.bin"), (16 if quick else 1024) * MIB)
     small = os.path.join(scratch, "b-small")
     make_small_files(small, 500 if quick else 20000, 10 if quick else 200)
     real = os.path.join(scratch, "d-real")
     make_real_tree(real, options.real_tree, quick)
 
-    every = tools(cli, window)
+    every = tools(cli, window, baseline)
     rerun_tools = [tool for tool in every if tool.name != "cp -a"]
-    results = [
-        ("(a) one %s file" % ("16 MiB" if quick else "1 GiB"),
-         measure("a", big, scratch, every, rounds, warmups, False)),
-        ("(b) %s small files" % ("500" if quick else "20,000"),
-         measure("b", small, scratch, every, rounds, warmups, False)),
-        ("(c) (b) onto its finished copy", measure("c", small, scratch, rerun_tools, rounds,
-                                                    warmups, True)),
-        ("(d) copy of %s" % options.real_tree,
-         measure("d", real, scratch, every, rounds, warmups, False)),
+    plan = [
+        ("a", "(a) one %s file" % ("16 MiB" if quick else "1 GiB"), big, every, False),
+        ("b", "(b) %s small files" % ("500" if quick else "20,000"), small, every, False),
+        ("c", "(c) (b) onto its finished copy", small, rerun_tools, True),
+        ("d", "(d) copy of %s" % options.real_tree, real, every, False),
     ]
+    results = [(title, measure(letter, source, scratch, tool_list, rounds, warmups, rerun))
+               for letter, title, source, tool_list, rerun in plan if letter in wanted]
     text = table(results)
     if window:
         latency = [("(a)", stop_latency(window, big, scratch, rounds)),

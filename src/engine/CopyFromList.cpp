@@ -76,6 +76,7 @@ void CopyFromList(const RunContext& run) {
         list.removeFirst();
         run.yield();
     }
+    FinishDestinationDirs(run);
     if (!stopped && run.window.mnuOptMove.checked()) {
         RemoveFolder(run.window.txtSource.caption());
     }

@@ -63,7 +63,8 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
                                       const CopyRequest& request) {
     const platform::CopyOptions options{request.durable, run.window.txtDestination.caption(),
                                         request.replaces ? std::optional(request.replaces->identity)
-                                                         : std::nullopt};
+                                                         : std::nullopt,
+                                        &run.state.hardLinks};
     for (int attempt = 1;; ++attempt) {
         platform::CopyResult copy = platform::copyFileWithProgress(
             pair.source, pair.destination,
@@ -85,7 +86,7 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
     // The old version's space comes back when the new one takes its place.
     const std::int64_t freeBytes =
         space.freeBytes + (request.replaces ? request.replaces->releasedBytes : 0);
-    if (request.sourceSize > freeBytes) {
+    if (request.spaceNeeded > freeBytes) {
         return refuseForSpace(run, pair, FileNumber, request.sourceSize, space.drive, freeBytes);
     }
     const std::uint32_t startTick = platform::tickCount();

@@ -40,6 +40,8 @@ struct CopyRequest {
     // The destination of another size that the copy replaces once it is complete (the old
     // version stays until then), or empty when the step saw no destination.
     std::optional<platform::TreeFile> replaces;
+    // What the free space must hold: a file's holes are kept, so they need none.
+    std::int64_t spaceNeeded = 0;
 };
 
 // Copies one file pair: checks the free space of the destination's file system (counting the

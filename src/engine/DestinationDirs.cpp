@@ -12,11 +12,15 @@ std::string MapToDestination(const RunContext& run, const std::string& sourcePat
 
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) {
     const std::string destination = MapToDestination(run, sourceFolder);
+    // Start hands in the destination root itself, whose source is the source root.
+    const std::string origin = sourceFolder == run.window.txtDestination.caption()
+                                   ? run.window.txtSource.caption()
+                                   : sourceFolder;
     // Below the destination box's folder a link is never followed: a link (or anything else)
     // where the folder should be is a folder that could not be made.
     const platform::TreePath entry = run.inDestination(destination);
     if (!platform::isTreeFolder(entry)) {
-        if (platform::makeTreeFolder(entry)) {
+        if (run.state.madeFolders.make(entry, origin)) {
             run.addLog("Dir: " + destination + " created");
             ++run.state.outcome.foldersCreated;
         } else {
@@ -25,6 +29,14 @@ void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) 
         }
     }
     run.yield();
+}
+
+void FinishDestinationDir(const RunContext& run, const std::string& destination) {
+    run.state.madeFolders.finish(destination);
+}
+
+void FinishDestinationDirs(const RunContext& run) {
+    run.state.madeFolders.finishAll();
 }
 
 void AddToCopyList(const RunContext& run, const std::string& sourceFile, std::int64_t size) {

@@ -15,6 +15,13 @@ std::string MapToDestination(const RunContext& run, const std::string& sourcePat
 // folder, a link where the folder should be is not followed: the folder could not be made.
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder);
 
+// Gives a destination folder made by this run its source folder's owner, attributes,
+// permission bits and times, once nothing more is put into it; a folder that was there
+// before the run is left as it is.
+void FinishDestinationDir(const RunContext& run, const std::string& destination);
+// The same for every folder made by the run and not finished yet, the deepest first.
+void FinishDestinationDirs(const RunContext& run);
+
 // Puts a source file on the copy list with its destination and counts its size into the
 // to-do total (value scale), then yields once. The caller has the size from its listing.
 void AddToCopyList(const RunContext& run, const std::string& sourceFile, std::int64_t size);

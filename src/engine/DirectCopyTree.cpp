@@ -28,6 +28,7 @@ void walkFolder(const RunContext& run, const std::string& source, const std::str
                 countFileMet(run, "Files: ");
             }
         });
+    FinishDestinationDir(run, destination);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/RunContext.h"
+
 #include <string>
 
 namespace orvane {

@@ -1,7 +1,9 @@
 #include "platform/FileCopy.h"
 
+#include "platform/MetadataCopy.h"
 #include "platform/PartialFile.h"
 #include "platform/PosixFile.h"
+#include "platform/SparseCopy.h"
 #include "platform/TreeResolve.h"
 
 #include <fcntl.h>
@@ -178,9 +180,14 @@ private:
         if (!S_ISREG(before.st_mode)) {
             return refuse(before);
         }
+        if (options_.hardLinks && options_.hardLinks->linkEarlierCopy(
+                                      identityFrom(before), parent.folder.get(), parent.name)) {
+            return linked(parent, before);
+        }
         if (!partial.createFile()) {
             return failure(errno, identityFrom(before));
         }
+        sparse_ = hasHoles(before);
         if (!moveContent(in.get(), partial.fd(), before.st_size)) {
             if (errno == ECANCELED) {
                 return cancelled(before);
@@ -188,14 +195,26 @@ private:
             return failure(errno, identityFrom(before));
         }
         struct stat after {};
-        if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), before)) {
+        if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), in.get(), before)) {
             return failure(errno, identityFrom(before));
         }
         if (differs(before, after)) {
             return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
                               std::nullopt};
         }
-        return place(parent, partial, before);
+        const CopyResult result = place(parent, partial, before);
+        if (result.succeeded() && options_.hardLinks && before.st_nlink > 1) {
+            options_.hardLinks->remember(identityFrom(before), destination_, *result.placed);
+        }
+        return result;
+    }
+
+    // Another name of a file copied earlier in the run, now a name of that copy: reported as
+    // one chunk, like a copy.
+    CopyResult linked(const OpenedParent& parent, const struct stat& before) {
+        report(CopyReason::StreamSwitch, before.st_size, 0);
+        report(CopyReason::ChunkFinished, before.st_size, before.st_size);
+        return inPlace(parent, before);
     }
 
     // False with errno set, ECANCELED when the flag stopped it.
@@ -209,7 +228,8 @@ private:
                 return false;
             }
             const auto wanted = std::min(chunkBytes(), size - done);
-            const auto moved = mover.move(done, wanted);
+            const auto moved = sparse_ ? moveKeepingHoles(in, out, mover, done, wanted, size)
+                                       : mover.move(done, wanted);
             if (moved < 0) {
                 return false;
             }
@@ -223,9 +243,10 @@ private:
         }
     }
 
-    bool finishFile(int out, const struct stat& source) const {
+    bool finishFile(int out, int in, const struct stat& source) const {
+        const mode_t mode = keepOwnerAndAttributes(in, out, source);
         const timespec times[2] = {source.st_atim, source.st_mtim};
-        return ::fchmod(out, source.st_mode & 0777) == 0 && ::futimens(out, times) == 0 &&
+        return ::fchmod(out, mode) == 0 && ::futimens(out, times) == 0 &&
                (!options_.durable || syncOpen(out, FileEvent::FileFlushed, destination_));
     }
 
@@ -240,8 +261,11 @@ private:
             return cancelled(before);
         }
         const timespec times[2] = {before.st_atim, before.st_mtim};
-        if (!partial.createLink(*target) ||
-            ::utimensat(parent.folder.get(), partial.temporaryName().c_str(), times,
+        if (!partial.createLink(*target)) {
+            return failure(errno, identityFrom(before));
+        }
+        keepLinkOwnerAndAttributes(source_, parent.folder.get(), partial.temporaryName(), before);
+        if (::utimensat(parent.folder.get(), partial.temporaryName().c_str(), times,
                         AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno, identityFrom(before));
         }
@@ -264,9 +288,13 @@ private:
         if (!partial.place(options_.replaces)) {
             return failure(errno, identityFrom(before));
         }
+        return inPlace(parent, before);
+    }
+
+    // The copy is in place now; a failed flush still counts as a failure, so that a move
+    // keeps its source.
+    CopyResult inPlace(const OpenedParent& parent, const struct stat& before) const {
         struct stat placed {};
-        // The copy is in place now; a failed flush still counts as a failure, so that a move
-        // keeps its source.
         if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
                 0 ||
             (options_.durable &&
@@ -281,6 +309,8 @@ private:
     const CopyProgress& progress_;
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
+    // Read where the file is opened: one with holes is copied data range by data range.
+    bool sparse_ = false;
 };
 
 } // namespace

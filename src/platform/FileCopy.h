@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "platform/HardLinkTable.h"
 
 #include <cstdint>
 #include <functional>
@@ -54,6 +55,9 @@ struct CopyOptions {
     // none. The copy is placed only while the destination is still that entry (or nothing),
     // so it never replaces what another run or the user put there meanwhile.
     std::optional<FileIdentity> replaces;
+    // The run's copies of files with several names. A file met again under another name
+    // becomes a name of its earlier copy; none given, every name is copied.
+    HardLinkTable* hardLinks = nullptr;
 };
 
 enum class CopyOutcome {
@@ -96,8 +100,9 @@ struct CopyResult {
 // The cancel flag is read after the stream switch and after every chunk but the last: a
 // stop set during the last report of a file still lets that file complete.
 //
-// The permission bits (but no set-id bits, as ownership is not copied), the access and the
-// modification time of the source are kept.
+// The owner and group (where the process may set them), the extended attributes (ACLs
+// included), the permission bits (set-ID bits only when the owner was kept), the access and
+// the modification time of the source are kept, and so are the holes of a sparse file.
 CopyResult copyFileWithProgress(const std::string& source, const std::string& destination,
                                 const CopyProgress& progress, const std::int32_t& cancelFlag,
                                 const CopyOptions& options = {});

@@ -18,8 +18,15 @@ struct FileIdentity {
     // Status change time in nanoseconds. A program can set the modification time back after
     // rewriting a file (as rsync and touch do), but not this one: every write moves it.
     std::int64_t changedNs = 0;
+    // The bytes its copy takes on disk: the size, or for a file with holes its allocated
+    // size, as the copy keeps the holes. Not part of the identity: a file system may move
+    // blocks around without the file changing.
+    std::int64_t spaceNeeded = 0;
 
-    bool operator==(const FileIdentity&) const = default;
+    bool operator==(const FileIdentity& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+    }
 };
 
 // Empty when the entry cannot be examined.

@@ -6,6 +6,7 @@
 #include "platform/FileEvents.h"
 #include "platform/FileIdentity.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
@@ -89,10 +90,15 @@ inline std::int64_t nanosecondsOf(const timespec& time) {
 }
 
 inline FileIdentity identityFrom(const struct stat& info) {
+    const auto size = static_cast<std::int64_t>(info.st_size);
+    // st_blocks counts 512-byte units. Only a regular file's holes stay holes in its copy.
+    const auto allocated = static_cast<std::int64_t>(info.st_blocks) * 512;
     return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
                         static_cast<std::uint64_t>(info.st_ino),
-                        static_cast<std::int64_t>(info.st_size), nanosecondsOf(info.st_mtim),
-                        nanosecondsOf(info.st_ctim)};
+                        size,
+                        nanosecondsOf(info.st_mtim),
+                        nanosecondsOf(info.st_ctim),
+                        S_ISREG(info.st_mode) ? std::min(size, allocated) : size};
 }
 
 // The folder that holds a path's last part, as a path the system accepts ("." for a bare

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HardLinkTable.h"
+#include "platform/MadeFolders.h"
 #include "state/Amount.h"
 #include "state/RunControl.h"
 #include "state/RunOutcome.h"
@@ -37,6 +39,11 @@ struct RunState {
     PendingError pendingError;
     RunOutcome outcome;
 
+    // What the platform copy keeps across the entries of one run: the copies of files with
+    // several names, and the folders made whose metadata is set once they are complete.
+    platform::HardLinkTable hardLinks;
+    platform::MadeFolders madeFolders;
+
     // What a run resets at its start; the survey total and the list flag are left alone.
     void resetForRun(std::int32_t startTick) {
         StartTick = startTick;
@@ -45,6 +52,8 @@ struct RunState {
         RunControl = run_control::none;
         pendingError = {};
         outcome = {};
+        hardLinks.clear();
+        madeFolders.clear();
     }
 };
 

@@ -154,14 +154,17 @@ TEST_F(CliProgramTest, FileBeyondTheTotalsRangeDoesNotEndTheRun) {
     if (!drive.mounted()) {
         GTEST_SKIP() << drive.why();
     }
-    std::filesystem::resize_file(temp.write("data/huge.bin", ""), 1ULL << 50);
     temp.write("data/small.txt", "small");
     for (const char* mode : {"--move", "--direct"}) {
         SCOPED_TRACE(mode);
-        EXPECT_EQ(run({mode, source, destination}), 1) << errors;
-        EXPECT_NE(output.find("Cannot copy: " + source + "/huge.bin [838.9 TB ]"),
-                  std::string::npos)
-            << output;
+        std::filesystem::resize_file(temp.write("data/huge.bin", ""), 1ULL << 50);
+        const int status = run({mode, source, destination});
+        // All hole, it needs no space: it is copied where the destination's file system
+        // takes a file that large, and fails where it does not. Either way the run goes on.
+        const bool copied = output.find("File huge.bin copied in ") != std::string::npos &&
+                            output.find(" [838.9 TB]\n") != std::string::npos;
+        const bool failed = output.find(". File huge.bin reported err: 0\n") != std::string::npos;
+        EXPECT_TRUE((copied && status == 0) || (failed && status == 1)) << status << output;
         EXPECT_TRUE(output.ends_with(std::string(46, '-') + "\n")) << output;
         EXPECT_TRUE(test::exists(destination + "/data/small.txt"));
     }
@@ -171,11 +174,15 @@ TEST_F(CliProgramTest, FileBeyondTheTotalsRangeDoesNotEndTheRun) {
 }
 
 // A script or a front end reading the lines through a pipe sees each as it is logged. The
-// source is sparse so it costs nothing to make, yet copying it writes a whole GiB: the stop
+// source is allocated, not written, so it costs little to make, yet copying it writes a whole
+// GiB (a copy keeps holes, so a sparse one would cost nothing to copy either): the stop
 // sent after the early line arrives reaches the run before that copy can end. A closed
 // terminal (SIGHUP) stops the run like Ctrl+C and SIGTERM, and the log is saved.
 TEST_F(CliProgramTest, LogLinesReachAPipeWhileTheRunIsStillGoing) {
-    std::filesystem::resize_file(temp.write("data/big.bin", ""), 1ULL << 30);
+    const int big = ::open(temp.write("data/big.bin", "").c_str(), O_WRONLY);
+    const int allocated = ::posix_fallocate(big, 0, 1LL << 30);
+    ::close(big);
+    ASSERT_EQ(allocated, 0);
     std::string saved;
     for (const int stopSignal : {SIGINT, SIGHUP, SIGTERM}) {
         SCOPED_TRACE(stopSignal);
@@ -200,7 +207,10 @@ TEST_F(CliProgramTest, LogLinesReachAPipeWhileTheRunIsStillGoing) {
 // summary still tell what happened.
 TEST_F(CliProgramTest, ReaderThatGoesAwayStopsTheRunAndTheLogIsStillSaved) {
     temp.write("data/a.txt", "a");
-    std::filesystem::resize_file(temp.write("data/big.bin", ""), 1ULL << 30);
+    const int big = ::open(temp.write("data/big.bin", "").c_str(), O_WRONLY);
+    const int allocated = ::posix_fallocate(big, 0, 1LL << 30);
+    ::close(big);
+    ASSERT_EQ(allocated, 0);
     test::ChildProcess child(program, {"--move", source, destination}, "", temp / "err.txt");
     child.readUntil("\n");
     child.closePipe();
@@ -216,7 +226,10 @@ TEST_F(CliProgramTest, ReaderThatGoesAwayStopsTheRunAndTheLogIsStillSaved) {
 // the day's file at the next start, closed by the line that says the session did not close.
 TEST_F(CliProgramTest, KilledSessionIsRecoveredFromItsJournalAtTheNextStart) {
     temp.write("data/a.txt", "a");
-    std::filesystem::resize_file(temp.write("data/big.bin", ""), 1ULL << 30);
+    const int big = ::open(temp.write("data/big.bin", "").c_str(), O_WRONLY);
+    const int allocated = ::posix_fallocate(big, 0, 1LL << 30);
+    ::close(big);
+    ASSERT_EQ(allocated, 0);
     test::ChildProcess child(program, {"--move", "--direct", source, destination}, "",
                              temp / "err.txt");
     // readdir order is the file system's: either file may come first.

@@ -1,0 +1,98 @@
+#include "platform/MadeFolders.h"
+
+#include "platform/MetadataCopy.h"
+#include "platform/PosixFile.h"
+#include "platform/TreeResolve.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
+namespace orvane::platform {
+
+namespace {
+
+timespec timeOf(std::int64_t nanoseconds) {
+    return timespec{static_cast<time_t>(nanoseconds / 1000000000),
+                    static_cast<long>(nanoseconds % 1000000000)};
+}
+
+FileDescriptor openSourceFolder(const std::string& path) {
+    return FileDescriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC));
+}
+
+// The folder made, reached as every write of the run is: no link followed below the root.
+FileDescriptor openMadeFolder(const TreePath& entry) {
+    const auto parent = openTreeParent(entry);
+    return FileDescriptor(parent ? ::openat(parent->folder.get(), parent->name.c_str(),
+                                            O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
+                                 : -1);
+}
+
+void applyMetadata(const MadeFolders::Pending& folder) {
+    // Only the folder made: a link or another folder put in its place meanwhile must not
+    // receive an owner or open bits meant for this one.
+    const FileDescriptor target = openMadeFolder(folder.destination);
+    struct stat made {};
+    if (!target.isOpen() || ::fstat(target.get(), &made) != 0 ||
+        static_cast<std::uint64_t>(made.st_dev) != folder.device ||
+        static_cast<std::uint64_t>(made.st_ino) != folder.inode) {
+        return;
+    }
+    // A source folder that is gone by now leaves its attributes out, nothing else.
+    const FileDescriptor source = openSourceFolder(folder.source);
+    struct stat sourceInfo {};
+    sourceInfo.st_mode = folder.mode;
+    sourceInfo.st_uid = folder.owner;
+    sourceInfo.st_gid = folder.group;
+    const mode_t mode = keepOwnerAndAttributes(source.get(), target.get(), sourceInfo);
+    const timespec times[2] = {timeOf(folder.accessedNs), timeOf(folder.modifiedNs)};
+    static_cast<void>(::fchmod(target.get(), mode));
+    static_cast<void>(::futimens(target.get(), times));
+}
+
+} // namespace
+
+bool MadeFolders::make(const TreePath& destination, const std::string& source) {
+    const auto parent = openTreeParent(destination);
+    if (!parent) {
+        return false;
+    }
+    struct stat origin {};
+    const bool known = ::stat(source.c_str(), &origin) == 0 && S_ISDIR(origin.st_mode);
+    if (::mkdirat(parent->folder.get(), parent->name.c_str(), known ? S_IRWXU : 0777) != 0) {
+        return false;
+    }
+    struct stat made {};
+    if (known &&
+        ::fstatat(parent->folder.get(), parent->name.c_str(), &made, AT_SYMLINK_NOFOLLOW) == 0) {
+        pending_.push_back(Pending{destination, source, static_cast<std::uint64_t>(made.st_dev),
+                                   static_cast<std::uint64_t>(made.st_ino), origin.st_mode,
+                                   origin.st_uid, origin.st_gid, nanosecondsOf(origin.st_atim),
+                                   nanosecondsOf(origin.st_mtim)});
+    }
+    return true;
+}
+
+void MadeFolders::finish(const std::string& destination) {
+    // A walk finishes the folder it made last of those still pending.
+    const auto found = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& folder) {
+        return folder.destination.path == destination;
+    });
+    if (found == pending_.rend()) {
+        return;
+    }
+    applyMetadata(*found);
+    pending_.erase(std::next(found).base());
+}
+
+void MadeFolders::finishAll() {
+    // Parents are made before their children, so the reverse order finishes children first.
+    for (auto folder = pending_.rbegin(); folder != pending_.rend(); ++folder) {
+        applyMetadata(*folder);
+    }
+    pending_.clear();
+}
+
+} // namespace orvane::platform
