@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include <cerrno>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,7 +40,11 @@ bool removeFolder(const std::string& path) {
 }
 
 bool deleteFile(const std::string& path) {
-    return ::unlink(path.c_str()) == 0;
+    return deleteFileError(path) == 0;
+}
+
+int deleteFileError(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
 bool sameFolder(const std::string& first, const std::string& second) {
