@@ -30,6 +30,12 @@ CliArguments ParseArguments(const std::vector<std::string>& arguments) {
         parsed.problem = "expected SOURCE and DESTINATION";
         return parsed;
     }
+    // The window takes an empty box for the root of the drive; typed on a command line, an
+    // empty argument is far more often an unset shell variable than a wish to write at "/".
+    if (folders[0].empty() || folders[1].empty()) {
+        parsed.problem = "SOURCE and DESTINATION must not be empty";
+        return parsed;
+    }
     parsed.action = CliArguments::Action::Run;
     parsed.source = folders[0];
     parsed.destination = folders[1];

@@ -22,11 +22,19 @@ inline constexpr const char* kUsage =
     "usage: orvane-cli [--move] [--direct] SOURCE DESTINATION\n"
     "       orvane-cli --help | --version\n"
     "\n"
-    "Copies the folder SOURCE into a folder of the same name inside DESTINATION.\n"
+    "Copies the folder SOURCE into a folder of the same name inside DESTINATION:\n"
+    "  orvane-cli photos /backup      copies photos into /backup/photos\n"
+    "  orvane-cli photos/.. /backup   copies the folder holding photos, by its own name\n"
+    "With a separator at the end of SOURCE the folder's contents go into DESTINATION\n"
+    "itself, with no folder of its name (as with rsync):\n"
+    "  orvane-cli photos/ /backup     copies what is in photos into /backup\n"
     "  --move     delete each source file once its copy is complete and on disk\n"
     "  --direct   copy while walking the tree, without surveying it first\n"
     "Every log line goes to standard output; the log is appended to logs/ beside the\n"
-    "program. Ctrl+C stops the run. Exit status: 0 all copied or skipped, 1 a file was\n"
-    "not copied or the run was stopped, 2 a path error, 64 a usage error.\n";
+    "program. Standard error gets the summary and, for each file or folder not done, its\n"
+    "path and the reason. Ctrl+C stops the run. Exit status: 0 every file copied or\n"
+    "skipped (and with --move, its source deleted), 1 a file not copied or a source kept,\n"
+    "a folder not made or not read, or the run stopped, 2 a path error, 64 a usage error\n"
+    "(an empty SOURCE or DESTINATION is one).\n";
 
 } // namespace orvane::cli

@@ -2,6 +2,7 @@
 
 #include "engine/CopyProgress.h"
 #include "engine/FileOperations.h"
+#include "platform/ErrorText.h"
 #include "platform/FileCopy.h"
 #include "platform/TickCount.h"
 #include "support/ValueFormat.h"
@@ -21,6 +22,19 @@ CopyResult refuseForSpace(const RunContext& run, const FilePair& pair, std::int3
     return {CopyOutcome::NotEnoughSpace, std::nullopt};
 }
 
+// The log line of a failed copy keeps its fixed "reported err: 0"; this is what the user is
+// told beside it.
+std::string whyNotCopied(const platform::CopyResult& copy) {
+    switch (copy.outcome) {
+    case platform::CopyOutcome::Cancelled:
+        return "a pause abandoned its copy";
+    case platform::CopyOutcome::SpecialFile:
+        return "a FIFO, socket or device node is not copied";
+    default:
+        return platform::errorText(copy.error);
+    }
+}
+
 CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                           const platform::CopyResult& copy, std::uint32_t startTick,
                           std::int64_t size) {
@@ -37,6 +51,7 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
         run.addLog(std::to_string(FileNumber) + ". File " + name + " reported err: 0");
         ++(copy.outcome == platform::CopyOutcome::Cancelled ? run.state.outcome.filesCancelled
                                                             : run.state.outcome.filesFailed);
+        run.reportProblem(pair.source, "not copied: " + whyNotCopied(copy));
         return {CopyOutcome::Failed, copy.source};
     }
     const std::uint32_t elapsed = platform::tickCount() - startTick;
@@ -68,6 +83,8 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
         // A destination that could not be removed: the file was not copied, which the log has
         // no line for but the run's outcome must not hide.
         ++run.state.outcome.filesFailed;
+        run.reportProblem(pair.destination,
+                          "not copied: this destination of another size could not be removed");
         return {CopyOutcome::DestinationPresent, std::nullopt};
     }
     if (size > space.freeBytes) {

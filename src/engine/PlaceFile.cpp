@@ -53,6 +53,19 @@ Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t
     return {true, source};
 }
 
+// A turn that did not end with its source deleted leaves the file not moved. A copy that did
+// not complete has already told why; the move step tells why it kept any other.
+void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn, bool skipped) {
+    if (turn.done && !turn.sourceAsCopied) {
+        run.reportProblem(pair.source, "source kept: it cannot be examined");
+    }
+    const bool moved = turn.done && turn.sourceAsCopied &&
+                       DeleteMovedSource(run, pair, *turn.sourceAsCopied, skipped);
+    if (!moved) {
+        ++run.state.outcome.sourcesKept;
+    }
+}
+
 } // namespace
 
 Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
@@ -64,14 +77,15 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
         // The source went away since it was listed: its destination, if any, stays untouched.
         logNumbered(run, FileNumber, "File " + LastPathPart(pair.destination) + " reported err: 0");
         ++run.state.outcome.filesFailed;
+        run.reportProblem(pair.source, "not copied: the source cannot be examined any more");
         return placed;
     }
     const std::optional<std::int64_t> destinationSize = platform::presentFileSize(pair.destination);
     const Turn turn = destinationSize ? placeOverExisting(run, pair, FileNumber, *source,
                                                           *destinationSize, placed)
                                       : copyFile(run, pair, FileNumber, *source, false);
-    if (run.window.mnuOptMove.checked() && turn.done && turn.sourceAsCopied) {
-        DeleteMovedSource(run, pair, *turn.sourceAsCopied, placed.skipped);
+    if (run.window.mnuOptMove.checked()) {
+        applyMove(run, pair, turn, placed.skipped);
     }
     return placed;
 }

@@ -25,6 +25,11 @@ struct RunContext {
         }
     }
     void addLog(std::string line) const { log.AddLogEntry(std::move(line)); }
+    void reportProblem(const std::string& path, const std::string& reason) const {
+        if (state.problemListener) {
+            state.problemListener(path, reason);
+        }
+    }
     bool stopOrPauseRequested() const { return state.RunControl != run_control::none; }
     // Yields for as long as the run is paused; a stop or an unpause ends the wait.
     void waitWhilePaused() const {

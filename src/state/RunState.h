@@ -36,6 +36,8 @@ struct RunState {
 
     PendingError pendingError;
     RunOutcome outcome;
+    // Outlives the runs: set once by the front end.
+    ProblemListener problemListener;
 
     // What a run resets at its start; the survey total and the list flag are left alone.
     void resetForRun(std::int32_t startTick) {
