@@ -28,8 +28,12 @@ struct Turn {
 
 Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
               const platform::FileIdentity& source, bool afterRemoval) {
-    const CopyResult result = CopyOneFile(
-        run, pair, FileNumber, {source.size, run.window.mnuOptMove.checked(), afterRemoval});
+    const bool move = run.window.mnuOptMove.checked();
+    const CopyResult result = CopyOneFile(run, pair, FileNumber, {source.size, move, afterRemoval});
+    if (move && result.outcome == CopyOutcome::SourceChanged) {
+        // Placed and logged as copied, so nothing else tells the user why the source stays.
+        run.reportProblem(pair.source, "source kept: it changed while it was copied");
+    }
     return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied};
 }
 

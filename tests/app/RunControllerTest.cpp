@@ -307,6 +307,30 @@ TEST_F(RunControllerTest, UnreadableFolderAndKeptSourcesFailTheRun) {
         << OutcomeSummary(h.state.outcome);
 }
 
+// Kept sources whose log lines read like success are told apart with their reason.
+TEST_F(RunControllerTest, KeptSourcesAreToldWithTheirReason) {
+    test::writeAll(source + "/grows.bin", test::patterned(12 << 20)); // three chunks
+    temp.write("data/same.txt", "mine");
+    temp.write("backup/data/same.txt", "your");
+    ControllerHarness h(source, backup);
+    h.window.mnuOptMove.setChecked(true);
+    Lines told;
+    h.state.problemListener = [&](const std::string& path, const std::string& reason) {
+        told.push_back(path + ": " + reason);
+    };
+    h.onYield = [&](int) {
+        if (h.state.CLastTransferred > Amount::fromRaw(1 << 20) &&
+            std::filesystem::file_size(source + "/grows.bin") == 12U << 20) {
+            std::ofstream(source + "/grows.bin", std::ios::binary | std::ios::app) << "late";
+        }
+    };
+    h.run();
+    std::sort(told.begin(), told.end());
+    EXPECT_EQ(told, (Lines{source + "/grows.bin: source kept: it changed while it was copied",
+                           source + "/same.txt: source kept: the destination holds other bytes"}));
+    EXPECT_EQ(h.state.outcome.sourcesKept, 2);
+}
+
 TEST(DestinationPath, ComposesIntoTheChosenFolderAndRestoresItWithASeparator) {
     const platform::PathRules windows{platform::PathStyle::Windows};
     const platform::PathRules posix{platform::PathStyle::Posix};
