@@ -6,7 +6,7 @@
 #include "app/SessionStart.h"
 #include "app/StatusLine.h"
 #include "cli/CliArguments.h"
-#include "platform/ProgramLocation.h"
+#include "platform/RunningProgramFolders.h"
 #include "platform/StopSignals.h"
 #include "platform/TickCount.h"
 #include "support/LogFileSaver.h"
@@ -62,17 +62,17 @@ private:
     std::uint32_t lastTick_ = platform::tickCount() - 999;
 };
 
-int runCopy(const cli::CliArguments& arguments) {
+int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& folders) {
     platform::adoptUserLocale();
     platform::installStopSignals();
     const char separator = platform::decimalSeparator();
-    const platform::ProgramLocation program = platform::runningProgram();
+    platform::prepareProgramFolders(folders);
 
     RunState state;
     MainWindowElements window;
     SessionLog log;
     log.setLineListener([](const std::string& line) { std::cout << line << '\n'; });
-    StartSession(log, IniStore(program), platform::localNow());
+    StartSession(log, IniStore(folders.settingsLocation()), platform::localNow());
 
     window.txtSource.setCaption(arguments.source);
     window.txtDestination.setCaption(arguments.destination);
@@ -93,7 +93,7 @@ int runCopy(const cli::CliArguments& arguments) {
     pump.clearStatus();
     std::cout.flush();
 
-    SaveLogToFile(log, window, program.folder, platform::localNow, separator, std::cerr);
+    SaveLogToFile(log, window, folders.logs, platform::localNow, separator, std::cerr);
     std::cerr << "orvane-cli: " << OutcomeSummary(state.outcome) << "\n";
     return ExitStatus(controller.lastEnding(), controller.lastRunStopped(), state.outcome);
 }
@@ -102,18 +102,20 @@ int runCopy(const cli::CliArguments& arguments) {
 
 int main(int argc, char** argv) {
     const cli::CliArguments arguments = cli::ParseArguments({argv + 1, argv + argc});
+    // The layout decides where the INI file and the logs go; nothing below start-up knows it.
+    const platform::ProgramFolders folders = platform::runningProgramFolders();
     switch (arguments.action) {
     case cli::CliArguments::Action::Help:
-        std::cout << cli::kUsage;
+        std::cout << cli::UsageText(folders.logs);
         return 0;
     case cli::CliArguments::Action::Version:
         std::cout << TitleText() << "\n";
         return 0;
     case cli::CliArguments::Action::UsageError:
-        std::cerr << "orvane-cli: " << arguments.problem << "\n" << cli::kUsage;
+        std::cerr << "orvane-cli: " << arguments.problem << "\n" << cli::UsageText(folders.logs);
         return 64;
     case cli::CliArguments::Action::Run:
         break;
     }
-    return runCopy(arguments);
+    return runCopy(arguments, folders);
 }

@@ -5,7 +5,7 @@
 namespace orvane::platform {
 
 // Where the running program lives: its folder without a trailing separator, and its file
-// name without extension. The INI file and the logs folder sit beside it.
+// name without extension. Which files sit beside it depends on the layout (ProgramFolders.h).
 struct ProgramLocation {
     std::string folder;
     std::string executableName;

@@ -2,6 +2,7 @@
 
 #include "platform/PathRules.h"
 #include "platform/PrivateProfile.h"
+#include "platform/RunningProgramFolders.h"
 
 #include <utility>
 
@@ -15,7 +16,7 @@ constexpr std::size_t kReadBufferSize = 2048;
 
 } // namespace
 
-IniStore::IniStore() : IniStore(platform::runningProgram()) {}
+IniStore::IniStore() : IniStore(platform::runningProgramFolders().settingsLocation()) {}
 
 IniStore::IniStore(platform::ProgramLocation program) : program_(std::move(program)) {}
 

@@ -7,20 +7,22 @@
 
 namespace orvane {
 
-// The program's settings file: a private-profile file named after the executable, beside it.
-// Each call names its file by two optional texts; an empty one means the default:
+// The program's settings file: a private-profile file named after the executable, in the
+// settings folder the store is given (beside the executable, unless the program is
+// installed). Each call names its file by two optional texts; an empty one means the default:
 //
 //   file name  folder   file used
-//   empty      empty    program folder / executable name .ini
+//   empty      empty    settings folder / executable name .ini
 //   empty      given    folder / executable name .ini
 //   given      given    folder / file name .ini
-//   given      empty    program folder / file name .ini
+//   given      empty    settings folder / file name .ini
 //
 // ".ini" is always appended, so a file name passed in must not carry it.
 class IniStore {
 public:
-    // The store of the running program.
+    // The store of the running program, in the settings folder of its layout.
     IniStore();
+    // A store whose settings folder and executable name are given.
     explicit IniStore(platform::ProgramLocation program);
 
     // The stored value, or the default when the file or the key is missing. Blanks around

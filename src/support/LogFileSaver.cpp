@@ -16,10 +16,6 @@ namespace {
 
 constexpr const char* lineEnd = "\r\n";
 
-std::string logsFolderOf(const std::string& programFolder) {
-    return platform::nativePathRules.join(programFolder, "logs");
-}
-
 void showSavePanel(MainWindowElements& window, const platform::LocalTime& today, int lineCount) {
     window.lblSave.setCaption("Saving log entry's to log file (" + LogFileName(today) + ")");
     window.fraSave.setVisible(true);
@@ -65,12 +61,11 @@ std::string LogFileName(const platform::LocalTime& day) {
     return text;
 }
 
-void SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& programFolder,
+void SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& logsFolder,
                    const std::function<platform::LocalTime()>& clock, char decimalSeparator,
                    std::ostream& errors) {
     showSavePanel(window, clock(), static_cast<int>(log.count()));
 
-    const std::string logsFolder = logsFolderOf(programFolder);
     ensureLogsFolder(logsFolder);
     if (log.empty()) {
         return;

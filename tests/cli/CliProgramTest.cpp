@@ -16,23 +16,25 @@ namespace orvane {
 class CliProgramTest : public ::testing::Test {
 protected:
     void SetUp() override { std::filesystem::copy_file(ORVANE_CLI_PATH, program); }
-    // Runs the program, or with `command` set, the command the arguments spell out.
-    int run(std::vector<std::string> arguments, bool command = false) {
-        const std::string started = command ? arguments.front() : program;
-        if (command) {
-            arguments.erase(arguments.begin());
-        }
-        test::ChildProcess child(started, arguments, temp / "out.txt", temp / "err.txt");
+    int run(const std::vector<std::string>& arguments,
+            const test::EnvironmentChanges& environment = {}) {
+        return runCommand(program, arguments, environment);
+    }
+    // Runs another command, such as the program started as another user.
+    int runCommand(const std::string& command, const std::vector<std::string>& arguments,
+                   const test::EnvironmentChanges& environment = {}) {
+        test::ChildProcess child(command, arguments, temp / "out.txt", temp / "err.txt",
+                                 environment);
         const int status = child.wait();
         output = child.output();
         errors = child.errors();
         return status;
     }
-    std::string logFile() const {
+    std::string logFile(const std::string& logsFolder = "bin/logs") const {
         const std::time_t now = std::time(nullptr);
         char name[40];
-        std::strftime(name, sizeof name, "bin/logs/log_%d_%m_%Y.txt", std::localtime(&now));
-        return test::readFile(temp / name);
+        std::strftime(name, sizeof name, "/log_%d_%m_%Y.txt", std::localtime(&now));
+        return test::readFile(temp / logsFolder + name);
     }
 
     test::TempFolder temp;
@@ -100,12 +102,12 @@ TEST_F(CliProgramTest, UnreadableSubFolderFailsTheRunAndSaysWhy) {
     }
     for (const bool direct : {false, true}) {
         SCOPED_TRACE(direct);
-        std::vector<std::string> command{"/usr/sbin/runuser", "-u", "nobody", "--", program};
+        std::vector<std::string> asNobody{"-u", "nobody", "--", program};
         if (direct) {
-            command.push_back("--direct");
+            asNobody.push_back("--direct");
         }
-        command.insert(command.end(), {source, destination});
-        EXPECT_EQ(run(command, true), 1);
+        asNobody.insert(asNobody.end(), {source, destination});
+        EXPECT_EQ(runCommand("/usr/sbin/runuser", asNobody), 1);
         EXPECT_NE(errors.find("orvane-cli: " + source +
                               "/locked: folder not read: " + std::strerror(EACCES) + "\n"),
                   std::string::npos)
@@ -162,6 +164,50 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
                           "/new.txt: not copied: " + std::strerror(EROFS) + "\n"),
               std::string::npos)
         << errors;
+}
+
+TEST_F(CliProgramTest, HelpNamesTheLogsFolderAndAnUnwritableLogIsNamedOnStandardError) {
+    ASSERT_EQ(run({"--help"}), 0);
+    EXPECT_NE(output.find("\n  " + temp / "bin/logs\n"), std::string::npos) << output;
+    temp.write("bin/logs", "a file where the folder should be");
+    temp.write("data/a.txt", "hello");
+    EXPECT_EQ(run({source, destination}), 0);
+    EXPECT_TRUE(errors.starts_with("orvane: cannot write the log file " + temp / "bin/logs/log_"))
+        << errors;
+    EXPECT_NE(errors.find(".txt: Not a directory\norvane-cli: 1 copied"), std::string::npos)
+        << errors;
+}
+
+// An installation: the program in <prefix>/bin with the marker in <prefix>/share/orvane.
+// Nothing is written beside the program; the INI file and the logs go to the user's XDG
+// folders, by default below $HOME, else where absolute XDG variables say.
+TEST_F(CliProgramTest, InstalledProgramKeepsSettingsAndLogsInTheUsersFolders) {
+    const std::string installed = temp.makeFolder("usr/bin") + "/orvane-cli";
+    std::filesystem::copy_file(program, installed);
+    temp.write("usr/share/orvane/installed-layout", "");
+    program = installed;
+    temp.write("data/a.txt", "hello");
+    const test::EnvironmentChanges defaults{
+        {"HOME", temp / "home"}, {"XDG_CONFIG_HOME", std::nullopt}, {"XDG_STATE_HOME", "rel"}};
+    ASSERT_EQ(run({"--help"}, defaults), 0);
+    EXPECT_NE(output.find("\n  " + temp / "home/.local/state/orvane/logs\n"), std::string::npos)
+        << output;
+    ASSERT_EQ(run({source, destination}, defaults), 0) << errors;
+    ASSERT_EQ(run({source, destination}, defaults), 0) << errors;
+    EXPECT_EQ(test::readFile(destination + "/data/a.txt"), "hello");
+    EXPECT_EQ(test::readFile(temp / "home/.config/orvane/orvane-cli.ini"), "[Main]\r\nUSE=3\r\n");
+    const std::string log = logFile("home/.local/state/orvane/logs");
+    EXPECT_TRUE(log.starts_with("New session started on ")) << log;
+    EXPECT_NE(log.find("\r\n\r\nNew session started on "), std::string::npos) << log;
+    EXPECT_EQ(test::namesIn(temp / "usr/bin"), std::set<std::string>{"orvane-cli"});
+    EXPECT_EQ(test::namesIn(temp / "usr/share/orvane"), std::set<std::string>{"installed-layout"});
+
+    const test::EnvironmentChanges chosen{{"HOME", temp / "home"},
+                                          {"XDG_CONFIG_HOME", temp / "cfg"},
+                                          {"XDG_STATE_HOME", temp / "state/"}};
+    ASSERT_EQ(run({source, destination}, chosen), 0) << errors;
+    EXPECT_EQ(test::readFile(temp / "cfg/orvane/orvane-cli.ini"), "[Main]\r\nUSE=2\r\n");
+    EXPECT_TRUE(logFile("state/orvane/logs").starts_with("New session started on "));
 }
 
 TEST_F(CliProgramTest, TerminalOnStandardErrorGetsTheLiveStatusLine) {

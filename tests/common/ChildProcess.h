@@ -7,16 +7,23 @@
 #include "common/TempFolder.h"
 
 #include <csignal>
+#include <cstdlib>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvane::test {
+
+// Environment variables to change for a child: a value sets the variable, nullopt unsets it.
+using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
 // A program started with its standard output and error sent to files, so that a test can
 // signal it while it runs and read everything it wrote afterwards.
 class ChildProcess {
 public:
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                 const std::string& outputFile, const std::string& errorFile)
+                 const std::string& outputFile, const std::string& errorFile,
+                 const EnvironmentChanges& environment = {})
         : outputFile_(outputFile), errorFile_(errorFile) {
         pid_ = ::fork();
         if (pid_ < 0) {
@@ -25,6 +32,9 @@ public:
         if (pid_ == 0) {
             redirect(outputFile, STDOUT_FILENO);
             redirect(errorFile, STDERR_FILENO);
+            for (const auto& [name, value] : environment) {
+                value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+            }
             std::vector<char*> argv{const_cast<char*>(program.c_str())};
             for (const auto& argument : arguments) {
                 argv.push_back(const_cast<char*>(argument.c_str()));

@@ -53,7 +53,7 @@ protected:
         for (const auto& line : lines) {
             log.AddLogEntry(line);
         }
-        orvane::SaveLogToFile(log, window, program.path(), clock, separator, errors);
+        orvane::SaveLogToFile(log, window, program / "logs", clock, separator, errors);
     }
     std::string dayFile() const { return program / "logs/log_05_12_2026.txt"; }
 
