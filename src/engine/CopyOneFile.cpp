@@ -7,19 +7,21 @@
 #include "platform/TickCount.h"
 #include "support/ValueFormat.h"
 
+#include <cerrno>
+
 namespace orvane {
 
 namespace {
 
 CopyResult refuseForSpace(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                          std::int64_t size, const platform::DriveSpace& space) {
+                          std::int64_t size, const std::string& drive, std::int64_t freeBytes) {
     ++FileNumber;
     run.addLog(std::to_string(FileNumber) + ". Cannot copy: " + pair.source + " [" +
                FormatSize(Amount::fromValue(size), run.decimalSeparator) +
-               " ] not enough space on drive: " + space.drive + " [" +
-               FormatSize(Amount::fromValue(space.freeBytes), run.decimalSeparator) + " ]");
+               " ] not enough space on drive: " + drive + " [" +
+               FormatSize(Amount::fromValue(freeBytes), run.decimalSeparator) + " ]");
     ++run.state.outcome.filesRefusedForSpace;
-    return {CopyOutcome::NotEnoughSpace, std::nullopt};
+    return {CopyOutcome::NotEnoughSpace, std::nullopt, std::nullopt};
 }
 
 // The log line of a failed copy keeps its fixed "reported err: 0"; this is what the user is
@@ -30,37 +32,64 @@ std::string whyNotCopied(const platform::CopyResult& copy) {
         return "a pause abandoned its copy";
     case platform::CopyOutcome::SpecialFile:
         return "a FIFO, socket or device node is not copied";
+    case platform::CopyOutcome::SourceChanged:
+        return "it kept changing while it was copied";
     default:
-        return platform::errorText(copy.error);
+        return copy.error == EEXIST ? "another entry took the destination's place meanwhile"
+                                    : platform::errorText(copy.error);
     }
 }
 
 CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                          const platform::CopyResult& copy, std::uint32_t startTick,
-                          std::int64_t size) {
+                          const platform::CopyResult& copy, std::uint32_t startTick) {
     const std::string name = LastPathPart(pair.destination);
     // A stop is reported as such even when it came during the last report of a file whose
     // copy then completed: the user asked for it, and its source must stay.
     if (run.state.RunControl == run_control::stop) {
         run.addLog("File " + name + " Canceled");
         ++run.state.outcome.filesCancelled;
-        return {CopyOutcome::Cancelled, copy.source};
+        return {CopyOutcome::Cancelled, copy.source, std::nullopt};
     }
-    if (!copy.placed()) {
+    if (!copy.succeeded()) {
         ++FileNumber;
         run.addLog(std::to_string(FileNumber) + ". File " + name + " reported err: 0");
         ++(copy.outcome == platform::CopyOutcome::Cancelled ? run.state.outcome.filesCancelled
                                                             : run.state.outcome.filesFailed);
         run.reportProblem(pair.source, "not copied: " + whyNotCopied(copy));
-        return {CopyOutcome::Failed, copy.source};
+        return {CopyOutcome::Failed, copy.source, std::nullopt};
     }
     const std::uint32_t elapsed = platform::tickCount() - startTick;
     run.addLog("File " + name + " copied in " +
                FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
-               FormatSize(Amount::fromValue(size), run.decimalSeparator) + "]");
+               FormatSize(Amount::fromValue(copy.source->size), run.decimalSeparator) + "]");
     ++run.state.outcome.filesCopied;
-    const bool changed = copy.outcome == platform::CopyOutcome::SourceChanged;
-    return {changed ? CopyOutcome::SourceChanged : CopyOutcome::Copied, copy.source};
+    return {CopyOutcome::Copied, copy.source, copy.placed};
+}
+
+// An attempt abandoned because its source changed gives its reported bytes back to the
+// to-do total: the next attempt reports them again from 0.
+void takeBackAttempt(const RunContext& run) {
+    run.state.CTotalFileSize += run.state.CLastTransferred;
+    run.state.CTotalFileSizetrans -= run.state.CLastTransferred;
+    run.state.CLastTransferred = Amount{};
+}
+
+platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pair,
+                                      const CopyRequest& request) {
+    const platform::CopyOptions options{request.durable, run.window.txtDestination.caption(),
+                                        request.replaces ? std::optional(request.replaces->identity)
+                                                         : std::nullopt};
+    for (int attempt = 1;; ++attempt) {
+        platform::CopyResult copy = platform::copyFileWithProgress(
+            pair.source, pair.destination,
+            [&run](const platform::CopyReport& report) { CopyProgress(run, report); },
+            run.state.RunControl, options);
+        if (copy.outcome != platform::CopyOutcome::SourceChanged || attempt == kCopyAttempts ||
+            run.stopOrPauseRequested()) {
+            return copy;
+        }
+        takeBackAttempt(run);
+    }
 }
 
 } // namespace
@@ -69,33 +98,17 @@ platform::DriveSpace GetDriveSpace(const std::string& destination) {
     return platform::queryDriveSpace(destination);
 }
 
-// Linux has no hidden or system files, so what the copy step finds in its way is exactly
-// what the per-file step calls an existing file.
-bool FilePresent(const std::string& path) {
-    return FileExists(path);
-}
-
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const CopyRequest& request) {
     const platform::DriveSpace space = GetDriveSpace(pair.destination);
-    const std::int64_t size = request.sourceSize;
-    if (request.afterRemoval && FilePresent(pair.destination)) {
-        // A destination that could not be removed: the file was not copied, which the log has
-        // no line for but the run's outcome must not hide.
-        ++run.state.outcome.filesFailed;
-        run.reportProblem(pair.destination,
-                          "not copied: this destination of another size could not be removed");
-        return {CopyOutcome::DestinationPresent, std::nullopt};
-    }
-    if (size > space.freeBytes) {
-        return refuseForSpace(run, pair, FileNumber, size, space);
+    // The old version's space comes back when the new one takes its place.
+    const std::int64_t freeBytes =
+        space.freeBytes + (request.replaces ? request.replaces->releasedBytes : 0);
+    if (request.sourceSize > freeBytes) {
+        return refuseForSpace(run, pair, FileNumber, request.sourceSize, space.drive, freeBytes);
     }
     const std::uint32_t startTick = platform::tickCount();
-    const platform::CopyResult copy = platform::copyFileWithProgress(
-        pair.source, pair.destination,
-        [&run](const platform::CopyReport& report) { CopyProgress(run, report); },
-        run.state.RunControl, platform::CopyOptions{request.durable});
-    return logCopyOutcome(run, pair, FileNumber, copy, startTick, size);
+    return logCopyOutcome(run, pair, FileNumber, copyUntilSettled(run, pair, request), startTick);
 }
 
 } // namespace orvane

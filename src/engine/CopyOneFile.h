@@ -2,6 +2,7 @@
 
 #include "engine/FilePair.h"
 #include "engine/RunContext.h"
+#include "platform/DestinationTree.h"
 #include "platform/DriveSpace.h"
 #include "platform/FileIdentity.h"
 
@@ -14,38 +15,40 @@ namespace orvane {
 // per-file step needs it to know whether a source may be deleted.
 enum class CopyOutcome {
     Copied,
-    DestinationPresent, // a destination that could not be removed is left alone
     NotEnoughSpace,
     Cancelled,
-    Failed,
-    SourceChanged, // copied, but the source changed meanwhile: it must be kept
+    Failed, // the source changed during every attempt among others
 };
 
 struct CopyResult {
     CopyOutcome outcome = CopyOutcome::Failed;
     // The source as it was read, for the move step's check that it has not changed since.
     std::optional<platform::FileIdentity> sourceAsCopied;
+    // The copy as it was placed, for the move step's check that it is still in place.
+    std::optional<platform::FileIdentity> placed;
 };
+
+// How often a file whose source changed while it was copied is tried: a file that is being
+// written to settles, or is reported failed, after a bounded number of copies.
+inline constexpr int kCopyAttempts = 3;
 
 // The free space of the file system that will hold the destination, and its mount point,
 // which the log names as the drive.
 platform::DriveSpace GetDriveSpace(const std::string& destination);
-
-// True when an entry that is not a folder stands at the path, a dangling link included.
-bool FilePresent(const std::string& path);
 
 // What the per-file step knows when it asks for a copy.
 struct CopyRequest {
     std::int64_t sourceSize = 0;
     // Move mode: the copy is on disk before this returns, as the move step needs.
     bool durable = false;
-    // The step has just tried to remove a destination of another size; one that is still
-    // there is left alone. Otherwise the step has seen that no destination exists.
-    bool afterRemoval = false;
+    // The destination of another size that the copy replaces once it is complete (the old
+    // version stays until then), or empty when the step saw no destination.
+    std::optional<platform::TreeFile> replaces;
 };
 
-// Copies one file pair: checks the free space of the destination's file system, copies
-// through the platform copy with progress, and logs the outcome.
+// Copies one file pair: checks the free space of the destination's file system (counting the
+// space of the version it replaces as free), copies through the platform copy with progress,
+// tries again while the source changes under it, and logs the outcome.
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const CopyRequest& request);
 

@@ -11,8 +11,11 @@ std::string MapToDestination(const RunContext& run, const std::string& sourcePat
 
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) {
     const std::string destination = MapToDestination(run, sourceFolder);
-    if (!FolderExists(destination)) {
-        if (CreateFolder(destination)) {
+    // Below the destination box's folder a link is never followed: a link (or anything else)
+    // where the folder should be is a folder that could not be made.
+    const platform::TreePath entry = run.inDestination(destination);
+    if (!platform::isTreeFolder(entry)) {
+        if (platform::makeTreeFolder(entry)) {
             run.addLog("Dir: " + destination + " created");
             ++run.state.outcome.foldersCreated;
         } else {

@@ -11,7 +11,8 @@ namespace orvane {
 std::string MapToDestination(const RunContext& run, const std::string& sourcePath);
 
 // Creates the destination folder of a source folder when it is missing, logs the outcome,
-// and yields once, also when the folder was already there.
+// and yields once, also when the folder was already there. Below the run's destination
+// folder, a link where the folder should be is not followed: the folder could not be made.
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder);
 
 // Puts a source file on the copy list with its destination and counts its size into the

@@ -6,16 +6,19 @@
 
 namespace orvane {
 
-void DirectCopyTree(const RunContext& run, const std::string& source,
-                    const std::string& destination) {
+namespace {
+
+void walkFolder(const RunContext& run, const std::string& source, const std::string& destination,
+                const platform::DirectoryReader* parent) {
     // Numbered log lines restart in every folder of the walk.
     std::int32_t FileNumber = 0;
     forEachRunEntry(
-        run, source, [&](const platform::DirectoryEntry& entry, const platform::DirectoryReader&) {
+        run, source, parent,
+        [&](const platform::DirectoryEntry& entry, const platform::DirectoryReader& listing) {
             if (entry.isFolder) {
                 if (const auto subFolder = subFolderToDescend(run, source, entry.name)) {
                     MakeDestinationDir(run, *subFolder);
-                    DirectCopyTree(run, *subFolder, run.paths.join(destination, entry.name));
+                    walkFolder(run, *subFolder, run.paths.join(destination, entry.name), &listing);
                 }
                 countFolderEntry(run, entry.name);
             } else {
@@ -25,6 +28,13 @@ void DirectCopyTree(const RunContext& run, const std::string& source,
                 countFileMet(run, "Files: ");
             }
         });
+}
+
+} // namespace
+
+void DirectCopyTree(const RunContext& run, const std::string& source,
+                    const std::string& destination) {
+    walkFolder(run, source, destination, nullptr);
 }
 
 } // namespace orvane

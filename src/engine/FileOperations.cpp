@@ -9,20 +9,8 @@ bool FolderExists(const std::string& path) {
     return platform::folderExists(path);
 }
 
-bool FileExists(const std::string& path) {
-    return platform::fileExists(path);
-}
-
-bool CreateFolder(const std::string& path) {
-    return platform::makeFolder(path);
-}
-
 void RemoveFolder(const std::string& path) {
     platform::removeFolder(path);
-}
-
-void RemoveFile(const std::string& path) {
-    platform::deleteFile(path);
 }
 
 std::string LastPathPart(const std::string& path) {

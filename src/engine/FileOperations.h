@@ -4,19 +4,15 @@
 
 namespace orvane {
 
-// The single-step operations of the engine. Failures are swallowed: the creating call says
-// whether it worked, the removing calls say nothing, and the steps that use them log the
-// outcome themselves.
+// The single-step operations of the engine on paths as given. Failures are swallowed: the
+// removing call says nothing. Entries of the destination tree go through the platform's
+// tree operations instead, which never follow a link below the run's destination folder,
+// and a destination file is never deleted ahead of its copy: the copy replaces it when
+// complete (see PlaceFile).
 
 bool FolderExists(const std::string& path);
-// True for an existing entry that is not a folder.
-bool FileExists(const std::string& path);
-// Creates one folder level; false when it exists already, the parent is missing, or the
-// system refuses.
-bool CreateFolder(const std::string& path);
 // Removes a folder only when it is empty.
 void RemoveFolder(const std::string& path);
-void RemoveFile(const std::string& path);
 // The text after the last separator, the whole path when it has none, empty for a root.
 std::string LastPathPart(const std::string& path);
 

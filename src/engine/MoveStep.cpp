@@ -1,9 +1,11 @@
 #include "engine/MoveStep.h"
 
 #include "engine/FileOperations.h"
+#include "platform/DestinationTree.h"
 #include "platform/ErrorText.h"
-#include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
+
+#include <optional>
 
 namespace orvane {
 
@@ -13,17 +15,19 @@ bool unchangedSince(const std::string& path, const platform::FileIdentity& befor
     return platform::identityOf(path) == before;
 }
 
+// The same entry as the turn left it: read since (which moves no time that identity
+// compares), but neither replaced nor changed, by another run or anyone else.
+bool stillInPlace(const RunContext& run, const FilePair& pair,
+                  const platform::FileIdentity& destination) {
+    const auto now = platform::treeFileAt(run.inDestination(pair.destination));
+    return now && now->identity == destination;
+}
+
 // Why the source must stay, or nothing when it may go.
-std::optional<std::string> reasonToKeep(const FilePair& pair,
-                                        const platform::FileIdentity& sourceAsCopied,
-                                        bool compareContents) {
+std::optional<std::string> reasonToKeep(const RunContext& run, const FilePair& pair,
+                                        const MovedFile& moved, bool compareContents) {
     if (platform::sameFile(pair.source, pair.destination)) {
         return "the destination is the source itself";
-    }
-    // The copy of a sibling may replace such a destination at any later time, in this run or
-    // the next, so it is no safe place for the only copy of the file.
-    if (platform::isTemporaryName(LastPathPart(pair.destination))) {
-        return "its destination has the name of a copy temporary";
     }
     if (compareContents) {
         const std::optional<bool> equal = platform::contentsEqual(pair.source, pair.destination);
@@ -37,7 +41,10 @@ std::optional<std::string> reasonToKeep(const FilePair& pair,
             return "the destination cannot be flushed to disk";
         }
     }
-    if (!unchangedSince(pair.source, sourceAsCopied)) {
+    if (!stillInPlace(run, pair, moved.destination)) {
+        return "the destination was replaced or changed since its turn";
+    }
+    if (!unchangedSince(pair.source, moved.sourceAsCopied)) {
         return "it changed since it was copied";
     }
     return std::nullopt;
@@ -45,9 +52,9 @@ std::optional<std::string> reasonToKeep(const FilePair& pair,
 
 } // namespace
 
-bool DeleteMovedSource(const RunContext& run, const FilePair& pair,
-                       const platform::FileIdentity& sourceAsCopied, bool compareContents) {
-    if (const auto reason = reasonToKeep(pair, sourceAsCopied, compareContents)) {
+bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
+                       bool compareContents) {
+    if (const auto reason = reasonToKeep(run, pair, moved, compareContents)) {
         run.reportProblem(pair.source, "source kept: " + *reason);
         return false;
     }

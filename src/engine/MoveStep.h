@@ -4,17 +4,21 @@
 #include "engine/RunContext.h"
 #include "platform/FileIdentity.h"
 
-#include <optional>
-
 namespace orvane {
 
+// What a file's turn left behind, as the move step must find it again before it deletes.
+struct MovedFile {
+    platform::FileIdentity sourceAsCopied; // the source as it was copied (or compared)
+    platform::FileIdentity destination;    // the copy placed, or the file skipped
+};
+
 // Deletes a source file after its turn in "Move Files" mode, once every check that guards
-// against losing it holds: the destination is on disk, it is not the source itself nor
-// under a name that another file's copy may take over as its temporary, the source has not
-// changed since it was copied (or compared), and, for a skipped file, the destination holds
-// the same bytes. Returns whether the source was deleted; a source kept is reported to the
-// run's problem listener with the reason.
-bool DeleteMovedSource(const RunContext& run, const FilePair& pair,
-                       const platform::FileIdentity& sourceAsCopied, bool compareContents);
+// against losing it holds: the destination is on disk, it is not the source itself, it is
+// still the entry this turn placed or skipped (another run may have replaced it since), the
+// source has not changed since it was copied (or compared), and, for a skipped file, the
+// destination holds the same bytes. Returns whether the source was deleted; a source kept is
+// reported to the run's problem listener with the reason.
+bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
+                       bool compareContents);
 
 } // namespace orvane

@@ -3,7 +3,6 @@
 #include "engine/CopyOneFile.h"
 #include "engine/FileOperations.h"
 #include "engine/MoveStep.h"
-#include "platform/FileSystem.h"
 
 namespace orvane {
 
@@ -20,51 +19,51 @@ void logNumbered(const RunContext& run, std::int32_t& FileNumber, const std::str
     run.addLog(std::to_string(FileNumber) + ". " + text);
 }
 
-// Whether the source may go in move mode after its turn, and as what it was copied.
+// Whether the source may go in move mode after its turn, and what the move step checks first.
 struct Turn {
     bool done = false;
     std::optional<platform::FileIdentity> sourceAsCopied;
+    // The destination as this turn left it: the copy it placed, or the file it skipped.
+    std::optional<platform::FileIdentity> destination;
 };
 
 Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-              const platform::FileIdentity& source, bool afterRemoval) {
-    const bool move = run.window.mnuOptMove.checked();
-    const CopyResult result = CopyOneFile(run, pair, FileNumber, {source.size, move, afterRemoval});
-    if (move && result.outcome == CopyOutcome::SourceChanged) {
-        // Placed and logged as copied, so nothing else tells the user why the source stays.
-        run.reportProblem(pair.source, "source kept: it changed while it was copied");
-    }
-    return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied};
+              const platform::FileIdentity& source,
+              const std::optional<platform::TreeFile>& replaces) {
+    const CopyResult result = CopyOneFile(run, pair, FileNumber,
+                                          {source.size, run.window.mnuOptMove.checked(), replaces});
+    return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied, result.placed};
 }
 
 // A destination that is already there: skipped when its size is the source's, otherwise
-// deleted and copied again.
+// copied again. The old version stays until the new one is complete and takes its place.
 Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                       const platform::FileIdentity& source, std::int64_t destinationSize,
+                       const platform::FileIdentity& source, const platform::TreeFile& existing,
                        Placement& placed) {
     const std::string name = LastPathPart(pair.destination);
-    if (destinationSize != source.size) {
+    if (existing.identity.size != source.size) {
         logNumbered(run, FileNumber,
                     "File " + name + " allready there, filesize wrong, deleted and recopied");
-        RemoveFile(pair.destination);
-        const Turn turn = copyFile(run, pair, FileNumber, source, true);
+        const Turn turn = copyFile(run, pair, FileNumber, source, existing);
         run.state.outcome.filesRecopied += turn.done ? 1 : 0;
         return turn;
     }
     logNumbered(run, FileNumber, "File " + name + " skipped, allready there, filesize ok");
     ++run.state.outcome.filesSkipped;
-    placed = {true, destinationSize};
-    return {true, source};
+    placed = {true, existing.identity.size};
+    return {true, source, existing.identity};
 }
 
 // A turn that did not end with its source deleted leaves the file not moved. A copy that did
 // not complete has already told why; the move step tells why it kept any other.
 void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn, bool skipped) {
-    if (turn.done && !turn.sourceAsCopied) {
-        run.reportProblem(pair.source, "source kept: it cannot be examined");
+    const bool known = turn.sourceAsCopied && turn.destination;
+    if (turn.done && !known) {
+        run.reportProblem(pair.source, "source kept: it or its copy cannot be examined");
     }
-    const bool moved = turn.done && turn.sourceAsCopied &&
-                       DeleteMovedSource(run, pair, *turn.sourceAsCopied, skipped);
+    const bool moved =
+        turn.done && known &&
+        DeleteMovedSource(run, pair, {*turn.sourceAsCopied, *turn.destination}, skipped);
     if (!moved) {
         ++run.state.outcome.sourcesKept;
     }
@@ -84,10 +83,11 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
         run.reportProblem(pair.source, "not copied: the source cannot be examined any more");
         return placed;
     }
-    const std::optional<std::int64_t> destinationSize = platform::presentFileSize(pair.destination);
-    const Turn turn = destinationSize ? placeOverExisting(run, pair, FileNumber, *source,
-                                                          *destinationSize, placed)
-                                      : copyFile(run, pair, FileNumber, *source, false);
+    const std::optional<platform::TreeFile> existing =
+        platform::treeFileAt(run.inDestination(pair.destination));
+    const Turn turn = existing
+                          ? placeOverExisting(run, pair, FileNumber, *source, *existing, placed)
+                          : copyFile(run, pair, FileNumber, *source, std::nullopt);
     if (run.window.mnuOptMove.checked()) {
         applyMove(run, pair, turn, placed.skipped);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DestinationTree.h"
 #include "platform/LocaleFacts.h"
 #include "platform/PathRules.h"
 #include "state/MainWindowElements.h"
@@ -29,6 +30,11 @@ struct RunContext {
         if (state.problemListener) {
             state.problemListener(path, reason);
         }
+    }
+    // A destination path as an entry of the run's destination tree, whose root is the
+    // destination box: below it the platform follows no link.
+    platform::TreePath inDestination(const std::string& path) const {
+        return {window.txtDestination.caption(), path};
     }
     bool stopOrPauseRequested() const { return state.RunControl != run_control::none; }
     // Yields for as long as the run is paused; a stop or an unpause ends the wait.

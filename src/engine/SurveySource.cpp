@@ -5,14 +5,17 @@
 
 namespace orvane {
 
-void SurveySource(const RunContext& run, const std::string& source) {
+namespace {
+
+void surveyFolder(const RunContext& run, const std::string& source,
+                  const platform::DirectoryReader* parent) {
     forEachRunEntry(
-        run, source,
+        run, source, parent,
         [&](const platform::DirectoryEntry& entry, const platform::DirectoryReader& listing) {
             if (entry.isFolder) {
                 if (const auto subFolder = subFolderToDescend(run, source, entry.name)) {
                     MakeDestinationDir(run, *subFolder);
-                    SurveySource(run, *subFolder);
+                    surveyFolder(run, *subFolder, &listing);
                 }
                 countFolderEntry(run, entry.name);
             } else {
@@ -23,6 +26,12 @@ void SurveySource(const RunContext& run, const std::string& source) {
                 countFileMet(run, "Files: 0/");
             }
         });
+}
+
+} // namespace
+
+void SurveySource(const RunContext& run, const std::string& source) {
+    surveyFolder(run, source, nullptr);
 }
 
 } // namespace orvane

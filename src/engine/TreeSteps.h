@@ -16,14 +16,19 @@ namespace orvane {
 void noteUnreadableFolder(const RunContext& run, const std::string& folder, int error);
 
 // Hands each entry of a folder, and the open listing it came from, to `onEntry`, in the
-// system's order. Before each entry the
+// system's order. A sub-folder is opened relative to its parent's listing (`parent`), the top
+// folder by its path: so a tree deeper than the system's path limit is still listed, and each
+// file in it is met and counted, even where its path is too long to copy it. Before each entry the
 // listing waits while the run is paused and ends on a stop; after each entry it waits while
 // paused. Waiting before the test matters: a pause clicked while a sub-folder is being made
 // would otherwise end that sub-folder's listing at once and silently leave it uncopied. A
 // folder that cannot be read lists nothing and is noted as unreadable.
 template <typename OnEntry>
-void forEachRunEntry(const RunContext& run, const std::string& folder, OnEntry onEntry) {
-    platform::DirectoryReader listing(folder);
+void forEachRunEntry(const RunContext& run, const std::string& folder,
+                     const platform::DirectoryReader* parent, OnEntry onEntry) {
+    platform::DirectoryReader listing =
+        parent ? platform::DirectoryReader(*parent, run.paths.lastPart(folder))
+               : platform::DirectoryReader(folder);
     if (!listing.isOpen()) {
         noteUnreadableFolder(run, folder, listing.openError());
     }

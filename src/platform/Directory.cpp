@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvane::platform {
 
@@ -28,6 +29,22 @@ DirectoryReader::DirectoryReader(const std::string& folder) : stream_(::opendir(
     if (!stream_) {
         openError_ = errno;
     }
+}
+
+DirectoryReader::DirectoryReader(const DirectoryReader& parent, const std::string& name) {
+    const int fd = parent.stream_ == nullptr
+                       ? -1
+                       : ::openat(::dirfd(static_cast<DIR*>(parent.stream_.get())), name.c_str(),
+                                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    DIR* stream = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (stream == nullptr) {
+        openError_ = parent.stream_ == nullptr ? EBADF : errno;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return;
+    }
+    stream_.reset(stream);
 }
 
 std::optional<DirectoryEntry> DirectoryReader::next() {

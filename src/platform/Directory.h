@@ -18,6 +18,10 @@ struct DirectoryEntry {
 class DirectoryReader {
 public:
     explicit DirectoryReader(const std::string& folder);
+    // A sub-folder of an open listing, opened relative to it: no path is resolved, so a tree
+    // deeper than the system's path limit is still listed, and a link put in the
+    // sub-folder's place is not followed.
+    DirectoryReader(const DirectoryReader& parent, const std::string& name);
     // False when the folder could not be opened; the reader then lists nothing.
     bool isOpen() const { return stream_ != nullptr; }
     // The system's error number when the folder could not be opened, else 0.

@@ -1,23 +1,21 @@
 #include "platform/FileCopy.h"
 
+#include "platform/PartialFile.h"
 #include "platform/PosixFile.h"
+#include "platform/TreeResolve.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <memory>
 #include <utility>
 
 namespace orvane::platform {
 
 namespace {
-
-constexpr const char* temporarySuffix = ".orvane-part";
 
 // Errors by which copy_file_range says it cannot serve this pair of files (another file
 // system, an old kernel, a file system without support), not that the copy itself failed.
@@ -26,76 +24,20 @@ bool kernelCopyUnavailable(int error) {
            error == ENOTSUP || error == EBADF;
 }
 
-std::uint64_t fnv1a(const std::string& text) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const unsigned char c : text) {
-        hash = (hash ^ c) * 1099511628211ULL;
-    }
-    return hash;
+std::int64_t& chunkBytes() {
+    static std::int64_t bytes = copyChunkBytes;
+    return bytes;
 }
 
 CopyResult failure(int error, std::optional<FileIdentity> source = std::nullopt) {
-    return CopyResult{CopyOutcome::Failed, error, source};
+    return CopyResult{CopyOutcome::Failed, error, source, std::nullopt};
 }
 
+// Any of size, modification and status change time: the last moves with every write, also
+// when the writer sets the modification time back.
 bool differs(const struct stat& before, const struct stat& after) {
-    return before.st_size != after.st_size ||
-           nanosecondsOf(before.st_mtim) != nanosecondsOf(after.st_mtim);
+    return identityFrom(before) != identityFrom(after);
 }
-
-// The temporary entry of one copy. It is removed when the copy ends without being placed, so
-// a cancelled or failed copy leaves nothing behind. A stale entry of the same name (from a
-// killed run, or planted) is removed first and the new one created exclusively: writing
-// through an old entry could follow a link or truncate another file's hard link.
-class TemporaryEntry {
-public:
-    explicit TemporaryEntry(std::string path) : path_(std::move(path)) {}
-    ~TemporaryEntry() {
-        if (owned_) {
-            const int saved = errno;
-            ::unlink(path_.c_str());
-            errno = saved;
-        }
-    }
-    TemporaryEntry(const TemporaryEntry&) = delete;
-    TemporaryEntry& operator=(const TemporaryEntry&) = delete;
-
-    const std::string& path() const { return path_; }
-
-    FileDescriptor createFile() {
-        // A stale entry is rare, so it is removed only once the exclusive create meets it:
-        // one system call less for every file.
-        FileDescriptor fd(createExclusively());
-        if (!fd.isOpen() && errno == EEXIST) {
-            ::unlink(path_.c_str());
-            fd = FileDescriptor(createExclusively());
-        }
-        owned_ = fd.isOpen();
-        return fd;
-    }
-
-    bool createLink(const std::string& target) {
-        ::unlink(path_.c_str());
-        owned_ = ::symlink(target.c_str(), path_.c_str()) == 0;
-        return owned_;
-    }
-
-    bool placeAt(const std::string& destination) {
-        if (::rename(path_.c_str(), destination.c_str()) != 0) {
-            return false;
-        }
-        owned_ = false;
-        return true;
-    }
-
-private:
-    int createExclusively() const {
-        return ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    }
-
-    std::string path_;
-    bool owned_ = false;
-};
 
 // Moves the content chunk by chunk, in the kernel while it can, otherwise through a buffer.
 class ChunkMover {
@@ -180,7 +122,7 @@ public:
     Copy(const std::string& source, const std::string& destination, const CopyProgress& progress,
          const std::int32_t& cancelFlag, const CopyOptions& options)
         : source_(source), destination_(destination), progress_(progress), cancelFlag_(cancelFlag),
-          options_(options), temporary_(temporaryNameFor(destination)) {}
+          options_(options) {}
 
     CopyResult run() {
         const auto name = splitPath(destination_).name;
@@ -191,25 +133,30 @@ public:
         if (::lstat(source_.c_str(), &entry) != 0) {
             return failure(errno);
         }
-        if (S_ISLNK(entry.st_mode)) {
-            return copyLink(entry);
-        }
         if (S_ISDIR(entry.st_mode)) {
             return failure(EISDIR, identityFrom(entry));
         }
-        if (!S_ISREG(entry.st_mode)) {
+        if (!S_ISREG(entry.st_mode) && !S_ISLNK(entry.st_mode)) {
             return refuse(entry);
         }
-        return copyRegular();
+        const std::string root =
+            options_.root.empty() ? splitPath(destination_).folder : options_.root;
+        auto parent = openTreeParent(TreePath{root, destination_});
+        if (!parent) {
+            return failure(errno, identityFrom(entry));
+        }
+        PartialFile partial(parent->folder.get(), parent->name);
+        return S_ISLNK(entry.st_mode) ? copyLink(entry, *parent, partial)
+                                      : copyRegular(*parent, partial);
     }
 
 private:
     CopyResult refuse(const struct stat& entry) const {
-        return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry)};
+        return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry), std::nullopt};
     }
 
     CopyResult cancelled(const struct stat& entry) const {
-        return CopyResult{CopyOutcome::Cancelled, ECANCELED, identityFrom(entry)};
+        return CopyResult{CopyOutcome::Cancelled, ECANCELED, identityFrom(entry), std::nullopt};
     }
 
     void report(CopyReason reason, std::int64_t total, std::int64_t transferred) const {
@@ -218,7 +165,7 @@ private:
         }
     }
 
-    CopyResult copyRegular() {
+    CopyResult copyRegular(const OpenedParent& parent, PartialFile& partial) {
         // The type is checked again on the opened file: the entry may have been swapped
         // since lstat, and O_NONBLOCK keeps a FIFO swapped in from stalling the open. On a
         // regular file the flag changes nothing, so it is left set.
@@ -231,23 +178,24 @@ private:
         if (!S_ISREG(before.st_mode)) {
             return refuse(before);
         }
-
-        FileDescriptor out = temporary_.createFile();
-        if (!out.isOpen()) {
+        if (!partial.createFile()) {
             return failure(errno, identityFrom(before));
         }
-        if (!moveContent(in.get(), out.get(), before.st_size)) {
+        if (!moveContent(in.get(), partial.fd(), before.st_size)) {
             if (errno == ECANCELED) {
                 return cancelled(before);
             }
             return failure(errno, identityFrom(before));
         }
-
         struct stat after {};
-        if (::fstat(in.get(), &after) != 0 || !finishFile(out, before)) {
+        if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), before)) {
             return failure(errno, identityFrom(before));
         }
-        return place(differs(before, after), before);
+        if (differs(before, after)) {
+            return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
+                              std::nullopt};
+        }
+        return place(parent, partial, before);
     }
 
     // False with errno set, ECANCELED when the flag stopped it.
@@ -260,7 +208,7 @@ private:
                 errno = ECANCELED;
                 return false;
             }
-            const auto wanted = std::min(copyChunkBytes, size - done);
+            const auto wanted = std::min(chunkBytes(), size - done);
             const auto moved = mover.move(done, wanted);
             if (moved < 0) {
                 return false;
@@ -275,14 +223,14 @@ private:
         }
     }
 
-    bool finishFile(FileDescriptor& out, const struct stat& source) const {
+    bool finishFile(int out, const struct stat& source) const {
         const timespec times[2] = {source.st_atim, source.st_mtim};
-        return ::fchmod(out.get(), source.st_mode & 0777) == 0 &&
-               ::futimens(out.get(), times) == 0 &&
-               (!options_.durable || ::fsync(out.get()) == 0) && out.close();
+        return ::fchmod(out, source.st_mode & 0777) == 0 && ::futimens(out, times) == 0 &&
+               (!options_.durable || syncOpen(out, FileEvent::FileFlushed, destination_));
     }
 
-    CopyResult copyLink(const struct stat& before) {
+    CopyResult copyLink(const struct stat& before, const OpenedParent& parent,
+                        PartialFile& partial) {
         const auto target = linkTarget(source_);
         if (!target) {
             return failure(errno, identityFrom(before));
@@ -292,8 +240,9 @@ private:
             return cancelled(before);
         }
         const timespec times[2] = {before.st_atim, before.st_mtim};
-        if (!temporary_.createLink(*target) ||
-            ::utimensat(AT_FDCWD, temporary_.path().c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!partial.createLink(*target) ||
+            ::utimensat(parent.folder.get(), partial.temporaryName().c_str(), times,
+                        AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno, identityFrom(before));
         }
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
@@ -301,20 +250,30 @@ private:
         if (::lstat(source_.c_str(), &after) != 0) {
             return failure(errno, identityFrom(before));
         }
-        return place(differs(before, after) || after.st_ino != before.st_ino, before);
+        if (differs(before, after) || after.st_ino != before.st_ino) {
+            return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
+                              std::nullopt};
+        }
+        return place(parent, partial, before);
     }
 
-    CopyResult place(bool sourceChanged, const struct stat& before) {
-        if (!temporary_.placeAt(destination_)) {
+    // Everything the copy sets on the file (mode, times, and any other metadata) must be set
+    // before this: the identity taken here, status change time included, is what the move
+    // step expects to find at the destination before it deletes the source.
+    CopyResult place(const OpenedParent& parent, PartialFile& partial, const struct stat& before) {
+        if (!partial.place(options_.replaces)) {
             return failure(errno, identityFrom(before));
         }
+        struct stat placed {};
         // The copy is in place now; a failed flush still counts as a failure, so that a move
         // keeps its source.
-        if (options_.durable && !syncFolder(splitPath(destination_).folder)) {
+        if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
+                0 ||
+            (options_.durable &&
+             !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
             return failure(errno, identityFrom(before));
         }
-        return CopyResult{sourceChanged ? CopyOutcome::SourceChanged : CopyOutcome::Copied, 0,
-                          identityFrom(before)};
+        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed)};
     }
 
     const std::string& source_;
@@ -322,27 +281,16 @@ private:
     const CopyProgress& progress_;
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
-    TemporaryEntry temporary_;
 };
 
 } // namespace
 
-std::string temporaryNameFor(const std::string& destination) {
-    const auto [folder, name] = splitPath(destination);
-    std::string temporary = "." + name + temporarySuffix;
-    if (temporary.size() > NAME_MAX) {
-        // A name near the limit cannot carry the decoration; a hash of it stays deterministic.
-        char hash[17];
-        std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fnv1a(name)));
-        temporary = std::string(temporarySuffix) + "-" + hash;
-    }
-    return (folder == "/" ? folder : folder + "/") + temporary;
+void setCopyChunkForTests(std::int64_t bytes) {
+    chunkBytes() = bytes > 0 && bytes < copyChunkBytes ? bytes : copyChunkBytes;
 }
 
-bool isTemporaryName(const std::string& name) {
-    const std::string suffix = temporarySuffix;
-    return (name.size() >= suffix.size() + 2 && name.starts_with('.') && name.ends_with(suffix)) ||
-           name.starts_with(suffix + "-");
+void setUnnamedTemporariesForTests(bool allowed) {
+    PartialFile::allowUnnamed(allowed);
 }
 
 CopyResult copyFileWithProgress(const std::string& source, const std::string& destination,

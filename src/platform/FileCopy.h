@@ -18,6 +18,14 @@ namespace orvane::platform {
 // only 256 reports, each of which repaints the file bar and yields to the event loop.
 inline constexpr std::int64_t copyChunkBytes = 4 * 1024 * 1024;
 
+// Tests only: copies in chunks of this many bytes (1 to copyChunkBytes; 0 restores the
+// default), so that a small file can be caught between two chunks.
+void setCopyChunkForTests(std::int64_t bytes);
+
+// Tests only: false makes every copy use a named temporary, as on file systems that offer no
+// unnamed files (network and FAT ones); true restores the default.
+void setUnnamedTemporariesForTests(bool allowed);
+
 // Why the progress routine is called; the values are those of the Windows copy call.
 enum class CopyReason : std::int32_t {
     ChunkFinished = 0,
@@ -39,12 +47,19 @@ struct CopyOptions {
     // Forces the copy and its folder entry to disk before returning, so that a source deleted
     // next cannot be lost to a power failure. Costs a disk round trip per file: moves only.
     bool durable = false;
+    // The run's destination folder: below it the copy follows no link (see TreePath). Empty:
+    // the destination's own folder, reached as its path says.
+    std::string root;
+    // The entry the copy is meant to replace, as the caller saw it; empty when the caller saw
+    // none. The copy is placed only while the destination is still that entry (or nothing),
+    // so it never replaces what another run or the user put there meanwhile.
+    std::optional<FileIdentity> replaces;
 };
 
 enum class CopyOutcome {
     Copied,
-    // The copy was placed, but the source's size or modification time changed while it was
-    // read: the copy may mix old and new content, and the source must not be deleted.
+    // The source's size, modification or status change time moved while it was read: the
+    // copy may mix old and new content, so it was not placed. Trying again may succeed.
     SourceChanged,
     // The cancel flag was non-zero before a chunk. Nothing was placed.
     Cancelled,
@@ -56,29 +71,22 @@ enum class CopyOutcome {
 
 struct CopyResult {
     CopyOutcome outcome = CopyOutcome::Failed;
-    // The errno behind a failure; ECANCELED for a cancel, EINVAL for a special file.
+    // The errno behind a failure: ECANCELED for a cancel, EINVAL for a special file, EAGAIN
+    // for a source that changed, EEXIST for a destination that is not the one the caller saw.
     int error = 0;
     // The source as it was when its copy began (for a link, the link itself). The move step
     // deletes the source only while it still matches this. Empty when it could not be read.
     std::optional<FileIdentity> source;
+    // The entry placed at the destination, for the move step's check that it is still there.
+    std::optional<FileIdentity> placed;
 
     // True when the destination now holds the copy: the Windows call's non-zero result.
-    bool placed() const {
-        return outcome == CopyOutcome::Copied || outcome == CopyOutcome::SourceChanged;
-    }
+    bool succeeded() const { return outcome == CopyOutcome::Copied; }
 };
 
-// The name the copy is written under until it is complete: beside the destination, hidden,
-// and the same every time, so the remains of a killed run are replaced by the next copy of
-// that file rather than piling up.
-std::string temporaryNameFor(const std::string& destination);
-
-// True for a name of the form temporaryNameFor gives. A file of such a name in a destination
-// folder is replaced, unseen, by the next copy whose temporary it is.
-bool isTemporaryName(const std::string& name);
-
-// Copies one file, replacing the destination only when the copy is complete; the
-// destination path never holds a partial file, not even after a crash.
+// Copies one file into a temporary of its own, and gives it the destination's name only when
+// it is complete and the source did not change meanwhile: the destination path never holds
+// a partial or torn file, not even after a crash.
 //
 // Reports: one stream switch (size, 0), then after every chunk one chunk-finished report with
 // the bytes so far; the last one equals the size. An empty file gets one stream switch and

@@ -130,7 +130,7 @@ bool flushToDisk(const std::string& path) {
     }
     if (S_ISREG(info->st_mode)) {
         const FileDescriptor fd = openForReading(path);
-        if (!fd.isOpen() || ::fsync(fd.get()) != 0) {
+        if (!fd.isOpen() || !syncOpen(fd.get(), FileEvent::FileFlushed, path)) {
             return false;
         }
     } else if (!S_ISLNK(info->st_mode)) {

@@ -7,7 +7,7 @@
 namespace orvane::platform {
 
 // What the move step compares before it deletes a source: the entry itself (a link is
-// never followed) and the two facts that change when its content is rewritten.
+// never followed) and the facts that change when its content is rewritten.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
@@ -15,6 +15,9 @@ struct FileIdentity {
     // Modification time in nanoseconds since the epoch; whole seconds would miss a rewrite
     // within the same second.
     std::int64_t modifiedNs = 0;
+    // Status change time in nanoseconds. A program can set the modification time back after
+    // rewriting a file (as rsync and touch do), but not this one: every write moves it.
+    std::int64_t changedNs = 0;
 
     bool operator==(const FileIdentity&) const = default;
 };

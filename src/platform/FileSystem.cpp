@@ -1,5 +1,7 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FileEvents.h"
+
 #include <cerrno>
 
 #include <sys/stat.h>
@@ -25,8 +27,7 @@ bool folderExists(const std::string& path) {
 }
 
 bool fileExists(const std::string& path) {
-    // lstat, so that a link whose target is gone still counts as present: a destination that
-    // holds anything under the name must never be overwritten unseen.
+    // lstat, so that a link whose target is gone still counts as present.
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
@@ -44,7 +45,11 @@ bool deleteFile(const std::string& path) {
 }
 
 int deleteFileError(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 ? 0 : errno;
+    if (::unlink(path.c_str()) != 0) {
+        return errno;
+    }
+    noteFileEvent(FileEvent::FileDeleted, path);
+    return 0;
 }
 
 bool sameFolder(const std::string& first, const std::string& second) {
@@ -52,14 +57,6 @@ bool sameFolder(const std::string& first, const std::string& second) {
     const auto other = statOf(second);
     return one && other && S_ISDIR(one->st_mode) && one->st_dev == other->st_dev &&
            one->st_ino == other->st_ino;
-}
-
-std::optional<std::int64_t> presentFileSize(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
-        return std::nullopt;
-    }
-    return static_cast<std::int64_t>(info.st_size);
 }
 
 bool makeOwnerWritable(const std::string& path) {

@@ -26,10 +26,6 @@ int deleteFileError(const std::string& path);
 // reached its own destination.
 bool sameFolder(const std::string& first, const std::string& second);
 
-// The size of an entry that is present and not a real folder, in one look: what the
-// per-file step needs to tell a missing destination from one of the same or another size.
-std::optional<std::int64_t> presentFileSize(const std::string& path);
-
 // Adds the owner's write bit, the nearest thing to clearing read-only, hidden and system.
 bool makeOwnerWritable(const std::string& path);
 

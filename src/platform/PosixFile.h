@@ -3,6 +3,7 @@
 // Shared by the platform's own sources only: it brings in POSIX headers, which nothing
 // outside src/platform may see.
 
+#include "platform/FileEvents.h"
 #include "platform/FileIdentity.h"
 
 #include <cerrno>
@@ -38,6 +39,13 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
     int get() const { return fd_; }
+
+    // Gives the descriptor up to the caller, who must close it.
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
     // Closes now; false (with errno set) when the system reports an error on closing.
     bool close() {
@@ -84,7 +92,8 @@ inline std::int64_t nanosecondsOf(const timespec& time) {
 inline FileIdentity identityFrom(const struct stat& info) {
     return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
                         static_cast<std::uint64_t>(info.st_ino),
-                        static_cast<std::int64_t>(info.st_size), nanosecondsOf(info.st_mtim)};
+                        static_cast<std::int64_t>(info.st_size), nanosecondsOf(info.st_mtim),
+                        nanosecondsOf(info.st_ctim)};
 }
 
 // The folder that holds a path's last part, as a path the system accepts ("." for a bare
@@ -118,10 +127,20 @@ inline std::optional<std::string> linkTarget(const std::string& path) {
     }
 }
 
+// Forces an open file's data, or an open folder's entries, to disk; the path names it for
+// the event hook only.
+inline bool syncOpen(int fd, FileEvent event, const std::string& path) {
+    if (::fsync(fd) != 0) {
+        return false;
+    }
+    noteFileEvent(event, path);
+    return true;
+}
+
 // Makes a folder's entries (a rename into it, a new link) survive a power failure.
 inline bool syncFolder(const std::string& folder) {
     const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return fd.isOpen() && ::fsync(fd.get()) == 0;
+    return fd.isOpen() && syncOpen(fd.get(), FileEvent::FolderFlushed, folder);
 }
 
 } // namespace orvane::platform

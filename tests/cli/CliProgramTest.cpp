@@ -229,11 +229,11 @@ TEST_F(CliProgramTest, InterruptInTheMiddleOfALargeFileStopsTheRunCleanly) {
     test::writeAll(source + "/big.bin", test::patterned(256 << 20));
     test::ChildProcess child(program, {"--move", source, destination}, temp / "out.txt",
                              temp / "err.txt");
-    const std::string part = destination + "/data/.big.bin.orvane-part"; // the copy is under way
-    for (int waited = 0; waited < 60000 && !test::exists(part); ++waited) {
+    const auto copying = [&] { return child.holdsFileIn(destination + "/data"); };
+    for (int waited = 0; waited < 60000 && !copying(); ++waited) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    ASSERT_TRUE(test::exists(part)) << "the copy never started";
+    ASSERT_TRUE(copying()) << "the copy never started";
     child.signal(SIGINT);
     EXPECT_EQ(child.wait(), 1) << child.errors();
     EXPECT_NE(child.output().find("User clicked on [Stop]\nFile big.bin Canceled\n"),

@@ -61,6 +61,21 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
+    // True while the program holds a file open below the folder, an unnamed one included:
+    // the way to see a copy under way that leaves no name behind.
+    bool holdsFileIn(const std::string& folder) const {
+        std::error_code ignored;
+        const std::string fds = "/proc/" + std::to_string(pid_) + "/fd";
+        for (const auto& fd : std::filesystem::directory_iterator(fds, ignored)) {
+            if (std::filesystem::read_symlink(fd.path(), ignored)
+                    .string()
+                    .starts_with(folder + "/")) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     std::string output() const { return readFile(outputFile_); }
     std::string errors() const { return readFile(errorFile_); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TempFolder.h"
+#include "platform/FileCopy.h"
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -59,6 +60,16 @@ inline std::string remountReadOnly(const std::string& folder, bool bind = false)
     }
     return std::string("cannot remount ") + folder + " read-only (" + std::strerror(errno) + ")";
 }
+
+// Within its scope every copy writes to an unnamed temporary, or to a named one as on file
+// systems that offer no unnamed files.
+class TemporaryKind {
+public:
+    explicit TemporaryKind(bool unnamed) { platform::setUnnamedTemporariesForTests(unnamed); }
+    ~TemporaryKind() { platform::setUnnamedTemporariesForTests(true); }
+    TemporaryKind(const TemporaryKind&) = delete;
+    TemporaryKind& operator=(const TemporaryKind&) = delete;
+};
 
 // Bytes that differ from chunk to chunk, so a chunk written at the wrong offset shows.
 inline std::string patterned(std::size_t size, std::uint32_t seed = 1) {

@@ -31,7 +31,9 @@ static std::pair<CopyResult, Reports> copyOnce(const std::string& from, const st
         reports.emplace_back(r.reason, r.totalSize, r.transferred);
         flag = r.reason == at ? stop : flag;
     };
-    return {copyFileWithProgress(from, to, progress, flag, {.durable = true}), reports};
+    return {copyFileWithProgress(from, to, progress, flag,
+                                 {.durable = true, .root = "", .replaces = identityOf(to)}),
+            reports};
 }
 
 TEST(FileCopy, ReportsEveryChunkReadsTheFlagBeforeEachButTheLastAndKeepsModeAndTimes) {
@@ -87,24 +89,79 @@ TEST(FileCopy, ReportsEveryChunkReadsTheFlagBeforeEachButTheLastAndKeepsModeAndT
     }
 }
 
-// Writing through a planted temporary would follow a link or truncate a hard link's content.
-// A name at the length limit gets a hash as its temporary.
-TEST(FileCopy, WhateverSitsAtTheTemporaryNameIsReplacedNotWrittenThrough) {
-    for (const std::string& name : {std::string("dst"), std::string(NAME_MAX, 'n')}) {
-        for (const auto plant : {::symlink, ::link}) {
-            TempFolder dir;
-            writeAll(dir / "src", "new");
-            writeAll(dir / name, "a longer previous copy");
-            writeAll(dir / "victim", patterned(100000));
-            const std::string temporary = temporaryNameFor(dir / name);
-            EXPECT_TRUE(isTemporaryName(temporary.substr(dir.path().size() + 1)));
-            EXPECT_NE(temporary, temporaryNameFor(dir / (name + "x").substr(1)));
-            ASSERT_EQ(plant((dir / "victim").c_str(), temporary.c_str()), 0);
-            ASSERT_EQ(copyOnce(dir / "src", dir / name).first.outcome, CopyOutcome::Copied);
-            EXPECT_EQ(readFile(dir / name), "new");
-            EXPECT_TRUE(readFile(dir / "victim") == patterned(100000));
-            EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"src", name, "victim"}));
+// Names that look like a copy's temporary (the one earlier versions used, and this process's
+// own pattern) are a user's files: never deleted, taken over or written through, by a new copy
+// or by one that replaces its destination. No copy leaves a name of its own behind.
+TEST(FileCopy, AUsersFileNamedLikeATemporaryIsNeverTouched) {
+    for (const auto& [name, unnamed] : {std::pair{std::string("dst"), true},
+                                        {std::string("dst"), false},
+                                        {std::string(NAME_MAX, 'n'), true},
+                                        {std::string(NAME_MAX, 'n'), false}}) {
+        const TemporaryKind kind(unnamed);
+        TempFolder dir;
+        writeAll(dir / "src", "new");
+        writeAll(dir / "victim", patterned(100000));
+        const std::string earlier =
+            name.size() < 100 ? "." + name + ".orvane-part" : ".orvane-part-0123456789abcdef";
+        std::set<std::string> names{"src", "victim", name, earlier};
+        ASSERT_EQ(::symlink((dir / "victim").c_str(), (dir / earlier).c_str()), 0);
+        for (int n = 1; n <= 300 && name.size() < 100; ++n) {
+            const std::string own =
+                "." + name + ".orvane-part-" + std::to_string(::getpid()) + "-" + std::to_string(n);
+            ASSERT_EQ(::link((dir / "victim").c_str(), (dir / own).c_str()), 0);
+            names.insert(own);
         }
+        EXPECT_EQ(copyOnce(dir / "src", dir / name).first.outcome, CopyOutcome::Copied);
+        writeAll(dir / "src", "a longer new text");
+        EXPECT_EQ(copyOnce(dir / "src", dir / name).first.outcome, CopyOutcome::Copied);
+        EXPECT_EQ(readFile(dir / name), "a longer new text");
+        EXPECT_TRUE(readFile(dir / "victim") == patterned(100000));
+        EXPECT_EQ(namesIn(dir.path()), names);
+    }
+}
+
+// The destination as the caller saw it is the only one a copy may replace: one that appeared
+// during the copy, or took the old one's place, belongs to someone else and stays.
+TEST(FileCopy, CopyNeverReplacesAnEntryItDidNotSee) {
+    const struct {
+        bool oldOne;      // a destination the caller saw before the copy
+        std::string move; // what happens at it mid-copy: "appear", "swap", "remove"
+        CopyOutcome outcome;
+    } cases[] = {{false, "appear", CopyOutcome::Failed},
+                 {true, "swap", CopyOutcome::Failed},
+                 {true, "remove", CopyOutcome::Copied}};
+    for (const auto& [c, unnamed] : {std::pair{cases[0], true},
+                                     {cases[0], false},
+                                     {cases[1], true},
+                                     {cases[1], false},
+                                     {cases[2], true},
+                                     {cases[2], false}}) {
+        SCOPED_TRACE(c.move + (unnamed ? " unnamed" : " named"));
+        const TemporaryKind kind(unnamed);
+        TempFolder dir;
+        const std::string data = patterned(static_cast<std::size_t>(chunk + 1), 5);
+        writeAll(dir / "src", data);
+        if (c.oldOne) {
+            writeAll(dir / "dst", "old");
+        }
+        const CopyOptions options{false, "", identityOf(dir / "dst")};
+        std::int32_t flag = 0;
+        const CopyResult result = copyFileWithProgress(
+            dir / "src", dir / "dst",
+            [&](const CopyReport& r) {
+                if (r.reason == Chunk && r.transferred == chunk) {
+                    std::filesystem::remove(dir / "dst");
+                    if (c.move != "remove") {
+                        writeAll(dir / "dst", "theirs");
+                    }
+                }
+            },
+            flag, options);
+        EXPECT_EQ(std::pair(result.outcome, result.error),
+                  std::pair(c.outcome, c.outcome == CopyOutcome::Copied ? 0 : EEXIST));
+        EXPECT_TRUE(readFile(dir / "dst") == (c.move == "remove" ? data : "theirs"));
+        EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"src", "dst"}));
+        EXPECT_EQ(result.placed.has_value(), c.outcome == CopyOutcome::Copied);
     }
 }
 
@@ -209,9 +266,9 @@ TEST(FileIdentity, IdentityContentsAndFlushTakeTheEntryItself) {
     const timespec times[2] = {{0, UTIME_OMIT}, {1600000000, 5}};
     ASSERT_EQ(::utimensat(AT_FDCWD, (dir / "a").c_str(), times, 0), 0);
     const auto identity = identityOf(dir / "hard");
-    EXPECT_EQ(identity,
-              (FileIdentity{identity->device, identity->inode,
-                            static_cast<std::int64_t>(data.size()), 1600000000000000005}));
+    EXPECT_EQ(identity, (FileIdentity{identity->device, identity->inode,
+                                      static_cast<std::int64_t>(data.size()), 1600000000000000005,
+                                      identity->changedNs}));
     EXPECT_TRUE(sameFile(dir / "a", dir / "hard"));
     EXPECT_NE(identityOf(dir / "toA")->inode, identity->inode);
     EXPECT_FALSE(sameFile(dir / "a", dir / "toA") || sameFile(dir / "none", dir / "none"));

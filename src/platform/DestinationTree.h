@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/FileIdentity.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+
+// A path in a run's destination tree. The tree's root is the folder the user chose (with the
+// source's name added), reached as its path says, links and all: that is where the user
+// pointed. Below the root nothing follows a symbolic link, so no write, rename or deletion
+// of a run can land outside its tree (in its own source, say) through a link planted in it;
+// a link where a folder should be is an entry in the way, as a file would be.
+struct TreePath {
+    std::string root;
+    // The root itself, or a path that begins with the root and a separator.
+    std::string path;
+};
+
+// A file (anything but a real folder) standing at a tree path, as a copy would replace it.
+struct TreeFile {
+    FileIdentity identity;
+    // The space that replacing it gives back: its allocated blocks, or nothing while
+    // another hard link keeps them.
+    std::int64_t releasedBytes = 0;
+};
+
+// True for a real folder; the root may be a link to one.
+bool isTreeFolder(const TreePath& entry);
+
+// Makes one folder level; false (with errno) when the entry exists, its folder is missing
+// or cannot be reached without passing through a link, or the system refuses.
+bool makeTreeFolder(const TreePath& entry);
+
+// Empty when nothing stands there, when it is a real folder, or when its folder cannot be
+// reached without passing through a link.
+std::optional<TreeFile> treeFileAt(const TreePath& entry);
+
+} // namespace orvane::platform

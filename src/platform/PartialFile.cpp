@@ -1,0 +1,157 @@
+#include "platform/PartialFile.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace orvane::platform {
+
+namespace {
+
+constexpr const char* kTemporaryMark = ".orvane-part-";
+constexpr int kNameAttempts = 1000;
+
+std::uint64_t fnv1a(const std::string& text) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const unsigned char c : text) {
+        hash = (hash ^ c) * 1099511628211ULL;
+    }
+    return hash;
+}
+
+// Hidden, beside the destination, and told apart by the process and a count: a name no
+// other run makes. A name near the length limit cannot carry the decoration and is hashed.
+std::string temporaryNameFor(const std::string& name) {
+    static unsigned counter = 0;
+    const std::string tail = std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    std::string temporary = "." + name + kTemporaryMark + tail;
+    if (temporary.size() > NAME_MAX) {
+        char hash[17];
+        std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fnv1a(name)));
+        temporary = std::string(kTemporaryMark) + hash + "-" + tail;
+    }
+    return temporary;
+}
+
+bool& unnamedAllowed() {
+    static bool allowed = true;
+    return allowed;
+}
+
+// Naming an unnamed file takes a privilege through AT_EMPTY_PATH, and none through /proc.
+bool linkUnnamed(int fd, int folder, const std::string& name) {
+    if (::linkat(fd, "", folder, name.c_str(), AT_EMPTY_PATH) == 0) {
+        return true;
+    }
+    if (errno != ENOENT && errno != EPERM) {
+        return false;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+} // namespace
+
+PartialFile::PartialFile(int folder, std::string destinationName)
+    : folder_(folder), destinationName_(std::move(destinationName)) {}
+
+PartialFile::~PartialFile() {
+    if (!temporaryName_.empty()) {
+        const int saved = errno;
+        ::unlinkat(folder_, temporaryName_.c_str(), 0);
+        errno = saved;
+    }
+}
+
+template <typename Create> bool PartialFile::createUnderUniqueName(Create create) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = temporaryNameFor(destinationName_);
+        if (create(name)) {
+            temporaryName_ = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
+void PartialFile::allowUnnamed(bool allowed) {
+    unnamedAllowed() = allowed;
+}
+
+bool PartialFile::createFile() {
+    if (unnamedAllowed()) {
+        file_ = FileDescriptor(::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (file_.isOpen()) {
+            return true;
+        }
+    }
+    // Not every file system offers unnamed files (network and FAT ones among them).
+    return createUnderUniqueName([this](const std::string& name) {
+        file_ = FileDescriptor(::openat(
+            folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        return file_.isOpen();
+    });
+}
+
+bool PartialFile::createLink(const std::string& target) {
+    return createUnderUniqueName([this, &target](const std::string& name) {
+        return ::symlinkat(target.c_str(), folder_, name.c_str()) == 0;
+    });
+}
+
+bool PartialFile::closeFile() {
+    return file_.close();
+}
+
+bool PartialFile::place(const std::optional<FileIdentity>& replaces) {
+    if (temporaryName_.empty()) {
+        // A hard link never replaces anything, so a free name is taken directly.
+        if (!replaces) {
+            return linkUnnamed(file_.get(), folder_, destinationName_) && closeFile();
+        }
+        if (!createUnderUniqueName([this](const std::string& name) {
+                return linkUnnamed(file_.get(), folder_, name);
+            })) {
+            return false;
+        }
+    }
+    return closeFile() && placeNamed(replaces);
+}
+
+bool PartialFile::placeNamed(const std::optional<FileIdentity>& replaces) {
+    struct stat there {};
+    const bool present =
+        ::fstatat(folder_, destinationName_.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0;
+    if (present && replaces) {
+        // All of it, times included: a file made where the old one was deleted may get the
+        // old one's inode number at once.
+        if (identityFrom(there) != *replaces) {
+            errno = EEXIST;
+            return false;
+        }
+        if (::renameat(folder_, temporaryName_.c_str(), folder_, destinationName_.c_str()) != 0) {
+            return false;
+        }
+    } else if (::renameat2(folder_, temporaryName_.c_str(), folder_, destinationName_.c_str(),
+                           RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS) {
+            return false;
+        }
+        // A file system without the flag: a hard link never replaces either.
+        if (::linkat(folder_, temporaryName_.c_str(), folder_, destinationName_.c_str(), 0) != 0) {
+            return false;
+        }
+        ::unlinkat(folder_, temporaryName_.c_str(), 0);
+    }
+    temporaryName_.clear();
+    return true;
+}
+
+} // namespace orvane::platform

@@ -1,0 +1,55 @@
+#pragma once
+
+// Shared by the platform's own sources only: it works on file descriptors.
+
+#include "platform/FileIdentity.h"
+#include "platform/PosixFile.h"
+
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+
+// The file a copy writes until it is complete, in its destination's folder. It belongs to
+// this one copy: where the file system allows it has no name at all (O_TMPFILE), so no other
+// run can find, reuse or delete it and a killed run leaves nothing behind; elsewhere it gets
+// a name that no entry had, made exclusively. It never takes over, truncates or deletes an
+// entry it did not make, so a user's file that looks like one is safe.
+class PartialFile {
+public:
+    // The folder descriptor must stay open for as long as this object lives.
+    PartialFile(int folder, std::string destinationName);
+    ~PartialFile();
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    // False for the rest of the process: every file gets a named temporary (tests only).
+    static void allowUnnamed(bool allowed);
+
+    // Each false with errno set.
+    bool createFile();
+    bool createLink(const std::string& target);
+
+    // The open file's descriptor (after createFile).
+    int fd() const { return file_.get(); }
+    // The named temporary of a link (after createLink), for setting its times.
+    const std::string& temporaryName() const { return temporaryName_; }
+
+    // Gives the finished entry the destination's name. Without `replaces` the name must still
+    // be free; with it, what stands there must still be that entry (same identity, times
+    // included), or nothing. EEXIST when the destination is no longer what the caller saw: a
+    // concurrent run or the user put something there, and it is not this copy's to replace.
+    bool place(const std::optional<FileIdentity>& replaces);
+
+private:
+    template <typename Create> bool createUnderUniqueName(Create create);
+    bool placeNamed(const std::optional<FileIdentity>& replaces);
+    bool closeFile();
+
+    int folder_;
+    std::string destinationName_;
+    std::string temporaryName_; // empty while the file has no name
+    FileDescriptor file_;
+};
+
+} // namespace orvane::platform
