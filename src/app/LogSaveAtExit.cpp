@@ -24,8 +24,8 @@ std::vector<std::string> linesOf(const SessionLog& log) {
 
 std::string SaveLogAtExit(SessionLog& log, MainWindowElements& window,
                           const std::string& logsFolder,
-                          const std::function<platform::LocalTime()>& clock, char decimalSeparator,
-                          std::ostream& errors) {
+                          const std::function<platform::LocalTime()>& clock,
+                          std::string_view decimalSeparator, std::ostream& errors) {
     const std::vector<std::string> lines = linesOf(log);
     std::ostringstream failure;
     SaveLogToFile(log, window, logsFolder, clock, decimalSeparator, failure);

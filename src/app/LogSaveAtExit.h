@@ -5,6 +5,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -23,7 +24,7 @@ struct MainWindowElements;
 // well.
 std::string SaveLogAtExit(SessionLog& log, MainWindowElements& window,
                           const std::string& logsFolder,
-                          const std::function<platform::LocalTime()>& clock, char decimalSeparator,
-                          std::ostream& errors);
+                          const std::function<platform::LocalTime()>& clock,
+                          std::string_view decimalSeparator, std::ostream& errors);
 
 } // namespace orvane

@@ -4,6 +4,8 @@
 #include "state/RunState.h"
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 namespace orvane {
 
@@ -13,8 +15,8 @@ namespace orvane {
 // skipped and its label keeps its text.
 class ProgressClock {
 public:
-    ProgressClock(RunState& state, MainWindowElements& window, char decimalSeparator)
-        : state_(state), window_(window), decimalSeparator_(decimalSeparator) {}
+    ProgressClock(RunState& state, MainWindowElements& window, std::string decimalSeparator)
+        : state_(state), window_(window), decimalSeparator_(std::move(decimalSeparator)) {}
 
     // `now` is the tick count at this tick.
     void tmrClock_Timer(std::uint32_t now);
@@ -26,7 +28,7 @@ private:
 
     RunState& state_;
     MainWindowElements& window_;
-    char decimalSeparator_;
+    std::string decimalSeparator_;
 };
 
 } // namespace orvane

@@ -28,10 +28,10 @@ ControllerClocks systemClocks() {
 
 RunController::RunController(RunState& state, MainWindowElements& window, SessionLog& log,
                              YieldHook yieldHook, OptionQuestion& question, ControllerClocks clocks,
-                             char decimalSeparator)
+                             std::string decimalSeparator)
     : state_(state), window_(window), log_(log), yieldHook_(std::move(yieldHook)),
       question_(question), clocks_(std::move(clocks)), decimalSeparator_(decimalSeparator),
-      clock_(state, window, decimalSeparator) {}
+      clock_(state, window, std::move(decimalSeparator)) {}
 
 RunContext RunController::context() const {
     RunContext run{state_, window_, log_, yieldHook_};

@@ -30,7 +30,7 @@ ControllerClocks systemClocks();
 class RunController {
 public:
     RunController(RunState& state, MainWindowElements& window, SessionLog& log, YieldHook yieldHook,
-                  OptionQuestion& question, ControllerClocks clocks, char decimalSeparator);
+                  OptionQuestion& question, ControllerClocks clocks, std::string decimalSeparator);
 
     void cmdStart_Click();
     void cmdCancel_Click();
@@ -59,7 +59,7 @@ private:
     YieldHook yieldHook_;
     OptionQuestion& question_;
     ControllerClocks clocks_;
-    char decimalSeparator_;
+    std::string decimalSeparator_;
     ProgressClock clock_;
     RunEnding lastEnding_ = RunEnding::NotRun;
     bool stopClicked_ = false;

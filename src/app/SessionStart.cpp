@@ -1,19 +1,43 @@
 #include "app/SessionStart.h"
 
+#include "platform/FileSystem.h"
 #include "settings/UsageCounter.h"
+#include "support/LogFileSaver.h"
+#include "support/SessionJournal.h"
 
+#include <exception>
 #include <string>
 
 namespace orvane {
 
-std::int32_t StartSession(SessionLog& log, const IniStore& settings,
+std::int32_t StartSession(SessionLog& log, const IniStore& settings, const std::string& logsFolder,
                           const platform::LocalTime& now) {
+    RecoverJournals(logsFolder);
     const std::int32_t usageCount = countThisStart(settings);
+    if (!platform::folderExists(logsFolder)) {
+        static_cast<void>(platform::makeFolder(logsFolder));
+    }
+    log.attachJournal(SessionJournal::open(logsFolder));
     log.ReportLive = false;
     log.AddLogEntry("New session started on " + platform::shortDate(now) + " @ " +
                     platform::shortTime(now));
     log.AddLogEntry(std::string(46, '-'));
     return usageCount;
+}
+
+int GuardSession(SessionLog& log, const std::function<int()>& body,
+                 const std::function<void()>& saveLog) {
+    std::string what;
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        what = error.what();
+    } catch (...) {
+        what = "an exception of unknown type";
+    }
+    log.AddLogEntry("Unexpected error, the session ends: " + what);
+    saveLog();
+    return kUnexpectedErrorStatus;
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@
 #include "app/StatusLine.h"
 #include "cli/CliArguments.h"
 #include "platform/RunningProgramFolders.h"
+#include "platform/StandardOutput.h"
 #include "platform/StopSignals.h"
 #include "platform/TickCount.h"
 #include "support/LogFileSaver.h"
@@ -18,17 +19,18 @@ namespace {
 
 using namespace orvane;
 
-// What runs at every yield of the run: a Ctrl+C becomes a click on Stop, and every 999 ms
-// the clock ticks and the terminal's status line is redrawn.
+// What runs at every yield of the run: a stop signal, or a standard output that can no
+// longer be written, becomes a click on Stop, and every 999 ms the clock ticks and the
+// terminal's status line is redrawn.
 class YieldPump {
 public:
-    YieldPump(MainWindowElements& window, bool showStatus)
-        : window_(window), showStatus_(showStatus) {}
+    YieldPump(MainWindowElements& window, bool showStatus, const bool& outputLost)
+        : window_(window), showStatus_(showStatus), outputLost_(outputLost) {}
 
     void attach(RunController& controller) { controller_ = &controller; }
 
     void operator()() {
-        if (platform::stopSignalled() && !stopClicked_) {
+        if ((platform::stopSignalled() || outputLost_) && !stopClicked_) {
             stopClicked_ = true;
             controller_->cmdCancel_Click();
         }
@@ -55,6 +57,7 @@ private:
 
     MainWindowElements& window_;
     bool showStatus_;
+    const bool& outputLost_;
     RunController* controller_ = nullptr;
     bool stopClicked_ = false;
     // Set one period back, so that the first yield already ticks: even a run shorter than a
@@ -65,37 +68,50 @@ private:
 int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& folders) {
     platform::adoptUserLocale();
     platform::installStopSignals();
-    const char separator = platform::decimalSeparator();
+    const std::string separator = platform::decimalSeparator();
     platform::prepareProgramFolders(folders);
 
     RunState state;
     MainWindowElements window;
     SessionLog log;
-    log.setLineListener([](const std::string& line) { std::cout << line << '\n'; });
-    StartSession(log, IniStore(folders.settingsLocation()), platform::localNow());
-
-    window.txtSource.setCaption(arguments.source);
-    window.txtDestination.setCaption(arguments.destination);
-    window.mnuOptMove.setChecked(arguments.move);
-    window.mnuOptDcopy.setChecked(arguments.direct);
-
-    AlwaysOk answerOk;
-    YieldPump pump(window, platform::standardErrorIsTerminal());
-    // The log line of a file not done is fixed; the user is told here what went wrong.
-    state.problemListener = [&pump](const std::string& path, const std::string& reason) {
-        pump.clearStatus();
-        std::cerr << "orvane-cli: " << path << ": " << reason << "\n";
+    // Each line is written as it is logged, so a pipe or a file sees it at once. Once the
+    // output fails (its reader went away) nothing more is printed and the run stops.
+    bool outputLost = false;
+    log.setLineListener([&outputLost](const std::string& line) {
+        outputLost = outputLost || !platform::writeStandardOutput(line + '\n');
+    });
+    StartSession(log, IniStore(folders.settingsLocation()), folders.logs, platform::localNow());
+    const auto saveLog = [&] {
+        platform::deferStopSignals();
+        SaveLogToFile(log, window, folders.logs, platform::localNow, separator, std::cerr);
     };
-    RunController controller(
-        state, window, log, [&pump] { pump(); }, answerOk, systemClocks(), separator);
-    pump.attach(controller);
-    controller.cmdStart_Click();
-    pump.clearStatus();
-    std::cout.flush();
 
-    SaveLogToFile(log, window, folders.logs, platform::localNow, separator, std::cerr);
-    std::cerr << "orvane-cli: " << OutcomeSummary(state.outcome) << "\n";
-    return ExitStatus(controller.lastEnding(), controller.lastRunStopped(), state.outcome);
+    return GuardSession(
+        log,
+        [&] {
+            window.txtSource.setCaption(arguments.source);
+            window.txtDestination.setCaption(arguments.destination);
+            window.mnuOptMove.setChecked(arguments.move);
+            window.mnuOptDcopy.setChecked(arguments.direct);
+
+            AlwaysOk answerOk;
+            YieldPump pump(window, platform::standardErrorIsTerminal(), outputLost);
+            // The log line of a file not done is fixed; the user is told here what went wrong.
+            state.problemListener = [&pump](const std::string& path, const std::string& reason) {
+                pump.clearStatus();
+                std::cerr << "orvane-cli: " << path << ": " << reason << "\n";
+            };
+            RunController controller(
+                state, window, log, [&pump] { pump(); }, answerOk, systemClocks(), separator);
+            pump.attach(controller);
+            controller.cmdStart_Click();
+            pump.clearStatus();
+
+            saveLog();
+            std::cerr << "orvane-cli: " << OutcomeSummary(state.outcome) << "\n";
+            return ExitStatus(controller.lastEnding(), controller.lastRunStopped(), state.outcome);
+        },
+        saveLog);
 }
 
 } // namespace

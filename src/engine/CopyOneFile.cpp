@@ -13,13 +13,18 @@ namespace orvane {
 
 namespace {
 
+// A size in a log line; one beyond the amount's range reads as the largest amount.
+std::string sizeText(const RunContext& run, std::int64_t bytes) {
+    bool saturated = false;
+    return FormatSize(Amount::fromValueSaturated(bytes, saturated), run.decimalSeparator);
+}
+
 CopyResult refuseForSpace(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                           std::int64_t size, const std::string& drive, std::int64_t freeBytes) {
     ++FileNumber;
     run.addLog(std::to_string(FileNumber) + ". Cannot copy: " + pair.source + " [" +
-               FormatSize(Amount::fromValue(size), run.decimalSeparator) +
-               " ] not enough space on drive: " + drive + " [" +
-               FormatSize(Amount::fromValue(freeBytes), run.decimalSeparator) + " ]");
+               sizeText(run, size) + " ] not enough space on drive: " + drive + " [" +
+               sizeText(run, freeBytes) + " ]");
     ++run.state.outcome.filesRefusedForSpace;
     return {CopyOutcome::NotEnoughSpace, std::nullopt, std::nullopt};
 }
@@ -61,7 +66,7 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
     const std::uint32_t elapsed = platform::tickCount() - startTick;
     run.addLog("File " + name + " copied in " +
                FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
-               FormatSize(Amount::fromValue(copy.source->size), run.decimalSeparator) + "]");
+               sizeText(run, copy.source->size) + "]");
     ++run.state.outcome.filesCopied;
     return {CopyOutcome::Copied, copy.source, copy.placed};
 }
@@ -94,13 +99,9 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
 
 } // namespace
 
-platform::DriveSpace GetDriveSpace(const std::string& destination) {
-    return platform::queryDriveSpace(destination);
-}
-
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const CopyRequest& request) {
-    const platform::DriveSpace space = GetDriveSpace(pair.destination);
+    const platform::DriveSpace space = run.driveSpace(pair.destination);
     // The old version's space comes back when the new one takes its place.
     const std::int64_t freeBytes =
         space.freeBytes + (request.replaces ? request.replaces->releasedBytes : 0);

@@ -32,10 +32,6 @@ struct CopyResult {
 // written to settles, or is reported failed, after a bounded number of copies.
 inline constexpr int kCopyAttempts = 3;
 
-// The free space of the file system that will hold the destination, and its mount point,
-// which the log names as the drive.
-platform::DriveSpace GetDriveSpace(const std::string& destination);
-
 // What the per-file step knows when it asks for a copy.
 struct CopyRequest {
     std::int64_t sourceSize = 0;

@@ -18,8 +18,10 @@ void showFileProgress(const RunContext& run, std::int64_t total, std::int64_t tr
 
 void moveChunkBetweenTotals(const RunContext& run, std::int64_t transferred) {
     const Amount delta = Amount::fromRaw(transferred) - run.state.CLastTransferred;
-    run.state.CTotalFileSize -= delta;
-    run.state.CTotalFileSizetrans += delta;
+    // Totals beyond the amount's range (files of exabytes) stay at its ends.
+    bool saturated = false;
+    run.state.CTotalFileSize = run.state.CTotalFileSize.plusSaturated(Amount{} - delta, saturated);
+    run.state.CTotalFileSizetrans = run.state.CTotalFileSizetrans.plusSaturated(delta, saturated);
     run.state.CLastTransferred = Amount::fromRaw(transferred);
 }
 

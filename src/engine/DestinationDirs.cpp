@@ -1,6 +1,7 @@
 #include "engine/DestinationDirs.h"
 
 #include "engine/FileOperations.h"
+#include "support/FormatSize.h"
 
 namespace orvane {
 
@@ -29,8 +30,18 @@ void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) 
 void AddToCopyList(const RunContext& run, const std::string& sourceFile, std::int64_t size) {
     const std::string destination = MapToDestination(run, sourceFile);
     run.window.lstCopy.add(sourceFile + "::" + destination);
-    run.state.CTotalFileSize += Amount::fromValue(size);
+    // A size or a sum beyond the amount's range holds the total at the largest amount, and
+    // the file that took it there is named, rather than the run ending.
+    bool saturated = false;
+    const Amount before = run.state.CTotalFileSize;
+    run.state.CTotalFileSize =
+        before.plusSaturated(Amount::fromValueSaturated(size, saturated), saturated);
     run.state.CTotalFileSizeStart = run.state.CTotalFileSize;
+    if (saturated && before != run.state.CTotalFileSize) {
+        run.addLog("Total size beyond " +
+                   FormatSize(run.state.CTotalFileSize, run.decimalSeparator) +
+                   ", held there: " + sourceFile);
+    }
     run.yield();
 }
 

@@ -3,15 +3,17 @@
 #include "engine/CopyOneFile.h"
 #include "engine/FileOperations.h"
 #include "engine/MoveStep.h"
+#include "support/ShownText.h"
 
 namespace orvane {
 
 namespace {
 
 void showCurrentFile(const RunContext& run, const FilePair& pair, const std::string& name) {
-    run.window.lblInfo[1].setCaption("Copying file " + name +
-                                     "\r\nFrom: " + run.paths.folderPart(pair.source) +
-                                     "\r\nTo: " + run.paths.folderPart(pair.destination));
+    // The caption's own line breaks stay; those in the names are shown escaped.
+    run.window.lblInfo[1].setCaption("Copying file " + ShownText(name) + "\r\nFrom: " +
+                                     ShownText(run.paths.folderPart(pair.source)) + "\r\nTo: " +
+                                     ShownText(run.paths.folderPart(pair.destination)));
 }
 
 void logNumbered(const RunContext& run, std::int32_t& FileNumber, const std::string& text) {

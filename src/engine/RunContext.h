@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/DestinationTree.h"
+#include "platform/DriveSpace.h"
 #include "platform/LocaleFacts.h"
 #include "platform/PathRules.h"
 #include "state/MainWindowElements.h"
 #include "state/RunState.h"
 #include "state/YieldHook.h"
 #include "support/SessionLog.h"
+
+#include <functional>
 
 namespace orvane {
 
@@ -18,7 +21,10 @@ struct RunContext {
     SessionLog& log;
     YieldHook yieldHook;
     platform::PathRules paths = platform::nativePathRules;
-    char decimalSeparator = platform::decimalSeparator();
+    std::string decimalSeparator = platform::decimalSeparator();
+    // The free space of the file system that will hold a destination, and its mount point,
+    // which the log names as the drive; a test puts a drive of any size here.
+    std::function<platform::DriveSpace(const std::string&)> driveSpace = platform::queryDriveSpace;
 
     void yield() const {
         if (yieldHook) {

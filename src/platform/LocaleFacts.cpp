@@ -44,12 +44,12 @@ LocalTime localNow() {
             fields.tm_hour,        fields.tm_min,     fields.tm_sec};
 }
 
-char decimalSeparator() {
+std::string decimalSeparator() {
     const std::lconv* facts = std::localeconv();
     if (facts == nullptr || facts->decimal_point == nullptr || facts->decimal_point[0] == '\0') {
-        return '.';
+        return ".";
     }
-    return facts->decimal_point[0];
+    return facts->decimal_point;
 }
 
 std::string shortDate(const LocalTime& moment) {

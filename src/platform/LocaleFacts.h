@@ -19,8 +19,9 @@ void adoptUserLocale();
 
 LocalTime localNow();
 
-// The user's locale's decimal separator (a point or a comma).
-char decimalSeparator();
+// The user's locale's decimal separator as text: a point, a comma, or a character of more
+// than one byte such as U+066B (Arabic decimal separator).
+std::string decimalSeparator();
 // The locale's short date and time texts for a moment.
 std::string shortDate(const LocalTime& moment);
 std::string shortTime(const LocalTime& moment);

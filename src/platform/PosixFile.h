@@ -39,7 +39,6 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
     int get() const { return fd_; }
-
     // Gives the descriptor up to the caller, who must close it.
     int release() {
         const int fd = fd_;

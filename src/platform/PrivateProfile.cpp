@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -20,6 +22,7 @@ struct FileContents {
     std::string bytes;
     // The permission bits of the file; empty when it does not exist yet.
     std::optional<mode_t> mode;
+    nlink_t links = 0;
 };
 
 bool readAll(int fd, std::string& bytes) {
@@ -55,6 +58,7 @@ std::optional<FileContents> readContents(const std::string& path) {
         return std::nullopt;
     }
     contents.mode = info.st_mode & 07777;
+    contents.links = info.st_nlink;
     return contents;
 }
 
@@ -98,6 +102,8 @@ public:
         return writeAll(file_.get(), bytes) && ::fsync(file_.get()) == 0 && file_.close();
     }
 
+    bool created() const { return created_; }
+
     bool placeAt(const std::string& target) {
         placed_ = ::rename(path_.c_str(), target.c_str()) == 0;
         return placed_;
@@ -110,9 +116,46 @@ private:
     bool placed_ = false;
 };
 
-bool replaceFile(const std::string& path, std::string_view bytes, std::optional<mode_t> mode) {
-    TemporaryFile temporary(path);
-    return temporary.fill(bytes, mode) && temporary.placeAt(path);
+// The file that holds a profile's bytes: the path itself, or the file a link leads to.
+std::string fileBehind(const std::string& path) {
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr),
+                                                           &std::free);
+    return real ? std::string(real.get()) : path;
+}
+
+bool isLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+// Writes over the file's own bytes and cuts it to the new length: the way to change a file
+// whose folder takes no new file. The old length is kept until the new bytes are written,
+// so a crash leaves a mixture rather than a truncated file.
+bool overwriteInPlace(const std::string& path, std::string_view bytes) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    return file.isOpen() && writeAll(file.get(), bytes) &&
+           ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(file.get()) == 0 && file.close();
+}
+
+// The rule: a read-only file (no owner write bit) is left as it is, whoever runs the
+// program. A plain file with one name, or a new file, is replaced by a complete temporary
+// beside it, so a crash leaves the old or the new content whole; a link is followed and its
+// target replaced. Where that cannot be done (the folder takes no new file, or the file has
+// other names that must keep seeing the change) the file is updated in place.
+bool storeBytes(const std::string& path, std::string_view bytes, const FileContents& old) {
+    if (old.mode && (*old.mode & S_IWUSR) == 0) {
+        return false;
+    }
+    const std::string target = old.mode ? fileBehind(path) : path;
+    const bool singleName = old.mode ? old.links == 1 : !isLink(path);
+    if (singleName) {
+        TemporaryFile temporary(target);
+        if (temporary.created()) {
+            return temporary.fill(bytes, old.mode) && temporary.placeAt(target);
+        }
+    }
+    return overwriteInPlace(target, bytes);
 }
 
 } // namespace
@@ -153,7 +196,7 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
     if (*edited == contents->bytes) {
         return true;
     }
-    return replaceFile(path, *edited, contents->mode);
+    return storeBytes(path, *edited, *contents);
 }
 
 } // namespace orvane::platform

@@ -18,10 +18,12 @@ std::string readProfileString(std::string_view section, std::string_view key,
                               const std::string& path);
 
 // Stores key=value in the section, creating the file and the section when needed. An empty
-// value deletes the key, an empty key deletes the whole section. The new content goes to a
-// temporary file beside the old one, which then takes its place, so a write that fails
+// value deletes the key, an empty key deletes the whole section. The file itself is updated:
+// a link is followed to its target, a read-only file is left unchanged (the write fails), and
+// a file whose folder takes no new file is written in place. Elsewhere the new content goes
+// to a temporary file beside the old one, which then takes its place, so a write that fails
 // midway leaves the old file whole. False when the file was not changed as asked: it could
-// not be read or replaced, or the texts cannot be stored on one line.
+// not be read or written, it is read-only, or the texts cannot be stored on one line.
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path);
 

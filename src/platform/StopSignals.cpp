@@ -1,16 +1,28 @@
 #include "platform/StopSignals.h"
 
+#include "platform/JournalFile.h"
+
 #include <csignal>
+#include <string_view>
 #include <unistd.h>
 
 namespace orvane::platform {
 
 namespace {
 
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 volatile std::sig_atomic_t stopRequests = 0;
 
 extern "C" void onStopSignal(int signalNumber) {
     if (stopRequests > 0) {
+        // The run's summary cannot be put together here; this is what can be said.
+        constexpr std::string_view saved =
+            "Ended at once by a second stop signal; the log went to the day's log file.\n";
+        constexpr std::string_view kept =
+            "Ended at once by a second stop signal; the log stays in its journal.\n";
+        const std::string_view note = saveJournalNow() ? saved : kept;
+        static_cast<void>(::write(STDERR_FILENO, note.data(), note.size()));
         std::signal(signalNumber, SIG_DFL);
         std::raise(signalNumber);
         return;
@@ -31,12 +43,23 @@ void handle(int signalNumber) {
 } // namespace
 
 void installStopSignals() {
-    handle(SIGINT);
-    handle(SIGTERM);
+    for (const int signalNumber : kStopSignals) {
+        handle(signalNumber);
+    }
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 bool stopSignalled() {
     return stopRequests > 0;
+}
+
+void deferStopSignals() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signalNumber : kStopSignals) {
+        sigaddset(&held, signalNumber);
+    }
+    ::sigprocmask(SIG_BLOCK, &held, nullptr);
 }
 
 bool standardErrorIsTerminal() {

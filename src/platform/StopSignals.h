@@ -2,12 +2,16 @@
 
 namespace orvane::platform {
 
-// Ctrl+C and SIGTERM as a request to stop: the first one only sets a flag that the program
-// reads at its next yield, so the run ends through its normal closing lines and the log is
-// saved. A second one ends the program at once, for a run stuck in a system call; even then
-// no destination holds a partial file under its real name.
+// Ctrl+C, SIGTERM and SIGHUP (a closed terminal) as a request to stop: the first one only
+// sets a flag that the program reads at its next yield, so the run ends through its normal
+// closing lines and the log is saved. A second one ends the program at once, for a run stuck
+// in a system call: the session's journal goes to the day's log file first (saveJournalNow),
+// and no destination holds a partial file under its real name. SIGPIPE is ignored, so a
+// reader that goes away shows as a failed write instead of ending the program unsaved.
 void installStopSignals();
 bool stopSignalled();
+// Holds further stop signals back, for the save at the end that must not be cut short.
+void deferStopSignals();
 
 bool standardErrorIsTerminal();
 

@@ -23,6 +23,24 @@ Amount Amount::fromValue(std::int64_t whole) {
         checked([&](std::int64_t* raw) { return __builtin_mul_overflow(whole, kScale, raw); }));
 }
 
+Amount Amount::fromValueSaturated(std::int64_t whole, bool& saturated) {
+    std::int64_t raw = 0;
+    if (__builtin_mul_overflow(whole, kScale, &raw)) {
+        saturated = true;
+        raw = whole < 0 ? INT64_MIN : INT64_MAX;
+    }
+    return Amount(raw);
+}
+
+Amount Amount::plusSaturated(Amount other, bool& saturated) const {
+    std::int64_t raw = 0;
+    if (__builtin_add_overflow(raw_, other.raw_, &raw)) {
+        saturated = true;
+        raw = other.raw_ < 0 ? INT64_MIN : INT64_MAX;
+    }
+    return Amount(raw);
+}
+
 Amount Amount::operator+(Amount other) const {
     return Amount(
         checked([&](std::int64_t* raw) { return __builtin_add_overflow(raw_, other.raw_, raw); }));
@@ -59,7 +77,7 @@ Amount Amount::dividedBy(std::int64_t divisor) const {
     return Amount(quotient);
 }
 
-std::string Amount::decimalText(char decimalSeparator) const {
+std::string Amount::decimalText(std::string_view decimalSeparator) const {
     const bool negative = raw_ < 0;
     const std::uint64_t magnitude =
         negative ? 0 - static_cast<std::uint64_t>(raw_) : static_cast<std::uint64_t>(raw_);
@@ -70,7 +88,7 @@ std::string Amount::decimalText(char decimalSeparator) const {
         decimals.pop_back();
     }
     if (!decimals.empty()) {
-        text += decimalSeparator;
+        text.append(decimalSeparator);
         text += decimals;
     }
     return text;

@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -30,6 +31,11 @@ public:
     Amount& operator+=(Amount other) { return *this = *this + other; }
     Amount& operator-=(Amount other) { return *this = *this - other; }
 
+    // The same, held at the largest (or smallest) amount where the result does not fit;
+    // `saturated` is set when it did not.
+    static Amount fromValueSaturated(std::int64_t whole, bool& saturated);
+    Amount plusSaturated(Amount other, bool& saturated) const;
+
     // Multiplies the value by a whole number.
     Amount times(std::int64_t factor) const;
     // Divides the value by a whole number, rounding the fifth decimal half to even.
@@ -37,7 +43,7 @@ public:
 
     // The plain decimal text: no thousands separator, at most four decimals without
     // trailing zeros, no separator at all for a whole value.
-    std::string decimalText(char decimalSeparator) const;
+    std::string decimalText(std::string_view decimalSeparator) const;
 
     constexpr auto operator<=>(const Amount&) const = default;
 

@@ -45,7 +45,7 @@ std::uint64_t roundedQuotient(std::uint64_t numerator, std::uint64_t denominator
 
 } // namespace
 
-std::string FormatSize(Amount amount, char decimalSeparator) {
+std::string FormatSize(Amount amount, std::string_view decimalSeparator) {
     const std::uint64_t raw = magnitude(amount.raw());
     for (const SizeUnit& unit : kUnits) {
         const std::uint64_t rawPerUnit = unit.bytes * kRawPerByte;
@@ -53,8 +53,9 @@ std::string FormatSize(Amount amount, char decimalSeparator) {
             // Rounding happens after the unit is chosen, so one byte short of a unit reads
             // 1024.0 in the unit below.
             const std::uint64_t tenths = roundedQuotient(raw, rawPerUnit, 10);
-            return std::to_string(tenths / 10) + decimalSeparator +
-                   static_cast<char>('0' + tenths % 10) + ' ' + unit.name;
+            std::string text = std::to_string(tenths / 10);
+            text.append(decimalSeparator);
+            return text + static_cast<char>('0' + tenths % 10) + ' ' + unit.name;
         }
     }
     return std::to_string(roundedQuotient(raw, kRawPerByte, 1)) + " B";

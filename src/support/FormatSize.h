@@ -4,11 +4,13 @@
 #include "state/Amount.h"
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
 // A byte amount (the amount's value is the number of bytes) as the user reads it: "1.5 MB",
 // "1024.0 kB", "512 B". Binary units up to TB, one decimal with the given separator, no sign.
-std::string FormatSize(Amount amount, char decimalSeparator = platform::decimalSeparator());
+std::string FormatSize(Amount amount,
+                       std::string_view decimalSeparator = platform::decimalSeparator());
 
 } // namespace orvane

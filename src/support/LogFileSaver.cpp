@@ -34,7 +34,7 @@ void ensureLogsFolder(const std::string& logsFolder) {
 }
 
 void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& bar,
-                char decimalSeparator) {
+                std::string_view decimalSeparator) {
     // Whole lines are gathered and written in blocks: a run of many files logs a line for
     // each, and a system call per line would cost more than the rest of the save.
     constexpr std::size_t blockSize = 64 * 1024;
@@ -55,31 +55,40 @@ void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& ba
 
 } // namespace
 
+std::string DayLogPath(const std::string& logsFolder, const platform::LocalTime& day) {
+    return platform::nativePathRules.join(logsFolder, LogFileName(day));
+}
+
 std::string LogFileName(const platform::LocalTime& day) {
     char text[48];
     std::snprintf(text, sizeof text, "log_%02d_%02d_%04d.txt", day.day, day.month, day.year);
     return text;
 }
 
-void SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& logsFolder,
-                   const std::function<platform::LocalTime()>& clock, char decimalSeparator,
-                   std::ostream& errors) {
+bool SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::string& logsFolder,
+                   const std::function<platform::LocalTime()>& clock,
+                   std::string_view decimalSeparator, std::ostream& errors) {
     showSavePanel(window, clock(), static_cast<int>(log.count()));
 
     ensureLogsFolder(logsFolder);
     if (log.empty()) {
-        return;
+        log.removeJournal();
+        return true;
     }
 
-    const std::string path = platform::nativePathRules.join(logsFolder, LogFileName(clock()));
+    const std::string path = DayLogPath(logsFolder, clock());
     platform::AppendFile file(path);
     writeLines(log, file, window.pbSaveLog, decimalSeparator);
-    // The session's block ends with two empty lines.
-    file.write(lineEnd);
+    // One more line whose text is itself a line end: with the last line's own ending, the
+    // session's block ends with two empty lines.
+    file.write(std::string(lineEnd) + lineEnd);
     if (!file.close()) {
         errors << "orvane: cannot write the log file " << path << ": " << file.failureReason()
                << '\n';
+        return false;
     }
+    log.removeJournal();
+    return true;
 }
 
 } // namespace orvane

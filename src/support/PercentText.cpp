@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-std::string PercentText(double ratio, int decimals, char decimalSeparator) {
+std::string PercentText(double ratio, int decimals, std::string_view decimalSeparator) {
     // Whole-number arithmetic rather than printf: this runs for every chunk and every file of
     // a run, and printf's exact decimal expansion of a double costs more than the rest of
     // the bookkeeping together.
@@ -20,7 +20,7 @@ std::string PercentText(double ratio, int decimals, char decimalSeparator) {
     text += std::to_string(magnitude / scale);
     if (decimals > 0) {
         const std::string fraction = std::to_string(magnitude % scale + scale);
-        text += decimalSeparator;
+        text.append(decimalSeparator);
         text += fraction.substr(1);
     }
     return text + "%";

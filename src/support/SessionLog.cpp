@@ -1,12 +1,31 @@
 #include "support/SessionLog.h"
 
 #include "state/ListElement.h"
+#include "support/SessionJournal.h"
+#include "support/ShownText.h"
 
 namespace orvane {
 
+SessionLog::SessionLog() = default;
+SessionLog::~SessionLog() = default;
+
+void SessionLog::attachJournal(std::unique_ptr<SessionJournal> journal) {
+    journal_ = std::move(journal);
+}
+
+void SessionLog::removeJournal() {
+    if (journal_) {
+        journal_->remove();
+        journal_.reset();
+    }
+}
+
 void SessionLog::AddLogEntry(std::string line) {
-    lines_.push_back(std::move(line));
+    lines_.push_back(ShownText(std::move(line)));
     const std::string& added = lines_.back();
+    if (journal_) {
+        journal_->add(added);
+    }
     if (ReportLive && reportList_ != nullptr) {
         reportList_->add(added);
         reportList_->setListIndex(static_cast<int>(reportList_->count()) - 1);

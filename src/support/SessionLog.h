@@ -3,21 +3,29 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace orvane {
 
 class ListElement;
+class SessionJournal;
 
 // Everything the program did in this session, one free-text line per event, oldest first.
 // Lines are only added at the end; only the save at exit takes them away, from the front.
-// Nothing here touches the disk.
+// Nothing here touches the disk but the journal, when one is attached.
 class SessionLog {
 public:
     using LineListener = std::function<void(const std::string&)>;
 
-    // Appends the line and, while the report window is live, shows it at the bottom of the
-    // window's list with the selection on it, so the newest line stays in view.
+    SessionLog();
+    ~SessionLog();
+    SessionLog(const SessionLog&) = delete;
+    SessionLog& operator=(const SessionLog&) = delete;
+
+    // Appends the line, its control characters escaped (ShownText), and, while the report window is
+    // live, shows it at the bottom of the window's list with the selection on it, so the newest
+    // line stays in view.
     void AddLogEntry(std::string line);
 
     std::size_t count() const { return lines_.size(); }
@@ -34,6 +42,10 @@ public:
     // Told every appended line, whether or not the report window is live; the command-line
     // program prints the log through it as it grows.
     void setLineListener(LineListener listener) { lineListener_ = std::move(listener); }
+    // From now on every line is also written to the session's journal as it is logged.
+    void attachJournal(std::unique_ptr<SessionJournal> journal);
+    // The lines have reached the day's file: the journal goes.
+    void removeJournal();
 
     // Set by the report window once it has loaded every line, cleared when it closes. Lines
     // appended while it is false are not lost: the window loads them when it next opens.
@@ -43,6 +55,7 @@ private:
     std::deque<std::string> lines_;
     ListElement* reportList_ = nullptr;
     LineListener lineListener_;
+    std::unique_ptr<SessionJournal> journal_;
 };
 
 } // namespace orvane

@@ -24,7 +24,7 @@ protected:
             [] {
                 return platform::LocalTime{2026, 12, 5};
             },
-            '.', errors);
+            ".", errors);
     }
 
     test::TempFolder temp;
@@ -39,7 +39,7 @@ TEST_F(LogSaveAtExit, WrittenFileLeavesNothingToShow) {
     EXPECT_EQ(save(), "");
     EXPECT_EQ(errors.str(), "");
     EXPECT_EQ(test::readFile(dayFile),
-              "New session started on 05/12/2026 @ 10:00:00\r\nFile a.txt copied\r\n\r\n");
+              "New session started on 05/12/2026 @ 10:00:00\r\nFile a.txt copied\r\n\r\n\r\n");
 }
 
 // The message names the file and the reason, and the lines follow it on standard error.

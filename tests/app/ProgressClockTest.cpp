@@ -17,7 +17,7 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 // The clock over a run started at tick 0; a tick returns the time, estimate, rate and size labels.
 class ProgressClockTest : public ::testing::Test {
 protected:
-    Lines tick(std::uint32_t now, char decimalSeparator = '.') {
+    Lines tick(std::uint32_t now, const std::string& decimalSeparator = ".") {
         ProgressClock(state, window, decimalSeparator).tmrClock_Timer(now);
         return {window.lblTime[0].caption(), window.lblTime[1].caption(),
                 window.lblTime[2].caption(), window.lblTime[3].caption()};
@@ -56,7 +56,7 @@ TEST_F(ProgressClockTest, OutsideTheListCopyOnlyTheSizeLabelChanges) {
     // Direct mode: the to-do total falls below 0 by the bytes copied, raw scale.
     window.mnuOptDcopy.setChecked(true);
     state.CTotalFileSize = Amount::fromRaw(-3 * kMiB / 2);
-    EXPECT_EQ(tick(1000, ','), (Lines{"Time elapsed: 0:00:01", "Estimated time: 00:00:00",
+    EXPECT_EQ(tick(1000, ","), (Lines{"Time elapsed: 0:00:01", "Estimated time: 00:00:00",
                                       "Data rate: 0 kBps", "Total size done: 1,5 MB"}));
     // The survey counts sizes as values, so its growing total shows unscaled.
     window.mnuOptDcopy.setChecked(false);

@@ -30,7 +30,7 @@ struct ControllerHarness : OptionQuestion {
     std::function<void(int)> onYield = [](int) {}; // gets the yield's number in this run
     ControllerClocks clocks{[this] { return tick; },
                             [this] { return nowCalls++ % 2 == 0 ? kStart : kEnd; }};
-    RunController controller{state, window, log, [this] { onYield(++yields); }, *this, clocks, '.'};
+    RunController controller{state, window, log, [this] { onYield(++yields); }, *this, clocks, "."};
 
     bool confirm(const std::string& text) override {
         asked.push_back(text);
@@ -380,6 +380,49 @@ TEST(RunReportExitStatus, PathErrorsOutrankLossesAndLossesOrAStopOutrankSuccess)
         EXPECT_EQ(ExitStatus(Completed, false, outcome), 1);
         EXPECT_EQ(ExitStatus(DestinationPathError, true, outcome), 2);
     }
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+// The survey counts bytes as values and the list run as raw amounts; only the controller's
+// rescale between the two makes the clock's captions right. A whole survey-mode run of a
+// 12 MiB file (three chunks) through the real controller, the clock ticking at every yield of
+// the list run: each caption triple (estimate, rate, size to do) as it changes. The first
+// tick shows the whole remaining size as the rate and one second; the last one, after the
+// file, no bytes and the estimate kept.
+TEST_F(RunControllerTest, ClockCaptionsFollowTheRescaledTotalsThroughAWholeRun) {
+    test::writeAll(source + "/big.bin", test::patterned(12 << 20));
+    ControllerHarness h(source, backup);
+    Lines shown;
+    std::string surveyed;
+    h.onYield = [&](int) {
+        if (!h.state.ListCopyActive) {
+            return;
+        }
+        if (surveyed.empty()) { // what the controller showed before the first tick of the list
+            surveyed = h.window.lblTime[3].caption();
+        }
+        h.tick += 1000;
+        h.controller.tmrClock_Timer();
+        const std::string triple = h.window.lblTime[1].caption() + " | " +
+                                   h.window.lblTime[2].caption() + " | " +
+                                   h.window.lblTime[3].caption();
+        if (shown.empty() || shown.back() != triple) {
+            shown.push_back(triple);
+        }
+    };
+    h.run();
+    EXPECT_EQ(surveyed, "Total size todo: 12.0 MB");
+    EXPECT_EQ(shown,
+              (Lines{
+                  "Estimated time: 0:00:01 | Data rate: 12.0 MBps | Total size todo: 12.0 MB",
+                  "Estimated time: 0:00:02 | Data rate: 4.0 MBps | Total size todo: 8.0 MB",
+                  "Estimated time: 0:00:01 | Data rate: 4.0 MBps | Total size todo: 4.0 MB",
+                  "Estimated time: 0:00:00 | Data rate: 4.0 MBps | Total size todo: 0 B",
+                  "Estimated time: 0:00:00 | Data rate: 0 Bps | Total size todo: 0 B",
+              }));
 }
 
 } // namespace orvane

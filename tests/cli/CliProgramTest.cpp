@@ -57,9 +57,9 @@ TEST_F(CliProgramTest, RunsPrintTheirLogLinesAndAppendTheSameToTheDatedLog) {
     EXPECT_EQ(errors, "orvane-cli: 0 copied (0 re-copied), 1 skipped, 0 refused for space, 0 "
                       "failed, 0 cancelled, 1 sources deleted, 0 sources kept, 0 folders "
                       "created, 0 folders failed, 0 folders unreadable\n");
-    // Both sessions went into the day's file, with CR LF and an empty line after each.
+    // Both sessions went into the day's file in order, with CR LF and two empty lines after each.
     EXPECT_EQ(logFile(),
-              std::regex_replace(first + "\n" + output + "\n", std::regex("\n"), "\r\n"));
+              std::regex_replace(first + "\n\n" + output + "\n\n", std::regex("\n"), "\r\n"));
 }
 
 TEST_F(CliProgramTest, ExitStatusTellsPathErrorsFailuresAndUsage) {
@@ -243,6 +243,151 @@ TEST_F(CliProgramTest, InterruptInTheMiddleOfALargeFileStopsTheRunCleanly) {
     // Nothing half-written, and the source kept despite --move.
     EXPECT_TRUE(test::namesIn(destination + "/data").empty());
     EXPECT_EQ(std::filesystem::file_size(source + "/big.bin"), 256U << 20);
+}
+
+// A sparse file of 1 PiB (only a tmpfs holds one) is beyond what the survey's total can
+// count in bytes. The run goes on to its closing lines and the log is saved, in both modes.
+TEST_F(CliProgramTest, FileBeyondTheTotalsRangeDoesNotEndTheRun) {
+    test::Tmpfs drive(temp / "data", "size=1m");
+    if (!drive.mounted()) {
+        GTEST_SKIP() << drive.why();
+    }
+    std::filesystem::resize_file(temp.write("data/huge.bin", ""), 1ULL << 50);
+    temp.write("data/small.txt", "small");
+    for (const char* mode : {"--move", "--direct"}) {
+        SCOPED_TRACE(mode);
+        EXPECT_EQ(run({mode, source, destination}), 1) << errors;
+        EXPECT_NE(output.find("Cannot copy: " + source + "/huge.bin [838.9 TB ]"),
+                  std::string::npos)
+            << output;
+        EXPECT_TRUE(output.ends_with(std::string(46, '-') + "\n")) << output;
+        EXPECT_TRUE(test::exists(destination + "/data/small.txt"));
+    }
+    EXPECT_NE(
+        logFile().find("\r\nTotal size beyond 838.9 TB, held there: " + source + "/huge.bin\r\n"),
+        std::string::npos);
+}
+
+// A script or a front end reading the lines through a pipe sees each as it is logged. The
+// source is sparse so it costs nothing to make, yet copying it writes a whole GiB: the stop
+// sent after the early line arrives reaches the run before that copy can end. A closed
+// terminal (SIGHUP) stops the run like Ctrl+C and SIGTERM, and the log is saved.
+TEST_F(CliProgramTest, LogLinesReachAPipeWhileTheRunIsStillGoing) {
+    std::filesystem::resize_file(temp.write("data/big.bin", ""), 1ULL << 30);
+    std::string saved;
+    for (const int stopSignal : {SIGINT, SIGHUP, SIGTERM}) {
+        SCOPED_TRACE(stopSignal);
+        test::ChildProcess child(program, {source, destination}, "", temp / "err.txt");
+        const std::string early =
+            child.readUntil("Total files to copy: 1 file(s) in 1 directory(s)\n");
+        ASSERT_NE(early.find("Total files to copy: "), std::string::npos) << early;
+        child.signal(stopSignal);
+        EXPECT_EQ(child.wait(), 1) << child.errors();
+        const std::string output = child.readToEnd();
+        EXPECT_NE(output.find("User clicked on [Stop]\n"), std::string::npos) << output;
+        EXPECT_EQ(output.find("copied in"), std::string::npos) << output;
+        EXPECT_FALSE(test::exists(destination + "/data/big.bin"));
+        saved += std::regex_replace(output + "\n\n", std::regex("\n"), "\r\n");
+        EXPECT_EQ(logFile(), saved);
+        EXPECT_NE(child.errors().find("orvane-cli: 0 copied"), std::string::npos);
+    }
+}
+
+// `orvane-cli --move src dst | head -1`: the reader goes away after the first line. The run
+// stops as if Stop were clicked, every source not yet moved stays, and the day's log and the
+// summary still tell what happened.
+TEST_F(CliProgramTest, ReaderThatGoesAwayStopsTheRunAndTheLogIsStillSaved) {
+    temp.write("data/a.txt", "a");
+    std::filesystem::resize_file(temp.write("data/big.bin", ""), 1ULL << 30);
+    test::ChildProcess child(program, {"--move", source, destination}, "", temp / "err.txt");
+    child.readUntil("\n");
+    child.closePipe();
+    EXPECT_EQ(child.wait(), 1) << child.errors();
+    const std::string log = logFile();
+    EXPECT_NE(log.find("\r\nUser clicked on [Stop]\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(log.ends_with(std::string(46, '-') + "\r\n\r\n\r\n")) << log;
+    EXPECT_TRUE(test::exists(source + "/big.bin"));
+    EXPECT_NE(child.errors().find("orvane-cli: "), std::string::npos) << child.errors();
+}
+
+// kill -9 in the middle of a move: the sources it deleted are on record all the same, in
+// the day's file at the next start, closed by the line that says the session did not close.
+TEST_F(CliProgramTest, KilledSessionIsRecoveredFromItsJournalAtTheNextStart) {
+    temp.write("data/a.txt", "a");
+    std::filesystem::resize_file(temp.write("data/big.bin", ""), 1ULL << 30);
+    test::ChildProcess child(program, {"--move", "--direct", source, destination}, "",
+                             temp / "err.txt");
+    // readdir order is the file system's: either file may come first.
+    child.readUntil("Move is on, deleted the file a.txt\n");
+    child.signal(SIGKILL);
+    child.wait();
+    const std::string killed = child.readToEnd();
+    ASSERT_NE(killed.find("Move is on, deleted the file a.txt\n"), std::string::npos) << killed;
+    EXPECT_EQ(logFile(), "");
+
+    ASSERT_EQ(run({temp / "missing", destination}), 2);
+    const std::string expected =
+        std::regex_replace(killed +
+                               "Session ended without closing (recovered from its journal)"
+                               "\n\n\n" +
+                               output + "\n\n",
+                           std::regex("\n"), "\r\n");
+    EXPECT_EQ(logFile(), expected);
+    for (const auto& name : test::namesIn(temp / "bin/logs")) {
+        EXPECT_FALSE(name.ends_with(".journal")) << name;
+    }
+}
+
+// A second Ctrl+C ends a run stuck in a system call (here a write to a full pipe nobody
+// reads) at once, and the session's lines still reach the day's file.
+TEST_F(CliProgramTest, SecondInterruptEndsAStuckRunAndStillSavesTheLog) {
+    for (int i = 0; i < 100; ++i) {
+        temp.write("data/" + std::string(80, 'f') + std::to_string(i), "x");
+    }
+    test::ChildProcess child(program, {"--direct", source, destination}, "", temp / "err.txt", {},
+                             4096);
+    while (!child.sleepingIn("pipe_write")) {
+        ASSERT_TRUE(child.running()) << "the output never filled the pipe";
+        ::sched_yield();
+    }
+    child.signal(SIGINT);
+    child.awaitSignalsTaken();
+    child.signal(SIGINT);
+    EXPECT_EQ(child.wait(), 128 + SIGINT);
+    const std::string log = logFile();
+    EXPECT_TRUE(log.starts_with("New session started on ")) << log;
+    EXPECT_TRUE(log.ends_with("\r\nSession ended without closing (recovered from its journal)"
+                              "\r\n\r\n\r\n"))
+        << log;
+    EXPECT_GT(log.size(), 4096U);
+    EXPECT_EQ(child.errors(),
+              "Ended at once by a second stop signal; the log went to the day's log file.\n");
+}
+
+// A stop signal is one click on Stop, however many yields follow it: here the survey is
+// held in a write to a full pipe when the signal comes, and the survey's end, the controller
+// and the list run all yield after the click. The lines are counted, not just found.
+TEST_F(CliProgramTest, StopSignalClicksStopOnceHoweverManyYieldsFollow) {
+    for (int i = 0; i < 100; ++i) {
+        temp.write("data/" + std::string(80, 'd') + std::to_string(i) + "/f", "x");
+    }
+    test::ChildProcess child(program, {source, destination}, "", temp / "err.txt", {}, 4096);
+    while (!child.sleepingIn("pipe_write")) {
+        ASSERT_TRUE(child.running()) << "the output never filled the pipe";
+        ::sched_yield();
+    }
+    child.signal(SIGINT);
+    child.awaitSignalsTaken();
+    const std::string output = child.readToEnd();
+    EXPECT_EQ(child.wait(), 1);
+    ASSERT_NE(output.find("Total files to copy: "), std::string::npos) << output;
+    const std::string log = logFile();
+    std::size_t clicks = 0;
+    for (auto at = log.find("User clicked on [Stop]"); at != std::string::npos;
+         at = log.find("User clicked on [Stop]", at + 1)) {
+        ++clicks;
+    }
+    EXPECT_EQ(clicks, 1U) << log;
 }
 
 } // namespace orvane

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <optional>
+#include <sched.h>
 #include <utility>
 #include <vector>
 
@@ -18,19 +19,32 @@ namespace orvane::test {
 using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
 // A program started with its standard output and error sent to files, so that a test can
-// signal it while it runs and read everything it wrote afterwards.
+// signal it while it runs and read everything it wrote afterwards. With an empty output file
+// its standard output is a pipe instead, which the test reads while the program runs.
 class ChildProcess {
 public:
+    // `pipeSize` sets the capacity of the pipe (0 keeps the system's).
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
                  const std::string& outputFile, const std::string& errorFile,
-                 const EnvironmentChanges& environment = {})
+                 const EnvironmentChanges& environment = {}, int pipeSize = 0)
         : outputFile_(outputFile), errorFile_(errorFile) {
+        int pipeEnds[2] = {-1, -1};
+        if (outputFile.empty() && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
+            throw std::runtime_error("pipe failed");
+        }
+        if (pipeSize > 0) {
+            ::fcntl(pipeEnds[0], F_SETPIPE_SZ, pipeSize);
+        }
         pid_ = ::fork();
         if (pid_ < 0) {
             throw std::runtime_error("fork failed");
         }
         if (pid_ == 0) {
-            redirect(outputFile, STDOUT_FILENO);
+            if (outputFile.empty()) {
+                ::dup2(pipeEnds[1], STDOUT_FILENO);
+            } else {
+                redirect(outputFile, STDOUT_FILENO);
+            }
             redirect(errorFile, STDERR_FILENO);
             for (const auto& [name, value] : environment) {
                 value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
@@ -43,15 +57,70 @@ public:
             ::execv(program.c_str(), argv.data());
             ::_exit(127);
         }
+        if (outputFile.empty()) {
+            ::close(pipeEnds[1]);
+            pipe_ = pipeEnds[0];
+        }
     }
     ~ChildProcess() {
         if (!waited_) {
             ::kill(pid_, SIGKILL);
             wait();
         }
+        closePipe();
+    }
+
+    // Reads the pipe until the text has arrived or the program closed its output; returns
+    // everything read so far.
+    const std::string& readUntil(const std::string& text) {
+        char chunk[4096];
+        while (piped_.find(text) == std::string::npos) {
+            const ssize_t count = ::read(pipe_, chunk, sizeof chunk);
+            if (count <= 0) {
+                break;
+            }
+            piped_.append(chunk, static_cast<std::size_t>(count));
+        }
+        return piped_;
+    }
+    const std::string& readToEnd() { return readUntil(std::string(1, '\0')); }
+    // Closes the reading end, so the program's next write to its output fails.
+    void closePipe() {
+        if (pipe_ >= 0) {
+            ::close(pipe_);
+            pipe_ = -1;
+        }
     }
 
     void signal(int number) const { ::kill(pid_, number); }
+    // Waits until the program has taken a signal sent to it (none is pending any more), so
+    // that a second one is not merged into the first.
+    void awaitSignalsTaken() const {
+        const std::string status = "/proc/" + std::to_string(pid_) + "/status";
+        for (;;) {
+            const std::string text = readFile(status);
+            const auto pending = text.find("ShdPnd:\t");
+            if (text.empty() || pending == std::string::npos ||
+                text.compare(pending + 8, 16, "0000000000000000") == 0) {
+                return;
+            }
+            ::sched_yield();
+        }
+    }
+    int pipe() const { return pipe_; }
+    // True while the program sleeps in a kernel function whose name holds the text
+    // ("pipe_write": its output pipe is full and nobody reads it).
+    bool sleepingIn(const std::string& kernelFunction) const {
+        const std::string wchan = readFile("/proc/" + std::to_string(pid_) + "/wchan");
+        return wchan.find(kernelFunction) != std::string::npos;
+    }
+    // True while the program has not ended.
+    bool running() const {
+        siginfo_t info{};
+        return !waited_ &&
+               ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+               info.si_pid == 0;
+    }
 
     // The exit status, or 128 + the signal that ended it.
     int wait() {
@@ -76,7 +145,7 @@ public:
         return false;
     }
 
-    std::string output() const { return readFile(outputFile_); }
+    std::string output() const { return outputFile_.empty() ? piped_ : readFile(outputFile_); }
     std::string errors() const { return readFile(errorFile_); }
 
 private:
@@ -87,6 +156,8 @@ private:
     }
 
     pid_t pid_ = -1;
+    int pipe_ = -1;
+    std::string piped_;
     bool waited_ = false;
     std::string outputFile_, errorFile_;
 };

@@ -144,13 +144,13 @@ TEST_F(MoveSafetyTest, OnAFullDriveAFileAsLargeAsTheFreeSpaceMovesAndOneByteMore
     harness.runSurveyMode();
     Lines lines = inAnyOrder(harness.lines());
     const std::string refusal = "#. Cannot copy: " + src("more.bin") + " [" +
-                                FormatSize(Amount::fromValue(free + 1), '.') +
+                                FormatSize(Amount::fromValue(free + 1), ".") +
                                 " ] not enough space on drive: " + temp / "backup" + " [";
     // The rest of the refusal is the free space at its turn.
     lines.at(0).resize(std::min(lines[0].size(), refusal.size()));
     EXPECT_EQ(lines, (Lines{refusal,
                             "File exact.bin copied in <t> [" +
-                                FormatSize(Amount::fromValue(free), '.') + "]",
+                                FormatSize(Amount::fromValue(free), ".") + "]",
                             "Move is on, deleted the file exact.bin"}));
 
     // Read-only binds root too: a destination of another size that cannot be replaced stays,

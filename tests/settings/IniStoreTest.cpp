@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
 using namespace orvane;
 using namespace std::string_literals;
 using platform::ProgramLocation;
@@ -67,8 +73,72 @@ TEST(IniUsageCounter, CountsStartsPerExecutableNameAndRestartsFromNonsense) {
         temp.write("Orvane.ini", "[Main]\r\nUSE=" + stored + "\r\n");
         EXPECT_EQ(countThisStart(store), 1) << stored;
     }
+    // A file cut after the CR of its last line: the lone CR is no part of the value.
+    temp.write("Orvane.ini", "[Main]\r\nUSE=41\r");
+    EXPECT_EQ(countThisStart(store), 41);
     temp.write("Orvane.ini", "[Main]\r\nUSE= 2147483646 \r\n");
     EXPECT_EQ(countThisStart(store), 2147483646);
     EXPECT_EQ(countThisStart(store), 2147483647);
     EXPECT_EQ(countThisStart(store), 2147483647);
+}
+
+namespace {
+
+// Runs the step as a user that permission bits bind: the test's own user, or nobody when the
+// test runs as root. False when no such user can be had.
+bool asUnprivilegedUser(const std::function<void()>& step) {
+    if (::geteuid() != 0) {
+        step();
+        return true;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(2);
+        }
+        step();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+// The write updates the file itself, as the platform's profile call does: through a link to
+// its target, never over a read-only file, and in place where the folder cannot take a new
+// file.
+TEST(IniStore, WriteUpdatesTheFileItselfThroughLinksAndReadOnlyFolders) {
+    test::TempFolder temp;
+    const IniStore store(ProgramLocation{temp.path(), "Orvane"});
+    const std::string target = temp.write("real/target.ini", "[Main]\r\nUSE=4\r\n");
+    std::filesystem::create_symlink(target, temp / "Orvane.ini");
+    store.IniWrite("Main", "USE", "5", "", "");
+    EXPECT_TRUE(std::filesystem::is_symlink(temp / "Orvane.ini"));
+    EXPECT_EQ(readFile(target), "[Main]\r\nUSE=5\r\n");
+
+    const std::string locked = temp.write("locked.ini", "[Main]\r\nUSE=7\r\n");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    store.IniWrite("Main", "USE", "8", "locked", "");
+    EXPECT_EQ(readFile(locked), "[Main]\r\nUSE=7\r\n");
+
+    const std::string folder = temp.makeFolder("closed");
+    const std::string inside = temp.write("closed/Orvane.ini", "[Main]\r\nUSE=1\r\nKeep=yes\r\n");
+    ASSERT_EQ(::chmod(temp.path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(inside.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    struct Reopen {
+        std::string folder;
+        ~Reopen() { ::chmod(folder.c_str(), 0755); }
+    } reopen{folder};
+    const IniStore closed(ProgramLocation{folder, "Orvane"});
+    if (!asUnprivilegedUser([&] { closed.IniWrite("Main", "USE", "12345", "", ""); })) {
+        GTEST_SKIP() << "no unprivileged user to run the write as";
+    }
+    EXPECT_EQ(readFile(inside), "[Main]\r\nUSE=12345\r\nKeep=yes\r\n");
+    EXPECT_EQ(test::namesIn(folder), std::set<std::string>{"Orvane.ini"});
+    // Shorter content leaves no tail of the old behind.
+    ASSERT_TRUE(asUnprivilegedUser([&] { closed.IniWrite("Main", "Keep", "", "", ""); }));
+    EXPECT_EQ(readFile(inside), "[Main]\r\nUSE=12345\r\n");
 }

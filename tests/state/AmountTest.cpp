@@ -36,11 +36,11 @@ TEST(Amount, ScaleChangesRoundHalfToEvenAndNeverWrap) {
 }
 
 TEST(Amount, DecimalTextDropsTrailingZerosAndUsesTheGivenSeparator) {
-    EXPECT_EQ(Amount::fromValue(-42).decimalText('.'), "-42");
-    EXPECT_EQ(Amount::fromRaw(12345000).decimalText(','), "1234,5");
-    EXPECT_EQ(Amount::fromRaw(-1).decimalText('.'), "-0.0001");
-    EXPECT_EQ(Amount::fromRaw(kMax).decimalText('.'), "922337203685477.5807");
-    EXPECT_EQ(Amount::fromRaw(kMin).decimalText('.'), "-922337203685477.5808");
+    EXPECT_EQ(Amount::fromValue(-42).decimalText("."), "-42");
+    EXPECT_EQ(Amount::fromRaw(12345000).decimalText(","), "1234,5");
+    EXPECT_EQ(Amount::fromRaw(-1).decimalText("."), "-0.0001");
+    EXPECT_EQ(Amount::fromRaw(kMax).decimalText("."), "922337203685477.5807");
+    EXPECT_EQ(Amount::fromRaw(kMin).decimalText("."), "-922337203685477.5808");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "common/TempFolder.h"
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
+#include "support/ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -61,11 +62,12 @@ protected:
     SessionLog log;
     orvane::MainWindowElements window;
     std::function<LocalTime()> clock = [] { return LocalTime{2026, 12, 5}; };
-    char separator = '.';
+    std::string separator = ".";
     std::ostringstream errors;
 };
 
-// Each session is appended as a block, byte for byte; the panel shows each step of the bar as
+// Each session is appended as a block, byte for byte, followed by two empty lines: two sessions
+// closed on one day share the file in order. The panel shows each step of the bar as
 // "Max/Value Text", so the order of the assignments shows.
 TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     save({}); // an empty log makes the folder but writes no file
@@ -88,17 +90,18 @@ TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     save({"\t session 2  "});
     EXPECT_EQ(errors.str(), "");
     EXPECT_EQ(readFile(dayFile()),
-              "morning\r\n\r\nsession 1\r\n" + odd + "\r\n3\r\n\r\n\t session 2  \r\n\r\n");
+              "morning\r\n\r\nsession 1\r\ncaf\xe9 \xff\xfe\x80 nul:\\x00 end\\x00\r\n3\r\n\r\n\r\n"
+              "\\t session 2  \r\n\r\n\r\n");
 }
 
 TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
     std::vector<LocalTime> readings{{2026, 12, 31, 23, 59, 59}, {2027, 1, 1}};
     std::size_t reads = 0;
     clock = [&] { return readings.at(reads++); };
-    separator = ',';
+    separator = ",";
     save({"late"});
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_31_12_2026.txt)");
-    EXPECT_EQ(readFile(program / "logs/log_01_01_2027.txt"), "late\r\n\r\n");
+    EXPECT_EQ(readFile(program / "logs/log_01_01_2027.txt"), "late\r\n\r\n\r\n");
     EXPECT_EQ(window.pbSaveLog.Text(), "100,0%");
 }
 
@@ -108,6 +111,22 @@ TEST_F(SaveLogToFile, UnwritableLogsFolderIsReportedAndTheLogStillEmptied) {
     EXPECT_EQ(errors.str(),
               "orvane: cannot write the log file " + dayFile() + ": Not a directory\n");
     EXPECT_TRUE(log.empty());
+}
+
+// A name can hold any byte but "/" and NUL; a line feed in one must not start a line of its
+// own. Every C0 control character and DEL is shown escaped, and so is the backslash, so the
+// escaped text reads back unambiguously; every other byte stays as it is.
+TEST(SessionLog, ControlCharactersAreShownEscapedSoEveryEventIsOneLine) {
+    SessionLog log;
+    Lines heard;
+    log.setLineListener([&heard](const std::string& line) { heard.push_back(line); });
+    log.AddLogEntry("File x\nMove is on, deleted the file IMPORTANT copied");
+    log.AddLogEntry(std::string("a\tb\rc\x01") + "d\x1f\x7f\\e" + std::string(1, '\0') +
+                    "f \xc3\xa9\x80~");
+    EXPECT_EQ(heard, (Lines{"File x\\nMove is on, deleted the file IMPORTANT copied",
+                            "a\\tb\\rc\\x01d\\x1f\\x7f\\\\e\\x00f \xc3\xa9\x80~"}));
+    EXPECT_EQ(log.line(2), heard[1]);
+    EXPECT_EQ(orvane::ShownText("Copying file a\nb"), "Copying file a\\nb");
 }
 
 } // namespace

@@ -1,0 +1,284 @@
+#include "platform/JournalFile.h"
+
+#include "platform/Directory.h"
+#include "platform/PosixFile.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+
+#include <atomic>
+
+#include <sys/file.h>
+#include <sys/mman.h>
+
+namespace orvane::platform {
+
+namespace {
+
+constexpr std::string_view kPrefix = "session-";
+constexpr std::string_view kSuffix = ".journal";
+
+// What the signal handler needs, prepared beforehand: it may not allocate or format. The
+// day's file name is kept in two buffers, so that the handler never reads one half-written.
+struct SignalSave {
+    static constexpr std::size_t kPathSize = 4096;
+    volatile std::sig_atomic_t journalFd = -1;
+    // The length of the journal's lines; the file goes on with zero bytes.
+    std::atomic<std::size_t> used{0};
+    static_assert(std::atomic<std::size_t>::is_always_lock_free, "read in a signal handler");
+    volatile std::sig_atomic_t activeDay = -1;
+    char journalPath[kPathSize] = {};
+    char dayPath[2][kPathSize] = {};
+    char closing[512] = {};
+    std::size_t closingSize = 0;
+};
+SignalSave signalSave;
+
+bool copyText(char* target, std::size_t size, std::string_view text) {
+    if (text.size() >= size) {
+        return false;
+    }
+    std::memcpy(target, text.data(), text.size());
+    target[text.size()] = '\0';
+    return true;
+}
+
+LocalTime localTimeOf(std::time_t moment) {
+    std::tm fields{};
+    ::localtime_r(&moment, &fields);
+    return {fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
+            fields.tm_hour,        fields.tm_min,     fields.tm_sec};
+}
+
+std::time_t nextMidnight(std::time_t moment) {
+    std::tm fields{};
+    ::localtime_r(&moment, &fields);
+    fields.tm_mday += 1;
+    fields.tm_hour = fields.tm_min = fields.tm_sec = 0;
+    fields.tm_isdst = -1;
+    return std::mktime(&fields);
+}
+
+// Only calls that are safe in a signal handler from here on.
+bool writeRaw(int fd, const char* bytes, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool copyJournalInto(int journal, int target, std::size_t size) {
+    static char chunk[65536];
+    off_t offset = 0;
+    char last = '\n';
+    while (static_cast<std::size_t>(offset) < size) {
+        const std::size_t wanted = std::min(sizeof chunk, size - static_cast<std::size_t>(offset));
+        const ssize_t count = ::pread(journal, chunk, wanted, offset);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return false;
+        }
+        if (count == 0) {
+            break;
+        }
+        if (!writeRaw(target, chunk, static_cast<std::size_t>(count))) {
+            return false;
+        }
+        last = chunk[count - 1];
+        offset += count;
+    }
+    // A line cut short by the end of the process still ends its line.
+    return last == '\n' || writeRaw(target, "\r\n", 2);
+}
+
+} // namespace
+
+std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayFileNamer dayFile,
+                                                 std::string closingBytes) {
+    // The journal is made and locked under a name no start looks at, and only then given
+    // its real name: a start that recovers journals never sees one unlocked.
+    const std::string stem = folder + "/" + std::string(kPrefix) + std::to_string(::getpid());
+    const std::string opening = stem + ".opening";
+    FileDescriptor fd(::open(opening.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!fd.isOpen() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        ::unlink(opening.c_str());
+        return nullptr;
+    }
+    std::string path;
+    for (int serial = 0; serial < 100 && path.empty(); ++serial) {
+        const std::string candidate = stem + "-" + std::to_string(serial) + std::string(kSuffix);
+        if (::link(opening.c_str(), candidate.c_str()) == 0) {
+            path = candidate;
+        } else if (errno != EEXIST) {
+            break;
+        }
+    }
+    ::unlink(opening.c_str());
+    if (path.empty()) {
+        return nullptr;
+    }
+    auto journal = std::make_unique<JournalFile>(fd.release(), path, std::move(dayFile));
+    if (signalSave.journalFd < 0 && copyText(signalSave.journalPath, SignalSave::kPathSize, path) &&
+        copyText(signalSave.closing, sizeof signalSave.closing, closingBytes)) {
+        signalSave.closingSize = closingBytes.size();
+        signalSave.used = 0;
+        journal->followDay();
+        signalSave.journalFd = journal->fd_;
+    }
+    return journal;
+}
+
+JournalFile::JournalFile(int fd, std::string path, DayFileNamer dayFile)
+    : fd_(fd), path_(std::move(path)), dayFile_(std::move(dayFile)) {}
+
+JournalFile::~JournalFile() {
+    if (signalSave.journalFd == fd_) {
+        signalSave.journalFd = -1;
+    }
+    unmap();
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+void JournalFile::unmap() {
+    if (map_ != nullptr) {
+        ::munmap(map_, capacity_);
+        map_ = nullptr;
+    }
+}
+
+bool JournalFile::reserve(std::size_t size) {
+    if (size <= capacity_) {
+        return true;
+    }
+    std::size_t capacity = capacity_ == 0 ? 64 * 1024 : capacity_;
+    while (capacity < size) {
+        capacity *= 2;
+    }
+    if (::ftruncate(fd_, static_cast<off_t>(capacity)) != 0) {
+        return false;
+    }
+    void* map = map_ == nullptr
+                    ? ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0)
+                    : ::mremap(map_, capacity_, capacity, MREMAP_MAYMOVE);
+    if (map == MAP_FAILED) {
+        return false;
+    }
+    map_ = static_cast<char*>(map);
+    capacity_ = capacity;
+    return true;
+}
+
+void JournalFile::followDay() {
+    const std::time_t now = std::time(nullptr);
+    if (now < nextDayStarts_) {
+        return;
+    }
+    nextDayStarts_ = nextMidnight(now);
+    const int inactive = signalSave.activeDay == 0 ? 1 : 0;
+    if (copyText(signalSave.dayPath[inactive], SignalSave::kPathSize, dayFile_(localTimeOf(now)))) {
+        signalSave.activeDay = inactive;
+    }
+}
+
+bool JournalFile::append(std::string_view bytes) {
+    if (failed_ || fd_ < 0) {
+        return false;
+    }
+    const bool current = signalSave.journalFd == fd_;
+    if (current) {
+        followDay();
+    }
+    if (!reserve(used_ + bytes.size())) {
+        failed_ = true;
+        return false;
+    }
+    std::memcpy(map_ + used_, bytes.data(), bytes.size());
+    used_ += bytes.size();
+    if (current) {
+        signalSave.used = used_;
+    }
+    return true;
+}
+
+void JournalFile::remove() {
+    if (signalSave.journalFd == fd_) {
+        signalSave.journalFd = -1;
+    }
+    unmap();
+    ::unlink(path_.c_str());
+    ::close(fd_);
+    fd_ = -1;
+}
+
+std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder) {
+    std::vector<OrphanJournal> orphans;
+    DirectoryReader reader(folder);
+    while (const auto entry = reader.next()) {
+        if (entry->isFolder || !entry->name.starts_with(kPrefix) ||
+            !entry->name.ends_with(kSuffix)) {
+            continue;
+        }
+        const std::string path = folder + "/" + entry->name;
+        auto fd = std::make_shared<FileDescriptor>(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        struct stat info {};
+        // Locked: its session is still running. No link left: another start recovered it
+        // between the listing and the lock.
+        if (!fd->isOpen() || ::flock(fd->get(), LOCK_EX | LOCK_NB) != 0 ||
+            ::fstat(fd->get(), &info) != 0 || info.st_nlink == 0 || !S_ISREG(info.st_mode)) {
+            continue;
+        }
+        OrphanJournal orphan{path, {}, localTimeOf(info.st_mtim.tv_sec), fd};
+        char chunk[65536];
+        ssize_t count = 0;
+        while ((count = ::read(fd->get(), chunk, sizeof chunk)) > 0) {
+            orphan.bytes.append(chunk, static_cast<std::size_t>(count));
+        }
+        if (count == 0) {
+            orphan.bytes.resize(std::min(orphan.bytes.size(), orphan.bytes.find('\0')));
+            orphans.push_back(std::move(orphan));
+        }
+    }
+    return orphans;
+}
+
+void removeOrphanJournal(OrphanJournal& journal) {
+    ::unlink(journal.path.c_str());
+    journal.lock.reset();
+}
+
+bool saveJournalNow() noexcept {
+    const int journal = signalSave.journalFd;
+    const int day = signalSave.activeDay;
+    if (journal < 0 || day < 0) {
+        return false;
+    }
+    const int target =
+        ::open(signalSave.dayPath[day], O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (target < 0) {
+        return false;
+    }
+    bool saved = copyJournalInto(journal, target, signalSave.used) &&
+                 writeRaw(target, signalSave.closing, signalSave.closingSize);
+    saved = ::close(target) == 0 && saved;
+    if (saved) {
+        signalSave.journalFd = -1;
+        ::unlink(signalSave.journalPath);
+    }
+    return saved;
+}
+
+} // namespace orvane::platform

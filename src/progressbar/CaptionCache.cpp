@@ -1,0 +1,75 @@
+#include "progressbar/CaptionCache.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace orvane {
+
+const QImage& CaptionCache::Caption(const QString& text, const QFont& font,
+                                    const TextFormat& format, QSize size, Part part,
+                                    const QColor& color) {
+    if (!LayoutIsCurrent(text, font, format, size)) {
+        Layout(text, font, format, size);
+    }
+    QImage& coloured = coloured_[part];
+    if (coloured.size() != size || colors_[part] != color) {
+        colors_[part] = color;
+        Colour(coloured, color);
+    }
+    return coloured;
+}
+
+void CaptionCache::Colour(QImage& coloured, const QColor& color) const {
+    if (coloured.size() != mask_.size()) {
+        coloured = QImage(mask_.size(), QImage::Format_ARGB32_Premultiplied);
+    }
+    // The colour at the coverage of each pixel, premultiplied: what drawing the text in that
+    // colour on a transparent image gives, without laying the text out again.
+    std::array<QRgb, 256> byCoverage{};
+    for (int alpha = 1; alpha < 256; ++alpha) {
+        byCoverage[static_cast<std::size_t>(alpha)] =
+            qPremultiply(qRgba(color.red(), color.green(), color.blue(), alpha));
+    }
+    const int width = mask_.width();
+    const int height = mask_.height();
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(mask_.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(coloured.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            out[x] = byCoverage[qAlpha(in[x])];
+        }
+    }
+}
+
+bool CaptionCache::LayoutIsCurrent(const QString& text, const QFont& font, const TextFormat& format,
+                                   QSize size) const {
+    return !mask_.isNull() && mask_.size() == size && qtFlags_ == format.qtFlags &&
+           elide_ == format.elide && rightToLeft_ == format.rightToLeft && text_ == text &&
+           font_ == font;
+}
+
+void CaptionCache::Layout(const QString& text, const QFont& font, const TextFormat& format,
+                          QSize size) {
+    text_ = text;
+    font_ = font;
+    qtFlags_ = format.qtFlags;
+    elide_ = format.elide;
+    rightToLeft_ = format.rightToLeft;
+    colors_ = {};
+    // The images are kept at their size: a new one would also need a new paint engine.
+    if (mask_.size() != size) {
+        mask_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    }
+    mask_.fill(Qt::transparent);
+    QPainter painter(&mask_);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.setLayoutDirection(format.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    const QString shown =
+        format.elide == Qt::ElideNone
+            ? text
+            : painter.fontMetrics().elidedText(text, format.elide, mask_.width(), format.qtFlags);
+    painter.drawText(mask_.rect(), format.qtFlags, shown);
+}
+
+} // namespace orvane

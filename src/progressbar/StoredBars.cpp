@@ -1,0 +1,25 @@
+#include "progressbar/StoredBars.h"
+
+namespace orvane {
+namespace {
+
+// Every other key stays at its default; neither picture is set.
+constexpr const char* kFont = "Font=Font:8.25;400;0;0;0;0;MS Sans Serif\n";
+// The system highlight colour, 0x8000000D, as a signed 32-bit Long.
+constexpr const char* kHighlightBar = "BarColor=Long:-2147483635\nShowText=Flag:-1\n";
+
+} // namespace
+
+pcPropertyBag pbFileCopySettings() {
+    return pcPropertyBag::FromText(QString::fromLatin1(kHighlightBar) + QString::fromLatin1(kFont));
+}
+
+pcPropertyBag pbTotalFilesSettings() {
+    return pcPropertyBag::FromText(QString::fromLatin1(kHighlightBar) + QString::fromLatin1(kFont));
+}
+
+pcPropertyBag pbSaveLogSettings() {
+    return pcPropertyBag::FromText(QString::fromLatin1(kFont));
+}
+
+} // namespace orvane

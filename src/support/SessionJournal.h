@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/JournalFile.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+// The line that closes the block of a session whose lines reached the day's file from its
+// journal, because the session ended without closing (killed, crashed, or ended by a second
+// stop signal).
+inline constexpr const char* kUnclosedSessionLine =
+    "Session ended without closing (recovered from its journal)";
+
+// The running session's journal: every log line, as it is logged, in a file of its own in the
+// logs folder. A normal close saves the log to the day's file and removes the journal; a
+// session that does not close leaves it for the next start, or for the stop-signal handler.
+class SessionJournal {
+public:
+    // Null when the journal cannot be made; the session then simply has none.
+    static std::unique_ptr<SessionJournal> open(const std::string& logsFolder);
+    explicit SessionJournal(std::unique_ptr<platform::JournalFile> file) : file_(std::move(file)) {}
+
+    void add(const std::string& line);
+    void remove();
+
+private:
+    std::unique_ptr<platform::JournalFile> file_;
+};
+
+// Appends every journal in the logs folder whose process is gone to the log file of the day
+// of its last line, followed by kUnclosedSessionLine and the two empty lines that end every
+// block, and removes it. A journal whose day's file cannot be written stays for a later
+// start. Returns how many were recovered.
+int RecoverJournals(const std::string& logsFolder);
+
+} // namespace orvane

@@ -1,0 +1,57 @@
+#include "support/ShownText.h"
+
+namespace orvane {
+
+namespace {
+
+bool needsEscape(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7f || byte == '\\';
+}
+
+void appendEscape(std::string& text, unsigned char byte) {
+    constexpr const char* hexDigits = "0123456789abcdef";
+    switch (byte) {
+    case '\n':
+        text += "\\n";
+        break;
+    case '\r':
+        text += "\\r";
+        break;
+    case '\t':
+        text += "\\t";
+        break;
+    case '\\':
+        text += "\\\\";
+        break;
+    default:
+        text += "\\x";
+        text += hexDigits[byte >> 4];
+        text += hexDigits[byte & 0xf];
+    }
+}
+
+} // namespace
+
+std::string ShownText(std::string text) {
+    // Nearly every line holds nothing to escape: it is passed on without a copy.
+    bool plain = true;
+    for (const char c : text) {
+        plain = plain && !needsEscape(static_cast<unsigned char>(c));
+    }
+    if (plain) {
+        return text;
+    }
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (needsEscape(byte)) {
+            appendEscape(shown, byte);
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+} // namespace orvane

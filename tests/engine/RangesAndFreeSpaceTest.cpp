@@ -1,0 +1,70 @@
+#include "common/EngineHarness.h"
+#include "engine/DestinationDirs.h"
+#include "engine/TreeSteps.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace orvane {
+
+// A file of 1 PiB (a sparse file costs nothing to make) is beyond what an amount holds in
+// bytes as its value. The run must not end there: the survey total stops at the largest
+// amount, one line says so, and the next file is listed as usual.
+TEST(AmountRange, SizeBeyondTheTotalsRangeHoldsThemAtTheLargestAmountAndTheRunGoesOn) {
+    test::TempFolder temp;
+    test::EngineHarness h(temp.makeFolder("data"), temp.makeFolder("backup"));
+    const std::int64_t pebibyte = std::int64_t{1} << 50;
+    ASSERT_NO_THROW(AddToCopyList(h.run, temp / "data/huge", pebibyte));
+    ASSERT_NO_THROW(AddToCopyList(h.run, temp / "data/small", 5));
+    const Amount largest = Amount::fromRaw(std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(h.state.CTotalFileSize, largest);
+    EXPECT_EQ(h.state.CTotalFileSizeStart, largest);
+    EXPECT_EQ(h.window.lstCopy.count(), 2U);
+    EXPECT_EQ(h.lines(),
+              (test::Lines{"Total size beyond 838.9 TB, held there: " + temp / "data/huge"}));
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+// The folder count is 16 bits wide: 32767 plus one more folder stays 32767, and ".." never
+// counts.
+TEST(CounterRange, FolderCountStaysAtItsLargestValue) {
+    test::TempFolder temp;
+    test::EngineHarness h(temp.makeFolder("data"), temp.makeFolder("backup"));
+    h.state.DirCount = 32766;
+    countFolderEntry(h.run, ".");
+    countFolderEntry(h.run, "..");
+    EXPECT_EQ(h.state.DirCount, 32767);
+    countFolderEntry(h.run, "sub");
+    EXPECT_EQ(h.state.DirCount, 32767);
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+// The free-space check through the copy step's query, no mount needed: a file exactly as
+// large as the free space still fits, one byte more is refused with its line.
+TEST(FreeSpaceCheck, FileAsLargeAsTheFreeSpaceFitsAndOneByteMoreIsRefused) {
+    test::TempFolder temp;
+    const std::string source = temp.makeFolder("data");
+    temp.write("data/five.bin", "12345");
+    test::EngineHarness h(source, temp.makeFolder("backup"));
+    std::int64_t freeBytes = 4;
+    h.run.driveSpace = [&](const std::string&) {
+        return platform::DriveSpace{"/drive", freeBytes, 100};
+    };
+    h.runDirectMode();
+    EXPECT_EQ(h.lines(),
+              (test::Lines{"1. Cannot copy: " + source +
+                           "/five.bin [5 B ] not enough space on drive: /drive [4 B ]"}));
+    freeBytes = 5;
+    h.log.removeFirst();
+    h.runDirectMode();
+    EXPECT_EQ(h.lines(), (test::Lines{"File five.bin copied in <t> [5 B]"}));
+}
+
+} // namespace orvane

@@ -1,0 +1,120 @@
+#include "BarFixture.h"
+
+#include "progressbar/TileArea.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+// A picture whose every pixel is told apart by its position.
+QImage Numbered(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.setPixelColor(x, y, QColor(40 * x + 20, 40 * y + 20, 200));
+        }
+    }
+    return picture;
+}
+
+TEST(TileArea, RepeatsFromTheAreasOriginWithOffsetsAndPartialTiles) {
+    const QImage tile = Numbered(3, 2);
+    QImage target(12, 8, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    {
+        QPainter painter(&target);
+        TileArea(painter, 2, 1, 7, 5, tile, 3, 2, 1, 0);
+    }
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            const bool inside = x >= 2 && x < 9 && y >= 1 && y < 6;
+            const QColor expected = inside ? tile.pixelColor((x + 1) % 3, y % 2) : Qt::black;
+            EXPECT_EQ(target.pixelColor(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(TileArea, NothingForAnEmptyHeight) {
+    QImage target(4, 4, QImage::Format_RGB32);
+    target.fill(Qt::black);
+    QPainter painter(&target);
+    TileArea(painter, 0, 0, 4, 0, Numbered(2, 2), 2, 2, 0, 0);
+    painter.end();
+    EXPECT_EQ(target.pixelColor(0, 0), QColor(Qt::black));
+}
+
+TEST(Pictures, BackPictureTilesTheWholeControlUnderTheBorder) {
+    auto bar = MakeBar(20, 10);
+    const QImage tile = Numbered(3, 2);
+    bar->setPicture(tile);
+    EXPECT_EQ(Pixel(*bar, 5, 4), tile.pixelColor(5 % 3, 0));
+    EXPECT_EQ(Pixel(*bar, 13, 7), tile.pixelColor(1, 1));
+    EXPECT_EQ(Pixel(*bar, 0, 0), kDark);
+}
+
+TEST(Pictures, BarPictureTilesFromXZeroAndLeavesItsLastColumnUncovered) {
+    auto bar = MakeBar(200, 20);
+    const QImage tile = Numbered(4, 4);
+    bar->setBarPicture(tile);
+    bar->setValue(50);
+    // The area starts at x = 0 and is as wide as the bar (1 to 100): 99 columns, 0 to 98.
+    for (const int x : {1, 2, 57, 98}) {
+        EXPECT_EQ(Pixel(*bar, x, 6), tile.pixelColor(x % 4, 6 % 4)) << x;
+    }
+    EXPECT_EQ(Pixel(*bar, 99, 6), kButton);
+    EXPECT_EQ(Pixel(*bar, 100, 6), kButton);
+}
+
+TEST(Pictures, StretchedPicturesCoverTheControlAndTheBarShowsOnlyInItsPart) {
+    QImage halves(2, 1, QImage::Format_RGB32);
+    halves.setPixelColor(0, 0, kRed);
+    halves.setPixelColor(1, 0, kGreen);
+    auto bar = MakeBar(200, 20);
+    bar->setBorderStyle(0);
+    bar->setBackPictureMode(0);
+    bar->setPicture(halves);
+    EXPECT_EQ(Pixel(*bar, 0, 0), kRed);
+    EXPECT_EQ(Pixel(*bar, 99, 19), kRed);
+    EXPECT_EQ(Pixel(*bar, 100, 0), kGreen);
+    EXPECT_EQ(Pixel(*bar, 199, 19), kGreen);
+
+    QImage blue(1, 1, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    bar->setBarPictureMode(3);
+    bar->setBarPicture(blue);
+    bar->setValue(25);
+    EXPECT_EQ(Pixel(*bar, 49, 10), QColor(Qt::blue));
+    EXPECT_EQ(Pixel(*bar, 50, 10), kRed);
+}
+
+TEST(Pictures, ModifyChangesTheHolderSurfaceNotThePicture) {
+    auto bar = MakeBar(200, 20);
+    bar->ModifyBarPicture(0.0, 1.0);
+    bar->ModifyPicture();
+    EXPECT_TRUE(bar->BarPicture().isNull());
+
+    QImage orange(2, 2, QImage::Format_RGB32);
+    orange.fill(QColor(240, 120, 0));
+    bar->setBarPicture(orange);
+    bar->setValue(100);
+    bar->ModifyBarPicture(0.0, 1.0);
+    // Not repainted by the method itself: the change shows at the next paint.
+    EXPECT_EQ(Pixel(*bar, 50, 10), QColor(240, 120, 0));
+    bar->DrawControl();
+    EXPECT_EQ(Pixel(*bar, 50, 10), QColor(Qt::black));
+    EXPECT_EQ(bar->BarPicture().pixelColor(0, 0), QColor(240, 120, 0));
+
+    bar->setPicture(orange);
+    bar->setValue(0);
+    bar->ModifyPicture(1.0, 0.0);
+    bar->DrawControl();
+    const QColor grey = Pixel(*bar, 50, 10);
+    EXPECT_EQ(grey.red(), grey.green());
+    EXPECT_EQ(grey.green(), grey.blue());
+    EXPECT_EQ(grey.red(), 120);
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+#include "support/SessionJournal.h"
+
+#include "common/CopyFixtures.h"
+#include "state/MainWindowElements.h"
+#include "support/LogFileSaver.h"
+#include "support/SessionLog.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <ctime>
+#include <sstream>
+
+namespace orvane {
+
+namespace {
+
+const std::string kClosing = std::string(kUnclosedSessionLine) + "\r\n\r\n\r\n";
+
+// The journals the logs folder holds.
+std::set<std::string> journalsIn(const std::string& logs) {
+    std::set<std::string> journals;
+    for (const auto& name : test::namesIn(logs)) {
+        if (name.ends_with(".journal")) {
+            journals.insert(name);
+        }
+    }
+    return journals;
+}
+
+void setModified(const std::string& path, int year, int month, int day) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = 12;
+    fields.tm_isdst = -1;
+    const timespec times[2] = {{std::mktime(&fields), 0}, {std::mktime(&fields), 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+} // namespace
+
+// Every line is on file as soon as it is logged; a save that reached the day's file removes
+// the journal, one that failed keeps it.
+TEST(SessionJournal, HoldsEachLineAsLoggedUntilTheSaveReachesTheDaysFile) {
+    test::TempFolder program;
+    const std::string logs = program.makeFolder("logs");
+    MainWindowElements window;
+    std::ostringstream errors;
+    const auto today = [] { return platform::LocalTime{2026, 12, 5}; };
+    for (const bool saveFails : {true, false}) {
+        SessionLog log;
+        log.attachJournal(SessionJournal::open(logs));
+        const auto journals = journalsIn(logs);
+        ASSERT_EQ(journals.size(), 1U);
+        const std::string journal = logs + "/" + *journals.begin();
+        log.AddLogEntry("first");
+        log.AddLogEntry("second");
+        // The file grows in steps and holds zero bytes after the last line.
+        const std::string bytes = test::readFile(journal);
+        EXPECT_EQ(bytes.substr(0, bytes.find('\0')), "first\r\nsecond\r\n");
+        EXPECT_EQ(bytes.find_first_not_of('\0', bytes.find('\0')), std::string::npos);
+        if (saveFails) {
+            std::filesystem::create_directory(logs + "/log_05_12_2026.txt");
+        }
+        EXPECT_EQ(SaveLogToFile(log, window, logs, today, ".", errors), !saveFails);
+        EXPECT_EQ(test::exists(journal), saveFails);
+        if (saveFails) {
+            std::filesystem::remove(logs + "/log_05_12_2026.txt");
+            std::filesystem::remove(journal);
+        }
+    }
+}
+
+// A journal whose process is gone (nothing holds its lock) goes to the file of the day it
+// was last written, closed by the project's line and the two empty lines; a journal in use
+// is left alone, and one whose day's file cannot be written stays for a later start.
+TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone) {
+    test::TempFolder program;
+    const std::string logs = program.makeFolder("logs");
+    program.write("logs/log_03_12_2026.txt", "earlier\r\n\r\n\r\n");
+    const std::string cut = program.write("logs/session-4000000-0.journal", "a\r\nb\r\nhalf");
+    setModified(cut, 2026, 12, 3);
+    const std::string whole =
+        program.write("logs/session-4000001-0.journal", "c\r\n" + std::string(100, '\0'));
+    setModified(whole, 2026, 12, 4);
+    const std::string blocked = program.write("logs/session-4000002-0.journal", "d\r\n");
+    setModified(blocked, 2026, 12, 1);
+    std::filesystem::create_directory(logs + "/log_01_12_2026.txt");
+    program.write("logs/session-notes.txt", "not a journal");
+
+    SessionLog live;
+    live.attachJournal(SessionJournal::open(logs));
+    live.AddLogEntry("running");
+
+    EXPECT_EQ(RecoverJournals(logs), 2);
+    EXPECT_EQ(test::readFile(logs + "/log_03_12_2026.txt"),
+              "earlier\r\n\r\n\r\na\r\nb\r\nhalf\r\n" + kClosing);
+    EXPECT_EQ(test::readFile(logs + "/log_04_12_2026.txt"), "c\r\n" + kClosing);
+    const auto left = journalsIn(logs);
+    EXPECT_EQ(left.size(), 2U);
+    EXPECT_TRUE(left.contains("session-4000002-0.journal"));
+    EXPECT_TRUE(test::exists(logs + "/session-notes.txt"));
+    EXPECT_EQ(RecoverJournals(logs), 0);
+}
+
+} // namespace orvane
