@@ -49,13 +49,60 @@ class Tool:
         self.command = command  # a function (source, destination) -> argv
 
 
-def tools(cli):
-    return [
+WINDOW = "orvane (window)"
+
+
+def tools(cli, window):
+    every = [
         Tool("orvane-cli", lambda s, d: [cli, s, d]),
         Tool("orvane-cli --direct", lambda s, d: [cli, "--direct", s, d]),
         Tool("cp -a", lambda s, d: ["cp", "-a", s, d]),
         Tool("rsync -a", lambda s, d: ["rsync", "-a", s, d]),
     ]
+    if window:
+        # The window program driven through its widgets (folders typed, Start clicked, the
+        # window closed at the end), survey mode like the first row.
+        every.append(Tool(WINDOW, lambda s, d: [window, s, d]))
+    return every
+
+
+def window_table(all_results):
+    lines = ["| workload | orvane (window) s | orvane-cli s | × orvane-cli |",
+             "|---|---:|---:|---:|"]
+    for workload, results in all_results:
+        if WINDOW in results:
+            lines.append("| %s | %.3f | %.3f | %s |" % (
+                workload, results[WINDOW][0], results["orvane-cli"][0],
+                ratio(results, WINDOW, "orvane-cli")))
+    return "\n".join(lines)
+
+
+def stop_latency(window, source, scratch, runs):
+    """Clicks Stop as soon as the run copies; returns the driver's figures, in ms."""
+    handled, ended = [], []
+    for _ in range(runs):
+        destination = os.path.join(scratch, "out")
+        fresh(destination)
+        text = subprocess.run([window, "--stop", source, destination], check=True,
+                              capture_output=True, text=True).stdout.split()
+        if "stop-handled-ms" in text:
+            handled.append(float(text[text.index("stop-handled-ms") + 1]))
+            ended.append(float(text[text.index("stop-run-ended-ms") + 1]))
+    shutil.rmtree(os.path.join(scratch, "out"), ignore_errors=True)
+    return handled, ended
+
+
+def latency_table(rows):
+    lines = ["| workload | clicks | click to handler: median / max ms | click to run's end: "
+             "median / max ms |", "|---|---:|---:|---:|"]
+    for workload, (handled, ended) in rows:
+        if handled:
+            lines.append("| %s | %d | %.1f / %.1f | %.1f / %.1f |" % (
+                workload, len(handled), statistics.median(handled), max(handled),
+                statistics.median(ended), max(ended)))
+        else:
+            lines.append("| %s | 0 | - | - |" % workload)
+    return "\n".join(lines)
 
 
 def timed(argv):
@@ -124,6 +171,34 @@ def table(all_results):
     return "\n".join(lines)
 
 
+def window_only(options, quick, rounds, warmups, scratch, cli, window):
+    """The window program against orvane-cli alone, on workloads (a) and (b)."""
+    print("making the workloads in %s" % scratch, file=sys.stderr)
+    big = os.path.join(scratch, "a-big")
+    os.makedirs(big)
+    make_big_file(os.path.join(big, "one.bin"), (16 if quick else 1024) * MIB)
+    small = os.path.join(scratch, "b-small")
+    make_small_files(small, 500 if quick else 20000, 10 if quick else 200)
+    pair = [tool for tool in tools(cli, window) if tool.name in ("orvane-cli", WINDOW)]
+    results = [
+        ("(a) one %s file" % ("16 MiB" if quick else "1 GiB"),
+         measure("a", big, scratch, pair, rounds, warmups, False)),
+        ("(b) %s small files" % ("500" if quick else "20,000"),
+         measure("b", small, scratch, pair, rounds, warmups, False)),
+    ]
+    latency = [("(a)", stop_latency(window, big, scratch, rounds)),
+               ("(b)", stop_latency(window, small, scratch, rounds))]
+    text = ("Machine: %s. Medians of %d interleaved rounds after %d warm-up%s.\n\n" % (
+        machine(), rounds, warmups, "" if warmups == 1 else "s") + window_table(results) +
+        "\n\nStop clicked in the window as soon as the run copies, posted from another "
+        "thread as the window system posts a click:\n\n" + latency_table(latency) + "\n")
+    print(text)
+    if options.output:
+        with open(options.output, "w") as out:
+            out.write(text)
+    shutil.rmtree(scratch, ignore_errors=True)
+
+
 def machine():
     cpu = platform.processor() or platform.machine()
     try:
@@ -147,6 +222,10 @@ def main():
     parser.add_argument("--quick", action="store_true", help="small workloads, two rounds")
     parser.add_argument("--output", help="also write the table to this Markdown file")
     parser.add_argument("--real-tree", default="/usr/include")
+    parser.add_argument("--window-only", action="store_true",
+                        help="only orvane-cli and the window program, on (a) and (b)")
+    parser.add_argument("--window", help="also time the window program through this driver "
+                        "(orvane-window-bench; needs a display)")
     options = parser.parse_args()
 
     quick = options.quick
@@ -156,6 +235,13 @@ def main():
     cli = os.path.join(scratch, "bin", "orvane-cli")
     os.makedirs(os.path.dirname(cli))
     shutil.copy2(options.cli, cli)  # its logs/ and INI file land in the scratch folder
+    window = None
+    if options.window:
+        window = os.path.join(scratch, "bin", "orvane-window-bench")
+        shutil.copy2(options.window, window)
+
+    if options.window_only:
+        return window_only(options, quick, rounds, warmups, scratch, cli, window)
 
     print("making the workloads in %s" % scratch, file=sys.stderr)
     big = os.path.join(scratch, "a-big")
@@ -166,7 +252,7 @@ def main():
     real = os.path.join(scratch, "d-real")
     make_real_tree(real, options.real_tree, quick)
 
-    every = tools(cli)
+    every = tools(cli, window)
     rerun_tools = [tool for tool in every if tool.name != "cp -a"]
     results = [
         ("(a) one %s file" % ("16 MiB" if quick else "1 GiB"),
@@ -179,6 +265,13 @@ def main():
          measure("d", real, scratch, every, rounds, warmups, False)),
     ]
     text = table(results)
+    if window:
+        latency = [("(a)", stop_latency(window, big, scratch, rounds)),
+                   ("(b)", stop_latency(window, small, scratch, rounds))]
+        text += ("\n\nThe window program against orvane-cli in the same rounds:\n\n" +
+                 window_table(results) +
+                 "\n\nStop clicked in the window as soon as the run copies, posted from another "
+                 "thread as the window system posts a click:\n\n" + latency_table(latency))
     print(text)
     if options.output:
         with open(options.output, "w") as out:

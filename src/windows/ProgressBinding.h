@@ -1,0 +1,16 @@
+#pragma once
+
+#include "progressbar/pcProgressBar.h"
+#include "state/ProgressElement.h"
+#include "windows/ViewSync.h"
+
+namespace orvane::windows {
+
+// The widget that shows a progress element on the main window.
+using ProgressBarWidget = pcProgressBar;
+
+// Shows the element's Max, Value and Text on the bar, now and at every assignment. Only what
+// changed is assigned: every assignment composes the whole bar anew.
+void BindProgress(ViewSync& sync, ProgressElement& element, ProgressBarWidget& bar);
+
+} // namespace orvane::windows

@@ -1,0 +1,39 @@
+#include "windows/ViewSync.h"
+
+namespace orvane::windows {
+
+ViewSync::Slot& ViewSync::add(std::function<void()> show) {
+    Slot& slot = slots_.emplace_back();
+    slot.show = std::move(show);
+    slot.show();
+    return slot;
+}
+
+void ViewSync::changed(Slot& slot) {
+    if (!deferring_) {
+        slot.show();
+        return;
+    }
+    if (!slot.pending) {
+        slot.pending = true;
+        pending_.push_back(&slot);
+    }
+}
+
+void ViewSync::setDeferring(bool deferring) {
+    deferring_ = deferring;
+    if (!deferring) {
+        flush();
+    }
+}
+
+void ViewSync::flush() {
+    // Showing a state never changes an element, so the list cannot grow while it is read.
+    for (Slot* slot : pending_) {
+        slot->pending = false;
+        slot->show();
+    }
+    pending_.clear();
+}
+
+} // namespace orvane::windows

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace orvane::windows {
+
+// Carries the elements' changes to their widgets. Outside a run each change is shown at
+// once. During a run the engine assigns labels and bars several times per file, and each
+// assignment to a widget costs more than copying a small file; but nothing reaches the
+// screen before the run yields to the event loop anyway. So during a run a change only marks
+// its widget, and the marked widgets take their elements' states just before events are
+// handled and when the run ends: the screen shows the same, and the last state of each
+// element is the one shown.
+class ViewSync {
+public:
+    // One bound element: how to show it, and whether a change waits to be shown.
+    struct Slot {
+        std::function<void()> show;
+        bool pending = false;
+    };
+
+    // Registers a binding and shows it now. The slot lives as long as this object.
+    Slot& add(std::function<void()> show);
+    void changed(Slot& slot);
+
+    void setDeferring(bool deferring);
+    bool deferring() const { return deferring_; }
+    void flush();
+
+private:
+    std::deque<Slot> slots_;
+    std::vector<Slot*> pending_;
+    bool deferring_ = false;
+};
+
+} // namespace orvane::windows

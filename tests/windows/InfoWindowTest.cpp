@@ -1,0 +1,190 @@
+#include "windows/frminfo.h"
+
+#include "state/MainWindowElements.h"
+#include "state/RunState.h"
+#include "support/SessionLog.h"
+#include "windows/SecondaryWindows.h"
+#include "windows/Twips.h"
+#include "windows/WindowTestSupport.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+
+using namespace windows;
+
+namespace {
+
+struct InfoHarness {
+    RunState state;
+    MainWindowElements mainWindow;
+    SessionLog log;
+    test::RecordingDialogs boxes;
+    int year = 2026;
+    QWidget owner;
+    SecondaryWindows windows;
+
+    explicit InfoHarness(std::string title = "Orvane", std::int32_t usageCount = 1)
+        : windows(owner, {log, state, mainWindow, boxes.dialogs, [] {}, "",
+                          [this, title, usageCount] {
+                              return InfoFacts{title, "", usageCount, [this] { return year; }};
+                          }}) {}
+
+    // The About command, then the activation the window gets when it comes to the front.
+    frminfo& about() {
+        frminfo& window = windows.showAbout();
+        window.Form_Activate();
+        return window;
+    }
+};
+
+bool bold(const QLabel& label) {
+    return label.font().bold();
+}
+QColor colour(const QLabel& label) {
+    return label.palette().color(QPalette::WindowText);
+}
+
+void send(QWidget& target, QEvent::Type type) {
+    const QPointF inside(2, 2);
+    QMouseEvent event(type, inside, target.mapToGlobal(inside),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
+void click(QWidget& target) {
+    send(target, QEvent::MouseButtonPress);
+    send(target, QEvent::MouseButtonRelease);
+}
+
+} // namespace
+
+TEST(InfoWindow, AboutShowsTheEnglishTextsWithTheUseCountOfTheFirstStart) {
+    InfoHarness h;
+    frminfo& info = h.about();
+    EXPECT_EQ(info.windowTitle(), "Info   [2.8]");
+    EXPECT_EQ(info.lbltaal().text(), "eng");
+    EXPECT_EQ(info.lbluse().text(), "Used: 1 time(s).");
+    EXPECT_EQ(info.lblversion().text(), "Version: 1.0 Build37 BETA");
+    EXPECT_EQ(info.Label1().text().split('\n'),
+              QStringList({"Thank you for the use of this program.",
+                           "If there is a update or you want to place a comment , please mail me "
+                           "or see my site.",
+                           "The Brennic crew can't be responsibel for PC crashes and other stuff, "
+                           "for bat working programs!!!"}));
+    EXPECT_EQ(info.lblComments().text(), "");
+    EXPECT_EQ(info.lblproduct().text(), "Orvane");
+    EXPECT_EQ(info.lblproduct().font().family(), "Comic Sans MS");
+    EXPECT_EQ(colour(info.lblproduct()), QColor(192, 0, 0));
+    EXPECT_EQ(info.cmdback().text(), "&Back");
+    EXPECT_EQ(info.cmdback().toolTip(), "Go back to main window");
+    EXPECT_FALSE(info.Image1().pixmap().isNull());
+}
+
+TEST(InfoWindow, AnotherLanguageCodeKeepsTheDesignCaptions) {
+    InfoHarness h(/*title=*/"Orvane", /*usageCount=*/7);
+    frminfo& info = h.windows.showAbout();
+    info.lbltaal().setText("nld");
+    info.Form_Activate();
+    EXPECT_EQ(info.lbluse().text(), "Total used: ");
+    EXPECT_EQ(info.lblversion().text(), "Version: ");
+    EXPECT_EQ(info.windowTitle(), "Info   [2.8]");
+}
+
+TEST(InfoWindow, TheCopyrightLineNeverEndsBefore2004) {
+    for (const auto& [year, shown] : std::vector<std::pair<int, QString>>{
+             {1999, "2004-2004"}, {2004, "2004-2004"}, {2026, "2004-2026"}}) {
+        InfoHarness h;
+        h.year = year;
+        EXPECT_TRUE(h.about().lblcopyright().text().contains(shown)) << year;
+    }
+}
+
+TEST(InfoWindow, ANameThatFitsStaysWhereItIsLaidOut) {
+    InfoHarness h;
+    frminfo& info = h.about();
+    const QPoint laidOut = info.lblproduct().pos();
+    EXPECT_LT(info.lblproduct().width(), info.width());
+    EXPECT_FALSE(info.tmrtitlescrl().isActive());
+    QApplication::processEvents();
+    EXPECT_EQ(info.lblproduct().pos(), laidOut);
+}
+
+TEST(InfoWindow, ANameThatDoesNotFitMoves58TwipsPerTickAndStartsAgainAtTheRightEdge) {
+    InfoHarness h("Orvane, the folder tree copier that shows its progress while it works");
+    frminfo& info = h.about();
+    QLabel& product = info.lblproduct();
+    ASSERT_GT(product.width(), info.width());
+    EXPECT_TRUE(info.tmrtitlescrl().isActive());
+    EXPECT_EQ(info.tmrtitlescrl().interval(), 36);
+
+    const int start = info.productLeft();
+    info.tmrtitlescrl_Timer();
+    EXPECT_EQ(info.productLeft(), start - 58);
+    EXPECT_EQ(product.x(), TwipsToPixels(start - 58, info.logicalDpiX()));
+
+    const int width = PixelsToTwips(product.width(), info.logicalDpiX());
+    int ticks = 1;
+    while (info.productLeft() > -width) {
+        info.tmrtitlescrl_Timer();
+        ASSERT_LT(++ticks, 100000);
+    }
+    EXPECT_EQ(ticks, (start + width + 57) / 58);
+    info.tmrtitlescrl_Timer();
+    EXPECT_EQ(info.productLeft(),
+              PixelsToTwips(info.frameGeometry().width(), info.logicalDpiX()) - 58);
+}
+
+TEST(InfoWindow, TheLinkUnderThePointerIsBoldAndPureRedUntilThePointerReachesTheFrame) {
+    InfoHarness h;
+    frminfo& info = h.about();
+    QLabel& site = info.lblsite(0);
+    QLabel& project = info.lblsite(1);
+    EXPECT_EQ(site.text(), "https://orvane.example.org");
+    EXPECT_EQ(project.text(), "https://grid.orvane.example.org");
+    const QColor darkRed(192, 0, 0), pureRed(255, 0, 0);
+
+    send(project, QEvent::MouseMove);
+    EXPECT_TRUE(bold(project));
+    EXPECT_EQ(colour(project), pureRed);
+    EXPECT_FALSE(bold(site));
+    EXPECT_EQ(colour(site), darkRed);
+    EXPECT_EQ(info.cursor().shape(), Qt::UpArrowCursor);
+
+    send(site, QEvent::MouseMove);
+    EXPECT_TRUE(bold(site));
+    EXPECT_EQ(colour(site), pureRed);
+    EXPECT_FALSE(bold(project));
+    EXPECT_EQ(colour(project), darkRed);
+
+    send(info.Frame1(), QEvent::MouseMove);
+    for (QLabel* label : {&site, &project}) {
+        EXPECT_FALSE(bold(*label));
+        EXPECT_EQ(colour(*label), darkRed);
+    }
+    EXPECT_EQ(info.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(InfoWindow, ALinkOrTheLogoOpensItsAddressAndBackClosesTheWindow) {
+    InfoHarness h;
+    frminfo& info = h.about();
+    click(info.lblsite(1));
+    click(info.lblsite(0));
+    click(info.Image1());
+    EXPECT_EQ(h.boxes.opened,
+              (std::vector<QString>{"https://grid.orvane.example.org", "https://orvane.example.org",
+                                    "https://orvane.example.org"}));
+
+    info.cmdback().click();
+    EXPECT_TRUE(test::eventually([&] { return h.windows.info() == nullptr; }));
+    EXPECT_EQ(h.windows.showAbout().lbltaal().text(), "eng");
+}
+
+} // namespace orvane

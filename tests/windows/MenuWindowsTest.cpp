@@ -1,0 +1,93 @@
+#include "windows/WindowHarness.h"
+#include "windows/WindowTestSupport.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace orvane::test {
+namespace {
+
+using windows::frmMain;
+
+std::vector<std::string> reportItems(frmMain& w) {
+    const ListElement& list = w.secondaryWindows().report()->lstErr();
+    std::vector<std::string> items;
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        items.push_back(list.item(i));
+    }
+    return items;
+}
+
+TEST(MenuWindows, ReportOpenedDuringARunShowsTheRunsLinesAndQuitClosesItBeforeTheSave) {
+    WindowHarness harness;
+    frmMain& w = harness.window();
+    harness.folder().write("data/Photos/a.txt", "alpha");
+    harness.folder().write("data/Photos/sub/b.txt", "bravo!");
+    harness.folder().makeFolder("backup");
+
+    // Opened once the survey has listed the files: every later line arrives live.
+    std::size_t linesAtOpening = 0;
+    harness.whenDuringRun([&] { return harness.elements().lstCopy.count() == 2; },
+                          [&] {
+                              w.mnuMenuReport.trigger();
+                              linesAtOpening = w.sessionLog().count();
+                          });
+    harness.runCopy(harness.folder() / "data/Photos", harness.folder() / "backup");
+    ASSERT_NE(w.secondaryWindows().report(), nullptr);
+    EXPECT_GT(harness.logLines().size(), linesAtOpening) << "no line arrived while it was open";
+    EXPECT_EQ(reportItems(w), harness.logLines());
+    EXPECT_EQ(w.secondaryWindows().report()->windowTitle(), "Log");
+    EXPECT_EQ(w.mnuMenuReport.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    const std::vector<std::string> lines = harness.logLines();
+    w.mnuMenuQuit.trigger();
+    EXPECT_FALSE(w.sessionLog().ReportLive);
+    EXPECT_TRUE(w.sessionLog().empty());
+    EXPECT_NE(harness.logFile().find(lines.back() + "\r\n"), std::string::npos);
+}
+
+TEST(MenuWindows, DebugShowsTheTotalsOfTheMainWindowsRunState) {
+    WindowHarness harness("-DEBUG");
+    frmMain& w = harness.window();
+    w.runState().CTotalFileSize = Amount::fromRaw(-12345);
+    w.mnuOptDebug.trigger();
+    windows::frmDebug* debug = w.secondaryWindows().debug();
+    ASSERT_NE(debug, nullptr);
+    ASSERT_TRUE(eventually([&] { return debug->lblCTotalFileSize().text() != "Label1"; }));
+    EXPECT_EQ(debug->lblCTotalFileSize().text(), "CTotalFileSize: -1.2345");
+}
+
+TEST(MenuWindows, HistoryReadsTheFileNamedAfterTheProgramOrSaysThereIsNone) {
+    WindowHarness harness;
+    frmMain& w = harness.window();
+    // The harness's program is bin/bin; its history file is bin/bin_history.txt.
+    w.mnuHelpHistory.trigger();
+    ASSERT_EQ(harness.informations.size(), 1U);
+    EXPECT_EQ(harness.informations[0], "Orvane|No history file found");
+
+    harness.folder().write("bin/bin_history.txt", "1.0 Build37 BETA\r\n- first\r\n");
+    w.mnuHelpHistory.trigger();
+    ASSERT_NE(w.secondaryWindows().history(), nullptr);
+    EXPECT_EQ(w.secondaryWindows().history()->txtHistory().toPlainText(),
+              "1.0 Build37 BETA\n- first");
+    EXPECT_EQ(harness.informations.size(), 1U);
+}
+
+TEST(MenuWindows, AboutOnTheFirstStartShowsOneUseAndOpensLinksThroughTheWindowsDialogs) {
+    WindowHarness harness;
+    frmMain& w = harness.window();
+    w.mnuHelpAbout.trigger();
+    windows::frminfo* info = w.secondaryWindows().info();
+    ASSERT_NE(info, nullptr);
+    info->Form_Activate();
+    EXPECT_EQ(info->lbluse().text(), "Used: 1 time(s).");
+    EXPECT_EQ(info->lbltaal().text(), "eng");
+    EXPECT_EQ(w.mnuHelpAbout.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    info->Image1_Click();
+    EXPECT_EQ(harness.webPages, std::vector<QString>{"https://orvane.example.org"});
+}
+
+} // namespace
+} // namespace orvane::test

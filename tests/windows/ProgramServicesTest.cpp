@@ -1,0 +1,102 @@
+#include "windows/CopyListModel.h"
+#include "windows/OrvaneApplication.h"
+#include "windows/ProgramArguments.h"
+#include "windows/UnloadSignals.h"
+#include "windows/WindowHarness.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <stdexcept>
+
+namespace orvane::test {
+namespace {
+
+TEST(ArgumentText, IsTheArgumentsJoinedByOneBlank) {
+    EXPECT_EQ(windows::ArgumentText({}), "");
+    EXPECT_EQ(windows::ArgumentText({"-DEBUG"}), "-DEBUG");
+    EXPECT_EQ(windows::ArgumentText({"-debug", "extra"}), "-debug extra");
+    EXPECT_TRUE(windows::IsDebugArgument("-DEBUG"));
+    EXPECT_FALSE(windows::IsDebugArgument("-debug extra"));
+    EXPECT_FALSE(windows::IsDebugArgument("-debugx"));
+}
+
+TEST(CopyListModel, FollowsAddsFrontRemovalsClearsAndSelections) {
+    ListElement list;
+    int selected = -2;
+    windows::CopyListModel model(list, [&selected](int row) { selected = row; });
+    for (int i = 0; i < 1000; ++i) {
+        list.add("/s/" + std::to_string(i) + "::/d/" + std::to_string(i));
+    }
+    ASSERT_EQ(model.rowCount(), 1000);
+    EXPECT_EQ(model.index(999).data().toString(), "/s/999::/d/999");
+    list.removeFirst();
+    list.removeFirst();
+    EXPECT_EQ(model.rowCount(), 998);
+    EXPECT_EQ(model.index(0).data().toString(), "/s/2::/d/2");
+    EXPECT_FALSE(model.index(998).data().isValid());
+    list.setListIndex(5);
+    EXPECT_EQ(selected, 5);
+    list.clear();
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(UnloadSignals, TerminateInterruptAndHangUpReachTheEventLoopAsUnloads) {
+    std::vector<int> received;
+    {
+        const windows::UnloadSignals unloadSignals(
+            [&received](int signal) { received.push_back(signal); });
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            ASSERT_EQ(std::raise(signal), 0);
+            QCoreApplication::processEvents();
+        }
+    }
+    EXPECT_EQ(received, (std::vector<int>{SIGTERM, SIGINT, SIGHUP}));
+}
+
+TEST(UnloadSignals, ASignalDuringARunSavesTheLogAndEndsTheProgram) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    const windows::UnloadSignals unloadSignals([&w](int) { w.close(); });
+    harness.folder().makeFolder("backup");
+    for (int i = 0; i < 50; ++i) {
+        harness.folder().write("data/Photos/" + std::to_string(i) + ".txt", "alpha");
+    }
+    harness.whenDuringRun([] { return true; }, [] { std::raise(SIGTERM); });
+
+    harness.runCopy(harness.folder() / "data/Photos", harness.folder() / "backup");
+
+    EXPECT_TRUE(w.unloaded());
+    EXPECT_EQ(harness.endings, 1);
+    const std::string saved = harness.logFile();
+    EXPECT_NE(saved.find("Start copying on "), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("Stopped copying on "), std::string::npos) << saved;
+}
+
+// An object whose every event fails, as a handler with a fault would.
+class FailingObject : public QObject {
+public:
+    bool event(QEvent*) override { throw std::runtime_error("a fault in a handler"); }
+};
+
+TEST(OrvaneApplication, AnExceptionFromAHandlerUnloadsTheWindowInsteadOfEndingTheProgram) {
+    auto* application = dynamic_cast<windows::OrvaneApplication*>(QCoreApplication::instance());
+    ASSERT_NE(application, nullptr);
+    WindowHarness harness;
+    application->setFailureHandler([&harness] { harness.window().Form_Unload(); });
+    FailingObject failing;
+    // The event queue takes the event over.
+    QCoreApplication::postEvent(&failing, std::make_unique<QEvent>(QEvent::User).release());
+    // The failure ends the event loop with the failure status.
+    EXPECT_EQ(QCoreApplication::exec(), windows::OrvaneApplication::kFailureStatus);
+    application->setFailureHandler({});
+
+    EXPECT_TRUE(harness.window().unloaded());
+    EXPECT_EQ(harness.logFile().rfind("New session started on ", 0), 0U);
+}
+
+} // namespace
+} // namespace orvane::test

@@ -1,0 +1,261 @@
+#include "common/CopyFixtures.h"
+#include "windows/WindowHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace orvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kRule(46, '-');
+
+// A source tree of three files below <scratch>/data/Photos. The run counts its folders as
+// five: the top folder by its "." entry, each sub-folder by its entry in its parent and by its
+// own ".".
+std::string smallTree(const TempFolder& folder) {
+    folder.write("data/Photos/a.txt", "alpha");
+    folder.write("data/Photos/sub/b.txt", "bravo!");
+    folder.write("data/Photos/sub/deeper/c.txt", "");
+    return folder / "data/Photos";
+}
+
+void expectCopied(const TempFolder& folder) {
+    EXPECT_EQ(readFile(folder / "backup/Photos/a.txt"), "alpha");
+    EXPECT_EQ(readFile(folder / "backup/Photos/sub/b.txt"), "bravo!");
+    EXPECT_TRUE(fs::is_regular_file(folder / "backup/Photos/sub/deeper/c.txt"));
+}
+
+void expectIdle(windows::frmMain& w) {
+    EXPECT_TRUE(w.cmdStart.isEnabled());
+    EXPECT_TRUE(w.fraSource.isEnabled());
+    EXPECT_TRUE(w.fraDestination.isEnabled());
+    EXPECT_TRUE(w.mnuOpt.menuAction()->isEnabled());
+    EXPECT_TRUE(w.fraCopy.isHidden());
+    EXPECT_FALSE(w.cmdPause.isEnabledTo(&w.fraCopy));
+    EXPECT_FALSE(w.tmrClock.isActive());
+    EXPECT_EQ(w.lblInfo[1].text(), "Copying file:");
+}
+
+TEST(RunFromWindow, SurveyRunCopiesTheTreeShowsTheListAndEndsIdle) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    const std::string source = smallTree(harness.folder());
+    harness.folder().makeFolder("backup");
+    // The list is seen in the widened window.
+    QTest::mouseClick(&w.cmdOptions, Qt::LeftButton);
+
+    // Seen from inside the run, once the list is full: the window shows the run's state.
+    bool seenRunning = false;
+    harness.whenDuringRun([&] { return harness.elements().lstCopy.count() == 3; },
+                          [&] {
+                              seenRunning = !w.fraCopy.isHidden();
+                              EXPECT_FALSE(w.cmdStart.isEnabled());
+                              EXPECT_FALSE(w.fraSource.isEnabled());
+                              EXPECT_FALSE(w.mnuOpt.menuAction()->isEnabled());
+                              EXPECT_TRUE(w.cmdPause.isEnabled());
+                              EXPECT_TRUE(w.tmrClock.isActive());
+                              ASSERT_EQ(w.lstCopy.model()->rowCount(), 3);
+                              const QString first =
+                                  w.lstCopy.model()->index(0, 0).data().toString();
+                              EXPECT_TRUE(first.contains("::")) << first.toStdString();
+                          });
+    harness.runCopy(source, harness.folder() / "backup");
+
+    expectCopied(harness.folder());
+    EXPECT_TRUE(seenRunning);
+    expectIdle(w);
+    // The destination box gets the chosen folder back, with a trailing separator.
+    EXPECT_EQ(w.txtDestination.text().toStdString(), harness.folder() / "backup/");
+    EXPECT_EQ(w.lstCopy.model()->rowCount(), 0);
+    EXPECT_EQ(w.pbTotalFiles.Max(), 3);
+    EXPECT_EQ(w.pbTotalFiles.Value(), 3);
+    const auto lines = harness.logLines();
+    EXPECT_TRUE(anyStartsWith(lines, "Start copying on "));
+    EXPECT_TRUE(contains(lines, "Total files to copy: 3 file(s) in 5 directory(s)"));
+    EXPECT_TRUE(anyStartsWith(lines, "Total time taken "));
+    EXPECT_TRUE(anyStartsWith(lines, "Stopped copying on "));
+    EXPECT_EQ(lines.back(), kRule);
+    EXPECT_FALSE(contains(lines, "Direct Copying on"));
+}
+
+TEST(RunFromWindow, DirectRunAnsweredOkWalksTheTreeAndShowsTheDoneSize) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    const std::string source = smallTree(harness.folder());
+    harness.folder().makeFolder("backup");
+    w.mnuOptDcopy.trigger();
+    harness.answers = {true};
+
+    harness.runCopy(source, harness.folder() / "backup");
+
+    ASSERT_EQ(harness.questions.size(), 1U);
+    EXPECT_EQ(harness.questions[0], "Direct copy, is still on\nok = direct, cancel = search");
+    EXPECT_TRUE(w.mnuOptDcopy.isChecked());
+    expectCopied(harness.folder());
+    expectIdle(w);
+    const auto lines = harness.logLines();
+    EXPECT_TRUE(contains(lines, "Direct Copying on"));
+    EXPECT_FALSE(anyStartsWith(lines, "Total files to copy: "));
+    // The direct walk counts one file more than it met.
+    EXPECT_EQ(w.pbTotalFiles.Max(), 4);
+}
+
+TEST(RunFromWindow, CancelledConfirmationsUncheckTheirOptionsAndTheRunCopiesBySurvey) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    const std::string source = smallTree(harness.folder());
+    harness.folder().makeFolder("backup");
+    w.mnuOptMove.trigger();
+    w.mnuOptDcopy.trigger();
+    harness.answers = {false, false};
+
+    harness.runCopy(source, harness.folder() / "backup");
+
+    ASSERT_EQ(harness.questions.size(), 2U);
+    EXPECT_EQ(harness.questions[0], "Move files, is still on\nok = move, cancel = copy");
+    EXPECT_EQ(harness.questions[1], "Direct copy, is still on\nok = direct, cancel = search");
+    EXPECT_FALSE(w.mnuOptMove.isChecked());
+    EXPECT_FALSE(w.mnuOptDcopy.isChecked());
+    expectCopied(harness.folder());
+    // A plain copy: the sources stay.
+    EXPECT_TRUE(fs::exists(source + "/a.txt"));
+    EXPECT_TRUE(contains(harness.logLines(), "Total files to copy: 3 file(s) in 5 directory(s)"));
+}
+
+TEST(RunFromWindow, MoveAnsweredOkDeletesTheSources) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    const std::string source = smallTree(harness.folder());
+    harness.folder().makeFolder("backup");
+    w.mnuOptMove.trigger();
+    harness.answers = {true};
+
+    harness.runCopy(source, harness.folder() / "backup");
+
+    EXPECT_TRUE(w.mnuOptMove.isChecked());
+    expectCopied(harness.folder());
+    EXPECT_FALSE(fs::exists(source + "/a.txt"));
+    EXPECT_TRUE(contains(harness.logLines(), "Move is on, deleted the file a.txt"));
+}
+
+TEST(RunFromWindow, TheConfirmationIsAMessageBoxWithOkAndCancel) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    w.dialogs() = windows::QtDialogs();
+    w.mnuOptMove.trigger();
+    QString text;
+    QString title;
+    bool hadBothButtons = false;
+    // The box is modal: it runs its own event loop, in which this finds it and cancels it.
+    harness.whenDuringRun([] { return QApplication::activeModalWidget() != nullptr; },
+                          [&] {
+                              auto* box =
+                                  qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                              ASSERT_NE(box, nullptr);
+                              text = box->text();
+                              title = box->windowTitle();
+                              hadBothButtons = box->button(QMessageBox::Ok) != nullptr &&
+                                               box->button(QMessageBox::Cancel) != nullptr;
+                              EXPECT_EQ(box->icon(), QMessageBox::Warning);
+                              box->button(QMessageBox::Cancel)->click();
+                          });
+
+    // An empty source: the run ends at its source check, after the question.
+    QTest::mouseClick(&w.cmdStart, Qt::LeftButton);
+
+    EXPECT_EQ(text, "Move files, is still on\nok = move, cancel = copy");
+    EXPECT_EQ(title, "Orvane");
+    EXPECT_TRUE(hadBothButtons);
+    EXPECT_FALSE(w.mnuOptMove.isChecked());
+    EXPECT_TRUE(contains(harness.logLines(), "Source Path error: "));
+}
+
+class LargeFileRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        harness.folder().makeFolder("data/Big");
+        writeAll(harness.folder() / "data/Big/big.bin", patterned(24 * 1024 * 1024));
+        harness.folder().makeFolder("backup");
+    }
+    // True in the middle of the large file: part of it is copied, not all.
+    bool midFile() {
+        const int percent = harness.elements().pbFileCopy.Value();
+        return percent > 0 && percent < 100;
+    }
+    WindowHarness harness;
+};
+
+TEST_F(LargeFileRun, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
+    windows::frmMain& w = harness.window();
+    w.mnuOptDcopy.trigger();
+    harness.answers = {true};
+    harness.whenDuringRun([this] { return midFile(); },
+                          [&] { QTest::mouseClick(&w.cmdCancel, Qt::LeftButton); });
+
+    harness.runCopy(harness.folder() / "data/Big", harness.folder() / "backup");
+
+    EXPECT_FALSE(fs::exists(harness.folder() / "backup/Big/big.bin"));
+    const auto lines = harness.logLines();
+    EXPECT_TRUE(contains(lines, "User clicked on [Stop]"));
+    EXPECT_TRUE(contains(lines, "File big.bin Canceled"));
+    EXPECT_TRUE(contains(lines, "User clicked [STOP]"));
+    EXPECT_TRUE(anyStartsWith(lines, "Stopped copying on "));
+    expectIdle(w);
+    // Stop is enabled again for the next run.
+    EXPECT_TRUE(w.cmdCancel.isEnabled());
+}
+
+TEST_F(LargeFileRun, PauseAndUnpauseClickedInsideTheRunLetItFinish) {
+    windows::frmMain& w = harness.window();
+    QString pausedCaption;
+    harness.whenDuringRun([this] { return midFile(); },
+                          [&] {
+                              QTest::mouseClick(&w.cmdPause, Qt::LeftButton);
+                              pausedCaption = w.cmdPause.text();
+                              EXPECT_EQ(harness.window().runState().RunControl, run_control::pause);
+                              // The unpause comes from the paused run's own wait for events.
+                              harness.whenDuringRun(
+                                  [] { return true; },
+                                  [&] { QTest::mouseClick(&w.cmdPause, Qt::LeftButton); });
+                          });
+
+    harness.runCopy(harness.folder() / "data/Big", harness.folder() / "backup");
+
+    EXPECT_EQ(pausedCaption, "Un&pause");
+    EXPECT_EQ(w.cmdPause.text(), "&Pause");
+    expectIdle(w);
+    const auto lines = harness.logLines();
+    EXPECT_TRUE(anyStartsWith(lines, "Stopped copying on "));
+    EXPECT_FALSE(contains(lines, "User clicked on [Stop]"));
+}
+
+TEST_F(LargeFileRun, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) {
+    windows::frmMain& w = harness.window();
+    harness.whenDuringRun([this] { return midFile(); }, [&] { w.mnuMenuQuit.trigger(); });
+
+    harness.runCopy(harness.folder() / "data/Big", harness.folder() / "backup");
+
+    EXPECT_EQ(harness.endings, 1);
+    EXPECT_TRUE(w.unloaded());
+    const std::string saved = harness.logFile();
+    EXPECT_EQ(saved.rfind("New session started on ", 0), 0U);
+    EXPECT_NE(saved.find("\r\nStart copying on "), std::string::npos);
+    EXPECT_NE(saved.find("\r\nTotal files to copy: 1 file(s) in 1 directory(s)\r\n"),
+              std::string::npos)
+        << saved;
+    EXPECT_EQ(saved.find("Total time taken"), std::string::npos);
+    EXPECT_EQ(saved.find("Stopped copying on"), std::string::npos);
+    EXPECT_EQ(saved.substr(saved.size() - 4), "\r\n\r\n");
+    // The file being copied was abandoned, not left half-written.
+    EXPECT_FALSE(fs::exists(harness.folder() / "backup/Big/big.bin"));
+    // The save panel showed the save: every line counted.
+    EXPECT_EQ(w.lblSave.text(), "Saving log entry's to log file (log_04_12_2026.txt)");
+    EXPECT_EQ(w.pbSaveLog.Value(), w.pbSaveLog.Max());
+    EXPECT_TRUE(w.cmdCancelLoad.isHidden());
+}
+
+} // namespace
+} // namespace orvane::test

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "common/TempFolder.h"
+#include "windows/frmMain.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane::test {
+
+// The day every test session is saved on: its log file is logs/log_04_12_2026.txt.
+inline platform::LocalTime testDay() {
+    return {2026, 12, 4, 9, 30, 0};
+}
+
+// A main window started as the program in a scratch folder: the INI file and the logs folder
+// land there, the date is pinned, and every dialog is scripted. The folder dialog answers
+// with `nextFolder` (empty: cancelled); the confirmations answer with `answers` in turn and
+// record their texts; information boxes and web pages are recorded. The run handles events
+// at every yield, so a test sees each of them.
+class WindowHarness {
+public:
+    explicit WindowHarness(std::string argumentText = {})
+        : programFolder_(folder_.makeFolder("bin")) {
+        startWindow(std::move(argumentText));
+    }
+
+    // A second start of the same program, after the first has unloaded.
+    void restart(std::string argumentText = {}) {
+        window_.reset();
+        startWindow(std::move(argumentText));
+    }
+
+    windows::frmMain& window() { return *window_; }
+    MainWindowElements& elements() { return window_->elements(); }
+    const TempFolder& folder() const { return folder_; }
+    std::string iniFile() const { return readFile(programFolder_ + "/bin.ini"); }
+    std::string logFile() const { return readFile(programFolder_ + "/logs/log_04_12_2026.txt"); }
+
+    std::vector<std::string> logLines() const {
+        std::vector<std::string> lines;
+        const SessionLog& log = window_->sessionLog();
+        for (std::size_t i = 1; i <= log.count(); ++i) {
+            lines.push_back(log.line(i));
+        }
+        return lines;
+    }
+
+    // Types the two folders into the boxes and clicks Start; returns when the run has ended.
+    void runCopy(const std::string& source, const std::string& destination) {
+        window_->txtSource.clear();
+        QTest::keyClicks(&window_->txtSource, QString::fromStdString(source));
+        window_->txtDestination.clear();
+        QTest::keyClicks(&window_->txtDestination, QString::fromStdString(destination));
+        QTest::mouseClick(&window_->cmdStart, Qt::LeftButton);
+    }
+
+    // Runs `action` once, at the first handling of events during which `condition` holds.
+    // The run handles events only inside its yields, so this is how a user's click lands in
+    // the middle of a run, at a chosen moment of it.
+    void whenDuringRun(std::function<bool()> condition, std::function<void()> action) {
+        poll_.disconnect();
+        poll_.setInterval(0);
+        QObject::connect(&poll_, &QTimer::timeout, [this, condition, action] {
+            if (condition()) {
+                poll_.stop();
+                action();
+            }
+        });
+        poll_.start();
+    }
+
+    std::string nextFolder;
+    std::vector<bool> answers;
+    std::vector<QString> questions;
+    std::vector<QString> informations;
+    std::vector<QString> webPages;
+    int endings = 0;
+
+private:
+    void startWindow(std::string argumentText) {
+        windows::ProgramSetup setup{{platform::ProgramLayout::Portable, "bin", programFolder_,
+                                     programFolder_ + "/logs", programFolder_},
+                                    std::move(argumentText),
+                                    {systemClocks().tickCount, [] { return testDay(); }},
+                                    ".",
+                                    scriptedDialogs(),
+                                    std::chrono::milliseconds(0),
+                                    [this] { ++endings; }};
+        window_ = std::make_unique<windows::frmMain>(std::move(setup));
+    }
+
+    windows::WindowDialogs scriptedDialogs() {
+        windows::WindowDialogs dialogs;
+        dialogs.confirm = [this](QWidget*, const QString& text) {
+            questions.push_back(text);
+            const bool answer = !answers.empty() && answers.front();
+            if (!answers.empty()) {
+                answers.erase(answers.begin());
+            }
+            return answer;
+        };
+        dialogs.inform = [this](QWidget*, const QString& title, const QString& text) {
+            informations.push_back(title + "|" + text);
+        };
+        dialogs.chooseFolder = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return QString::fromStdString(nextFolder);
+        };
+        dialogs.openWebPage = [this](const QString& address) { webPages.push_back(address); };
+        return dialogs;
+    }
+
+    QTimer poll_;
+    TempFolder folder_;
+    std::string programFolder_;
+    std::unique_ptr<windows::frmMain> window_;
+};
+
+bool contains(const std::vector<std::string>& lines, const std::string& line);
+bool anyStartsWith(const std::vector<std::string>& lines, const std::string& prefix);
+
+} // namespace orvane::test
