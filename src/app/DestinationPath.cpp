@@ -1,6 +1,6 @@
 #include "app/DestinationPath.h"
 
-#include "platform/RealPath.h"
+#include "platform/FolderContainment.h"
 
 namespace orvane {
 
@@ -23,15 +23,11 @@ std::string RestoreDestination(const platform::PathRules& paths, const std::stri
 }
 
 bool DestinationInsideSource(const std::string& source, const std::string& destination) {
-    const std::string from = platform::resolvedPath(source);
-    const std::string to = platform::resolvedPath(destination);
-    if (from.empty() || to.empty()) {
-        return false;
-    }
-    if (to == from || from == "/") {
-        return true;
-    }
-    return to.starts_with(from + "/");
+    return platform::liesWithin(destination, source);
+}
+
+std::string AbsoluteSource(const platform::PathRules& paths, const std::string& typed) {
+    return paths.absoluteWithDotsResolved(typed, platform::currentFolder());
 }
 
 } // namespace orvane

@@ -17,9 +17,16 @@ std::string ComposeDestination(const platform::PathRules& paths, const std::stri
 std::string RestoreDestination(const platform::PathRules& paths, const std::string& composed,
                                const std::string& sourceName, bool composedThisRun);
 
-// True when a destination is the source folder itself or lies inside it, compared on the
-// resolved paths. Such a run would copy the tree into itself, and in move mode would
-// delete every file as "already there".
+// True when a destination is the source folder itself or lies inside it, judged by the
+// identity of the source and of every existing ancestor of the destination, so that neither
+// a link nor a second mount of the same folder hides it. Such a run would copy the tree into
+// itself, and in move mode would delete every file as "already there".
 bool DestinationInsideSource(const std::string& source, const std::string& destination);
+
+// The source the run works on: the typed path made absolute against the current folder, with
+// its "." and ".." parts resolved as text (as the shell's `cd` does), before its last part
+// names the destination folder. "photos/.." is named after the folder it means, not "..". A
+// trailing separator stays: it names no folder, so the contents go into the destination.
+std::string AbsoluteSource(const platform::PathRules& paths, const std::string& typed);
 
 } // namespace orvane

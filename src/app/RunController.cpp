@@ -91,13 +91,18 @@ void RunController::confirmOptions() {
 }
 
 bool RunController::checkFolders(bool& composed, std::string& sourceName) {
-    const std::string source = window_.txtSource.caption();
-    if (folderMissing(source)) {
-        log_.AddLogEntry("Source Path error: " + source);
+    const RunContext run = context();
+    const std::string typed = window_.txtSource.caption();
+    // Both readings of the typed path must be a folder: the system's, and the one of the text
+    // with its "." and ".." resolved, which is the folder the run copies.
+    const std::string source = typed.empty() ? typed : AbsoluteSource(run.paths, typed);
+    if (folderMissing(typed) || folderMissing(source)) {
+        log_.AddLogEntry("Source Path error: " + typed);
         lastEnding_ = RunEnding::SourcePathError;
         return false;
     }
-    const RunContext run = context();
+    // The engine reads the source from the box: it walks the folder that was named.
+    window_.txtSource.setCaption(source);
     sourceName = LastPathPart(source);
     window_.txtDestination.setCaption(
         ComposeDestination(run.paths, window_.txtDestination.caption(), sourceName));

@@ -19,8 +19,10 @@ std::string OutcomeSummary(const RunOutcome& outcome) {
            count(outcome.filesFailed, "failed") + ", " +
            count(outcome.filesCancelled, "cancelled") + ", " +
            count(outcome.sourcesDeleted, "sources deleted") + ", " +
+           count(outcome.sourcesKept, "sources kept") + ", " +
            count(outcome.foldersCreated, "folders created") + ", " +
-           count(outcome.foldersFailed, "folders failed");
+           count(outcome.foldersFailed, "folders failed") + ", " +
+           count(outcome.foldersUnreadable, "folders unreadable");
 }
 
 } // namespace orvane

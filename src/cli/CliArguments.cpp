@@ -30,6 +30,12 @@ CliArguments ParseArguments(const std::vector<std::string>& arguments) {
         parsed.problem = "expected SOURCE and DESTINATION";
         return parsed;
     }
+    // The window takes an empty box for the root of the drive; typed on a command line, an
+    // empty argument is far more often an unset shell variable than a wish to write at "/".
+    if (folders[0].empty() || folders[1].empty()) {
+        parsed.problem = "SOURCE and DESTINATION must not be empty";
+        return parsed;
+    }
     parsed.action = CliArguments::Action::Run;
     parsed.source = folders[0];
     parsed.destination = folders[1];
@@ -40,15 +46,25 @@ std::string UsageText(const std::string& logsFolder) {
     return "usage: orvane-cli [--move] [--direct] SOURCE DESTINATION\n"
            "       orvane-cli --help | --version\n"
            "\n"
-           "Copies the folder SOURCE into a folder of the same name inside DESTINATION.\n"
+           "Copies the folder SOURCE into a folder of the same name inside DESTINATION:\n"
+           "  orvane-cli photos /backup      copies photos into /backup/photos\n"
+           "  orvane-cli . /backup           copies the current folder, under its own name\n"
+           "  (\".\" and \"..\" in SOURCE are resolved first and name the folders they mean)\n"
+           "A separator at the end of SOURCE means the folder's contents: they go into\n"
+           "DESTINATION itself, with no folder of its name (as with rsync):\n"
+           "  orvane-cli photos/ /backup     copies what is in photos into /backup\n"
+           "\n"
            "  --move     delete each source file once its copy is complete and on disk\n"
            "  --direct   copy while walking the tree, without surveying it first\n"
            "Every log line goes to standard output; the log is appended to a file per day in\n"
            "  " +
            logsFolder +
            "\n"
-           "Ctrl+C stops the run. Exit status: 0 all copied or skipped, 1 a file was not\n"
-           "copied or the run was stopped, 2 a path error, 64 a usage error.\n";
+           "Standard error gets the summary and, for each file or folder not done, its path\n"
+           "and the reason. Ctrl+C stops the run. Exit status: 0 every file copied or skipped\n"
+           "(and with --move, its source deleted), 1 a file not copied or a source kept, a\n"
+           "folder not made or not read, or the run stopped, 2 a path error, 64 a usage error\n"
+           "(an empty SOURCE or DESTINATION is one).\n";
 }
 
 } // namespace orvane::cli

@@ -96,6 +96,11 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
 
             AlwaysOk answerOk;
             YieldPump pump(window, platform::standardErrorIsTerminal(), outputLost);
+            // The log line of a file not done is fixed; the user is told here what went wrong.
+            state.problemListener = [&pump](const std::string& path, const std::string& reason) {
+                pump.clearStatus();
+                std::cerr << "orvane-cli: " << path << ": " << reason << "\n";
+            };
             RunController controller(
                 state, window, log, [&pump] { pump(); }, answerOk, systemClocks(), separator);
             pump.attach(controller);

@@ -59,6 +59,9 @@ void CopyFromList(const RunContext& run) {
     run.state.ListCopyActive = true;
     std::int32_t FileNumber = 0;
     auto& list = run.window.lstCopy;
+    // An empty list at the start copies nothing, and so has emptied no source folder either:
+    // one that is empty was empty before the run (or the survey stopped before any file).
+    const bool emptyAtStart = list.empty();
     bool stopped = false;
     while (!list.empty()) {
         run.waitWhilePaused();
@@ -77,7 +80,7 @@ void CopyFromList(const RunContext& run) {
         run.yield();
     }
     FinishDestinationDirs(run);
-    if (!stopped && run.window.mnuOptMove.checked()) {
+    if (!stopped && !emptyAtStart && run.window.mnuOptMove.checked()) {
         RemoveFolder(run.window.txtSource.caption());
     }
     finishListRun(run);

@@ -2,9 +2,12 @@
 
 #include "engine/CopyProgress.h"
 #include "engine/FileOperations.h"
+#include "platform/ErrorText.h"
 #include "platform/FileCopy.h"
 #include "platform/TickCount.h"
 #include "support/ValueFormat.h"
+
+#include <cerrno>
 
 namespace orvane {
 
@@ -26,6 +29,22 @@ CopyResult refuseForSpace(const RunContext& run, const FilePair& pair, std::int3
     return {CopyOutcome::NotEnoughSpace, std::nullopt, std::nullopt};
 }
 
+// The log line of a failed copy keeps its fixed "reported err: 0"; this is what the user is
+// told beside it.
+std::string whyNotCopied(const platform::CopyResult& copy) {
+    switch (copy.outcome) {
+    case platform::CopyOutcome::Cancelled:
+        return "a pause abandoned its copy";
+    case platform::CopyOutcome::SpecialFile:
+        return "a FIFO, socket or device node is not copied";
+    case platform::CopyOutcome::SourceChanged:
+        return "it kept changing while it was copied";
+    default:
+        return copy.error == EEXIST ? "another entry took the destination's place meanwhile"
+                                    : platform::errorText(copy.error);
+    }
+}
+
 CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                           const platform::CopyResult& copy, std::uint32_t startTick) {
     const std::string name = LastPathPart(pair.destination);
@@ -41,6 +60,7 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
         run.addLog(std::to_string(FileNumber) + ". File " + name + " reported err: 0");
         ++(copy.outcome == platform::CopyOutcome::Cancelled ? run.state.outcome.filesCancelled
                                                             : run.state.outcome.filesFailed);
+        run.reportProblem(pair.source, "not copied: " + whyNotCopied(copy));
         return {CopyOutcome::Failed, copy.source, std::nullopt};
     }
     const std::uint32_t elapsed = platform::tickCount() - startTick;

@@ -2,7 +2,10 @@
 
 #include "engine/FileOperations.h"
 #include "platform/DestinationTree.h"
+#include "platform/ErrorText.h"
 #include "platform/FileSystem.h"
+
+#include <optional>
 
 namespace orvane {
 
@@ -20,32 +23,45 @@ bool stillInPlace(const RunContext& run, const FilePair& pair,
     return now && now->identity == destination;
 }
 
-bool safeToDelete(const RunContext& run, const FilePair& pair, const MovedFile& moved,
-                  bool compareContents) {
+// Why the source must stay, or nothing when it may go.
+std::optional<std::string> reasonToKeep(const RunContext& run, const FilePair& pair,
+                                        const MovedFile& moved, bool compareContents) {
     if (platform::sameFile(pair.source, pair.destination)) {
-        return false;
+        return "the destination is the source itself";
     }
-    if (compareContents && platform::contentsEqual(pair.source, pair.destination) != true) {
-        return false;
+    if (compareContents) {
+        const std::optional<bool> equal = platform::contentsEqual(pair.source, pair.destination);
+        if (equal != true) {
+            return equal ? "the destination holds other bytes"
+                         : "the destination cannot be compared with it";
+        }
+        // A copied file was flushed before it took its name; a skipped one is flushed here,
+        // as it may be the unflushed result of an earlier run.
+        if (!platform::flushToDisk(pair.destination)) {
+            return "the destination cannot be flushed to disk";
+        }
     }
-    // A copied file was flushed before it took its name; a skipped one is flushed here, as
-    // it may be the unflushed result of an earlier run.
-    if (compareContents && !platform::flushToDisk(pair.destination)) {
-        return false;
+    if (!stillInPlace(run, pair, moved.destination)) {
+        return "the destination was replaced or changed since its turn";
     }
-    return stillInPlace(run, pair, moved.destination) &&
-           unchangedSince(pair.source, moved.sourceAsCopied);
+    if (!unchangedSince(pair.source, moved.sourceAsCopied)) {
+        return "it changed since it was copied";
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
 bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
                        bool compareContents) {
-    if (!safeToDelete(run, pair, moved, compareContents)) {
+    if (const auto reason = reasonToKeep(run, pair, moved, compareContents)) {
+        run.reportProblem(pair.source, "source kept: " + *reason);
         return false;
     }
     platform::makeOwnerWritable(pair.source);
-    if (!platform::deleteFile(pair.source)) {
+    if (const int error = platform::deleteFileError(pair.source); error != 0) {
+        run.reportProblem(pair.source,
+                          "source kept: cannot delete it: " + platform::errorText(error));
         return false;
     }
     run.addLog("Move is on, deleted the file " + LastPathPart(pair.source));

@@ -16,7 +16,8 @@ struct MovedFile {
 // against losing it holds: the destination is on disk, it is not the source itself, it is
 // still the entry this turn placed or skipped (another run may have replaced it since), the
 // source has not changed since it was copied (or compared), and, for a skipped file, the
-// destination holds the same bytes. Returns whether the source was deleted.
+// destination holds the same bytes. Returns whether the source was deleted; a source kept is
+// reported to the run's problem listener with the reason.
 bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
                        bool compareContents);
 

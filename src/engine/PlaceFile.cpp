@@ -57,6 +57,21 @@ Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t
     return {true, source, existing.identity};
 }
 
+// A turn that did not end with its source deleted leaves the file not moved. A copy that did
+// not complete has already told why; the move step tells why it kept any other.
+void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn, bool skipped) {
+    const bool known = turn.sourceAsCopied && turn.destination;
+    if (turn.done && !known) {
+        run.reportProblem(pair.source, "source kept: it or its copy cannot be examined");
+    }
+    const bool moved =
+        turn.done && known &&
+        DeleteMovedSource(run, pair, {*turn.sourceAsCopied, *turn.destination}, skipped);
+    if (!moved) {
+        ++run.state.outcome.sourcesKept;
+    }
+}
+
 } // namespace
 
 Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
@@ -68,6 +83,7 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
         // The source went away since it was listed: its destination, if any, stays untouched.
         logNumbered(run, FileNumber, "File " + LastPathPart(pair.destination) + " reported err: 0");
         ++run.state.outcome.filesFailed;
+        run.reportProblem(pair.source, "not copied: the source cannot be examined any more");
         return placed;
     }
     const std::optional<platform::TreeFile> existing =
@@ -75,8 +91,8 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
     const Turn turn = existing
                           ? placeOverExisting(run, pair, FileNumber, *source, *existing, placed)
                           : copyFile(run, pair, FileNumber, *source, std::nullopt);
-    if (run.window.mnuOptMove.checked() && turn.done && turn.sourceAsCopied && turn.destination) {
-        DeleteMovedSource(run, pair, {*turn.sourceAsCopied, *turn.destination}, placed.skipped);
+    if (run.window.mnuOptMove.checked()) {
+        applyMove(run, pair, turn, placed.skipped);
     }
     return placed;
 }

@@ -32,6 +32,11 @@ struct RunContext {
         }
     }
     void addLog(std::string line) const { log.AddLogEntry(std::move(line)); }
+    void reportProblem(const std::string& path, const std::string& reason) const {
+        if (state.problemListener) {
+            state.problemListener(path, reason);
+        }
+    }
     // A destination path as an entry of the run's destination tree, whose root is the
     // destination box: below it the platform follows no link.
     platform::TreePath inDestination(const std::string& path) const {

@@ -7,7 +7,9 @@
 
 namespace orvane {
 
-void notePendingFolderError(const RunContext& run, const std::string& folder, int error) {
+void noteUnreadableFolder(const RunContext& run, const std::string& folder, int error) {
+    ++run.state.outcome.foldersUnreadable;
+    run.reportProblem(folder, "folder not read: " + platform::errorText(error));
     if (run.state.pendingError.number == 0) {
         run.state.pendingError = {error, "Cannot read the folder " + folder + " (" +
                                              platform::errorText(error) + ")"};

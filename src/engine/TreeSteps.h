@@ -10,9 +10,10 @@ namespace orvane {
 
 // The steps the survey and the direct walk share.
 
-// Keeps the first folder that could not be read as the run's pending error: the walk goes on
-// without it, and the run names it in its closing "Err " line so that it is not lost silently.
-void notePendingFolderError(const RunContext& run, const std::string& folder, int error);
+// A folder that could not be read: the walk goes on without it, but it counts against the
+// run, its reason is told, and the first such folder is kept as the run's pending error, which
+// the run names in its closing "Err " line so that it is not lost silently.
+void noteUnreadableFolder(const RunContext& run, const std::string& folder, int error);
 
 // Hands each entry of a folder, and the open listing it came from, to `onEntry`, in the
 // system's order. A sub-folder is opened relative to its parent's listing (`parent`), the top
@@ -21,8 +22,7 @@ void notePendingFolderError(const RunContext& run, const std::string& folder, in
 // listing waits while the run is paused and ends on a stop; after each entry it waits while
 // paused. Waiting before the test matters: a pause clicked while a sub-folder is being made
 // would otherwise end that sub-folder's listing at once and silently leave it uncopied. A
-// folder that cannot be read lists nothing and leaves its failure pending for the end of the
-// run.
+// folder that cannot be read lists nothing and is noted as unreadable.
 template <typename OnEntry>
 void forEachRunEntry(const RunContext& run, const std::string& folder,
                      const platform::DirectoryReader* parent, OnEntry onEntry) {
@@ -30,7 +30,7 @@ void forEachRunEntry(const RunContext& run, const std::string& folder,
         parent ? platform::DirectoryReader(*parent, run.paths.lastPart(folder))
                : platform::DirectoryReader(folder);
     if (!listing.isOpen()) {
-        notePendingFolderError(run, folder, listing.openError());
+        noteUnreadableFolder(run, folder, listing.openError());
     }
     auto entry = listing.next();
     while (entry) {

@@ -2,6 +2,8 @@
 
 #include "platform/FileEvents.h"
 
+#include <cerrno>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,11 +41,15 @@ bool removeFolder(const std::string& path) {
 }
 
 bool deleteFile(const std::string& path) {
+    return deleteFileError(path) == 0;
+}
+
+int deleteFileError(const std::string& path) {
     if (::unlink(path.c_str()) != 0) {
-        return false;
+        return errno;
     }
     noteFileEvent(FileEvent::FileDeleted, path);
-    return true;
+    return 0;
 }
 
 bool sameFolder(const std::string& first, const std::string& second) {

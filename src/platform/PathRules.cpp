@@ -1,5 +1,7 @@
 #include "platform/PathRules.h"
 
+#include <vector>
+
 namespace orvane::platform {
 
 bool PathRules::isRoot(std::string_view folder) const {
@@ -43,6 +45,47 @@ std::string PathRules::reduceDoubledSeparators(std::string_view path) const {
         }
     }
     return reduced;
+}
+
+std::string_view PathRules::rootOf(std::string_view path) const {
+    if (style_ == PathStyle::Windows && path.size() >= 3 && path.substr(1, 2) == ":\\") {
+        return path.substr(0, 3);
+    }
+    return !path.empty() && path.front() == separator() ? path.substr(0, 1) : std::string_view{};
+}
+
+std::string PathRules::absoluteWithDotsResolved(std::string_view path,
+                                                std::string_view currentFolder) const {
+    if (rootOf(path).empty() && rootOf(currentFolder).empty()) {
+        return {};
+    }
+    const std::string whole = rootOf(path).empty() ? join(currentFolder, path) : std::string(path);
+    const std::string_view root = rootOf(whole);
+    std::vector<std::string_view> parts;
+    std::string_view rest = std::string_view(whole).substr(root.size());
+    while (!rest.empty()) {
+        const auto cut = rest.find(separator());
+        const std::string_view part = rest.substr(0, cut);
+        rest = cut == std::string_view::npos ? std::string_view{} : rest.substr(cut + 1);
+        if (part == "..") {
+            if (!parts.empty()) {
+                parts.pop_back();
+            }
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+    }
+    std::string resolved(root);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            resolved += separator();
+        }
+        resolved += parts[i];
+    }
+    if (!parts.empty() && path.ends_with(separator())) {
+        resolved += separator();
+    }
+    return resolved;
 }
 
 std::string PathRules::mapToDestination(std::string_view path, std::string_view sourceRoot,

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace orvane {
 
 // What became of the entries of one run. These counts never change a log line; the
@@ -12,12 +15,24 @@ struct RunOutcome {
     int filesFailed = 0;
     int filesCancelled = 0;
     int sourcesDeleted = 0;
+    // Move mode: sources still in place after their turn, for whatever reason. A file that
+    // was to be moved and was not is a file not done, even when its copy is complete.
+    int sourcesKept = 0;
     int foldersCreated = 0;
     int foldersFailed = 0;
+    // Source folders whose entries could not be listed: whatever they hold was not copied.
+    int foldersUnreadable = 0;
 
     bool anyFileLost() const {
-        return filesRefusedForSpace + filesFailed + filesCancelled + foldersFailed > 0;
+        return filesRefusedForSpace + filesFailed + filesCancelled + sourcesKept + foldersFailed +
+                   foldersUnreadable >
+               0;
     }
 };
+
+// Told, as it happens, why a file or folder was not done: the path the user knows it by and
+// the reason, the system's error text where there is one. The log keeps its fixed lines; a
+// front end that can say more (the command-line program, on standard error) listens here.
+using ProblemListener = std::function<void(const std::string& path, const std::string& reason)>;
 
 } // namespace orvane

@@ -38,6 +38,8 @@ struct RunState {
 
     PendingError pendingError;
     RunOutcome outcome;
+    // Outlives the runs: set once by the front end.
+    ProblemListener problemListener;
 
     // What the platform copy keeps across the entries of one run: the copies of files with
     // several names, and the folders made whose metadata is set once they are complete.

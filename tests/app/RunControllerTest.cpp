@@ -206,6 +206,132 @@ TEST_F(RunControllerTest, StopsEndTheRunAndOnlyTheStopButtonGivesItselfUp) {
     }
 }
 
+// The same folder reached through a second mount has another path but the same identity.
+TEST_F(RunControllerTest, BindMountedDestinationInsideSourceIsRefused) {
+    temp.write("x/src/a.txt", "a");
+    temp.makeFolder("x/src/sub");
+    const test::BindMount mirror(temp / "x", temp / "bm");
+    if (!mirror.mounted()) {
+        GTEST_SKIP() << mirror.why();
+    }
+    ControllerHarness h(temp / "x/src", temp / "bm/src/sub");
+    EXPECT_EQ(h.run(), framed({"Destination Path error: " + temp / "bm/src/sub/src"}));
+    EXPECT_EQ(h.controller.lastEnding(), RunEnding::DestinationPathError);
+    EXPECT_TRUE(test::namesIn(temp / "x/src/sub").empty());
+    EXPECT_TRUE(DestinationInsideSource(temp / "x/src", temp / "bm/src/new/deeper"));
+    EXPECT_FALSE(DestinationInsideSource(temp / "x/src", temp / "bm/other"));
+}
+
+// "." and ".." name the folder they stand for; a trailing separator names no folder, so the
+// contents go into the chosen destination itself.
+TEST_F(RunControllerTest, SourceEndingInDotOrDotDotIsNamedAfterTheFolderItMeans) {
+    temp.write("data/a.txt", "a");
+    temp.write("data/sub/b.txt", "b");
+    const std::string home = std::filesystem::current_path();
+    const struct {
+        std::string cwd, from, box, copiedInto;
+    } cases[] = {
+        {home, source + "/sub/..", backup, backup + "/data"},
+        {home, source + "/sub/.", backup, backup + "/sub"},
+        {source, ".", backup, backup + "/data"},
+        {source + "/sub", "./../", backup, backup},
+        {home, source + "/", backup, backup},
+        {source, ".", "..", ""}, // the source itself
+    };
+    for (const auto& [cwd, from, box, copiedInto] : cases) {
+        SCOPED_TRACE("in " + cwd + ": '" + from + "' into '" + box + "'");
+        std::filesystem::current_path(cwd);
+        ControllerHarness h(from, box);
+        h.window.mnuOptDcopy.setChecked(from.ends_with("."));
+        h.run();
+        std::filesystem::current_path(home);
+        EXPECT_EQ(h.window.txtDestination.caption(), box + "/");
+        if (copiedInto.empty()) {
+            EXPECT_EQ(h.controller.lastEnding(), RunEnding::DestinationPathError);
+        } else {
+            EXPECT_TRUE(test::exists(copiedInto + (from.ends_with("sub/.") ? "/b.txt" : "/a.txt")));
+        }
+        // Nothing landed beside the destination.
+        EXPECT_EQ(test::namesIn(temp.path()), (std::set<std::string>{"backup", "data"}));
+        std::filesystem::remove_all(backup);
+        std::filesystem::create_directory(backup);
+    }
+}
+
+// The list run removes the emptied source folder only after a list it had to work through.
+TEST_F(RunControllerTest, MoveOfAnEmptyListKeepsTheSourceFolder) {
+    for (const bool stopFirst : {false, true}) {
+        ControllerHarness h(source, backup);
+        h.window.mnuOptMove.setChecked(true);
+        h.onYield = [&](int yield) {
+            if (stopFirst && yield == 1) {
+                h.controller.cmdCancel_Click();
+            }
+        };
+        h.run();
+        EXPECT_TRUE(std::filesystem::is_directory(source)) << stopFirst;
+    }
+}
+
+// Whatever a run could not do makes it fail, even when no file of its own failed.
+TEST_F(RunControllerTest, UnreadableFolderAndKeptSourcesFailTheRun) {
+    temp.write("data/same.txt", "same bytes");
+    temp.write("backup/data/same.txt", "other byte");
+    temp.write("data/blocked/below.txt", "a file under a folder that cannot be made");
+    temp.write("backup/data/blocked", "in the way");
+    for (const bool direct : {false, true}) {
+        SCOPED_TRACE(direct);
+        temp.makeFolder("data/gone");
+        ControllerHarness h(source, backup);
+        h.window.mnuOptDcopy.setChecked(direct);
+        h.onYield = [&](int) { // between being met and being read
+            if (test::exists(backup + "/data/gone")) {
+                std::filesystem::remove(source + "/gone");
+            }
+        };
+        h.run();
+        EXPECT_EQ(ExitStatus(h.controller.lastEnding(), false, h.state.outcome), 1);
+        EXPECT_NE(OutcomeSummary(h.state.outcome).find("1 folders unreadable"), std::string::npos)
+            << OutcomeSummary(h.state.outcome);
+        EXPECT_EQ(h.state.outcome.filesFailed, 1); // below.txt
+        std::filesystem::remove(backup + "/data/gone");
+    }
+    // A skipped source whose destination holds other bytes stays, and is counted as kept.
+    std::filesystem::remove_all(source + "/blocked");
+    ControllerHarness h(source, backup);
+    h.window.mnuOptMove.setChecked(true);
+    h.run();
+    EXPECT_TRUE(test::exists(source + "/same.txt"));
+    EXPECT_EQ(ExitStatus(h.controller.lastEnding(), false, h.state.outcome), 1);
+    EXPECT_NE(OutcomeSummary(h.state.outcome).find("1 sources kept"), std::string::npos)
+        << OutcomeSummary(h.state.outcome);
+}
+
+// Kept sources are told apart with their reason: a skip whose log line reads like success,
+// and a copy whose source never settled.
+TEST_F(RunControllerTest, KeptSourcesAreToldWithTheirReason) {
+    test::writeAll(source + "/grows.bin", test::patterned(12 << 20)); // three chunks
+    temp.write("data/same.txt", "mine");
+    temp.write("backup/data/same.txt", "your");
+    ControllerHarness h(source, backup);
+    h.window.mnuOptMove.setChecked(true);
+    Lines told;
+    h.state.problemListener = [&](const std::string& path, const std::string& reason) {
+        told.push_back(path + ": " + reason);
+    };
+    h.onYield = [&](int) { // every try at the copy sees the source grow under it
+        if (h.state.CLastTransferred > Amount::fromRaw(1 << 20)) {
+            std::ofstream(source + "/grows.bin", std::ios::binary | std::ios::app) << "late";
+        }
+    };
+    h.run();
+    std::sort(told.begin(), told.end());
+    EXPECT_EQ(told, (Lines{source + "/grows.bin: not copied: it kept changing while it was copied",
+                           source + "/same.txt: source kept: the destination holds other bytes"}));
+    EXPECT_EQ(h.state.outcome.sourcesKept, 2);
+    EXPECT_EQ(ExitStatus(h.controller.lastEnding(), false, h.state.outcome), 1);
+}
+
 TEST(DestinationPath, ComposesIntoTheChosenFolderAndRestoresItWithASeparator) {
     const platform::PathRules windows{platform::PathStyle::Windows};
     const platform::PathRules posix{platform::PathStyle::Posix};
@@ -246,8 +372,9 @@ TEST(RunReportExitStatus, PathErrorsOutrankLossesAndLossesOrAStopOutrankSuccess)
     EXPECT_EQ(ExitStatus(Completed, false, clean), 0);
     EXPECT_EQ(ExitStatus(Completed, true, clean), 1);
     EXPECT_EQ(ExitStatus(NotRun, false, clean), 1);
-    for (auto lost : {&RunOutcome::filesFailed, &RunOutcome::filesRefusedForSpace,
-                      &RunOutcome::filesCancelled, &RunOutcome::foldersFailed}) {
+    for (auto lost :
+         {&RunOutcome::filesFailed, &RunOutcome::filesRefusedForSpace, &RunOutcome::filesCancelled,
+          &RunOutcome::sourcesKept, &RunOutcome::foldersFailed, &RunOutcome::foldersUnreadable}) {
         RunOutcome outcome = clean;
         outcome.*lost = 1;
         EXPECT_EQ(ExitStatus(Completed, false, outcome), 1);

@@ -18,7 +18,12 @@ protected:
     void SetUp() override { std::filesystem::copy_file(ORVANE_CLI_PATH, program); }
     int run(const std::vector<std::string>& arguments,
             const test::EnvironmentChanges& environment = {}) {
-        test::ChildProcess child(program, arguments, temp / "out.txt", temp / "err.txt",
+        return runCommand(program, arguments, environment);
+    }
+    // Runs another command, such as the program started as another user.
+    int runCommand(const std::string& command, const std::vector<std::string>& arguments,
+                   const test::EnvironmentChanges& environment = {}) {
+        test::ChildProcess child(command, arguments, temp / "out.txt", temp / "err.txt",
                                  environment);
         const int status = child.wait();
         output = child.output();
@@ -50,8 +55,8 @@ TEST_F(CliProgramTest, RunsPrintTheirLogLinesAndAppendTheSameToTheDatedLog) {
     EXPECT_FALSE(test::exists(source + "/a.txt"));
     // Standard error carries the summary alone when it is not a terminal.
     EXPECT_EQ(errors, "orvane-cli: 0 copied (0 re-copied), 1 skipped, 0 refused for space, 0 "
-                      "failed, 0 cancelled, 1 sources deleted, 0 folders created, 0 folders "
-                      "failed\n");
+                      "failed, 0 cancelled, 1 sources deleted, 0 sources kept, 0 folders "
+                      "created, 0 folders failed, 0 folders unreadable\n");
     // Both sessions went into the day's file in order, with CR LF and two empty lines after each.
     EXPECT_EQ(logFile(),
               std::regex_replace(first + "\n\n" + output + "\n\n", std::regex("\n"), "\r\n"));
@@ -66,6 +71,99 @@ TEST_F(CliProgramTest, ExitStatusTellsPathErrorsFailuresAndUsage) {
     EXPECT_EQ(run({"--bogus", source, destination}), 64);
     EXPECT_EQ(run({"--version"}), 0);
     EXPECT_EQ(output, "Orvane [1.0 Build37 BETA]\n");
+}
+
+// An empty folder argument would otherwise stand for the root of the file system.
+TEST_F(CliProgramTest, EmptySourceOrDestinationIsAUsageError) {
+    const std::string name = std::filesystem::path(temp.path()).filename();
+    const std::string unique = temp.makeFolder(name);
+    temp.write(name + "/a.txt", "a");
+    const int emptyDestination = run({unique, ""});
+    std::filesystem::remove_all("/" + name); // where the old fault put it
+    EXPECT_EQ(emptyDestination, 64);
+    EXPECT_NE(errors.find("\nusage: orvane-cli"), std::string::npos) << errors;
+    EXPECT_EQ(run({"", destination}), 64);
+    EXPECT_EQ(run({"--move", "", ""}), 64);
+    EXPECT_TRUE(test::namesIn(destination).empty());
+}
+
+// Root reads every folder: the run goes to a user the folder shuts out.
+TEST_F(CliProgramTest, UnreadableSubFolderFailsTheRunAndSaysWhy) {
+    if (::geteuid() != 0 || !test::exists("/usr/sbin/runuser")) {
+        GTEST_SKIP() << "needs root and runuser(1) to run the program as another user";
+    }
+    temp.write("data/a.txt", "a");
+    temp.write("data/locked/b.txt", "b");
+    for (const auto& [folder, mode] : {std::pair{temp.path(), 0755},
+                                       {temp / "bin", 0777},
+                                       {destination, 0777},
+                                       {source + "/locked", 0}}) {
+        ASSERT_EQ(::chmod(folder.c_str(), mode), 0);
+    }
+    for (const bool direct : {false, true}) {
+        SCOPED_TRACE(direct);
+        std::vector<std::string> asNobody{"-u", "nobody", "--", program};
+        if (direct) {
+            asNobody.push_back("--direct");
+        }
+        asNobody.insert(asNobody.end(), {source, destination});
+        EXPECT_EQ(runCommand("/usr/sbin/runuser", asNobody), 1);
+        EXPECT_NE(errors.find("orvane-cli: " + source +
+                              "/locked: folder not read: " + std::strerror(EACCES) + "\n"),
+                  std::string::npos)
+            << errors;
+        EXPECT_NE(errors.find(", 1 folders unreadable"), std::string::npos) << errors;
+    }
+}
+
+// Each file a run could not do is named on standard error with the reason, and fails the run.
+TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
+    // A skipped source whose destination holds other bytes of the same size is kept.
+    temp.write("data/same.txt", "mine");
+    temp.write("backup/data/same.txt", "your");
+    EXPECT_EQ(run({"--move", source, destination}), 1);
+    EXPECT_NE(errors.find("orvane-cli: " + source +
+                          "/same.txt: source kept: the destination holds other bytes\n"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find(", 1 sources kept"), std::string::npos) << errors;
+    EXPECT_TRUE(test::exists(source + "/same.txt"));
+
+    // A source that cannot be deleted: every file copied, none moved.
+    const test::Tmpfs drive(temp / "ro", "size=1m");
+    if (!drive.mounted()) {
+        GTEST_SKIP() << drive.why();
+    }
+    temp.write("ro/src/a.txt", "a");
+    temp.write("ro/src/b.txt", "b");
+    const std::string why = test::remountReadOnly(temp / "ro");
+    if (!why.empty()) {
+        GTEST_SKIP() << why;
+    }
+    EXPECT_EQ(run({"--move", temp / "ro/src", destination}), 1);
+    EXPECT_EQ(test::readFile(destination + "/src/a.txt") +
+                  test::readFile(destination + "/src/b.txt"),
+              "ab");
+    EXPECT_NE(errors.find("orvane-cli: " + temp / "ro/src/a.txt" +
+                          ": source kept: cannot delete it: " + std::strerror(EROFS) + "\n"),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find("0 sources deleted, 2 sources kept"), std::string::npos) << errors;
+
+    // A copy that fails: its log line says only "reported err: 0"; standard error says why.
+    temp.write("data/new.txt", "new");
+    const test::BindMount shut(destination, temp / "shut");
+    const std::string readOnly =
+        shut.mounted() ? test::remountReadOnly(temp / "shut", true) : shut.why();
+    if (!readOnly.empty()) {
+        GTEST_SKIP() << readOnly;
+    }
+    EXPECT_EQ(run({source, temp / "shut"}), 1);
+    EXPECT_NE(output.find("1. File new.txt reported err: 0\n"), std::string::npos) << output;
+    EXPECT_NE(errors.find("orvane-cli: " + source +
+                          "/new.txt: not copied: " + std::strerror(EROFS) + "\n"),
+              std::string::npos)
+        << errors;
 }
 
 TEST_F(CliProgramTest, HelpNamesTheLogsFolderAndAnUnwritableLogIsNamedOnStandardError) {

@@ -13,16 +13,20 @@
 
 namespace orvane::test {
 
-// A small tmpfs, the one way to make a write fail that also binds root. Unmounted when done.
-class Tmpfs {
+// A mount made for one test (root only; `why` says what refused it), unmounted when done.
+class Mount {
 public:
-    Tmpfs(const std::string& folder, const char* options) : folder_(folder) {
+    Mount(const char* source, const std::string& folder, const char* type, unsigned long flags,
+          const char* options)
+        : folder_(folder) {
         std::filesystem::create_directories(folder);
-        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, options) != 0) {
-            why_ = std::string("cannot mount a tmpfs here (") + std::strerror(errno) + ")";
+        if (::mount(source, folder.c_str(), type, flags, options) != 0) {
+            why_ = std::string("cannot mount ") + source + " here (" + std::strerror(errno) + ")";
         }
     }
-    ~Tmpfs() {
+    Mount(const Mount&) = delete;
+    Mount& operator=(const Mount&) = delete;
+    ~Mount() {
         if (mounted() && ::umount(folder_.c_str()) != 0) {
             ::umount2(folder_.c_str(), MNT_DETACH);
         }
@@ -35,6 +39,27 @@ private:
     std::string folder_;
     std::string why_;
 };
+
+// A small tmpfs, the one way to make a write fail that also binds root.
+struct Tmpfs : Mount {
+    Tmpfs(const std::string& folder, const char* options)
+        : Mount("tmpfs", folder, "tmpfs", 0, options) {}
+};
+
+// A folder shown a second time at another place, as `mount --bind` does.
+struct BindMount : Mount {
+    BindMount(const std::string& folder, const std::string& at)
+        : Mount(folder.c_str(), at, nullptr, MS_BIND, nullptr) {}
+};
+
+// Makes a mount read-only, which binds root too; an empty text when it worked, else why not.
+inline std::string remountReadOnly(const std::string& folder, bool bind = false) {
+    const unsigned long flags = MS_REMOUNT | MS_RDONLY | (bind ? MS_BIND : 0);
+    if (::mount(nullptr, folder.c_str(), nullptr, flags, nullptr) == 0) {
+        return {};
+    }
+    return std::string("cannot remount ") + folder + " read-only (" + std::strerror(errno) + ")";
+}
 
 // Within its scope every copy writes to an unnamed temporary, or to a named one as on file
 // systems that offer no unnamed files.

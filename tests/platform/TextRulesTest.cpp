@@ -48,6 +48,28 @@ TEST(PathRules, OnlyALeadingRootEndingAtAFolderBoundaryIsMapped) {
     EXPECT_EQ(posix.lastPart(posix.join("/data", name)), name);
     EXPECT_EQ(posix.mapToDestination("/data/" + name, "/data", "/b"), "/b/" + name);
 }
+// The source's dots are resolved as text, so the last part names a real folder, not "." or "..".
+TEST(PathRules, SourceIsMadeAbsoluteWithItsDotsResolvedAndKeepsATrailingSeparator) {
+    const std::tuple<const PathRules*, const char*, const char*, const char*> cases[] = {
+        {&posix, "x/src/sub/..", "/home/u", "/home/u/x/src"},
+        {&posix, ".", "/home/u", "/home/u"},
+        {&posix, "..", "/home/u", "/home"},
+        {&posix, "../../../..", "/home/u", "/"},
+        {&posix, "/data/./photos/", "/ignored", "/data/photos/"},
+        {&posix, "photos/../", "/home/u", "/home/u/"},
+        {&posix, "//data//photos", "/", "/data/photos"},
+        {&posix, "/..", "/", "/"},
+        {&posix, "photos", "", ""}, // no current folder to make it absolute
+        {&windows, "Photos\\..\\Music", "C:\\Users", "C:\\Users\\Music"},
+        {&windows, "D:\\Data\\.\\..", "C:\\", "D:\\"},
+        {&windows, "Photos\\", "C:\\", "C:\\Photos\\"},
+    };
+    for (const auto& [rules, path, current, resolved] : cases) {
+        EXPECT_EQ(rules->absoluteWithDotsResolved(path, current), resolved)
+            << "'" << path << "' in '" << current << "'";
+    }
+}
+
 // Names match with ASCII case folded only: Latin-1 e-acute and E-acute are one letter in two
 // cases, but only in one code page. A line without "=", a NUL byte or a broken header hides
 // entries, as does coming before any header.
