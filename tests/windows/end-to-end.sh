@@ -28,9 +28,10 @@ cp "$program" "$scratch/bin/orvane"
 printf 'alpha' >"$scratch/data/Photos/a.txt"
 printf 'bravo!' >"$scratch/data/Photos/sub/b.txt"
 head -c 3000000 /dev/urandom >"$scratch/data/Photos/sub/c.bin"
-# Holes cost nothing to make, but the copy writes every byte: the run lasts long enough (a
-# second here) to open the report window in its middle.
-truncate -s 1G "$scratch/data/Photos/big.bin"
+# Allocated blocks cost nothing to write here, but the copy moves every byte (holes would be
+# kept as holes and cost nothing): the run lasts long enough (a second here) to open the
+# report window in its middle.
+fallocate -l 1G "$scratch/data/Photos/big.bin"
 
 cat >"$scratch/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
