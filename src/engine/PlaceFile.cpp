@@ -57,6 +57,18 @@ Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t
     return {true, source, existing.identity};
 }
 
+// An entry the destination's file system finds under this name but holds under another
+// spelling (`Notes.txt` for `notes.txt` on FAT) belongs to another source, or to the user:
+// neither skipped against nor replaced, so no file's data ends up nowhere.
+Turn refuseOtherSpelling(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber) {
+    logNumbered(run, FileNumber, "File " + LastPathPart(pair.destination) + " reported err: 0");
+    ++run.state.outcome.filesFailed;
+    run.reportProblem(pair.source,
+                      "not copied: the destination holds an entry under another spelling of "
+                      "this name");
+    return {};
+}
+
 // A turn that did not end with its source deleted leaves the file not moved. A copy that did
 // not complete has already told why; the move step tells why it kept any other.
 void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn, bool skipped) {
@@ -88,9 +100,11 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
     }
     const std::optional<platform::TreeFile> existing =
         platform::treeFileAt(run.inDestination(pair.destination));
-    const Turn turn = existing
-                          ? placeOverExisting(run, pair, FileNumber, *source, *existing, placed)
-                          : copyFile(run, pair, FileNumber, *source, std::nullopt);
+    const Turn turn =
+        !existing ? copyFile(run, pair, FileNumber, *source, std::nullopt)
+        : !run.state.destinationNames.holdsExactly(run.inDestination(pair.destination))
+            ? refuseOtherSpelling(run, pair, FileNumber)
+            : placeOverExisting(run, pair, FileNumber, *source, *existing, placed);
     if (run.window.mnuOptMove.checked()) {
         applyMove(run, pair, turn, placed.skipped);
     }

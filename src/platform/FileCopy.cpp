@@ -246,7 +246,7 @@ private:
     bool finishFile(int out, int in, const struct stat& source) const {
         const mode_t mode = keepOwnerAndAttributes(in, out, source);
         const timespec times[2] = {source.st_atim, source.st_mtim};
-        return ::fchmod(out, mode) == 0 && ::futimens(out, times) == 0 &&
+        return keptOrNotHeld(::fchmod(out, mode)) && keptOrNotHeld(::futimens(out, times)) &&
                (!options_.durable || syncOpen(out, FileEvent::FileFlushed, destination_));
     }
 
@@ -265,8 +265,8 @@ private:
             return failure(errno, identityFrom(before));
         }
         keepLinkOwnerAndAttributes(source_, parent.folder.get(), partial.temporaryName(), before);
-        if (::utimensat(parent.folder.get(), partial.temporaryName().c_str(), times,
-                        AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!keptOrNotHeld(::utimensat(parent.folder.get(), partial.temporaryName().c_str(), times,
+                                       AT_SYMLINK_NOFOLLOW))) {
             return failure(errno, identityFrom(before));
         }
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);

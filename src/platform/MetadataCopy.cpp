@@ -104,4 +104,9 @@ void keepLinkOwnerAndAttributes(const std::string& source, int folder, const std
         });
 }
 
+bool keptOrNotHeld(int result) {
+    return result == 0 || errno == ENOSYS || errno == EPERM || errno == EOPNOTSUPP ||
+           errno == ENOTSUP;
+}
+
 } // namespace orvane::platform

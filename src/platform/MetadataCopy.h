@@ -24,4 +24,10 @@ mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceI
 void keepLinkOwnerAndAttributes(const std::string& source, int folder, const std::string& name,
                                 const struct stat& sourceInfo);
 
+// True when a call that sets metadata (a mode, times) succeeded, or failed only because the
+// file system cannot hold that part: FAT on FUSE has no chmod at all (ENOSYS), others refuse
+// (EPERM, EOPNOTSUPP). A copy on such a file system is kept without that part; any other
+// failure (an I/O error) is the copy's failure.
+bool keptOrNotHeld(int result);
+
 } // namespace orvane::platform

@@ -139,19 +139,40 @@ bool PartialFile::placeNamed(const std::optional<FileIdentity>& replaces) {
         if (::renameat(folder_, temporaryName_.c_str(), folder_, destinationName_.c_str()) != 0) {
             return false;
         }
-    } else if (::renameat2(folder_, temporaryName_.c_str(), folder_, destinationName_.c_str(),
-                           RENAME_NOREPLACE) != 0) {
-        if (errno != EINVAL && errno != ENOSYS) {
-            return false;
-        }
-        // A file system without the flag: a hard link never replaces either.
-        if (::linkat(folder_, temporaryName_.c_str(), folder_, destinationName_.c_str(), 0) != 0) {
-            return false;
-        }
-        ::unlinkat(folder_, temporaryName_.c_str(), 0);
+    } else if (!placeWithoutReplacing()) {
+        return false;
     }
     temporaryName_.clear();
     return true;
+}
+
+// Takes the free destination name by the surest means the file system offers: a rename that
+// refuses to replace; where that flag is missing (FUSE ones), a hard link, which never
+// replaces either; where hard links are missing too (FAT, exFAT), a plain rename right after
+// seeing the name free. Only that last way leaves a window, between the look and the rename,
+// in which an entry made by someone else would be replaced.
+bool PartialFile::placeWithoutReplacing() {
+    const char* const from = temporaryName_.c_str();
+    const char* const to = destinationName_.c_str();
+    if (::renameat2(folder_, from, folder_, to, RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return false;
+    }
+    if (::linkat(folder_, from, folder_, to, 0) == 0) {
+        ::unlinkat(folder_, from, 0);
+        return true;
+    }
+    if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP && errno != ENOTSUP) {
+        return false;
+    }
+    struct stat there {};
+    if (::fstatat(folder_, to, &there, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return errno == ENOENT && ::renameat(folder_, from, folder_, to) == 0;
 }
 
 } // namespace orvane::platform

@@ -44,6 +44,7 @@ public:
 private:
     template <typename Create> bool createUnderUniqueName(Create create);
     bool placeNamed(const std::optional<FileIdentity>& replaces);
+    bool placeWithoutReplacing();
     bool closeFile();
 
     int folder_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/HardLinkTable.h"
+#include "platform/HeldNames.h"
 #include "platform/MadeFolders.h"
 #include "state/Amount.h"
 #include "state/RunControl.h"
@@ -45,6 +46,9 @@ struct RunState {
     // several names, and the folders made whose metadata is set once they are complete.
     platform::HardLinkTable hardLinks;
     platform::MadeFolders madeFolders;
+    // The names destination folders hold, for telling an entry that a case-insensitive file
+    // system finds under another spelling (a file this run placed for another source, say).
+    platform::HeldNames destinationNames;
 
     // What a run resets at its start; the survey total and the list flag are left alone.
     void resetForRun(std::int32_t startTick) {
@@ -56,6 +60,7 @@ struct RunState {
         outcome = {};
         hardLinks.clear();
         madeFolders.clear();
+        destinationNames.clear();
     }
 };
 

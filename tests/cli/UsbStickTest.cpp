@@ -1,0 +1,112 @@
+#include "common/ChildProcess.h"
+#include "common/CopyFixtures.h"
+#include "common/FuseDrive.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+
+using test::FuseDrive;
+
+// The destinations people copy to most: a stick's FAT, exFAT or NTFS, mounted through FUSE,
+// with the built program run on it as a user would.
+class UsbStickTest : public ::testing::TestWithParam<FuseDrive::Kind> {
+protected:
+    void SetUp() override {
+        if (!stick.mounted()) {
+            GTEST_SKIP() << stick.why();
+        }
+        std::filesystem::copy_file(ORVANE_CLI_PATH, program);
+    }
+    int run(const std::vector<std::string>& arguments) {
+        test::ChildProcess child(program, arguments, temp / "out.txt", temp / "err.txt");
+        const int status = child.wait();
+        output = child.output();
+        errors = child.errors();
+        return status;
+    }
+    bool same(const std::string& expected, const std::string& actual) const {
+        return std::system(("diff -r '" + expected + "' '" + actual + "' >&2").c_str()) == 0;
+    }
+
+    test::TempFolder temp;
+    std::string program = temp.makeFolder("bin") + "/orvane-cli";
+    FuseDrive stick{GetParam(), temp / "stick.img", temp / "stick"};
+    std::string output, errors;
+};
+
+// Regression: on fusefat every file failed with "Function not implemented" (no chmod), then
+// its placement failed (no rename that refuses to replace, no hard links).
+TEST_P(UsbStickTest, CopyAndMoveThereAndBack) {
+    temp.write("data/a.txt", "hello");
+    temp.write("data/sub/b.bin", test::patterned(300 * 1024));
+    temp.write("data/sub/empty", "");
+    std::filesystem::copy(temp / "data", temp / "original",
+                          std::filesystem::copy_options::recursive);
+    const std::string stick = temp / "stick";
+    struct Step {
+        std::vector<std::string> arguments;
+        std::string copy;
+        std::string gone; // the source of a move, emptied
+    };
+    const Step steps[] = {
+        {{temp / "data", stick}, stick + "/data", ""},
+        {{stick + "/data", temp / "back"}, temp / "back/data", ""},
+        {{"--move", temp / "back/data", stick + "/moved"},
+         stick + "/moved/data",
+         temp / "back/data"},
+        {{"--move", "--direct", stick + "/moved/data", temp / "home"},
+         temp / "home/data",
+         stick + "/moved/data"},
+    };
+    for (const auto& folder : {stick + "/moved", temp / "back", temp / "home"}) {
+        std::filesystem::create_directories(folder);
+    }
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.copy);
+        EXPECT_EQ(run(step.arguments), 0) << output << errors;
+        EXPECT_TRUE(same(temp / "original", step.copy));
+        EXPECT_FALSE(step.gone.empty() ? false : test::exists(step.gone + "/sub/b.bin"));
+    }
+}
+
+// Regression: `notes.txt` found `Notes.txt` as "allready there, filesize wrong", replaced it,
+// and a move deleted both sources with exit status 0: one file's data existed nowhere.
+TEST_P(UsbStickTest, NamesThatDifferInCaseNeverReplaceEachOther) {
+    if (GetParam() == FuseDrive::Kind::Ntfs) {
+        GTEST_SKIP() << "ntfs-3g tells letter case apart";
+    }
+    const std::string notes = std::string(33, 'N');
+    temp.write("data/Notes.txt", notes);
+    temp.write("data/notes.txt", "little");
+    const std::string copy = temp / "stick/data";
+    for (const int pass : {1, 2}) {
+        SCOPED_TRACE(pass);
+        EXPECT_EQ(run({"--move", temp / "data", temp / "stick"}), 1) << output;
+        // One source was placed (and deleted), the other kept with its bytes and refused.
+        const auto placed = test::namesIn(copy);
+        ASSERT_EQ(placed.size(), 1U);
+        const std::string name = *placed.begin();
+        const std::string other = name == "Notes.txt" ? "notes.txt" : "Notes.txt";
+        EXPECT_EQ(test::readFile(copy + "/" + name), name == "Notes.txt" ? notes : "little");
+        EXPECT_EQ(test::namesIn(temp / "data"), std::set<std::string>{other});
+        EXPECT_EQ(test::readFile(temp / "data/" + other), other == "Notes.txt" ? notes : "little");
+        EXPECT_NE(output.find(". File " + other + " reported err: 0\n"), std::string::npos)
+            << output;
+        EXPECT_NE(errors.find("orvane-cli: " + temp / "data/" + other + ": not copied"),
+                  std::string::npos)
+            << errors;
+    }
+}
+
+std::string stickName(const ::testing::TestParamInfo<FuseDrive::Kind>& info) {
+    static const char* const names[] = {"Fat", "ExFat", "Ntfs"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Sticks, UsbStickTest,
+                         ::testing::Values(FuseDrive::Kind::Fat, FuseDrive::Kind::ExFat,
+                                           FuseDrive::Kind::Ntfs),
+                         stickName);
+
+} // namespace orvane
