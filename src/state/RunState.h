@@ -45,6 +45,10 @@ struct RunState {
     // several names, and the folders made whose metadata is set once they are complete.
     platform::HardLinkTable hardLinks;
     platform::MadeFolders madeFolders;
+    // Set by the front end when the program ends in the middle of a run, after the log was
+    // saved: the file being copied is then not placed, even when its last chunk is done, so
+    // nothing lands in the destination that the saved log does not tell of.
+    bool programEnding = false;
 
     // What a run resets at its start; the survey total and the list flag are left alone.
     void resetForRun(std::int32_t startTick) {
