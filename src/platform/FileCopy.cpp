@@ -161,6 +161,10 @@ private:
         return CopyResult{CopyOutcome::Cancelled, ECANCELED, identityFrom(entry), std::nullopt};
     }
 
+    bool abandonedBeforePlacing() const {
+        return options_.abandonBeforePlacing != nullptr && *options_.abandonBeforePlacing;
+    }
+
     void report(CopyReason reason, std::int64_t total, std::int64_t transferred) const {
         if (progress_) {
             progress_(CopyReport{reason, total, transferred});
@@ -193,6 +197,9 @@ private:
                 return cancelled(before);
             }
             return failure(errno, identityFrom(before));
+        }
+        if (abandonedBeforePlacing()) {
+            return cancelled(before);
         }
         struct stat after {};
         if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), in.get(), before)) {
@@ -270,6 +277,9 @@ private:
             return failure(errno, identityFrom(before));
         }
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
+        if (abandonedBeforePlacing()) {
+            return cancelled(before);
+        }
         struct stat after {};
         if (::lstat(source_.c_str(), &after) != 0) {
             return failure(errno, identityFrom(before));

@@ -58,6 +58,10 @@ struct CopyOptions {
     // The run's copies of files with several names. A file met again under another name
     // becomes a name of its earlier copy; none given, every name is copied.
     HardLinkTable* hardLinks = nullptr;
+    // Read once more after the last report, just before the copy would be placed: while it
+    // points at true, the copy is abandoned even then, as a cancel. (The cancel flag lets a
+    // file whose last chunk is done complete.)
+    const bool* abandonBeforePlacing = nullptr;
 };
 
 enum class CopyOutcome {
@@ -98,7 +102,8 @@ struct CopyResult {
 // as one chunk of its own size (the length of the target), like a file.
 //
 // The cancel flag is read after the stream switch and after every chunk but the last: a
-// stop set during the last report of a file still lets that file complete.
+// stop set during the last report of a file still lets that file complete, unless the
+// options' `abandonBeforePlacing` is set by then.
 //
 // The owner and group (where the process may set them), the extended attributes (ACLs
 // included), the permission bits (set-ID bits only when the owner was kept), the access and

@@ -70,9 +70,10 @@ mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceI
                               copy.st_gid == sourceInfo.st_gid;
     const bool ownerKept =
         ownedAlready || ::fchown(target, sourceInfo.st_uid, sourceInfo.st_gid) == 0;
-    if (!ownerKept) {
-        // A normal user may still give the copy a group they belong to.
-        static_cast<void>(::fchown(target, static_cast<uid_t>(-1), sourceInfo.st_gid));
+    if (!ownerKept && ::fchown(target, static_cast<uid_t>(-1), sourceInfo.st_gid) != 0) {
+        // A normal user may still give the copy a group they belong to. One they do not
+        // belong to leaves the copy in the user's own group, as cp -p does; the set-ID bits
+        // are dropped either way, since the owner was not kept.
     }
     if (source >= 0) {
         copyAttributes(
@@ -89,8 +90,12 @@ mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceI
 
 void keepLinkOwnerAndAttributes(const std::string& source, int folder, const std::string& name,
                                 const struct stat& sourceInfo) {
-    static_cast<void>(::fchownat(folder, name.c_str(), sourceInfo.st_uid, sourceInfo.st_gid,
-                                 AT_SYMLINK_NOFOLLOW));
+    if (::fchownat(folder, name.c_str(), sourceInfo.st_uid, sourceInfo.st_gid,
+                   AT_SYMLINK_NOFOLLOW) != 0) {
+        // Only root may give a link away; a user's copy of the link stays the user's own.
+        // Nothing is lost by it: the system ignores a link's owner when following it, except
+        // in sticky folders, where the user's own link is the one the user may remove.
+    }
     // There is no attribute call relative to a folder; the folder's descriptor stands in for
     // its path, so no link above the entry is followed.
     const std::string target = "/proc/self/fd/" + std::to_string(folder) + "/" + name;

@@ -22,7 +22,10 @@ extern "C" void onStopSignal(int signalNumber) {
         constexpr std::string_view kept =
             "Ended at once by a second stop signal; the log stays in its journal.\n";
         const std::string_view note = saveJournalNow() ? saved : kept;
-        static_cast<void>(::write(STDERR_FILENO, note.data(), note.size()));
+        if (::write(STDERR_FILENO, note.data(), note.size()) < 0) {
+            // Standard error is gone; the program ends all the same, and nothing else could
+            // be told.
+        }
         std::signal(signalNumber, SIG_DFL);
         std::raise(signalNumber);
         return;

@@ -49,6 +49,10 @@ struct RunState {
     // The names destination folders hold, for telling an entry that a case-insensitive file
     // system finds under another spelling (a file this run placed for another source, say).
     platform::HeldNames destinationNames;
+    // Set by the front end when the program ends in the middle of a run, after the log was
+    // saved: the file being copied is then not placed, even when its last chunk is done, so
+    // nothing lands in the destination that the saved log does not tell of.
+    bool programEnding = false;
 
     // What a run resets at its start; the survey total and the list flag are left alone.
     void resetForRun(std::int32_t startTick) {

@@ -1,5 +1,7 @@
 #include "windows/ElementBinding.h"
 
+#include "windows/FittedLines.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -55,6 +57,27 @@ void bindCaptioned(ViewSync& sync, Control& element, Widget& widget,
 void BindLabel(ViewSync& sync, Control& element, QLabel& label) {
     label.setTextFormat(Qt::PlainText);
     bindCaptioned(sync, element, label, &QLabel::text, &QLabel::setText);
+}
+
+void BindFittedLabel(ViewSync& sync, Control& element, QLabel& label) {
+    label.setTextFormat(Qt::PlainText);
+    label.setWordWrap(false);
+    bindWith(sync, element, label, [](const Control& e, QLabel& l) {
+        const QString text = textOf(e);
+        const QFontMetrics metrics = l.fontMetrics();
+        const QRect room = l.contentsRect();
+        const QString shown =
+            FitLines(text, metrics, room.width(), room.height() / metrics.lineSpacing());
+        if (l.text() != shown) {
+            l.setText(shown);
+        }
+        // Two long paths can look alike once their middles are gone.
+        const QString whole = shown == text ? QString() : text;
+        if (l.toolTip() != whole) {
+            l.setToolTip(whole);
+        }
+        showStates(e, l);
+    });
 }
 
 void BindButton(ViewSync& sync, Control& element, QAbstractButton& button) {

@@ -18,6 +18,9 @@ namespace orvane::windows {
 // states to the widget now and again at every assignment to the element, through `sync`. Only the
 // states that changed are passed on, so an assignment of an unchanged caption does not repaint.
 void BindLabel(ViewSync& sync, Control& element, QLabel& label);
+// A label of several lines whose every line's beginning stays in view, however long the
+// line (see FitLines); the whole caption is its tooltip when part of it had to give way.
+void BindFittedLabel(ViewSync& sync, Control& element, QLabel& label);
 void BindButton(ViewSync& sync, Control& element, QAbstractButton& button);
 void BindFrame(ViewSync& sync, Control& element, QGroupBox& frame);
 void BindMenu(ViewSync& sync, Control& element, QMenu& menu);

@@ -9,24 +9,32 @@ void EventPump::operator()() {
         return;
     }
     if (state_.RunControl == run_control::pause) {
-        handleEvents(QEventLoop::WaitForMoreEvents);
+        handleEvents(QEventLoop::WaitForMoreEvents, true);
         return;
     }
-    const auto now = std::chrono::steady_clock::now();
-    if (now - last_ < interval_) {
+    const Clock::time_point now = now_();
+    if (now - lastHandled_ < interval_) {
         return;
     }
-    handleEvents(QEventLoop::AllEvents);
+    const bool showView = now - lastShown_ >= showInterval_;
+    if (showView) {
+        lastShown_ = now;
+    }
+    handleEvents(QEventLoop::AllEvents, showView);
     // Measured after the handling: a long handler (a modal box) must not leave the next
     // yield owing an immediate second round.
-    last_ = std::chrono::steady_clock::now();
+    lastHandled_ = now_();
 }
 
-void EventPump::handleEvents(QEventLoop::ProcessEventsFlags flags) {
+void EventPump::handleEvents(QEventLoop::ProcessEventsFlags flags, bool showView) {
     const bool deferring = sync_.deferring();
-    sync_.setDeferring(false);
+    if (showView) {
+        sync_.flush();
+    }
+    // Changes made by the handlers show at once; the run's own changes still wait.
+    sync_.setDeferring(false, false);
     QCoreApplication::processEvents(flags);
-    sync_.setDeferring(deferring);
+    sync_.setDeferring(deferring, false);
 }
 
 } // namespace orvane::windows

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 
 #include <chrono>
+#include <functional>
 
 namespace orvane::windows {
 
@@ -16,16 +17,26 @@ namespace orvane::windows {
 // many assignments collapse into one. A click waits at most one interval plus one step of
 // the engine (one small file, or one chunk of a large one).
 //
+// The view changes less often still: a person reads a few updates a second, and each one
+// composes the bars and repaints the panel. So the widgets take their elements' states at
+// most once per show interval, and the event handlings in between only answer the user.
+//
 // While the run is paused the engine yields in a loop until the flag changes; the pump then
 // sleeps in the event loop until the next event instead of spinning.
 class EventPump {
 public:
+    using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds kInterval{25};
+    static constexpr std::chrono::milliseconds kShowInterval{200};
 
-    // Before events are handled the widgets take their elements' states, and while they are
-    // handled every change shows at once, as a click handler expects.
-    EventPump(const RunState& state, std::chrono::milliseconds interval, ViewSync& sync)
-        : state_(state), interval_(interval), sync_(sync) {}
+    // Before events are handled the widgets take their elements' states (at most once per
+    // `showInterval`), and while they are handled every change shows at once, as a click
+    // handler expects.
+    EventPump(const RunState& state, std::chrono::milliseconds interval,
+              std::chrono::milliseconds showInterval, ViewSync& sync,
+              std::function<Clock::time_point()> now = Clock::now)
+        : state_(state), interval_(interval), showInterval_(showInterval), sync_(sync),
+          now_(std::move(now)) {}
 
     void operator()();
 
@@ -35,12 +46,15 @@ public:
     bool stopped() const { return stopped_; }
 
 private:
-    void handleEvents(QEventLoop::ProcessEventsFlags flags);
+    void handleEvents(QEventLoop::ProcessEventsFlags flags, bool showView);
 
     const RunState& state_;
     std::chrono::milliseconds interval_;
+    std::chrono::milliseconds showInterval_;
     ViewSync& sync_;
-    std::chrono::steady_clock::time_point last_{};
+    std::function<Clock::time_point()> now_;
+    Clock::time_point lastHandled_{};
+    Clock::time_point lastShown_{};
     bool stopped_ = false;
 };
 

@@ -16,8 +16,9 @@ std::array<struct sigaction, kSignals.size()> previous{};
 extern "C" void onUnloadSignal(int signal) {
     const int savedErrno = errno;
     const auto number = static_cast<unsigned char>(signal);
-    // A full pipe already holds a request; one more would change nothing.
-    static_cast<void>(::write(writeEnd, &number, 1));
+    if (::write(writeEnd, &number, 1) < 0) {
+        // A full pipe already holds a request; one more would change nothing.
+    }
     errno = savedErrno;
 }
 

@@ -20,9 +20,9 @@ void ViewSync::changed(Slot& slot) {
     }
 }
 
-void ViewSync::setDeferring(bool deferring) {
+void ViewSync::setDeferring(bool deferring, bool flushPending) {
     deferring_ = deferring;
-    if (!deferring) {
+    if (!deferring && flushPending) {
         flush();
     }
 }

@@ -25,7 +25,9 @@ public:
     Slot& add(std::function<void()> show);
     void changed(Slot& slot);
 
-    void setDeferring(bool deferring);
+    // Ending the deferral shows what waits, unless `flushPending` is false (the event pump
+    // answers the user between two showings of the run's changes).
+    void setDeferring(bool deferring, bool flushPending = true);
     bool deferring() const { return deferring_; }
     void flush();
 

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QPointer>
 
 #include <iostream>
 
@@ -26,6 +27,7 @@ ProgramSetup RunningProgramSetup(std::string argumentText) {
             platform::decimalSeparator(),
             QtDialogs(),
             EventPump::kInterval,
+            EventPump::kShowInterval,
             [] { QCoreApplication::exit(0); }};
 }
 
@@ -95,6 +97,7 @@ void frmMain::Form_Unload() {
     // A run in progress goes no further: its file copy is abandoned at the next chunk, and
     // it gets no more events, so it runs down at once. Whatever it still logs is not saved.
     state_.RunControl = run_control::stop;
+    state_.programEnding = true;
     pump_.stop();
     if (setup_.endProgram) {
         setup_.endProgram();
@@ -129,9 +132,30 @@ void frmMain::setWidthTwips(int twips) {
 }
 
 void frmMain::cmdStart_Click() {
+    // Start Copy, or the control that had the focus before the run (its mnemonic leaves the
+    // caret in a box), has it again afterwards, so Enter or Space starts the next run.
+    QPointer<QWidget> before = focusWidget();
     sync_.setDeferring(true);
     controller_.cmdStart_Click();
     sync_.setDeferring(false);
+    if (unloaded_) {
+        return;
+    }
+    if (before == nullptr || !coveredPart.isAncestorOf(before) || !before->isEnabled()) {
+        before = &cmdStart;
+    }
+    before->setFocus();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        showUncovered();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::showUncovered() {
+    coveredPart.setVisible(fraCopy.isHidden() && fraSave.isHidden());
 }
 
 void frmMain::cmdOptions_Click() {

@@ -7,6 +7,7 @@
 #include "support/SessionLog.h"
 #include "windows/CopyListModel.h"
 #include "windows/EventPump.h"
+#include "windows/MenuShortcutsFirst.h"
 #include "windows/ProgressBinding.h"
 #include "windows/SecondaryWindows.h"
 #include "windows/ViewSync.h"
@@ -42,6 +43,8 @@ struct ProgramSetup {
     WindowDialogs dialogs;
     // How often the run handles events at most; tests set 0 to see every yield.
     std::chrono::milliseconds yieldInterval = EventPump::kInterval;
+    // How often the run's changes reach the widgets at most; tests set 0 to see each one.
+    std::chrono::milliseconds showInterval = EventPump::kShowInterval;
     // Ends the program after the window has unloaded; by default the event loop returns.
     std::function<void()> endProgram;
 };
@@ -103,6 +106,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setWidthTwips(int twips);
@@ -113,6 +117,7 @@ private:
     void browseInto(Control& box, std::string title);
     InfoFacts infoFacts() const;
     void cmdStart_Click();
+    void showUncovered();
 
     ProgramSetup setup_;
     double dpi_;
@@ -125,25 +130,29 @@ private:
     MainWindowElements elements_;
     SessionLog log_;
     ViewSync sync_;
-    EventPump pump_{state_, setup_.yieldInterval, sync_};
+    EventPump pump_{state_, setup_.yieldInterval, setup_.showInterval, sync_};
     DialogQuestion question_{*this, setup_.dialogs, sync_};
     RunController controller_;
     // The report, debug, history and info windows, which the menus open.
     SecondaryWindows secondary_;
+    MenuShortcutsFirst shortcutsFirst_{*this};
 
 public:
     // Declared parents first: a member is destroyed before the members above it, so every
     // child leaves its parent before the parent goes.
     QWidget client{this};
 
-    QGroupBox fraSource{&client};
+    // The folder frames and the button row, which the copy-status and save panels cover.
+    // While a panel is shown this part is hidden, so that no key reaches a covered control.
+    QWidget coveredPart{&client};
+    QGroupBox fraSource{&coveredPart};
     QLineEdit txtSource{&fraSource};
     QPushButton cmdBrowseSou{&fraSource};
-    QGroupBox fraDestination{&client};
+    QGroupBox fraDestination{&coveredPart};
     QLineEdit txtDestination{&fraDestination};
     QPushButton cmdBrowseDes{&fraDestination};
-    QPushButton cmdStart{&client};
-    QPushButton cmdOptions{QStringLiteral("&Options >>"), &client};
+    QPushButton cmdStart{&coveredPart};
+    QPushButton cmdOptions{QStringLiteral("&Options >>"), &coveredPart};
 
     QGroupBox fraCopy{&client};
     ProgressBarWidget pbTotalFiles{&fraCopy};

@@ -20,6 +20,7 @@ struct Place {
 void frmMain::placeControls() {
     const Place places[] = {
         // The left part: two folder frames and the button row.
+        {coveredPart, 0, 0, 6360, kHeight},
         {fraSource, 120, 60, 6135, 855},
         {txtSource, 120, 360, 4695, 315},
         {cmdBrowseSou, 4920, 330, 1095, 375},
@@ -58,9 +59,10 @@ void frmMain::placeControls() {
     // The panels cover the folder frames while they are shown.
     fraCopy.setAutoFillBackground(true);
     fraSave.setAutoFillBackground(true);
+    fraCopy.installEventFilter(this);
+    fraSave.installEventFilter(this);
     cmdBrowseSou.setText(QStringLiteral("&Browse..."));
     cmdBrowseDes.setText(QStringLiteral("Br&owse..."));
-    lblInfo[1].setWordWrap(true);
     lblInfo[1].setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblSave.setWordWrap(true);
     // Every row is one line: the view then needs no measuring of 100,000 rows.
@@ -81,6 +83,8 @@ void frmMain::buildMenus() {
     menus.addMenu(&mnuHelp);
     // Shortcuts of entries in a closed menu act only when the window holds them too.
     addActions({&mnuMenuReport, &mnuHelpAbout});
+    txtSource.installEventFilter(&shortcutsFirst_);
+    txtDestination.installEventFilter(&shortcutsFirst_);
 }
 
 void frmMain::bindElements() {
@@ -102,9 +106,8 @@ void frmMain::bindElements() {
     for (std::size_t i = 0; i < lblTime.size(); ++i) {
         BindLabel(sync_, e.lblTime[i], lblTime[i]);
     }
-    for (std::size_t i = 0; i < lblInfo.size(); ++i) {
-        BindLabel(sync_, e.lblInfo[i], lblInfo[i]);
-    }
+    BindLabel(sync_, e.lblInfo[0], lblInfo[0]);
+    BindFittedLabel(sync_, e.lblInfo[1], lblInfo[1]);
     BindLabel(sync_, e.lblSave, lblSave);
     // The bars' looks are their stored settings; the run sets only Max, Value and Text.
     pbFileCopy.ReadProperties(pbFileCopySettings());

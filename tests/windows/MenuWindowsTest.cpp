@@ -75,6 +75,22 @@ TEST(MenuWindows, HistoryReadsTheFileNamedAfterTheProgramOrSaysThereIsNone) {
     EXPECT_EQ(harness.informations.size(), 1U);
 }
 
+// The menu's shortcuts come before a text box's own key bindings (Ctrl+A selects a box's
+// text), and the caret starts in the source box.
+TEST(MenuWindows, ShortcutsReachTheirWindowsFromTheFolderBoxes) {
+    WindowHarness harness;
+    frmMain& w = harness.window();
+    ASSERT_TRUE(harness.showActive());
+    EXPECT_EQ(QApplication::focusWidget(), &w.txtSource);
+    w.txtSource.setText("/home");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_NE(w.secondaryWindows().info(), nullptr) << "Ctrl+A in the source box";
+    EXPECT_FALSE(w.txtSource.hasSelectedText());
+    w.txtDestination.setFocus();
+    QTest::keyClick(&w.txtDestination, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_NE(w.secondaryWindows().report(), nullptr) << "Ctrl+R in the destination box";
+}
+
 TEST(MenuWindows, AboutOnTheFirstStartShowsOneUseAndOpensLinksThroughTheWindowsDialogs) {
     WindowHarness harness;
     frmMain& w = harness.window();

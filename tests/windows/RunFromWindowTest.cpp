@@ -1,8 +1,11 @@
 #include "common/CopyFixtures.h"
 #include "windows/WindowHarness.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace orvane::test {
@@ -173,6 +176,67 @@ TEST(RunFromWindow, TheConfirmationIsAMessageBoxWithOkAndCancel) {
     EXPECT_TRUE(contains(harness.logLines(), "Source Path error: "));
 }
 
+// Keys during a run reach only the copy-status panel, never a control it covers, and after
+// the run the focus is back on Start Copy, so Enter or Space starts again.
+TEST(RunFromWindow, KeysDuringARunStayOffTheCoveredControlsAndStartHasTheFocusAfterwards) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    const std::string source = smallTree(harness.folder());
+    harness.folder().makeFolder("backup");
+    ASSERT_TRUE(harness.showActive());
+    const QWidget* covered[] = {&w.txtSource,    &w.cmdBrowseSou, &w.txtDestination,
+                                &w.cmdBrowseDes, &w.cmdStart,     &w.cmdOptions};
+    std::vector<const QWidget*> reached;
+    harness.whenDuringRun([&] { return harness.elements().lstCopy.count() == 3; },
+                          [&] {
+                              for (int i = 0; i < 8; ++i) {
+                                  QWidget* focus = QApplication::focusWidget();
+                                  QTest::keyClick(focus != nullptr ? focus : &w, Qt::Key_Tab);
+                                  reached.push_back(QApplication::focusWidget());
+                              }
+                              QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+                          });
+
+    harness.runCopy(source, harness.folder() / "backup");
+
+    for (std::size_t i = 0; i < std::size(covered); ++i) {
+        EXPECT_EQ(std::count(reached.begin(), reached.end(), covered[i]), 0) << "control " << i;
+    }
+    EXPECT_EQ(w.Width(), windows::frmMain::kNarrowWidth);
+    EXPECT_EQ(w.cmdOptions.text(), "&Options >>");
+    EXPECT_EQ(QApplication::focusWidget(), &w.cmdStart);
+}
+
+// However long the paths, "Copying file", "From:" and "To:" each begin a row inside the
+// label's place; what does not fit loses its middle, and the whole text is the tooltip.
+TEST(RunFromWindow, TheCurrentFileLabelKeepsEachLinesBeginningForAnyPathLength) {
+    WindowHarness harness;
+    const QLabel& label = harness.window().lblInfo[1];
+    const QFontMetrics metrics = label.fontMetrics();
+    for (const int length : {8, 120, 400, 1000}) {
+        SCOPED_TRACE(length);
+        const std::string folder = "/" + std::string(length, 'f') + "/";
+        const std::string text =
+            "Copying file photo.jpg\r\nFrom: /data" + folder + "\r\nTo: /backup" + folder;
+        harness.elements().lblInfo[1].setCaption(text);
+
+        const QStringList rows = label.text().split(QRegularExpression("\r\n|\n"));
+        EXPECT_LE(rows.size() * metrics.lineSpacing(), label.contentsRect().height());
+        for (const QString& row : rows) {
+            EXPECT_LE(metrics.horizontalAdvance(row), label.contentsRect().width())
+                << row.toStdString();
+        }
+        for (const char* start : {"Copying file photo.jpg", "From: /data/f", "To: /backup/f"}) {
+            EXPECT_EQ(rows.filter(QRegularExpression(QStringLiteral("^") + start)).size(), 1)
+                << start;
+        }
+        EXPECT_TRUE(label.text().endsWith("ff/"));
+        const bool fits = length == 8;
+        EXPECT_EQ(label.text() == QString::fromStdString(text), fits);
+        EXPECT_EQ(label.toolTip(), fits ? "" : QString::fromStdString(text));
+    }
+}
+
 class LargeFileRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -232,29 +296,43 @@ TEST_F(LargeFileRun, PauseAndUnpauseClickedInsideTheRunLetItFinish) {
     EXPECT_FALSE(contains(lines, "User clicked on [Stop]"));
 }
 
+// Quit in the middle of the file, and in the report of its last chunk: nothing is placed
+// once the log is saved, since no line for it can reach the saved log.
 TEST_F(LargeFileRun, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) {
-    windows::frmMain& w = harness.window();
-    harness.whenDuringRun([this] { return midFile(); }, [&] { w.mnuMenuQuit.trigger(); });
+    for (const bool lastChunk : {false, true}) {
+        SCOPED_TRACE(lastChunk ? "in the last chunk's report" : "in the middle of the file");
+        if (lastChunk) {
+            harness.restart();
+        }
+        windows::frmMain& w = harness.window();
+        harness.whenDuringRun(
+            [this, lastChunk] {
+                return lastChunk ? harness.elements().pbFileCopy.Value() == 100 : midFile();
+            },
+            [&] { w.mnuMenuQuit.trigger(); });
 
-    harness.runCopy(harness.folder() / "data/Big", harness.folder() / "backup");
+        harness.runCopy(harness.folder() / "data/Big", harness.folder() / "backup");
 
-    EXPECT_EQ(harness.endings, 1);
-    EXPECT_TRUE(w.unloaded());
-    const std::string saved = harness.logFile();
-    EXPECT_EQ(saved.rfind("New session started on ", 0), 0U);
-    EXPECT_NE(saved.find("\r\nStart copying on "), std::string::npos);
-    EXPECT_NE(saved.find("\r\nTotal files to copy: 1 file(s) in 1 directory(s)\r\n"),
-              std::string::npos)
-        << saved;
-    EXPECT_EQ(saved.find("Total time taken"), std::string::npos);
-    EXPECT_EQ(saved.find("Stopped copying on"), std::string::npos);
-    EXPECT_EQ(saved.substr(saved.size() - 4), "\r\n\r\n");
-    // The file being copied was abandoned, not left half-written.
-    EXPECT_FALSE(fs::exists(harness.folder() / "backup/Big/big.bin"));
-    // The save panel showed the save: every line counted.
-    EXPECT_EQ(w.lblSave.text(), "Saving log entry's to log file (log_04_12_2026.txt)");
-    EXPECT_EQ(w.pbSaveLog.Value(), w.pbSaveLog.Max());
-    EXPECT_TRUE(w.cmdCancelLoad.isHidden());
+        EXPECT_TRUE(w.unloaded());
+        const std::string saved = harness.logFile();
+        const std::string session = saved.substr(saved.rfind("New session started on "));
+        EXPECT_NE(session.find("\r\nStart copying on "), std::string::npos);
+        EXPECT_NE(session.find("\r\nTotal files to copy: 1 file(s) in 1 directory(s)\r\n"),
+                  std::string::npos)
+            << saved;
+        EXPECT_EQ(session.find("Total time taken"), std::string::npos);
+        EXPECT_EQ(session.find("Stopped copying on"), std::string::npos);
+        EXPECT_EQ(session.substr(session.size() - 4), "\r\n\r\n");
+        // The file being copied was abandoned, not left half-written nor placed unlogged.
+        EXPECT_FALSE(fs::exists(harness.folder() / "backup/Big/big.bin"));
+        EXPECT_EQ(fs::directory_iterator(harness.folder() / "backup/Big"),
+                  fs::directory_iterator());
+        // The save panel showed the save: every line counted.
+        EXPECT_EQ(w.lblSave.text(), "Saving log entry's to log file (log_04_12_2026.txt)");
+        EXPECT_EQ(w.pbSaveLog.Value(), w.pbSaveLog.Max());
+        EXPECT_TRUE(w.cmdCancelLoad.isHidden());
+    }
+    EXPECT_EQ(harness.endings, 2);
 }
 
 } // namespace

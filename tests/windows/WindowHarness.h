@@ -39,6 +39,13 @@ public:
     }
 
     windows::frmMain& window() { return *window_; }
+    // Shows the window as the active one, as the desktop shows a started program, so that it
+    // receives keys and keeps a focus.
+    bool showActive() {
+        window_->show();
+        window_->activateWindow();
+        return QTest::qWaitForWindowActive(window_.get());
+    }
     MainWindowElements& elements() { return window_->elements(); }
     const TempFolder& folder() const { return folder_; }
     std::string iniFile() const { return readFile(programFolder_ + "/bin.ini"); }
@@ -92,6 +99,7 @@ private:
                                     {systemClocks().tickCount, [] { return testDay(); }},
                                     ".",
                                     scriptedDialogs(),
+                                    std::chrono::milliseconds(0),
                                     std::chrono::milliseconds(0),
                                     [this] { ++endings; }};
         window_ = std::make_unique<windows::frmMain>(std::move(setup));
