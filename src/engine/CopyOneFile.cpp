@@ -84,7 +84,7 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
     const platform::CopyOptions options{request.durable, run.window.txtDestination.caption(),
                                         request.replaces ? std::optional(request.replaces->identity)
                                                          : std::nullopt,
-                                        &run.state.hardLinks};
+                                        &run.state.hardLinks, pair.sourceFolder};
     for (int attempt = 1;; ++attempt) {
         platform::CopyResult copy = platform::copyFileWithProgress(
             pair.source, pair.destination,

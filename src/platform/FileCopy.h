@@ -2,6 +2,7 @@
 
 #include "platform/FileIdentity.h"
 #include "platform/HardLinkTable.h"
+#include "platform/SourceFolder.h"
 
 #include <cstdint>
 #include <functional>
@@ -58,6 +59,10 @@ struct CopyOptions {
     // The run's copies of files with several names. A file met again under another name
     // becomes a name of its earlier copy; none given, every name is copied.
     HardLinkTable* hardLinks = nullptr;
+    // The folder the run listed the source in, held open: the source is read there, as its
+    // entry of the source path's last name, so a link put in place of a folder on the
+    // source's path is never followed. None given, the source is reached as its path says.
+    const SourceFolder* sourceFolder = nullptr;
 };
 
 enum class CopyOutcome {

@@ -2,11 +2,13 @@
 
 #include "platform/HardLinkTable.h"
 #include "platform/MadeFolders.h"
+#include "platform/SourceFolder.h"
 #include "state/Amount.h"
 #include "state/RunControl.h"
 #include "state/RunOutcome.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace orvane {
@@ -45,6 +47,9 @@ struct RunState {
     // several names, and the folders made whose metadata is set once they are complete.
     platform::HardLinkTable hardLinks;
     platform::MadeFolders madeFolders;
+    // Each source folder the survey listed, by its path: the list run works only in the
+    // folders found there again, never in whatever the path leads to by then.
+    std::map<std::string, platform::FolderIdentity> listedFolders;
 
     // What a run resets at its start; the survey total and the list flag are left alone.
     void resetForRun(std::int32_t startTick) {
@@ -56,6 +61,7 @@ struct RunState {
         outcome = {};
         hardLinks.clear();
         madeFolders.clear();
+        listedFolders.clear();
     }
 };
 
