@@ -3,6 +3,7 @@
 #include "engine/DestinationDirs.h"
 #include "engine/FileOperations.h"
 #include "engine/PlaceFile.h"
+#include "engine/ReopenedFolders.h"
 #include "support/PercentText.h"
 
 namespace orvane {
@@ -25,14 +26,24 @@ void countSkippedFile(const RunContext& run, std::int64_t size) {
     run.window.pbFileCopy.setValue(run.window.pbFileCopy.Max());
 }
 
-void placeFirstItem(const RunContext& run, std::int32_t& FileNumber) {
-    const std::optional<FilePair> pair = SplitCopyListItem(run, run.window.lstCopy.first());
+void placeFirstItem(const RunContext& run, std::int32_t& FileNumber, ReopenedFolders& folders) {
+    std::optional<FilePair> pair = SplitCopyListItem(run, run.window.lstCopy.first());
     if (!pair) {
         return;
     }
+    pair->sourceFolder = folders.holding(pair->source);
     const Placement placed = PlaceFile(run, *pair, FileNumber, LastPathPart(pair->source));
     if (placed.skipped) {
         countSkippedFile(run, placed.skippedSize);
+    }
+}
+
+// Only the folder the survey listed: whatever has taken its place since stays.
+void removeSourceRoot(const RunContext& run) {
+    const std::string root = run.window.txtSource.caption();
+    if (const auto listed = run.state.listedFolders.find(root);
+        listed != run.state.listedFolders.end()) {
+        platform::removeListedFolder(root, listed->second);
     }
 }
 
@@ -63,6 +74,7 @@ void CopyFromList(const RunContext& run) {
     // one that is empty was empty before the run (or the survey stopped before any file).
     const bool emptyAtStart = list.empty();
     bool stopped = false;
+    ReopenedFolders folders(run);
     while (!list.empty()) {
         run.waitWhilePaused();
         if (run.stopOrPauseRequested()) {
@@ -71,7 +83,7 @@ void CopyFromList(const RunContext& run) {
         }
         list.setListIndex(0);
         showListProgress(run);
-        placeFirstItem(run, FileNumber);
+        placeFirstItem(run, FileNumber, folders);
         auto& bar = run.window.pbTotalFiles;
         if (bar.Value() != bar.Max()) {
             bar.setValue(bar.Value() + 1);
@@ -81,7 +93,7 @@ void CopyFromList(const RunContext& run) {
     }
     FinishDestinationDirs(run);
     if (!stopped && !emptyAtStart && run.window.mnuOptMove.checked()) {
-        RemoveFolder(run.window.txtSource.caption());
+        removeSourceRoot(run);
     }
     finishListRun(run);
 }

@@ -81,10 +81,13 @@ void takeBackAttempt(const RunContext& run) {
 
 platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pair,
                                       const CopyRequest& request) {
-    const platform::CopyOptions options{request.durable, run.window.txtDestination.caption(),
+    const platform::CopyOptions options{request.durable,
+                                        run.window.txtDestination.caption(),
                                         request.replaces ? std::optional(request.replaces->identity)
                                                          : std::nullopt,
-                                        &run.state.hardLinks, &run.state.programEnding};
+                                        &run.state.hardLinks,
+                                        &run.state.programEnding,
+                                        pair.sourceFolder};
     for (int attempt = 1;; ++attempt) {
         platform::CopyResult copy = platform::copyFileWithProgress(
             pair.source, pair.destination,

@@ -9,21 +9,22 @@ namespace orvane {
 namespace {
 
 void walkFolder(const RunContext& run, const std::string& source, const std::string& destination,
-                const platform::DirectoryReader* parent) {
+                const platform::SourceFolder* parent) {
     // Numbered log lines restart in every folder of the walk.
     std::int32_t FileNumber = 0;
+    const platform::SourceFolder folder = openListedFolder(run, source, parent);
     forEachRunEntry(
-        run, source, parent,
-        [&](const platform::DirectoryEntry& entry, const platform::DirectoryReader& listing) {
+        run, source, folder,
+        [&](const platform::DirectoryEntry& entry, const platform::SourceFolder& listed) {
             if (entry.isFolder) {
                 if (const auto subFolder = subFolderToDescend(run, source, entry.name)) {
                     MakeDestinationDir(run, *subFolder);
-                    walkFolder(run, *subFolder, run.paths.join(destination, entry.name), &listing);
+                    walkFolder(run, *subFolder, run.paths.join(destination, entry.name), &listed);
                 }
                 countFolderEntry(run, entry.name);
             } else {
                 const FilePair pair{run.paths.join(source, entry.name),
-                                    run.paths.join(destination, entry.name)};
+                                    run.paths.join(destination, entry.name), &listed};
                 PlaceFile(run, pair, FileNumber, entry.name);
                 countFileMet(run, "Files: ");
             }

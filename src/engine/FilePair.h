@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SourceFolder.h"
+
 #include <string>
 
 namespace orvane {
@@ -8,6 +10,9 @@ namespace orvane {
 struct FilePair {
     std::string source;
     std::string destination;
+    // The folder the run listed the source in, held open: the source is its entry of the
+    // source path's last name. Empty when that folder is no longer the one listed.
+    const platform::SourceFolder* sourceFolder = nullptr;
 };
 
 } // namespace orvane

@@ -3,17 +3,12 @@
 #include "engine/FileOperations.h"
 #include "platform/DestinationTree.h"
 #include "platform/ErrorText.h"
-#include "platform/FileSystem.h"
 
 #include <optional>
 
 namespace orvane {
 
 namespace {
-
-bool unchangedSince(const std::string& path, const platform::FileIdentity& before) {
-    return platform::identityOf(path) == before;
-}
 
 // The same entry as the turn left it: read since (which moves no time that identity
 // compares), but neither replaced nor changed, by another run or anyone else.
@@ -24,13 +19,19 @@ bool stillInPlace(const RunContext& run, const FilePair& pair,
 }
 
 // Why the source must stay, or nothing when it may go.
+// The source is its folder's entry `name`: the folder the run listed, held open.
 std::optional<std::string> reasonToKeep(const RunContext& run, const FilePair& pair,
-                                        const MovedFile& moved, bool compareContents) {
-    if (platform::sameFile(pair.source, pair.destination)) {
+                                        const std::string& name, const MovedFile& moved,
+                                        bool compareContents) {
+    const platform::SourceFolder& folder = *pair.sourceFolder;
+    const auto source = folder.identityOf(name);
+    const auto destination = platform::identityOf(pair.destination);
+    if (source && destination && source->device == destination->device &&
+        source->inode == destination->inode) {
         return "the destination is the source itself";
     }
     if (compareContents) {
-        const std::optional<bool> equal = platform::contentsEqual(pair.source, pair.destination);
+        const std::optional<bool> equal = folder.contentsEqual(name, pair.destination);
         if (equal != true) {
             return equal ? "the destination holds other bytes"
                          : "the destination cannot be compared with it";
@@ -44,7 +45,7 @@ std::optional<std::string> reasonToKeep(const RunContext& run, const FilePair& p
     if (!stillInPlace(run, pair, moved.destination)) {
         return "the destination was replaced or changed since its turn";
     }
-    if (!unchangedSince(pair.source, moved.sourceAsCopied)) {
+    if (folder.identityOf(name) != moved.sourceAsCopied) {
         return "it changed since it was copied";
     }
     return std::nullopt;
@@ -54,12 +55,13 @@ std::optional<std::string> reasonToKeep(const RunContext& run, const FilePair& p
 
 bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
                        bool compareContents) {
-    if (const auto reason = reasonToKeep(run, pair, moved, compareContents)) {
+    const std::string name = LastPathPart(pair.source);
+    if (const auto reason = reasonToKeep(run, pair, name, moved, compareContents)) {
         run.reportProblem(pair.source, "source kept: " + *reason);
         return false;
     }
-    platform::makeOwnerWritable(pair.source);
-    if (const int error = platform::deleteFileError(pair.source); error != 0) {
+    pair.sourceFolder->makeOwnerWritable(name);
+    if (const int error = pair.sourceFolder->deleteFile(name, pair.source); error != 0) {
         run.reportProblem(pair.source,
                           "source kept: cannot delete it: " + platform::errorText(error));
         return false;

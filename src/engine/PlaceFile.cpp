@@ -90,12 +90,16 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
                     const std::string& displayedName) {
     showCurrentFile(run, pair, displayedName);
     Placement placed;
-    const std::optional<platform::FileIdentity> source = platform::identityOf(pair.source);
+    const std::optional<platform::FileIdentity> source =
+        pair.sourceFolder ? pair.sourceFolder->identityOf(LastPathPart(pair.source)) : std::nullopt;
     if (!source) {
-        // The source went away since it was listed: its destination, if any, stays untouched.
+        // The source went away since it was listed, or its folder did: its destination, if
+        // any, stays untouched.
         logNumbered(run, FileNumber, "File " + LastPathPart(pair.destination) + " reported err: 0");
         ++run.state.outcome.filesFailed;
-        run.reportProblem(pair.source, "not copied: the source cannot be examined any more");
+        run.reportProblem(pair.source, pair.sourceFolder
+                                           ? "not copied: the source cannot be examined any more"
+                                           : "not copied: its folder is not the one listed");
         return placed;
     }
     const std::optional<platform::TreeFile> existing =

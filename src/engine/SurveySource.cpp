@@ -8,21 +8,25 @@ namespace orvane {
 namespace {
 
 void surveyFolder(const RunContext& run, const std::string& source,
-                  const platform::DirectoryReader* parent) {
+                  const platform::SourceFolder* parent) {
+    const platform::SourceFolder folder = openListedFolder(run, source, parent);
+    if (folder.isOpen()) {
+        run.state.listedFolders[source] = folder.identity();
+    }
     forEachRunEntry(
-        run, source, parent,
-        [&](const platform::DirectoryEntry& entry, const platform::DirectoryReader& listing) {
+        run, source, folder,
+        [&](const platform::DirectoryEntry& entry, const platform::SourceFolder& listed) {
             if (entry.isFolder) {
                 if (const auto subFolder = subFolderToDescend(run, source, entry.name)) {
                     MakeDestinationDir(run, *subFolder);
-                    surveyFolder(run, *subFolder, &listing);
+                    surveyFolder(run, *subFolder, &listed);
                 }
                 countFolderEntry(run, entry.name);
             } else {
                 // A file that vanished since it was listed counts as empty here; its turn in the
                 // list run reports it.
-                AddToCopyList(run, run.paths.join(source, entry.name),
-                              listing.sizeOf(entry.name).value_or(0));
+                const auto file = listed.identityOf(entry.name);
+                AddToCopyList(run, run.paths.join(source, entry.name), file ? file->size : 0);
                 countFileMet(run, "Files: 0/");
             }
         });

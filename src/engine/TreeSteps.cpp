@@ -16,6 +16,12 @@ void noteUnreadableFolder(const RunContext& run, const std::string& folder, int 
     }
 }
 
+platform::SourceFolder openListedFolder(const RunContext& run, const std::string& folder,
+                                        const platform::SourceFolder* parent) {
+    return parent ? platform::SourceFolder(*parent, run.paths.lastPart(folder))
+                  : platform::SourceFolder(folder);
+}
+
 std::optional<std::string> subFolderToDescend(const RunContext& run, const std::string& source,
                                               const std::string& name) {
     if (name == "." || name == ".." || !run.paths.descendsInto(source)) {

@@ -15,22 +15,27 @@ namespace orvane {
 // the run names in its closing "Err " line so that it is not lost silently.
 void noteUnreadableFolder(const RunContext& run, const std::string& folder, int error);
 
-// Hands each entry of a folder, and the open listing it came from, to `onEntry`, in the
-// system's order. A sub-folder is opened relative to its parent's listing (`parent`), the top
-// folder by its path: so a tree deeper than the system's path limit is still listed, and each
-// file in it is met and counted, even where its path is too long to copy it. Before each entry the
-// listing waits while the run is paused and ends on a stop; after each entry it waits while
-// paused. Waiting before the test matters: a pause clicked while a sub-folder is being made
-// would otherwise end that sub-folder's listing at once and silently leave it uncopied. A
-// folder that cannot be read lists nothing and is noted as unreadable.
+// Opens a source folder the run lists: a sub-folder relative to its parent folder, held open
+// (`parent`), never through a link, the top folder by its path. So a tree deeper than the
+// system's path limit is still listed, and the files met in it are examined, copied and
+// deleted in the folder that was listed, whatever is put in its place later.
+platform::SourceFolder openListedFolder(const RunContext& run, const std::string& folder,
+                                        const platform::SourceFolder* parent);
+
+// Hands each entry of an opened folder, and the folder, to `onEntry`, in the system's order:
+// so each file in it is met and counted, even where its path is too long to copy it. Before
+// each entry the listing waits while the run is paused and ends on a stop; after each entry
+// it waits while paused. Waiting before the test matters: a pause clicked while a sub-folder
+// is being made would otherwise end that sub-folder's listing at once and silently leave it
+// uncopied. A folder that cannot be opened or read, or whose listing breaks off before its
+// end, is noted as unreadable: what it holds beyond the entries met was not copied.
 template <typename OnEntry>
-void forEachRunEntry(const RunContext& run, const std::string& folder,
-                     const platform::DirectoryReader* parent, OnEntry onEntry) {
-    platform::DirectoryReader listing =
-        parent ? platform::DirectoryReader(*parent, run.paths.lastPart(folder))
-               : platform::DirectoryReader(folder);
+void forEachRunEntry(const RunContext& run, const std::string& path,
+                     const platform::SourceFolder& folder, OnEntry onEntry) {
+    platform::DirectoryReader listing(folder);
     if (!listing.isOpen()) {
-        noteUnreadableFolder(run, folder, listing.openError());
+        noteUnreadableFolder(run, path, listing.openError());
+        return;
     }
     auto entry = listing.next();
     while (entry) {
@@ -38,9 +43,12 @@ void forEachRunEntry(const RunContext& run, const std::string& folder,
         if (run.stopOrPauseRequested()) {
             return;
         }
-        onEntry(*entry, listing);
+        onEntry(*entry, folder);
         entry = listing.next();
         run.waitWhilePaused();
+    }
+    if (listing.readError() != 0) {
+        noteUnreadableFolder(run, path, listing.readError());
     }
 }
 

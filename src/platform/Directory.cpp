@@ -31,14 +31,12 @@ DirectoryReader::DirectoryReader(const std::string& folder) : stream_(::opendir(
     }
 }
 
-DirectoryReader::DirectoryReader(const DirectoryReader& parent, const std::string& name) {
-    const int fd = parent.stream_ == nullptr
-                       ? -1
-                       : ::openat(::dirfd(static_cast<DIR*>(parent.stream_.get())), name.c_str(),
-                                  O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+DirectoryReader::DirectoryReader(const SourceFolder& folder) {
+    // A descriptor of its own, so that the listing's stream can close it.
+    const int fd = folder.isOpen() ? ::fcntl(folder.descriptor(), F_DUPFD_CLOEXEC, 0) : -1;
     DIR* stream = fd < 0 ? nullptr : ::fdopendir(fd);
     if (stream == nullptr) {
-        openError_ = parent.stream_ == nullptr ? EBADF : errno;
+        openError_ = folder.isOpen() ? errno : folder.openError();
         if (fd >= 0) {
             ::close(fd);
         }
@@ -52,20 +50,14 @@ std::optional<DirectoryEntry> DirectoryReader::next() {
         return std::nullopt;
     }
     DIR* stream = static_cast<DIR*>(stream_.get());
+    // Only errno tells the end of a listing from one that broke off.
+    errno = 0;
     const dirent* entry = ::readdir(stream);
     if (entry == nullptr) {
+        readError_ = errno;
         return std::nullopt;
     }
     return DirectoryEntry{entry->d_name, isRealFolder(stream, *entry)};
-}
-
-std::optional<std::int64_t> DirectoryReader::sizeOf(const std::string& name) const {
-    struct stat info {};
-    if (stream_ == nullptr || ::fstatat(::dirfd(static_cast<DIR*>(stream_.get())), name.c_str(),
-                                        &info, AT_SYMLINK_NOFOLLOW) != 0) {
-        return std::nullopt;
-    }
-    return static_cast<std::int64_t>(info.st_size);
 }
 
 } // namespace orvane::platform

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/SourceFolder.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,18 +19,18 @@ struct DirectoryEntry {
 class DirectoryReader {
 public:
     explicit DirectoryReader(const std::string& folder);
-    // A sub-folder of an open listing, opened relative to it: no path is resolved, so a tree
-    // deeper than the system's path limit is still listed, and a link put in the
-    // sub-folder's place is not followed.
-    DirectoryReader(const DirectoryReader& parent, const std::string& name);
+    // The entries of a folder held open: no path is resolved, so a tree deeper than the
+    // system's path limit is still listed, and what is listed is the folder held.
+    explicit DirectoryReader(const SourceFolder& folder);
     // False when the folder could not be opened; the reader then lists nothing.
     bool isOpen() const { return stream_ != nullptr; }
     // The system's error number when the folder could not be opened, else 0.
     int openError() const { return openError_; }
+    // The next entry; empty at the end of the listing, and when it broke off (see readError).
     std::optional<DirectoryEntry> next();
-    // The size of an entry of this folder (a link's own size), looked up relative to the
-    // open folder: far cheaper than resolving its whole path again, once per file of a tree.
-    std::optional<std::int64_t> sizeOf(const std::string& name) const;
+    // The system's error number when the listing broke off before its end, else 0: what was
+    // listed then is not the whole folder.
+    int readError() const { return readError_; }
 
 private:
     struct Closer {
@@ -37,6 +38,7 @@ private:
     };
     std::unique_ptr<void, Closer> stream_;
     int openError_ = 0;
+    int readError_ = 0;
 };
 
 } // namespace orvane::platform

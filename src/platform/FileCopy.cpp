@@ -124,7 +124,9 @@ public:
     Copy(const std::string& source, const std::string& destination, const CopyProgress& progress,
          const std::int32_t& cancelFlag, const CopyOptions& options)
         : source_(source), destination_(destination), progress_(progress), cancelFlag_(cancelFlag),
-          options_(options) {}
+          options_(options),
+          sourceFolder_(options.sourceFolder ? options.sourceFolder->descriptor() : AT_FDCWD),
+          sourceName_(options.sourceFolder ? splitPath(source).name : source) {}
 
     CopyResult run() {
         const auto name = splitPath(destination_).name;
@@ -132,7 +134,7 @@ public:
             return failure(EISDIR);
         }
         struct stat entry {};
-        if (::lstat(source_.c_str(), &entry) != 0) {
+        if (::fstatat(sourceFolder_, sourceName_.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno);
         }
         if (S_ISDIR(entry.st_mode)) {
@@ -176,7 +178,8 @@ private:
         // since lstat, and O_NONBLOCK keeps a FIFO swapped in from stalling the open. On a
         // regular file the flag changes nothing, so it is left set.
         const FileDescriptor in(
-            ::open(source_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+            ::openat(sourceFolder_, sourceName_.c_str(),
+                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         struct stat before {};
         if (!in.isOpen() || ::fstat(in.get(), &before) != 0) {
             return failure(errno);
@@ -259,7 +262,7 @@ private:
 
     CopyResult copyLink(const struct stat& before, const OpenedParent& parent,
                         PartialFile& partial) {
-        const auto target = linkTarget(source_);
+        const auto target = linkTarget(sourceName_, sourceFolder_);
         if (!target) {
             return failure(errno, identityFrom(before));
         }
@@ -271,7 +274,13 @@ private:
         if (!partial.createLink(*target)) {
             return failure(errno, identityFrom(before));
         }
-        keepLinkOwnerAndAttributes(source_, parent.folder.get(), partial.temporaryName(), before);
+        // The attribute calls take paths only; the folder's descriptor stands in for its path.
+        const std::string sourcePath =
+            options_.sourceFolder
+                ? "/proc/self/fd/" + std::to_string(sourceFolder_) + "/" + sourceName_
+                : source_;
+        keepLinkOwnerAndAttributes(sourcePath, parent.folder.get(), partial.temporaryName(),
+                                   before);
         if (!keptOrNotHeld(::utimensat(parent.folder.get(), partial.temporaryName().c_str(), times,
                                        AT_SYMLINK_NOFOLLOW))) {
             return failure(errno, identityFrom(before));
@@ -281,7 +290,7 @@ private:
             return cancelled(before);
         }
         struct stat after {};
-        if (::lstat(source_.c_str(), &after) != 0) {
+        if (::fstatat(sourceFolder_, sourceName_.c_str(), &after, AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno, identityFrom(before));
         }
         if (differs(before, after) || after.st_ino != before.st_ino) {
@@ -319,6 +328,10 @@ private:
     const CopyProgress& progress_;
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
+    // The source as the folder that holds it (AT_FDCWD when it is reached by its path) and
+    // its name there.
+    const int sourceFolder_;
+    const std::string sourceName_;
     // Read where the file is opened: one with holes is copied data range by data range.
     bool sparse_ = false;
 };

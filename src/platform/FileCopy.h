@@ -2,6 +2,7 @@
 
 #include "platform/FileIdentity.h"
 #include "platform/HardLinkTable.h"
+#include "platform/SourceFolder.h"
 
 #include <cstdint>
 #include <functional>
@@ -62,6 +63,10 @@ struct CopyOptions {
     // points at true, the copy is abandoned even then, as a cancel. (The cancel flag lets a
     // file whose last chunk is done complete.)
     const bool* abandonBeforePlacing = nullptr;
+    // The folder the run listed the source in, held open: the source is read there, as its
+    // entry of the source path's last name, so a link put in place of a folder on the
+    // source's path is never followed. None given, the source is reached as its path says.
+    const SourceFolder* sourceFolder = nullptr;
 };
 
 enum class CopyOutcome {

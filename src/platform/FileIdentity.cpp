@@ -17,18 +17,18 @@ namespace {
 // them to be an unremarkable allocation per comparison.
 constexpr std::size_t compareBufferBytes = 256 * 1024;
 
-std::optional<struct stat> lstatOf(const std::string& path) {
+std::optional<struct stat> lstatOf(const std::string& path, int folder = AT_FDCWD) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
+    if (::fstatat(folder, path.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return std::nullopt;
     }
     return info;
 }
 
-FileDescriptor openForReading(const std::string& path) {
+FileDescriptor openForReading(const std::string& path, int folder = AT_FDCWD) {
     // O_NONBLOCK keeps a FIFO swapped in after the type check from stalling the open.
     return FileDescriptor(
-        ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        ::openat(folder, path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
 }
 
 // Fills the buffer from the descriptor unless the file ends first; the count read, or -1.
@@ -50,9 +50,7 @@ ssize_t readFully(int fd, char* buffer, std::size_t size) {
     return static_cast<ssize_t>(filled);
 }
 
-std::optional<bool> regularContentsEqual(const std::string& first, const std::string& second) {
-    const FileDescriptor a = openForReading(first);
-    const FileDescriptor b = openForReading(second);
+std::optional<bool> regularContentsEqual(const FileDescriptor& a, const FileDescriptor& b) {
     struct stat infoA {};
     struct stat infoB {};
     if (!a.isOpen() || !b.isOpen() || ::fstat(a.get(), &infoA) != 0 ||
@@ -96,8 +94,13 @@ bool sameFile(const std::string& first, const std::string& second) {
 }
 
 std::optional<bool> contentsEqual(const std::string& first, const std::string& second) {
-    const auto a = lstatOf(first);
-    const auto b = lstatOf(second);
+    return contentsEqualAt(AT_FDCWD, first, AT_FDCWD, second);
+}
+
+std::optional<bool> contentsEqualAt(int firstFolder, const std::string& first, int secondFolder,
+                                    const std::string& second) {
+    const auto a = lstatOf(first, firstFolder);
+    const auto b = lstatOf(second, secondFolder);
     if (!a || !b) {
         return std::nullopt;
     }
@@ -109,8 +112,8 @@ std::optional<bool> contentsEqual(const std::string& first, const std::string& s
         return std::nullopt;
     }
     if (S_ISLNK(a->st_mode) && S_ISLNK(b->st_mode)) {
-        const auto targetA = linkTarget(first);
-        const auto targetB = linkTarget(second);
+        const auto targetA = linkTarget(first, firstFolder);
+        const auto targetB = linkTarget(second, secondFolder);
         if (!targetA || !targetB) {
             return std::nullopt;
         }
@@ -120,7 +123,8 @@ std::optional<bool> contentsEqual(const std::string& first, const std::string& s
         // A link and a file never hold the same thing, whatever the link points at.
         return false;
     }
-    return regularContentsEqual(first, second);
+    return regularContentsEqual(openForReading(first, firstFolder),
+                                openForReading(second, secondFolder));
 }
 
 bool flushToDisk(const std::string& path) {

@@ -116,11 +116,12 @@ inline PathSplit splitPath(const std::string& path) {
     return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-// The target a symbolic link holds, however long; empty when it cannot be read.
-inline std::optional<std::string> linkTarget(const std::string& path) {
+// The target a symbolic link holds, however long; empty when it cannot be read. A relative
+// path is taken relative to `folder`.
+inline std::optional<std::string> linkTarget(const std::string& path, int folder = AT_FDCWD) {
     std::string target(256, '\0');
     for (;;) {
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        const ssize_t length = ::readlinkat(folder, path.c_str(), target.data(), target.size());
         if (length < 0) {
             return std::nullopt;
         }
@@ -131,6 +132,10 @@ inline std::optional<std::string> linkTarget(const std::string& path) {
         target.resize(target.size() * 2);
     }
 }
+
+// contentsEqual for two entries, each named relative to a folder (or AT_FDCWD).
+std::optional<bool> contentsEqualAt(int firstFolder, const std::string& first, int secondFolder,
+                                    const std::string& second);
 
 // Forces an open file's data, or an open folder's entries, to disk; the path names it for
 // the event hook only.

@@ -3,11 +3,13 @@
 #include "platform/HardLinkTable.h"
 #include "platform/HeldNames.h"
 #include "platform/MadeFolders.h"
+#include "platform/SourceFolder.h"
 #include "state/Amount.h"
 #include "state/RunControl.h"
 #include "state/RunOutcome.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace orvane {
@@ -53,6 +55,9 @@ struct RunState {
     // saved: the file being copied is then not placed, even when its last chunk is done, so
     // nothing lands in the destination that the saved log does not tell of.
     bool programEnding = false;
+    // Each source folder the survey listed, by its path: the list run works only in the
+    // folders found there again, never in whatever the path leads to by then.
+    std::map<std::string, platform::FolderIdentity> listedFolders;
 
     // What a run resets at its start; the survey total and the list flag are left alone.
     void resetForRun(std::int32_t startTick) {
@@ -65,6 +70,7 @@ struct RunState {
         hardLinks.clear();
         madeFolders.clear();
         destinationNames.clear();
+        listedFolders.clear();
     }
 };
 

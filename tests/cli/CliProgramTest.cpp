@@ -116,6 +116,32 @@ TEST_F(CliProgramTest, UnreadableSubFolderFailsTheRunAndSaysWhy) {
     }
 }
 
+// A listing that breaks off with an error is no complete listing: the folder counts as unread.
+TEST_F(CliProgramTest, ListingThatBreaksOffFailsTheRunAndSaysWhy) {
+    for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
+        temp.write(std::string("data/") + name, name);
+    }
+    const char* sanitizer = std::getenv("ASAN_OPTIONS");
+    // "." and ".." and one file, then EIO.
+    const test::EnvironmentChanges faults{
+        {"LD_PRELOAD", ORVANE_FAULT_SHIM_PATH},
+        {"ORVANE_FAULT_READDIR_EIO_AFTER", "3"},
+        // The shim comes before the sanitizer's runtime, where there is one.
+        {"ASAN_OPTIONS", std::string(sanitizer ? sanitizer : "") + ":verify_asan_link_order=0"}};
+    for (const auto& options :
+         std::vector<std::vector<std::string>>{{}, {"--direct"}, {"--move"}}) {
+        SCOPED_TRACE(options.empty() ? "survey" : options[0]);
+        auto arguments = options;
+        arguments.insert(arguments.end(), {source, destination});
+        EXPECT_EQ(run(arguments, faults), 1);
+        EXPECT_NE(errors.find("orvane-cli: " + source + ": folder not read: " + std::strerror(EIO) +
+                              "\n"),
+                  std::string::npos)
+            << errors;
+        EXPECT_NE(errors.find(", 1 folders unreadable"), std::string::npos) << errors;
+    }
+}
+
 // Each file a run could not do is named on standard error with the reason, and fails the run.
 TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
     // A skipped source whose destination holds other bytes of the same size is kept.

@@ -25,6 +25,7 @@ struct EngineHarness {
     SessionLog log;
     int yields = 0;
     std::function<void(int)> onYield = [](int) {}; // called at every yield with its number
+    std::function<void()> afterSurvey = [] {};
     RunContext run{state, window, log, [this] { onYield(++yields); }};
 
     EngineHarness(const std::string& source, const std::string& destination, bool move = false) {
@@ -45,6 +46,7 @@ struct EngineHarness {
     void runSurveyMode() {
         window.pbTotalFiles.setMax(1);
         SurveySource(run, window.txtSource.caption());
+        afterSurvey(); // where Start yields, once it has logged the survey's totals
         window.pbTotalFiles.setMax(window.pbTotalFiles.Max() - 1);
         state.CTotalFileSize = state.CTotalFileSize.dividedBy(Amount::kScale);
         state.CTotalFileSizeStart = state.CTotalFileSizeStart.dividedBy(Amount::kScale);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/FileIdentity.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+
+// Which folder a source folder was when the run listed it.
+struct FolderIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+
+    bool operator==(const FolderIdentity& other) const = default;
+};
+
+// A source folder held open while the run works in it. Its entries are examined, read,
+// compared and deleted relative to the open folder, never through its path again: a link or
+// another folder put in its place (or in the place of a folder above it) after it was listed
+// is never acted on.
+class SourceFolder {
+public:
+    // The run's top folder, reached as its path says (it may itself be a link to a folder).
+    explicit SourceFolder(const std::string& path);
+    // A sub-folder, opened relative to its parent and never through a link.
+    SourceFolder(const SourceFolder& parent, const std::string& name);
+    ~SourceFolder();
+    SourceFolder(SourceFolder&& other) noexcept;
+    SourceFolder& operator=(SourceFolder&& other) noexcept;
+    SourceFolder(const SourceFolder&) = delete;
+    SourceFolder& operator=(const SourceFolder&) = delete;
+
+    // False when the folder could not be opened; every entry operation then fails.
+    bool isOpen() const { return fd_ >= 0; }
+    // The system's error number when the folder could not be opened, else 0.
+    int openError() const { return openError_; }
+    FolderIdentity identity() const { return identity_; }
+
+    // The entry itself, a link never followed; empty when it cannot be examined.
+    std::optional<FileIdentity> identityOf(const std::string& name) const;
+    // Byte-for-byte comparison of the entry with another file, as contentsEqual does.
+    std::optional<bool> contentsEqual(const std::string& name, const std::string& other) const;
+    // Adds the owner's write bit to the entry; false for a link, or when the system refuses.
+    bool makeOwnerWritable(const std::string& name) const;
+    // Deletes the entry: 0 when done, otherwise the system's error number. `path` names it
+    // for the event hook.
+    int deleteFile(const std::string& name, const std::string& path) const;
+
+    // For the platform's own calls, which open the entries relative to it.
+    int descriptor() const { return fd_; }
+
+private:
+    void takeIdentity();
+
+    int fd_ = -1;
+    int openError_ = 0;
+    FolderIdentity identity_;
+};
+
+// Removes an empty folder, but only while the path still leads to the folder the run listed
+// there (a link in its place is not followed). False when it was not removed.
+bool removeListedFolder(const std::string& path, const FolderIdentity& listed);
+
+} // namespace orvane::platform
