@@ -7,7 +7,15 @@
 #include <QPalette>
 #include <QRect>
 
+#include <initializer_list>
 #include <memory>
+
+#include <ostream>
+
+// Failures name colours as #rrggbb.
+inline void PrintTo(const QColor& color, std::ostream* os) {
+    *os << color.name().toStdString();
+}
 
 namespace orvane::testing {
 
@@ -38,6 +46,21 @@ void ShowCaption(pcProgressBar& bar, const QString& text);
 // The control as last composed, cut to its own size.
 QImage Composed(const pcProgressBar& bar);
 QColor Pixel(const pcProgressBar& bar, int x, int y);
+
+// Shows the control on the screen and returns once it is exposed.
+void ShowOnScreen(pcProgressBar& bar);
+// A paint asked for by the platform, not by an assignment, handled before returning.
+void PlatformPaint(pcProgressBar& bar);
+// What the screen shows of the control.
+QImage OnScreen(const pcProgressBar& bar);
+
+// A pixel expected at a point.
+struct Probe {
+    QPoint at;
+    QColor color;
+};
+// Checks each probe against image; the trace names the case.
+void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes);
 
 // The span of columns in which color occurs within area; empty when it does not occur.
 struct Columns {

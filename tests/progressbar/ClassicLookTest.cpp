@@ -7,23 +7,6 @@ using namespace orvane::testing;
 
 namespace {
 
-// The 200 x 20 bar at Value 50: thin inset border, client (1, 1, 199, 19), bar up to x = 100.
-TEST(ClassicLook, HalfBarInsideTheThinInsetBorder) {
-    auto bar = MakeBar(200, 20);
-    bar->setValue(50);
-    EXPECT_EQ(Pixel(*bar, 1, 1), kNavy);
-    EXPECT_EQ(Pixel(*bar, 99, 18), kNavy);
-    EXPECT_EQ(Pixel(*bar, 100, 10), kButton);
-    EXPECT_EQ(Pixel(*bar, 198, 18), kButton);
-    // Dark lines on the top and left, light lines on the right and bottom of (0, 0, 200, 20).
-    EXPECT_EQ(Pixel(*bar, 0, 0), kDark);
-    EXPECT_EQ(Pixel(*bar, 199, 0), kDark);
-    EXPECT_EQ(Pixel(*bar, 0, 19), kDark);
-    EXPECT_EQ(Pixel(*bar, 199, 1), kLight);
-    EXPECT_EQ(Pixel(*bar, 1, 19), kLight);
-    EXPECT_EQ(Pixel(*bar, 199, 19), kLight);
-}
-
 TEST(ClassicLook, SegmentsAreBlocksOfEightWithGapsOfTwoCutBackToWholeSteps) {
     auto bar = MakeBar(200, 20);
     bar->setSegments(true);
@@ -108,65 +91,109 @@ TEST(ClassicLook, SquareControlIsAVerticalBarGrowingFromTheBottom) {
     }
 }
 
+// Each BorderStyle and Appearance at Value 50 of the 200 x 20 bar. The soft 3-D edge is two
+// rings whose bottom and right lines own the shared corners; the platform gives its outer ring
+// the extreme colours: sunken 3-D dark shadow / highlight, raised highlight / 3-D dark shadow.
 TEST(ClassicLook, BorderStylesAndAppearances) {
-    auto bar = MakeBar(200, 20);
-    bar->setValue(50);
-    // Raised thin border on the reduced rectangle, inside a ring of background.
-    bar->setBorderStyle(2);
-    EXPECT_EQ(Pixel(*bar, 0, 10), kButton);
-    EXPECT_EQ(Pixel(*bar, 150, 0), kButton);
-    EXPECT_EQ(Pixel(*bar, 199, 10), kButton);
-    EXPECT_EQ(Pixel(*bar, 150, 19), kButton);
-    EXPECT_EQ(Pixel(*bar, 1, 10), kLight);
-    EXPECT_EQ(Pixel(*bar, 150, 1), kLight);
-    EXPECT_EQ(Pixel(*bar, 198, 10), kDark);
-    EXPECT_EQ(Pixel(*bar, 150, 18), kDark);
-    EXPECT_EQ(Pixel(*bar, 1, 18), kDark);
-    EXPECT_EQ(Pixel(*bar, 2, 10), kNavy);
-
-    // Flat: one black ring, whichever the border style.
-    bar->setAppearance(0);
-    for (const QPoint p : {QPoint(0, 0), QPoint(199, 0), QPoint(199, 19), QPoint(0, 19)}) {
-        EXPECT_EQ(Pixel(*bar, p.x(), p.y()), QColor(Qt::black));
+    const QColor black(Qt::black);
+    struct Case {
+        int borderStyle, appearance;
+        std::initializer_list<Probe> probes;
+    };
+    const Case cases[] = {
+        {1,
+         1,
+         {{{0, 0}, kDark},
+          {{199, 0}, kDark},
+          {{0, 19}, kDark},
+          {{199, 1}, kLight},
+          {{1, 19}, kLight},
+          {{199, 19}, kLight},
+          {{1, 1}, kNavy},
+          {{99, 18}, kNavy},
+          {{100, 10}, kButton}}},
+        // The thin raised border sits on the reduced rectangle, inside a ring of background.
+        {2,
+         1,
+         {{{0, 10}, kButton},
+          {{150, 0}, kButton},
+          {{199, 10}, kButton},
+          {{150, 19}, kButton},
+          {{1, 10}, kLight},
+          {{150, 1}, kLight},
+          {{198, 10}, kDark},
+          {{150, 18}, kDark},
+          {{1, 18}, kDark},
+          {{2, 10}, kNavy}}},
+        {1,
+         0,
+         {{{0, 0}, black},
+          {{199, 0}, black},
+          {{199, 19}, black},
+          {{0, 19}, black},
+          {{1, 1}, kNavy}}},
+        {2, 0, {{{0, 0}, black}, {{199, 19}, black}, {{1, 1}, kNavy}}},
+        // The client is inset by 2: 2 + 196 x 0.5 = 100.
+        {1,
+         2,
+         {{{0, 0}, kShadow},
+          {{198, 0}, kShadow},
+          {{0, 18}, kShadow},
+          {{199, 0}, kLight},
+          {{0, 19}, kLight},
+          {{1, 1}, kDark},
+          {{197, 1}, kDark},
+          {{198, 1}, kMidlight},
+          {{1, 18}, kMidlight},
+          {{2, 2}, kNavy},
+          {{99, 17}, kNavy},
+          {{100, 17}, kButton}}},
+        {2,
+         2,
+         {{{0, 0}, kLight},
+          {{199, 19}, kShadow},
+          {{1, 1}, kMidlight},
+          {{198, 18}, kDark},
+          {{2, 2}, kNavy}}},
+        // An unknown appearance or border style draws no border but keeps the inset.
+        {2, 7, {{{0, 10}, kButton}, {{1, 10}, kNavy}, {{100, 10}, kButton}}},
+        {3, 1, {{{0, 0}, kButton}, {{0, 10}, kButton}, {{199, 19}, kButton}, {{1, 10}, kNavy}}},
+        {0, 1, {{{0, 0}, kNavy}, {{99, 19}, kNavy}, {{100, 19}, kButton}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "BorderStyle " << c.borderStyle << ", Appearance " << c.appearance);
+        auto bar = MakeBar(200, 20);
+        bar->setBorderStyle(c.borderStyle);
+        bar->setAppearance(c.appearance);
+        bar->setValue(50);
+        ExpectPixels(Composed(*bar), c.probes);
     }
-    EXPECT_EQ(Pixel(*bar, 1, 1), kNavy);
-
-    // An unknown appearance draws no border but keeps the inset.
-    bar->setAppearance(7);
-    EXPECT_EQ(Pixel(*bar, 0, 10), kButton);
-    EXPECT_EQ(Pixel(*bar, 1, 10), kNavy);
-    EXPECT_EQ(Pixel(*bar, 100, 10), kButton);
-
-    // No border: the bar starts at the edge.
-    bar->setBorderStyle(0);
-    EXPECT_EQ(Pixel(*bar, 0, 0), kNavy);
-    EXPECT_EQ(Pixel(*bar, 99, 19), kNavy);
-    EXPECT_EQ(Pixel(*bar, 100, 19), kButton);
 }
 
-// The two-pixel soft edge: outer and inner rings, the bottom and right lines owning the
-// corners they share with the top and left ones.
-TEST(ClassicLook, SoftThreeDimensionalEdgePattern) {
+// At a device pixel ratio of 2 every rule holds in logical pixels, while a line is one device
+// pixel wide: the thin inset border, then background up to the bar at logical 1, the bar's
+// edge at logical 100.
+TEST(ClassicLook, DenseScreenKeepsLinesOneDevicePixelWide) {
     auto bar = MakeBar(200, 20);
-    bar->setAppearance(2);
+    if (bar->devicePixelRatioF() != 2.0) {
+        GTEST_SKIP() << "run with QT_SCALE_FACTOR=2 (the ProgressBarAtScaleFactorTwo test)";
+    }
     bar->setValue(50);
-    EXPECT_EQ(Pixel(*bar, 0, 0), kDark);
-    EXPECT_EQ(Pixel(*bar, 198, 0), kDark);
-    EXPECT_EQ(Pixel(*bar, 199, 0), kLight);
-    EXPECT_EQ(Pixel(*bar, 0, 19), kLight);
-    EXPECT_EQ(Pixel(*bar, 1, 1), kShadow);
-    EXPECT_EQ(Pixel(*bar, 198, 1), kMidlight);
-    EXPECT_EQ(Pixel(*bar, 1, 18), kMidlight);
-    // The client is inset by 2: 2 + 196 x 0.5 = 100.
-    EXPECT_EQ(Pixel(*bar, 2, 2), kNavy);
-    EXPECT_EQ(Pixel(*bar, 99, 17), kNavy);
-    EXPECT_EQ(Pixel(*bar, 100, 17), kButton);
-
-    bar->setBorderStyle(2);
-    EXPECT_EQ(Pixel(*bar, 0, 0), kLight);
-    EXPECT_EQ(Pixel(*bar, 199, 19), kShadow);
-    EXPECT_EQ(Pixel(*bar, 1, 1), kMidlight);
-    EXPECT_EQ(Pixel(*bar, 198, 18), kDark);
+    const QImage image = bar->ComposedImage();
+    ASSERT_EQ(image.size(), QSize(400, 40));
+    ExpectPixels(image, {{{0, 5}, kDark},
+                         {{1, 5}, kButton},
+                         {{5, 0}, kDark},
+                         {{5, 1}, kButton},
+                         {{399, 5}, kLight},
+                         {{398, 5}, kButton},
+                         {{300, 39}, kLight},
+                         {{300, 38}, kButton},
+                         {{2, 2}, kNavy},
+                         {{199, 37}, kNavy},
+                         {{200, 20}, kButton}});
+    EXPECT_EQ(bar->grab().toImage().convertToFormat(QImage::Format_RGB32), image);
 }
 
 TEST(ClassicLook, SystemColoursFollowThePalette) {
