@@ -9,7 +9,6 @@
 
 #include <initializer_list>
 #include <memory>
-
 #include <ostream>
 
 // Failures name colours as #rrggbb.
@@ -47,19 +46,17 @@ void ShowCaption(pcProgressBar& bar, const QString& text);
 QImage Composed(const pcProgressBar& bar);
 QColor Pixel(const pcProgressBar& bar, int x, int y);
 
-// Shows the control on the screen and returns once it is exposed.
+// The control shown and exposed; a paint the platform asks for (not an assignment), handled
+// before returning; what the screen shows of the control.
 void ShowOnScreen(pcProgressBar& bar);
-// A paint asked for by the platform, not by an assignment, handled before returning.
 void PlatformPaint(pcProgressBar& bar);
-// What the screen shows of the control.
 QImage OnScreen(const pcProgressBar& bar);
 
-// A pixel expected at a point.
+// A pixel expected at a point, and the check of each probe against image.
 struct Probe {
     QPoint at;
     QColor color;
 };
-// Checks each probe against image; the trace names the case.
 void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes);
 
 // The span of columns in which color occurs within area; empty when it does not occur.

@@ -100,17 +100,12 @@ TEST(Persistence, MissingKeysYieldTheirDefaultsAndTheFontStays) {
     EXPECT_EQ(bag.Keys(), std::vector<QString>{QStringLiteral("Font")});
 }
 
-TEST(Persistence, LoadedControlWritesInWindowTextANewOneInBlack) {
-    auto loaded = MakeBar(200, 20);
-    loaded->setFont(CaptionFont());
-    loaded->ReadProperties(pcPropertyBag::FromText("ShowText=Flag:-1\nText=Text:MMMM\n"));
-    EXPECT_FALSE(ColumnsOf(Composed(*loaded), kWindowText, QRect(1, 1, 198, 18)).Empty());
-
+// A new instance keeps ForeColor 0: its caption is black (a loaded one's is the window text).
+TEST(Persistence, ANewlyPlacedControlWritesInBlack) {
     auto placed = MakeBar(200, 20);
     placed->setFont(CaptionFont());
     placed->setText(QStringLiteral("MMMM"));
     placed->setShowText(true);
-    EXPECT_TRUE(ColumnsOf(Composed(*placed), kWindowText, QRect(1, 1, 198, 18)).Empty());
     EXPECT_FALSE(ColumnsOf(Composed(*placed), Qt::black, QRect(1, 1, 198, 18)).Empty());
 }
 
@@ -126,24 +121,23 @@ TEST(Persistence, UnreadableLinesAndWrongTypesCountAsMissing) {
 }
 
 // The file and total bars fill in the highlight colour under a caption in the window text
-// colour; the log save bar fills in navy with no caption.
+// colour (ForeColor is not stored); the log save bar fills in navy with no caption.
 TEST(StoredBars, TheMainWindowsThreeBars) {
-    for (const pcPropertyBag& bag : {pbFileCopySettings(), pbTotalFilesSettings()}) {
+    const std::tuple<pcPropertyBag, QColor, bool> bars[] = {
+        {pbFileCopySettings(), kHighlight, true},
+        {pbTotalFilesSettings(), kHighlight, true},
+        {pbSaveLogSettings(), kNavy, false},
+    };
+    for (const auto& [bag, fill, captioned] : bars) {
         auto bar = MakeBar(300, 20);
         bar->ReadProperties(bag);
         bar->setFont(CaptionFont());
         bar->setText(QStringLiteral("MMMM"));
         bar->setValue(10);
-        EXPECT_EQ(Pixel(*bar, 15, 10), kHighlight);
-        EXPECT_FALSE(ColumnsOf(Composed(*bar), kWindowText, QRect(31, 1, 268, 18)).Empty());
+        EXPECT_EQ(Pixel(*bar, 15, 10), fill);
+        EXPECT_EQ(ColumnsOf(Composed(*bar), kWindowText, QRect(31, 1, 268, 18)).Empty(),
+                  !captioned);
     }
-    auto saveLog = MakeBar(300, 20);
-    saveLog->ReadProperties(pbSaveLogSettings());
-    saveLog->setFont(CaptionFont());
-    saveLog->setText(QStringLiteral("MMMM"));
-    saveLog->setValue(10);
-    EXPECT_EQ(Pixel(*saveLog, 15, 10), kNavy);
-    EXPECT_TRUE(ColumnsOf(Composed(*saveLog), kWindowText, QRect(31, 1, 268, 18)).Empty());
 }
 
 } // namespace

@@ -25,43 +25,36 @@ public:
     ThemeStyle(int chunk, int space, bool groove = true)
         : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), chunk_(chunk),
           space_(space), groove_(groove) {}
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (metric == PM_ProgressBarChunkWidth) {
-            return chunk_;
-        }
-        return metric == PM_ProgressBarSpaceSize ? space_
-                                                 : QProxyStyle::pixelMetric(metric, option, widget);
+    int pixelMetric(PixelMetric metric, const QStyleOption* o, const QWidget* w) const override {
+        return metric == PM_ProgressBarChunkWidth  ? chunk_
+               : metric == PM_ProgressBarSpaceSize ? space_
+                                                   : QProxyStyle::pixelMetric(metric, o, w);
     }
-    QRect subElementRect(SubElement element, const QStyleOption* option,
-                         const QWidget* widget) const override {
-        if (element == SE_ProgressBarGroove) {
-            return groove_ ? option->rect : QRect();
-        }
-        return element == SE_ProgressBarContents
-                   ? option->rect.adjusted(7, 3, -7, -3)
-                   : QProxyStyle::subElementRect(element, option, widget);
+    QRect subElementRect(SubElement element, const QStyleOption* o,
+                         const QWidget* w) const override {
+        return element == SE_ProgressBarGroove     ? (groove_ ? o->rect : QRect())
+               : element == SE_ProgressBarContents ? o->rect.adjusted(7, 3, -7, -3)
+                                                   : QProxyStyle::subElementRect(element, o, w);
     }
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
+    void drawControl(ControlElement element, const QStyleOption* o, QPainter* p,
+                     const QWidget* w) const override {
         if (element == CE_ProgressBarGroove || element == CE_ProgressBarContents) {
-            painter->fillRect(option->rect, element == CE_ProgressBarGroove ? kTrough : kChunk);
-            return;
+            p->fillRect(o->rect, element == CE_ProgressBarGroove ? kTrough : kChunk);
+        } else {
+            QProxyStyle::drawControl(element, o, p, w);
         }
-        QProxyStyle::drawControl(element, option, painter, widget);
     }
-    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+    void drawItemText(QPainter* p, const QRect& rect, int flags, const QPalette& palette,
                       bool enabled, const QString& text, QPalette::ColorRole role) const override {
         textRect = rect;
         this->text = text;
-        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+        QProxyStyle::drawItemText(p, rect, flags, palette, enabled, text, role);
     }
     mutable QRect textRect;
     mutable QString text;
 
 private:
-    int chunk_;
-    int space_;
+    int chunk_, space_;
     bool groove_;
 };
 
