@@ -18,8 +18,7 @@ const QColor kChunk(0xA0, 0x30, 0x70);
 
 // A style standing for the progress theme with sizes of our choosing: it paints the trough
 // and the chunks in one colour each, gives a content rectangle 7 and 3 pixels in from its
-// bounds, and notes where and what the caption is drawn. A chunk width of 0, a negative space
-// or no groove refuses the theme.
+// bounds, and notes where and what the caption is drawn.
 class ThemeStyle : public QProxyStyle {
 public:
     ThemeStyle(int chunk, int space, bool groove = true)
@@ -100,6 +99,8 @@ TEST(ThemedLook, StyleSizesPlaceTheChunksAndTheCaption) {
     }
 }
 
+// A chunk width of 0, a negative space or no groove gives exactly the classic look; a space of
+// 0 (Qt's own styles) is a theme with chunks that touch.
 TEST(ThemedLook, StyleThatRefusesGivesExactlyTheClassicLook) {
     const QImage classic = Composed(*CaptionedBar(nullptr, false));
     ThemeStyle noChunk(0, 2);
@@ -108,6 +109,8 @@ TEST(ThemedLook, StyleThatRefusesGivesExactlyTheClassicLook) {
     for (QStyle* style : std::initializer_list<QStyle*>{&noChunk, &noSpace, &noGroove}) {
         EXPECT_EQ(Composed(*CaptionedBar(style, true)), classic);
     }
+    ThemeStyle touching(6, 0);
+    EXPECT_EQ(Pixel(*CaptionedBar(&touching, true), 0, 0), kTrough);
 }
 
 // A back picture keeps the theme off; a stretched bar picture in the themed look has no clip
