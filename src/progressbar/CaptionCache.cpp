@@ -6,13 +6,13 @@
 namespace orvane {
 
 const QImage& CaptionCache::Caption(const QString& text, const QFont& font,
-                                    const TextFormat& format, QSize size, Part part,
+                                    const TextFormat& format, QSize size, qreal ratio, Part part,
                                     const QColor& color) {
-    if (!LayoutIsCurrent(text, font, format, size)) {
-        Layout(text, font, format, size);
+    if (!LayoutIsCurrent(text, font, format, size, ratio)) {
+        Layout(text, font, format, size, ratio);
     }
     QImage& coloured = coloured_[part];
-    if (coloured.size() != size || colors_[part] != color) {
+    if (coloured.size() != mask_.size() || colors_[part] != color) {
         colors_[part] = color;
         Colour(coloured, color);
     }
@@ -23,6 +23,7 @@ void CaptionCache::Colour(QImage& coloured, const QColor& color) const {
     if (coloured.size() != mask_.size()) {
         coloured = QImage(mask_.size(), QImage::Format_ARGB32_Premultiplied);
     }
+    coloured.setDevicePixelRatio(mask_.devicePixelRatio());
     // The colour at the coverage of each pixel, premultiplied: what drawing the text in that
     // colour on a transparent image gives, without laying the text out again.
     std::array<QRgb, 256> byCoverage{};
@@ -42,14 +43,14 @@ void CaptionCache::Colour(QImage& coloured, const QColor& color) const {
 }
 
 bool CaptionCache::LayoutIsCurrent(const QString& text, const QFont& font, const TextFormat& format,
-                                   QSize size) const {
-    return !mask_.isNull() && mask_.size() == size && qtFlags_ == format.qtFlags &&
-           elide_ == format.elide && rightToLeft_ == format.rightToLeft && text_ == text &&
-           font_ == font;
+                                   QSize size, qreal ratio) const {
+    return !mask_.isNull() && mask_.size() == size * ratio && mask_.devicePixelRatio() == ratio &&
+           qtFlags_ == format.qtFlags && elide_ == format.elide &&
+           rightToLeft_ == format.rightToLeft && text_ == text && font_ == font;
 }
 
 void CaptionCache::Layout(const QString& text, const QFont& font, const TextFormat& format,
-                          QSize size) {
+                          QSize size, qreal ratio) {
     text_ = text;
     font_ = font;
     qtFlags_ = format.qtFlags;
@@ -57,9 +58,10 @@ void CaptionCache::Layout(const QString& text, const QFont& font, const TextForm
     rightToLeft_ = format.rightToLeft;
     colors_ = {};
     // The images are kept at their size: a new one would also need a new paint engine.
-    if (mask_.size() != size) {
-        mask_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    if (mask_.size() != size * ratio) {
+        mask_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
     }
+    mask_.setDevicePixelRatio(ratio);
     mask_.fill(Qt::transparent);
     QPainter painter(&mask_);
     painter.setFont(font);
@@ -68,8 +70,8 @@ void CaptionCache::Layout(const QString& text, const QFont& font, const TextForm
     const QString shown =
         format.elide == Qt::ElideNone
             ? text
-            : painter.fontMetrics().elidedText(text, format.elide, mask_.width(), format.qtFlags);
-    painter.drawText(mask_.rect(), format.qtFlags, shown);
+            : painter.fontMetrics().elidedText(text, format.elide, size.width(), format.qtFlags);
+    painter.drawText(QRect(QPoint(0, 0), size), format.qtFlags, shown);
 }
 
 } // namespace orvane

@@ -12,7 +12,8 @@
 
 namespace orvane {
 
-// The caption laid out once on a transparent image the size of the client rectangle, and
+// The caption laid out once on a transparent image the size of the client rectangle (at the
+// surface's device pixel ratio, so the text is as sharp as the window's own), and
 // kept in the two colours it is shown in. The run changes the value far more often than the
 // text, and laying out text is most of a paint's cost, so a paint that changes only the value
 // copies these images.
@@ -21,12 +22,13 @@ public:
     enum Part { OverEmpty = 0, OverBar = 1 };
 
     const QImage& Caption(const QString& text, const QFont& font, const TextFormat& format,
-                          QSize size, Part part, const QColor& color);
+                          QSize size, qreal ratio, Part part, const QColor& color);
 
 private:
     bool LayoutIsCurrent(const QString& text, const QFont& font, const TextFormat& format,
-                         QSize size) const;
-    void Layout(const QString& text, const QFont& font, const TextFormat& format, QSize size);
+                         QSize size, qreal ratio) const;
+    void Layout(const QString& text, const QFont& font, const TextFormat& format, QSize size,
+                qreal ratio);
     void Colour(QImage& coloured, const QColor& color) const;
 
     QString text_;

@@ -43,13 +43,20 @@ void DrawEdge(QPainter& hdc, const Rect& rect, bool bRaised, const QPalette& pal
         Ring(hdc, rect, palette.color(QPalette::Light), palette.color(QPalette::Shadow));
         Ring(hdc, inner, palette.color(QPalette::Midlight), palette.color(QPalette::Dark));
     } else {
-        Ring(hdc, rect, palette.color(QPalette::Dark), palette.color(QPalette::Light));
-        Ring(hdc, inner, palette.color(QPalette::Shadow), palette.color(QPalette::Midlight));
+        Ring(hdc, rect, palette.color(QPalette::Shadow), palette.color(QPalette::Light));
+        Ring(hdc, inner, palette.color(QPalette::Dark), palette.color(QPalette::Midlight));
     }
 }
 
-void DrawBorder(QPainter& hdc, std::int32_t style, const Rect& rect, bool bRaised,
+void DrawBorder(QPainter& hdc, std::int32_t style, const Rect& logical, bool bRaised,
                 const QPalette& palette) {
+    // The rectangle is in logical pixels, the lines and their one-pixel steps in device pixels:
+    // a border is as thin and sharp as the window's own frames at any screen density.
+    const qreal ratio = hdc.device()->devicePixelRatioF();
+    const Rect rect{qRound(logical.left * ratio), qRound(logical.top * ratio),
+                    qRound(logical.right * ratio), qRound(logical.bottom * ratio)};
+    hdc.save();
+    hdc.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
     const int l = rect.left;
     const int t = rect.top;
     const int r = rect.right;
@@ -69,6 +76,7 @@ void DrawBorder(QPainter& hdc, std::int32_t style, const Rect& rect, bool bRaise
     } else if (style == 2) {
         DrawEdge(hdc, rect, bRaised, palette);
     }
+    hdc.restore();
 }
 
 } // namespace orvane

@@ -117,14 +117,18 @@ void ProgressPaint::Caption(CaptionCache::Part part, std::uint32_t color) {
         hdc_.drawText(rect, format.qtFlags, bar_.paddedText_);
         return;
     }
-    const QImage& caption =
-        bar_.caption_.Caption(bar_.paddedText_, bar_.font(), format, rect.size(), part, textColor);
+    const qreal ratio = hdc_.device()->devicePixelRatioF();
+    const QImage& caption = bar_.caption_.Caption(bar_.paddedText_, bar_.font(), format,
+                                                  rect.size(), ratio, part, textColor);
     const QRect shown = part == CaptionCache::OverBar ? rect & rcBar_.ToQRect() : rect;
     if (shown.isEmpty()) {
         // An empty source rectangle would mean the whole image.
         return;
     }
-    hdc_.drawImage(shown.topLeft(), caption, shown.translated(-rect.topLeft()));
+    const QRect source = shown.translated(-rect.topLeft());
+    hdc_.drawImage(QRectF(shown), caption,
+                   QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio,
+                          source.height() * ratio));
 }
 
 void ProgressPaint::Bar() {

@@ -1,12 +1,14 @@
 #include "progressbar/pcMemDC.h"
 
+#include <QtMath>
+
 #include <new>
 
 namespace orvane {
 
-QPainter* pcMemDC::hdc(int Width, int Height) {
-    if (!painter_ || Width > width_ || Height > height_) {
-        CreateSurface(Width, Height);
+QPainter* pcMemDC::hdc(int Width, int Height, qreal ratio) {
+    if (!painter_ || Width > width_ || Height > height_ || ratio != ratio_) {
+        CreateSurface(Width, Height, ratio);
     }
     return painter_.get();
 }
@@ -20,20 +22,23 @@ void pcMemDC::Draw(QPainter& hdc, int xSrc, int ySrc, int WidthSrc, int HeightSr
     const int height = HeightSrc > 0 ? HeightSrc : height_;
     const QPainter::CompositionMode mode = hdc.compositionMode();
     hdc.setCompositionMode(QPainter::CompositionMode_Source);
-    hdc.drawImage(QPoint(xDst, yDst), image_, QRect(xSrc, ySrc, width, height));
+    hdc.drawImage(QRectF(xDst, yDst, width, height), image_,
+                  QRectF(xSrc * ratio_, ySrc * ratio_, width * ratio_, height * ratio_));
     hdc.setCompositionMode(mode);
 }
 
-void pcMemDC::CreateSurface(int Width, int Height) {
+void pcMemDC::CreateSurface(int Width, int Height, qreal ratio) {
     DestroySurface();
     if (Width <= 0 || Height <= 0) {
         return;
     }
     try {
-        QImage image(Width, Height, QImage::Format_RGB32);
+        QImage image(qCeil(Width * ratio), qCeil(Height * ratio), QImage::Format_RGB32);
         if (image.isNull()) {
             return;
         }
+        image.setDevicePixelRatio(ratio);
+        ratio_ = ratio;
         image_ = std::move(image);
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&image_)) {

@@ -114,20 +114,26 @@ void pcProgressBar::setPicture(const QImage& value) {
 
 void pcProgressBar::ModifyBarPicture(double fLuminance, double fSaturation) {
     picBar_.Modify(fLuminance, fSaturation);
+    // Not repainted now, but the next paint, whoever asks for it, shows the change.
+    presentPending_ = false;
 }
 
 void pcProgressBar::ModifyPicture(double fLuminance, double fSaturation) {
     picBack_.Modify(fLuminance, fSaturation);
+    presentPending_ = false;
 }
 
 void pcProgressBar::DrawControl() {
-    composed_ = false;
-    QPainter* hdc = memDC_.hdc(width(), height());
+    QPainter* hdc = memDC_.hdc(width(), height(), devicePixelRatioF());
+    presentPending_ = hdc != nullptr;
     if (hdc != nullptr) {
         Compose(*hdc);
-        composed_ = true;
     }
-    update();
+    if (synchronous_) {
+        repaint();
+    } else {
+        update();
+    }
 }
 
 void pcProgressBar::Compose(QPainter& hdc) {
@@ -136,16 +142,18 @@ void pcProgressBar::Compose(QPainter& hdc) {
 
 void pcProgressBar::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    if (!composed_) {
-        QPainter* hdc = memDC_.hdc(width(), height());
+    // A paint the platform asks for (an exposure, a new screen) raises BeforeDraw and composes
+    // like any other; only an assignment's own composition is presented as it is.
+    if (!presentPending_ || memDC_.Ratio() != devicePixelRatioF()) {
+        QPainter* hdc = memDC_.hdc(width(), height(), devicePixelRatioF());
         if (hdc == nullptr) {
             // Without a memory surface the paint goes straight onto the control.
             Compose(painter);
             return;
         }
         Compose(*hdc);
-        composed_ = true;
     }
+    presentPending_ = false;
     memDC_.Draw(painter, 0, 0, width(), height(), 0, 0);
 }
 
@@ -157,7 +165,7 @@ void pcProgressBar::changeEvent(QEvent* event) {
     // System colours and the caption font follow the palette and the font.
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
         event->type() == QEvent::StyleChange) {
-        composed_ = false;
+        presentPending_ = false;
         update();
     }
     QWidget::changeEvent(event);

@@ -19,8 +19,9 @@ namespace orvane {
 // The self-drawn progress bar: a value between a minimum and a maximum, a classic look
 // (colours or pictures, segments, three border styles) and a themed look drawn by the
 // application's style, with a caption in two colours. Every assignment composes the whole
-// control in its memory surface at once; the composed image reaches the screen at the next
-// paint event.
+// control in its memory surface at once, at the screen's device pixel ratio; the composed
+// image reaches the screen at the next paint event, or at once when presentation is
+// synchronous.
 class pcProgressBar : public QWidget {
     Q_OBJECT
 
@@ -85,8 +86,12 @@ public:
     // The properties marked changed for the host's persistence, in the order of marking.
     const QStringList& ChangedProperties() const { return changed_; }
     // Composes the whole control in the memory surface (or, without one, at the next paint
-    // straight onto the control) and schedules its presentation.
+    // straight onto the control) and presents it: at once when presentation is synchronous,
+    // else at the next paint event.
     void DrawControl();
+    // For a bar assigned in a loop that does not return to the event loop: each assignment
+    // then reaches the screen before the assignment returns.
+    void setSynchronousPresentation(bool value) { synchronous_ = value; }
     // The last composed picture of the control, for inspection.
     const QImage& ComposedImage() const { return memDC_.Image(); }
     // The one-line description a property browser shows, empty for an unknown member.
@@ -137,8 +142,10 @@ private:
     CaptionCache caption_;
     bool segments_ = false;
     bool xpStyle_ = false;
-    // True while the memory surface holds the control as it is now.
-    bool composed_ = false;
+    // True from an assignment's composition until a paint event has presented it; any other
+    // paint event is a paint of its own and composes anew.
+    bool presentPending_ = false;
+    bool synchronous_ = false;
     QStringList changed_;
 };
 

@@ -113,6 +113,9 @@ void frmMain::bindElements() {
     pbFileCopy.ReadProperties(pbFileCopySettings());
     pbTotalFiles.ReadProperties(pbTotalFilesSettings());
     pbSaveLog.ReadProperties(pbSaveLogSettings());
+    // The log save bar moves in loops that do not yield (the report window's load, the save
+    // at exit): each of its assignments is put on the screen at once.
+    pbSaveLog.setSynchronousPresentation(true);
     BindProgress(sync_, e.pbFileCopy, pbFileCopy);
     BindProgress(sync_, e.pbTotalFiles, pbTotalFiles);
     BindProgress(sync_, e.pbSaveLog, pbSaveLog);

@@ -1,5 +1,11 @@
 #include "BarFixture.h"
 
+#include <QCoreApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
 namespace orvane::testing {
 
 QPalette DistinctPalette() {
@@ -44,6 +50,27 @@ QImage Composed(const pcProgressBar& bar) {
 
 QColor Pixel(const pcProgressBar& bar, int x, int y) {
     return QColor(bar.ComposedImage().pixel(x, y));
+}
+
+void ShowOnScreen(pcProgressBar& bar) {
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+}
+
+void PlatformPaint(pcProgressBar& bar) {
+    bar.update();
+    QCoreApplication::processEvents();
+}
+
+QImage OnScreen(const pcProgressBar& bar) {
+    return bar.screen()->grabWindow(bar.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes) {
+    for (const Probe& probe : probes) {
+        EXPECT_EQ(QColor(image.pixel(probe.at)), probe.color)
+            << "at " << probe.at.x() << "," << probe.at.y();
+    }
 }
 
 Columns ColumnsOf(const QImage& image, const QColor& color, const QRect& area) {

@@ -7,7 +7,14 @@
 #include <QPalette>
 #include <QRect>
 
+#include <initializer_list>
 #include <memory>
+#include <ostream>
+
+// Failures name colours as #rrggbb.
+inline void PrintTo(const QColor& color, std::ostream* os) {
+    *os << color.name().toStdString();
+}
 
 namespace orvane::testing {
 
@@ -38,6 +45,19 @@ void ShowCaption(pcProgressBar& bar, const QString& text);
 // The control as last composed, cut to its own size.
 QImage Composed(const pcProgressBar& bar);
 QColor Pixel(const pcProgressBar& bar, int x, int y);
+
+// The control shown and exposed; a paint the platform asks for (not an assignment), handled
+// before returning; what the screen shows of the control.
+void ShowOnScreen(pcProgressBar& bar);
+void PlatformPaint(pcProgressBar& bar);
+QImage OnScreen(const pcProgressBar& bar);
+
+// A pixel expected at a point, and the check of each probe against image.
+struct Probe {
+    QPoint at;
+    QColor color;
+};
+void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes);
 
 // The span of columns in which color occurs within area; empty when it does not occur.
 struct Columns {

@@ -4,6 +4,7 @@
 
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 #include <gtest/gtest.h>
 
@@ -12,37 +13,56 @@ using namespace orvane::testing;
 
 namespace {
 
-enum class Refusal { ChunkWidth, Space, Groove };
+const QColor kTrough(0x20, 0x80, 0x40);
+const QColor kChunk(0xA0, 0x30, 0x70);
 
-// A style that cannot stand for the progress theme, in one of the ways a style refuses.
-class RefusingStyle : public QProxyStyle {
+// A style standing for the progress theme with sizes of our choosing: it paints the trough
+// and the chunks in one colour each, gives a content rectangle 7 and 3 pixels in from its
+// bounds, and notes where and what the caption is drawn.
+class ThemeStyle : public QProxyStyle {
 public:
-    explicit RefusingStyle(Refusal refusal)
-        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), refusal_(refusal) {}
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (metric == PM_ProgressBarChunkWidth && refusal_ == Refusal::ChunkWidth) {
-            return 0;
-        }
-        if (metric == PM_ProgressBarSpaceSize && refusal_ == Refusal::Space) {
-            return -1;
-        }
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    ThemeStyle(int chunk, int space, bool groove = true)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), chunk_(chunk),
+          space_(space), groove_(groove) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* o, const QWidget* w) const override {
+        return metric == PM_ProgressBarChunkWidth  ? chunk_
+               : metric == PM_ProgressBarSpaceSize ? space_
+                                                   : QProxyStyle::pixelMetric(metric, o, w);
     }
-    QRect subElementRect(SubElement element, const QStyleOption* option,
-                         const QWidget* widget) const override {
-        if (element == SE_ProgressBarGroove && refusal_ == Refusal::Groove) {
-            return {};
-        }
-        return QProxyStyle::subElementRect(element, option, widget);
+    QRect subElementRect(SubElement element, const QStyleOption* o,
+                         const QWidget* w) const override {
+        return element == SE_ProgressBarGroove     ? (groove_ ? o->rect : QRect())
+               : element == SE_ProgressBarContents ? o->rect.adjusted(7, 3, -7, -3)
+                                                   : QProxyStyle::subElementRect(element, o, w);
     }
+    void drawControl(ControlElement element, const QStyleOption* o, QPainter* p,
+                     const QWidget* w) const override {
+        if (element == CE_ProgressBarGroove || element == CE_ProgressBarContents) {
+            p->fillRect(o->rect, element == CE_ProgressBarGroove ? kTrough : kChunk);
+        } else {
+            QProxyStyle::drawControl(element, o, p, w);
+        }
+    }
+    void drawItemText(QPainter* p, const QRect& rect, int flags, const QPalette& palette,
+                      bool enabled, const QString& text, QPalette::ColorRole role) const override {
+        textRect = rect;
+        this->text = text;
+        QProxyStyle::drawItemText(p, rect, flags, palette, enabled, text, role);
+    }
+    mutable QRect textRect;
+    mutable QString text;
 
 private:
-    Refusal refusal_;
+    int chunk_, space_;
+    bool groove_;
 };
 
-std::unique_ptr<pcProgressBar> CaptionedBar(bool xpStyle) {
+std::unique_ptr<pcProgressBar> CaptionedBar(QStyle* style, bool xpStyle) {
     auto bar = MakeBar(200, 20);
+    if (style != nullptr) {
+        bar->setStyle(style);
+    }
+    bar->setTextAlignX(0);
     ShowCaption(*bar, QStringLiteral("MMMMMMMM"));
     bar->setSegments(true);
     bar->setValue(50);
@@ -50,56 +70,66 @@ std::unique_ptr<pcProgressBar> CaptionedBar(bool xpStyle) {
     return bar;
 }
 
-TEST(ThemedLook, StyleDrawsTroughChunksAndOneCaptionInItsOwnColour) {
-    auto themed = CaptionedBar(true);
-    auto classic = CaptionedBar(false);
-    const QImage image = Composed(*themed);
-    EXPECT_NE(image, Composed(*classic));
-    // The caption is drawn once, in the style's text colour, over the whole control.
-    EXPECT_FALSE(ColumnsOf(image, kText, image.rect()).Empty());
-    EXPECT_TRUE(ColumnsOf(image, kRed, image.rect()).Empty());
-    EXPECT_TRUE(ColumnsOf(image, kGreen, image.rect()).Empty());
-    // Neither the classic background, the bar colour nor the border lines are used.
-    EXPECT_TRUE(ColumnsOf(image, kNavy, image.rect()).Empty());
-    EXPECT_NE(QColor(image.pixel(0, 0)), kDark);
-    // An empty bar has no chunk to draw, a full one fills the trough.
-    themed->setValue(0);
-    const QImage empty = Composed(*themed);
-    themed->setValue(100);
-    EXPECT_NE(Composed(*themed), empty);
-}
-
-TEST(ThemedLook, StyleThatRefusesGivesExactlyTheClassicLook) {
-    const QImage classic = Composed(*CaptionedBar(false));
-    for (const Refusal refusal : {Refusal::ChunkWidth, Refusal::Space, Refusal::Groove}) {
-        RefusingStyle style(refusal);
-        auto bar = CaptionedBar(false);
-        bar->setStyle(&style);
-        bar->setXpStyle(true);
-        EXPECT_EQ(Composed(*bar), classic) << static_cast<int>(refusal);
+// Chunk 6 and space 2 cut the 200 x 20 bar at Value 50 back by whole steps of 6 + 2 x 2:
+// client (1, 1, 199, 19) with an inset of 1 whatever the Appearance, bar right 100 - 99 mod 10
+// = 91, chunks on (3, 3, 90, 18). The caption is the Text itself, in the style's colour, in the
+// content rectangle of the client; no classic colour or border is used.
+TEST(ThemedLook, StyleSizesPlaceTheChunksAndTheCaption) {
+    for (const int appearance : {1, 2}) {
+        SCOPED_TRACE(appearance);
+        ThemeStyle style(6, 2);
+        auto bar = CaptionedBar(&style, true);
+        bar->setAppearance(appearance);
+        const QImage image = Composed(*bar);
+        ExpectPixels(image, {{{0, 0}, kTrough},
+                             {{3, 3}, kChunk},
+                             {{89, 17}, kChunk},
+                             {{2, 3}, kTrough},
+                             {{3, 2}, kTrough},
+                             {{90, 17}, kTrough},
+                             {{89, 18}, kTrough},
+                             {{150, 18}, kTrough}});
+        EXPECT_EQ(style.textRect, QRect(8, 4, 184, 12));
+        EXPECT_EQ(style.text, QStringLiteral("MMMMMMMM"));
+        EXPECT_FALSE(ColumnsOf(image, kText, image.rect()).Empty());
+        for (const QColor& classic : {kRed, kGreen, kNavy, kDark, kButton}) {
+            EXPECT_TRUE(ColumnsOf(image, classic, image.rect()).Empty())
+                << classic.name().toStdString();
+        }
     }
 }
 
-TEST(ThemedLook, BackPictureKeepsTheThemeOff) {
-    QImage picture(3, 3, QImage::Format_RGB32);
-    picture.fill(QColor(10, 200, 30));
-    auto classic = CaptionedBar(false);
-    classic->setPicture(picture);
-    auto themed = CaptionedBar(true);
-    themed->setPicture(picture);
-    EXPECT_EQ(Composed(*themed), Composed(*classic));
+// A chunk width of 0, a negative space or no groove gives exactly the classic look; a space of
+// 0 (Qt's own styles) is a theme with chunks that touch.
+TEST(ThemedLook, StyleThatRefusesGivesExactlyTheClassicLook) {
+    const QImage classic = Composed(*CaptionedBar(nullptr, false));
+    ThemeStyle noChunk(0, 2);
+    ThemeStyle noSpace(6, -1);
+    ThemeStyle noGroove(6, 2, false);
+    for (QStyle* style : std::initializer_list<QStyle*>{&noChunk, &noSpace, &noGroove}) {
+        EXPECT_EQ(Composed(*CaptionedBar(style, true)), classic);
+    }
+    ThemeStyle touching(6, 0);
+    EXPECT_EQ(Pixel(*CaptionedBar(&touching, true), 0, 0), kTrough);
 }
 
-TEST(ThemedLook, LeftAlignedThemeCaptionHasNoAddedSpace) {
-    auto bar = MakeBar(200, 20);
-    bar->setTextAlignX(0);
-    ShowCaption(*bar, QStringLiteral("M"));
-    bar->setXpStyle(true);
-    const QImage image = Composed(*bar);
-    const Columns text = ColumnsOf(image, kText, image.rect());
-    const int space = QFontMetrics(CaptionFont()).horizontalAdvance(u' ');
-    ASSERT_FALSE(text.Empty());
-    EXPECT_LT(text.first, 1 + space);
+// A back picture keeps the theme off; a stretched bar picture in the themed look has no clip
+// and covers the whole control.
+TEST(ThemedLook, PicturesAgainstTheTheme) {
+    ThemeStyle style(6, 2);
+    QImage picture(3, 3, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    auto classic = CaptionedBar(nullptr, false);
+    classic->setPicture(picture);
+    auto themed = CaptionedBar(&style, true);
+    themed->setPicture(picture);
+    EXPECT_EQ(Composed(*themed), Composed(*classic));
+
+    auto stretched = CaptionedBar(&style, true);
+    stretched->setBarPictureMode(0);
+    stretched->setBarPicture(picture);
+    ExpectPixels(Composed(*stretched),
+                 {{{0, 0}, QColor(10, 200, 30)}, {{199, 19}, QColor(10, 200, 30)}});
 }
 
 } // namespace
