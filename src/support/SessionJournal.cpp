@@ -55,6 +55,12 @@ int RecoverJournals(const std::string& logsFolder, std::ostream& errors) {
     }
     for (platform::OrphanJournal& journal : orphans) {
         std::string block = std::move(journal.bytes);
+        // Made but never written to (the process ended at once, or the disk was full from
+        // the start): there is no session to close in the day's file.
+        if (block.empty()) {
+            platform::removeOrphanJournal(journal);
+            continue;
+        }
         // A line cut short by the end of the process still ends its line.
         if (!block.empty() && !block.ends_with('\n')) {
             block += kLineEnd;

@@ -43,9 +43,9 @@ private:
 // Appends every journal in the logs folder whose process is gone to the log file of the day
 // of its last line, followed by kUnclosedSessionLine and the two empty lines that end every
 // block, and removes it. A journal whose day's file cannot be written stays for a later
-// start. Entries named like a journal that are not this user's journal (a link, a FIFO,
-// another user's file) are left alone, one line each on `errors`. Returns how many were
-// recovered.
+// start; an empty journal is only removed. Entries named like a journal that are not this user's
+// journal (a link, a FIFO, another user's file) are left alone, one line each on `errors`. Returns
+// how many were recovered.
 int RecoverJournals(const std::string& logsFolder, std::ostream& errors);
 
 } // namespace orvane

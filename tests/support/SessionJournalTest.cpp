@@ -76,7 +76,8 @@ TEST(SessionJournal, HoldsEachLineAsLoggedUntilTheSaveReachesTheDaysFile) {
 
 // A journal whose process is gone (nothing holds its lock) goes to the file of the day it
 // was last written, closed by the project's line and the two empty lines; a journal in use
-// is left alone, and one whose day's file cannot be written stays for a later start.
+// is left alone, one whose day's file cannot be written stays for a later start, and one
+// that never held a line is only removed.
 TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone) {
     test::TempFolder program;
     const std::string logs = program.makeFolder("logs");
@@ -89,6 +90,9 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone
     const std::string blocked = program.write("logs/session-4000002-0.journal", "d\r\n");
     setModified(blocked, 2026, 12, 1);
     std::filesystem::create_directory(logs + "/log_01_12_2026.txt");
+    const std::string empty =
+        program.write("logs/session-4000003-0.journal", std::string(4096, '\0'));
+    setModified(empty, 2026, 12, 2);
     program.write("logs/session-notes.txt", "not a journal");
 
     SessionLog live;
@@ -100,6 +104,7 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone
     EXPECT_EQ(test::readFile(logs + "/log_03_12_2026.txt"),
               "earlier\r\n\r\n\r\na\r\nb\r\nhalf\r\n" + kClosing);
     EXPECT_EQ(test::readFile(logs + "/log_04_12_2026.txt"), "c\r\n" + kClosing);
+    EXPECT_FALSE(test::exists(logs + "/log_02_12_2026.txt") || test::exists(empty));
     const auto left = journalsIn(logs);
     EXPECT_EQ(left.size(), 2U);
     EXPECT_TRUE(left.contains("session-4000002-0.journal"));
