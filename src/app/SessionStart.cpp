@@ -1,23 +1,30 @@
 #include "app/SessionStart.h"
 
 #include "platform/FileSystem.h"
+#include "platform/OwnFile.h"
 #include "settings/UsageCounter.h"
 #include "support/LogFileSaver.h"
 #include "support/SessionJournal.h"
 
 #include <exception>
+#include <ostream>
 #include <string>
 
 namespace orvane {
 
 std::int32_t StartSession(SessionLog& log, const IniStore& settings, const std::string& logsFolder,
-                          const platform::LocalTime& now) {
-    RecoverJournals(logsFolder);
+                          const platform::LocalTime& now, std::ostream& errors) {
+    RecoverJournals(logsFolder, errors);
+    // The store neither reads nor writes such a file; the counter then starts from 1.
+    const std::string iniPath = settings.iniPath("", "");
+    if (const auto why = platform::notOwnFile(iniPath)) {
+        errors << "orvane: skipped " << iniPath << ": " << *why << '\n';
+    }
     const std::int32_t usageCount = countThisStart(settings);
     if (!platform::folderExists(logsFolder)) {
         static_cast<void>(platform::makeFolder(logsFolder));
     }
-    log.attachJournal(SessionJournal::open(logsFolder));
+    log.attachJournal(SessionJournal::open(logsFolder, errors));
     log.ReportLive = false;
     log.AddLogEntry("New session started on " + platform::shortDate(now) + " @ " +
                     platform::shortTime(now));

@@ -80,7 +80,8 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
     log.setLineListener([&outputLost](const std::string& line) {
         outputLost = outputLost || !platform::writeStandardOutput(line + '\n');
     });
-    StartSession(log, IniStore(folders.settingsLocation()), folders.logs, platform::localNow());
+    StartSession(log, IniStore(folders.settingsLocation()), folders.logs, platform::localNow(),
+                 std::cerr);
     const auto saveLog = [&] {
         platform::deferStopSignals();
         SaveLogToFile(log, window, folders.logs, platform::localNow, separator, std::cerr);

@@ -1,17 +1,29 @@
 #include "platform/AppendFile.h"
 
+#include "platform/OwnFile.h"
 #include "platform/PosixFile.h"
 
 #include <cerrno>
-#include <cstring>
+#include <sys/file.h>
 
 namespace orvane::platform {
 
 AppendFile::AppendFile(const std::string& path)
-    : fd_(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666)) {
+    : fd_(openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT)) {
     if (fd_ < 0) {
         error_ = errno;
+        return;
     }
+    // Waits while another session writes its block. A file system without locks still gets
+    // the block, as before there were locks.
+    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        error_ = errno;
+        return;
+    }
+    lengthBefore_ = info.st_size;
 }
 
 AppendFile::~AppendFile() {
@@ -19,7 +31,7 @@ AppendFile::~AppendFile() {
 }
 
 std::string AppendFile::failureReason() const {
-    return error_ == 0 ? std::string() : std::string(std::strerror(error_));
+    return error_ == 0 ? std::string() : ownFileFailure(error_);
 }
 
 bool AppendFile::write(std::string_view bytes) {
@@ -39,8 +51,12 @@ bool AppendFile::close() {
     }
     const int fd = fd_;
     fd_ = -1;
-    // Linux releases the descriptor even when close is interrupted, so it is never retried;
-    // an interruption says nothing about the data.
+    if (error_ != 0) {
+        // Still under the lock: nobody has appended after this block's first bytes.
+        static_cast<void>(::ftruncate(fd, static_cast<off_t>(lengthBefore_)));
+    }
+    // Linux releases the descriptor (and the lock) even when close is interrupted, so it is
+    // never retried; an interruption says nothing about the data.
     if (::close(fd) != 0 && errno != EINTR && error_ == 0) {
         error_ = errno;
     }

@@ -5,8 +5,15 @@
 
 namespace orvane::platform {
 
-// A file opened for appending, created when missing (mode 0666 less the umask) and never
-// truncated. The descriptor is closed when the object goes out of scope.
+// A day's log file opened for appending one session's block, created when missing (mode 0666
+// less the umask) and never truncated below what it held. The descriptor is closed when the
+// object goes out of scope.
+//
+// Only a regular file is used: a link in its place is not followed and a FIFO is not waited
+// on. Every session appends its block under an exclusive lock on the file, held from opening
+// to closing, so two sessions closing at once never interleave their lines. A block that
+// fails half-way is taken back: closing cuts the file to the length it had when the lock was
+// taken, so the next block never follows half a line.
 //
 // Only the first failure is kept: once opening or a write has failed, later writes do
 // nothing, so a caller can write everything and check once at the end.
@@ -20,7 +27,8 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
     bool failed() const { return error_ != 0; }
-    // The system's text for the first failure; empty when there was none.
+    // The system's text for the first failure ("not a regular file" for a link or a FIFO);
+    // empty when there was none.
     std::string failureReason() const;
 
     // Writes all the bytes, going on after short writes and interruptions. False when the
@@ -28,12 +36,14 @@ public:
     bool write(std::string_view bytes);
 
     // Closes the file and reports whether everything written since opening went well,
-    // the close included (a network file system may report a lost write only here).
+    // the close included (a network file system may report a lost write only here). After
+    // a failure the file is first cut back to its length before this block.
     bool close();
 
 private:
     int fd_ = -1;
     int error_ = 0;
+    long long lengthBefore_ = 0;
 };
 
 } // namespace orvane::platform

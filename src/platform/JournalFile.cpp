@@ -1,6 +1,7 @@
 #include "platform/JournalFile.h"
 
 #include "platform/Directory.h"
+#include "platform/OwnFile.h"
 #include "platform/PosixFile.h"
 
 #include <algorithm>
@@ -103,6 +104,24 @@ bool copyJournalInto(int journal, int target, std::size_t size) {
     return last == '\n' || writeRaw(target, "\r\n", 2);
 }
 
+// The day's file is locked while another session appends its block; the user wants the
+// program gone, so the wait is short, and the journal stays for the next start if it was
+// not long enough.
+bool lockForSignalSave(int fd) {
+    constexpr timespec pause{0, 50'000'000};
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return true;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            // No locks on this file system: the block is written as before there were any.
+            return true;
+        }
+        ::nanosleep(&pause, nullptr);
+    }
+    return false;
+}
+
 } // namespace
 
 std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayFileNamer dayFile,
@@ -111,8 +130,16 @@ std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayF
     // its real name: a start that recovers journals never sees one unlocked.
     const std::string stem = folder + "/" + std::string(kPrefix) + std::to_string(::getpid());
     const std::string opening = stem + ".opening";
-    FileDescriptor fd(::open(opening.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!fd.isOpen() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    // Only a new file of its own: whatever stands under the name (a leftover of an earlier
+    // process with this id, or a link to someone's file) is removed, never written through.
+    FileDescriptor fd(openOwnFile(opening, O_RDWR | O_CREAT | O_EXCL));
+    if (!fd.isOpen() && errno == EEXIST && ::unlink(opening.c_str()) == 0) {
+        fd = FileDescriptor(openOwnFile(opening, O_RDWR | O_CREAT | O_EXCL));
+    }
+    if (!fd.isOpen()) {
+        return nullptr;
+    }
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
         ::unlink(opening.c_str());
         return nullptr;
     }
@@ -168,7 +195,14 @@ bool JournalFile::reserve(std::size_t size) {
     while (capacity < size) {
         capacity *= 2;
     }
-    if (::ftruncate(fd_, static_cast<off_t>(capacity)) != 0) {
+    // The space is taken for real: a file only made longer would have its pages found
+    // missing when a line is copied into the mapping on a full disk, and the process would
+    // be killed (SIGBUS) rather than told.
+    const int refused = ::posix_fallocate(fd_, static_cast<off_t>(capacity_),
+                                          static_cast<off_t>(capacity - capacity_));
+    if (refused != 0) {
+        static_cast<void>(::ftruncate(fd_, static_cast<off_t>(capacity_)));
+        errno = refused;
         return false;
     }
     void* map = map_ == nullptr
@@ -195,7 +229,7 @@ void JournalFile::followDay() {
 }
 
 bool JournalFile::append(std::string_view bytes) {
-    if (failed_ || fd_ < 0) {
+    if (failure_ != 0 || fd_ < 0) {
         return false;
     }
     const bool current = signalSave.journalFd == fd_;
@@ -203,7 +237,7 @@ bool JournalFile::append(std::string_view bytes) {
         followDay();
     }
     if (!reserve(used_ + bytes.size())) {
-        failed_ = true;
+        failure_ = errno == 0 ? EIO : errno;
         return false;
     }
     std::memcpy(map_ + used_, bytes.data(), bytes.size());
@@ -212,6 +246,10 @@ bool JournalFile::append(std::string_view bytes) {
         signalSave.used = used_;
     }
     return true;
+}
+
+std::string JournalFile::failureReason() const {
+    return failure_ == 0 ? std::string() : ownFileFailure(failure_);
 }
 
 void JournalFile::remove() {
@@ -224,7 +262,8 @@ void JournalFile::remove() {
     fd_ = -1;
 }
 
-std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder) {
+std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder,
+                                               std::vector<std::string>& skipped) {
     std::vector<OrphanJournal> orphans;
     DirectoryReader reader(folder);
     while (const auto entry = reader.next()) {
@@ -233,12 +272,24 @@ std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder) {
             continue;
         }
         const std::string path = folder + "/" + entry->name;
-        auto fd = std::make_shared<FileDescriptor>(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        auto fd = std::make_shared<FileDescriptor>(openOwnFile(path, O_RDONLY));
+        if (!fd->isOpen()) {
+            if (errno != ENOENT) {
+                skipped.push_back(path + ": " + ownFileFailure(errno));
+            }
+            continue;
+        }
         struct stat info {};
         // Locked: its session is still running. No link left: another start recovered it
         // between the listing and the lock.
-        if (!fd->isOpen() || ::flock(fd->get(), LOCK_EX | LOCK_NB) != 0 ||
-            ::fstat(fd->get(), &info) != 0 || info.st_nlink == 0 || !S_ISREG(info.st_mode)) {
+        if (::flock(fd->get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(fd->get(), &info) != 0 ||
+            info.st_nlink == 0) {
+            continue;
+        }
+        // Another user's journal is theirs to recover: its lines are not copied into a day's
+        // file this user's sessions write, where they could be read more widely.
+        if (info.st_uid != ::geteuid()) {
+            skipped.push_back(path + ": owned by another user");
             continue;
         }
         OrphanJournal orphan{path, {}, localTimeOf(info.st_mtim.tv_sec), fd};
@@ -266,13 +317,23 @@ bool saveJournalNow() noexcept {
     if (journal < 0 || day < 0) {
         return false;
     }
+    // As every save does: a plain file only, under its lock, and cut back on a failure.
     const int target =
-        ::open(signalSave.dayPath[day], O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+        ::open(signalSave.dayPath[day],
+               O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    struct stat info {};
     if (target < 0) {
+        return false;
+    }
+    if (!lockForSignalSave(target) || ::fstat(target, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(target);
         return false;
     }
     bool saved = copyJournalInto(journal, target, signalSave.used) &&
                  writeRaw(target, signalSave.closing, signalSave.closingSize);
+    if (!saved) {
+        static_cast<void>(::ftruncate(target, info.st_size));
+    }
     saved = ::close(target) == 0 && saved;
     if (saved) {
         signalSave.journalFd = -1;

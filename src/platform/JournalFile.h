@@ -34,8 +34,11 @@ public:
     JournalFile(const JournalFile&) = delete;
     JournalFile& operator=(const JournalFile&) = delete;
 
-    // False once a write has failed; later calls then write nothing.
+    // False once a write has failed (the file could not grow: the disk is full); later calls
+    // then write nothing, and the file keeps the lines written before.
     bool append(std::string_view bytes);
+    // The system's text for the failure that stopped the journal; empty while it works.
+    std::string failureReason() const;
     // Removes the journal: its lines have reached the day's file.
     void remove();
     const std::string& path() const { return path_; }
@@ -53,7 +56,7 @@ private:
     std::size_t used_ = 0;
     DayFileNamer dayFile_;
     long long nextDayStarts_ = 0;
-    bool failed_ = false;
+    int failure_ = 0;
 };
 
 // A journal left by a session that ended without closing, claimed (locked) by this process
@@ -67,8 +70,11 @@ struct OrphanJournal {
     LocalTime lastWritten;
     std::shared_ptr<void> lock;
 };
-// The journals in the folder whose process is gone.
-std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder);
+// The journals in the folder whose process is gone and that belong to the user running the
+// program. Entries named like a journal that are not one (a link, a FIFO, another user's
+// file) are left alone and added to `skipped` as "PATH: why".
+std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder,
+                                               std::vector<std::string>& skipped);
 // Removes a recovered journal; its lock goes with it.
 void removeOrphanJournal(OrphanJournal& journal);
 

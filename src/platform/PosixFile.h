@@ -84,6 +84,28 @@ inline bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The error number openOwnFile() gives for an entry that is not a plain file; nothing on the
+// paths of the program's own files produces it otherwise.
+constexpr int kNotRegularFile = EMEDIUMTYPE;
+
+// Opens one of the program's own files: never through a link (ELOOP), and never waiting for
+// the other end of a FIFO. Anything but a regular file is closed again at once and refused
+// with kNotRegularFile. -1 with errno set on failure.
+inline int openOwnFile(const std::string& path, int flags, mode_t mode = 0666) {
+    FileDescriptor fd(::open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode));
+    struct stat info {};
+    if (!fd.isOpen() || ::fstat(fd.get(), &info) != 0) {
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        errno = kNotRegularFile;
+        return -1;
+    }
+    // A plain file never waits; the flag is dropped so no file system sees it on later calls.
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    return fd.release();
+}
+
 inline std::int64_t nanosecondsOf(const timespec& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1000000000 +
            static_cast<std::int64_t>(time.tv_nsec);

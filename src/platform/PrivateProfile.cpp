@@ -43,9 +43,11 @@ bool readAll(int fd, std::string& bytes) {
 }
 
 // A file that does not exist reads as empty. A file that exists but cannot be read gives
-// nothing, so that a write never replaces content it has not seen.
+// nothing, so that a write never replaces content it has not seen; so does anything that is
+// not a plain file: a link is not followed (it could lead a program run by root to any
+// file) and a FIFO is not waited on.
 std::optional<FileContents> readContents(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor file(openOwnFile(path, O_RDONLY));
     if (!file.isOpen()) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return FileContents{};
@@ -69,7 +71,8 @@ int createUniqueFile(const std::string& target, std::string& path) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         path = target + ".tmp-" + std::to_string(::getpid()) + "-" +
                std::to_string(serial.fetch_add(1));
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -116,23 +119,11 @@ private:
     bool placed_ = false;
 };
 
-// The file that holds a profile's bytes: the path itself, or the file a link leads to.
-std::string fileBehind(const std::string& path) {
-    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr),
-                                                           &std::free);
-    return real ? std::string(real.get()) : path;
-}
-
-bool isLink(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
 // Writes over the file's own bytes and cuts it to the new length: the way to change a file
 // whose folder takes no new file. The old length is kept until the new bytes are written,
 // so a crash leaves a mixture rather than a truncated file.
 bool overwriteInPlace(const std::string& path, std::string_view bytes) {
-    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    FileDescriptor file(openOwnFile(path, O_WRONLY | O_CREAT));
     return file.isOpen() && writeAll(file.get(), bytes) &&
            ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 &&
            ::fsync(file.get()) == 0 && file.close();
@@ -140,22 +131,20 @@ bool overwriteInPlace(const std::string& path, std::string_view bytes) {
 
 // The rule: a read-only file (no owner write bit) is left as it is, whoever runs the
 // program. A plain file with one name, or a new file, is replaced by a complete temporary
-// beside it, so a crash leaves the old or the new content whole; a link is followed and its
-// target replaced. Where that cannot be done (the folder takes no new file, or the file has
-// other names that must keep seeing the change) the file is updated in place.
+// beside it, so a crash leaves the old or the new content whole. Where that cannot be done
+// (the folder takes no new file, or the file has other names that must keep seeing the
+// change) the file is updated in place. A link never gets here: it was not read.
 bool storeBytes(const std::string& path, std::string_view bytes, const FileContents& old) {
     if (old.mode && (*old.mode & S_IWUSR) == 0) {
         return false;
     }
-    const std::string target = old.mode ? fileBehind(path) : path;
-    const bool singleName = old.mode ? old.links == 1 : !isLink(path);
-    if (singleName) {
-        TemporaryFile temporary(target);
+    if (!old.mode || old.links == 1) {
+        TemporaryFile temporary(path);
         if (temporary.created()) {
-            return temporary.fill(bytes, old.mode) && temporary.placeAt(target);
+            return temporary.fill(bytes, old.mode) && temporary.placeAt(path);
         }
     }
-    return overwriteInPlace(target, bytes);
+    return overwriteInPlace(path, bytes);
 }
 
 } // namespace

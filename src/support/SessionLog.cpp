@@ -23,15 +23,16 @@ void SessionLog::removeJournal() {
 void SessionLog::AddLogEntry(std::string line) {
     lines_.push_back(ShownText(std::move(line)));
     const std::string& added = lines_.back();
-    if (journal_) {
-        journal_->add(added);
-    }
+    const auto journalNotice = journal_ ? journal_->add(added) : std::nullopt;
     if (ReportLive && reportList_ != nullptr) {
         reportList_->add(added);
         reportList_->setListIndex(static_cast<int>(reportList_->count()) - 1);
     }
     if (lineListener_) {
         lineListener_(added);
+    }
+    if (journalNotice) {
+        AddLogEntry(*journalNotice);
     }
 }
 

@@ -76,7 +76,7 @@ void frmMain::Form_Load() {
     }
     // The start counter, ReportLive and the session header, in that order.
     UsageCount = StartSession(log_, IniStore(setup_.folders.settingsLocation()),
-                              setup_.folders.logs, setup_.clocks.now());
+                              setup_.folders.logs, setup_.clocks.now(), std::cerr);
     fraSave.move(fraSource.pos());
 }
 

@@ -1,6 +1,6 @@
 #include "app/LogSaveAtExit.h"
 
-#include "common/TempFolder.h"
+#include "common/CopyFixtures.h"
 #include "state/MainWindowElements.h"
 #include "support/SessionLog.h"
 
@@ -54,11 +54,13 @@ TEST_F(LogSaveAtExit, FolderThatCannotBeMadeIsShownAndTheSessionGoesToStandardEr
 }
 
 TEST_F(LogSaveAtExit, FullDiskIsShownWithItsReason) {
-    if (::access("/dev/full", W_OK) != 0) {
-        GTEST_SKIP() << "/dev/full is missing, so a full disk cannot be imitated";
+    // A full drive of its own: the day's file is never written through a link, so a link to
+    // /dev/full cannot stand in for one.
+    test::Tmpfs drive(logs, "size=4k");
+    if (!drive.mounted()) {
+        GTEST_SKIP() << drive.why();
     }
-    temp.makeFolder("logs");
-    ASSERT_EQ(::symlink("/dev/full", dayFile.c_str()), 0);
+    temp.write("logs/filler", std::string(4096, 'f'));
     EXPECT_EQ(save(), "orvane: cannot write the log file " + dayFile + ": No space left on device");
     EXPECT_NE(errors.str().find("\nFile a.txt copied\n"), std::string::npos) << errors.str();
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
+
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -30,11 +32,14 @@ protected:
         errors = child.errors();
         return status;
     }
-    std::string logFile(const std::string& logsFolder = "bin/logs") const {
+    std::string logPath(const std::string& logsFolder = "bin/logs") const {
         const std::time_t now = std::time(nullptr);
         char name[40];
         std::strftime(name, sizeof name, "/log_%d_%m_%Y.txt", std::localtime(&now));
-        return test::readFile(temp / logsFolder + name);
+        return temp / logsFolder + name;
+    }
+    std::string logFile(const std::string& logsFolder = "bin/logs") const {
+        return test::readFile(logPath(logsFolder));
     }
 
     test::TempFolder temp;
@@ -427,6 +432,104 @@ TEST_F(CliProgramTest, StopSignalClicksStopOnceHoweverManyYieldsFollow) {
         ++clicks;
     }
     EXPECT_EQ(clicks, 1U) << log;
+}
+
+// A FIFO named like a journal or like the INI file would hold the start in its open() until
+// someone wrote to it: both are skipped, each with a line on standard error.
+TEST_F(CliProgramTest, FifosNamedLikeItsOwnFilesAreSkippedNotWaitedOn) {
+    const std::string logs = temp.makeFolder("bin/logs");
+    ASSERT_EQ(::mkfifo((logs + "/session-99999-0.journal").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((temp / "bin/orvane-cli.ini").c_str(), 0600), 0);
+    temp.write("data/a.txt", "a");
+    test::ChildProcess child(program, {source, destination}, temp / "out.txt", temp / "err.txt");
+    if (child.comesToSleepIn("wait_for_partner")) {
+        FAIL() << "the start waits for the other end of a FIFO";
+    }
+    EXPECT_EQ(child.wait(), 0) << child.errors();
+    for (const std::string& fifo :
+         {logs + "/session-99999-0.journal", temp / "bin/orvane-cli.ini"}) {
+        EXPECT_NE(child.errors().find("orvane: skipped " + fifo + ": not a regular file\n"),
+                  std::string::npos)
+            << child.errors();
+    }
+    EXPECT_TRUE(logFile().starts_with("New session started on "));
+}
+
+// A full logs file system: the journal cannot grow, so the session goes on without it, says
+// so once on standard error and in the log, and the day's file is still saved where it
+// fits. A journal that took its pages only when a line was copied in was killed by SIGBUS.
+TEST_F(CliProgramTest, FullLogsFileSystemStopsTheJournalNotTheRun) {
+    test::Tmpfs logs(temp / "bin/logs", "size=64k");
+    if (!logs.mounted()) {
+        GTEST_SKIP() << logs.why();
+    }
+    temp.write("bin/logs/filler", std::string(48 * 1024, 'f'));
+    temp.write("data/a.txt", "a");
+    const std::string notice = "The session journal cannot grow (No space left on device), the "
+                               "session goes on without it: " +
+                               temp / "bin/logs/session-";
+    ASSERT_EQ(run({source, destination}), 0) << errors;
+    EXPECT_TRUE(errors.starts_with("orvane: " + notice)) << errors;
+    EXPECT_NE(logFile().find("\r\n" + notice), std::string::npos) << logFile();
+
+    std::filesystem::remove(logPath());
+    for (int i = 0; i < 300; ++i) {
+        temp.write("data/" + std::string(100, 'n') + std::to_string(i), "x");
+    }
+    EXPECT_EQ(run({source, destination}), 0) << errors;
+    EXPECT_EQ(errors.find(notice), errors.rfind(notice)) << errors;
+    EXPECT_NE(errors.find("orvane: cannot write the log file"), std::string::npos) << errors;
+}
+
+// Another session is writing its block to the day's file (the test holds the lock in its
+// place, with half of its block written): this session's block waits and follows it whole.
+TEST_F(CliProgramTest, SessionsClosingTogetherWriteTheirBlocksWhole) {
+    temp.makeFolder("bin/logs");
+    temp.write("data/a.txt", "a");
+    const int day = ::open(logPath().c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(day, LOCK_EX), 0);
+    ASSERT_EQ(::write(day, "other session\r\n", 15), 15);
+    test::ChildProcess child(program, {source, destination}, temp / "out.txt", temp / "err.txt");
+    const bool waited = child.comesToSleepIn("locks_lock_inode_wait");
+    ASSERT_EQ(::write(day, "its rule\r\n\r\n\r\n", 14), 14);
+    ::close(day);
+    EXPECT_TRUE(waited) << "the save did not wait for the lock";
+    EXPECT_EQ(child.wait(), 0);
+    EXPECT_EQ(logFile(), "other session\r\nits rule\r\n\r\n\r\n" +
+                             std::regex_replace(child.output() + "\n\n", std::regex("\n"), "\r\n"));
+}
+
+// A save that fails half-way (the disk fills up: the preloaded shim lets the day's file take
+// 30 bytes) takes its half block back, and the journal keeps the session: the next start
+// appends it whole after what the file held before.
+TEST_F(CliProgramTest, SaveThatFailsHalfWayLeavesTheDaysFileAsItWas) {
+    temp.makeFolder("bin/logs");
+    const std::string before = "earlier\r\n\r\n\r\n";
+    temp.write("data/a.txt", "a");
+    test::writeAll(logPath(), before);
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    ASSERT_EQ(
+        run({source, destination},
+            {{"LD_PRELOAD", ORVANE_FAULT_SHIM_PATH},
+             {"ORVANE_FAULT_WRITE_PATH", "/bin/logs/log_"},
+             {"ORVANE_FAULT_WRITE_BYTES", "30"},
+             // The shim comes before the sanitizers' runtime, which is then told not to mind.
+             {"ASAN_OPTIONS", (asan ? asan + std::string(":") : "") + "verify_asan_link_order=0"}}),
+        0);
+    const std::string failed = output;
+    EXPECT_NE(errors.find("orvane: cannot write the log file " + logPath() +
+                          ": No space left on device\n"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(logFile(), before);
+
+    ASSERT_EQ(run({temp / "missing", destination}), 2);
+    EXPECT_EQ(logFile(),
+              before + std::regex_replace(failed +
+                                              "Session ended without closing (recovered from "
+                                              "its journal)\n\n\n" +
+                                              output + "\n\n",
+                                          std::regex("\n"), "\r\n"));
 }
 
 } // namespace orvane

@@ -114,6 +114,16 @@ public:
         const std::string wchan = readFile("/proc/" + std::to_string(pid_) + "/wchan");
         return wchan.find(kernelFunction) != std::string::npos;
     }
+    // Waits until the program sleeps in the kernel function or has ended; true for the first.
+    bool comesToSleepIn(const std::string& kernelFunction) const {
+        while (running()) {
+            if (sleepingIn(kernelFunction)) {
+                return true;
+            }
+            ::sched_yield();
+        }
+        return false;
+    }
     // True while the program has not ended.
     bool running() const {
         siginfo_t info{};

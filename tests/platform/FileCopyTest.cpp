@@ -203,7 +203,7 @@ TEST(FileCopy, AnotherFileSystemIsServedChunkByChunkAndAFullOneKeepsNothing) {
     EXPECT_EQ(namesIn(dir / "other"), (std::set<std::string>{"dst"}));
 }
 
-TEST(AppendFile, AppendsCreatesWithModeLessUmaskAndKeepsTheFirstError) {
+TEST(AppendFile, AppendsToAPlainFileOnlyCreatingItWithModeLessUmask) {
     orvane::test::TempFolder folder;
     const std::string old = folder.write("old.txt", "old ");
     const mode_t previous = ::umask(027);
@@ -213,10 +213,16 @@ TEST(AppendFile, AppendsCreatesWithModeLessUmaskAndKeepsTheFirstError) {
     EXPECT_EQ(orvane::test::readFile(old), std::string("old a\0b", 7));
     struct stat info {};
     EXPECT_TRUE(::stat((folder / "new").c_str(), &info) == 0 && (info.st_mode & 0777) == 0640);
-    AppendFile full("/dev/full");
-    ASSERT_TRUE(full.isOpen() && !full.failed() && full.failureReason().empty());
-    EXPECT_FALSE(full.write("x") || full.write("y") || full.close());
-    EXPECT_EQ(full.failureReason(), "No space left on device");
+    // Only a plain file is a log file: a device, a FIFO (which would wait for a reader) or a
+    // link (which would lead anywhere) is refused, and the link's target is left alone.
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(old, folder / "link");
+    for (const std::string& path : {std::string("/dev/full"), folder / "fifo", folder / "link"}) {
+        AppendFile refused(path);
+        EXPECT_FALSE(refused.isOpen() || refused.write("x") || refused.close()) << path;
+        EXPECT_EQ(refused.failureReason(), "not a regular file") << path;
+    }
+    EXPECT_EQ(orvane::test::readFile(old), std::string("old a\0b", 7));
 }
 
 TEST(DriveSpace, LongestMountPointAtAFolderBoundaryHoldsTheFolder) {

@@ -106,17 +106,18 @@ bool asUnprivilegedUser(const std::function<void()>& step) {
 
 } // namespace
 
-// The write updates the file itself, as the platform's profile call does: through a link to
-// its target, never over a read-only file, and in place where the folder cannot take a new
-// file.
-TEST(IniStore, WriteUpdatesTheFileItselfThroughLinksAndReadOnlyFolders) {
+// The write updates the file itself: never through a link (a link planted in its place
+// could make a program run by root rewrite any file; the link is neither read nor written),
+// never over a read-only file, and in place where the folder cannot take a new file.
+TEST(IniStore, WriteUpdatesTheFileItselfNotALinkNorAReadOnlyFileEvenInReadOnlyFolders) {
     test::TempFolder temp;
     const IniStore store(ProgramLocation{temp.path(), "Orvane"});
     const std::string target = temp.write("real/target.ini", "[Main]\r\nUSE=4\r\n");
     std::filesystem::create_symlink(target, temp / "Orvane.ini");
+    EXPECT_EQ(store.IniRead("Main", "USE", "1", "", ""), "1");
     store.IniWrite("Main", "USE", "5", "", "");
     EXPECT_TRUE(std::filesystem::is_symlink(temp / "Orvane.ini"));
-    EXPECT_EQ(readFile(target), "[Main]\r\nUSE=5\r\n");
+    EXPECT_EQ(readFile(target), "[Main]\r\nUSE=4\r\n");
 
     const std::string locked = temp.write("locked.ini", "[Main]\r\nUSE=7\r\n");
     ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);

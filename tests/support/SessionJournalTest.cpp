@@ -52,7 +52,7 @@ TEST(SessionJournal, HoldsEachLineAsLoggedUntilTheSaveReachesTheDaysFile) {
     const auto today = [] { return platform::LocalTime{2026, 12, 5}; };
     for (const bool saveFails : {true, false}) {
         SessionLog log;
-        log.attachJournal(SessionJournal::open(logs));
+        log.attachJournal(SessionJournal::open(logs, errors));
         const auto journals = journalsIn(logs);
         ASSERT_EQ(journals.size(), 1U);
         const std::string journal = logs + "/" + *journals.begin();
@@ -76,7 +76,8 @@ TEST(SessionJournal, HoldsEachLineAsLoggedUntilTheSaveReachesTheDaysFile) {
 
 // A journal whose process is gone (nothing holds its lock) goes to the file of the day it
 // was last written, closed by the project's line and the two empty lines; a journal in use
-// is left alone, and one whose day's file cannot be written stays for a later start.
+// is left alone, one whose day's file cannot be written stays for a later start, and one
+// that never held a line is only removed.
 TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone) {
     test::TempFolder program;
     const std::string logs = program.makeFolder("logs");
@@ -89,21 +90,66 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesLiveOnesAlone
     const std::string blocked = program.write("logs/session-4000002-0.journal", "d\r\n");
     setModified(blocked, 2026, 12, 1);
     std::filesystem::create_directory(logs + "/log_01_12_2026.txt");
+    const std::string empty =
+        program.write("logs/session-4000003-0.journal", std::string(4096, '\0'));
+    setModified(empty, 2026, 12, 2);
     program.write("logs/session-notes.txt", "not a journal");
 
     SessionLog live;
-    live.attachJournal(SessionJournal::open(logs));
+    std::ostringstream errors;
+    live.attachJournal(SessionJournal::open(logs, errors));
     live.AddLogEntry("running");
 
-    EXPECT_EQ(RecoverJournals(logs), 2);
+    EXPECT_EQ(RecoverJournals(logs, errors), 2);
     EXPECT_EQ(test::readFile(logs + "/log_03_12_2026.txt"),
               "earlier\r\n\r\n\r\na\r\nb\r\nhalf\r\n" + kClosing);
     EXPECT_EQ(test::readFile(logs + "/log_04_12_2026.txt"), "c\r\n" + kClosing);
+    EXPECT_FALSE(test::exists(logs + "/log_02_12_2026.txt") || test::exists(empty));
     const auto left = journalsIn(logs);
     EXPECT_EQ(left.size(), 2U);
     EXPECT_TRUE(left.contains("session-4000002-0.journal"));
     EXPECT_TRUE(test::exists(logs + "/session-notes.txt"));
-    EXPECT_EQ(RecoverJournals(logs), 0);
+    EXPECT_EQ(RecoverJournals(logs, errors), 0);
+}
+
+// Links in the logs folder are not followed: one named like a journal is not recovered (its
+// target would land in the day's file), one named like the journal being made is replaced
+// rather than written through. A journal of another user is theirs to recover.
+TEST(SessionJournal, LinksAndOtherUsersJournalsAreLeftAloneAndNamedOnStandardError) {
+    test::TempFolder program;
+    const std::string logs = program.makeFolder("logs");
+    const std::string secret = program.write("secret", "private\r\n");
+    const std::string victim = program.write("victim", "keep me");
+    std::filesystem::create_symlink(secret, logs + "/session-4242-0.journal");
+    std::filesystem::create_symlink(victim,
+                                    logs + "/session-" + std::to_string(::getpid()) + ".opening");
+    const std::string foreign = program.write("logs/session-4243-0.journal", "theirs\r\n");
+    const bool chowned = ::chown(foreign.c_str(), 65534, 65534) == 0;
+
+    std::ostringstream errors;
+    SessionLog live;
+    live.attachJournal(SessionJournal::open(logs, errors));
+    live.AddLogEntry("running");
+    EXPECT_EQ(RecoverJournals(logs, errors), chowned ? 0 : 1);
+    EXPECT_EQ(test::readFile(victim), "keep me");
+    EXPECT_EQ(test::readFile(secret), "private\r\n");
+    EXPECT_EQ(journalsIn(logs).size(), chowned ? 3U : 2U);
+    for (const auto& name : test::namesIn(logs)) {
+        EXPECT_TRUE(!name.starts_with("log_") ||
+                    test::readFile(logs + "/" + name).find("private") == std::string::npos)
+            << name;
+    }
+    // The listing's order is the file system's.
+    EXPECT_NE(errors.str().find("orvane: skipped " + logs +
+                                "/session-4242-0.journal: not a regular file\n"),
+              std::string::npos)
+        << errors.str();
+    if (!chowned) {
+        GTEST_SKIP() << "only root can give a journal to another user";
+    }
+    EXPECT_NE(errors.str().find("orvane: skipped " + foreign + ": owned by another user\n"),
+              std::string::npos)
+        << errors.str();
 }
 
 } // namespace orvane
