@@ -117,6 +117,10 @@ TEST(IniStore, WriteUpdatesTheFileItselfThroughLinksAndReadOnlyFolders) {
     store.IniWrite("Main", "USE", "5", "", "");
     EXPECT_TRUE(std::filesystem::is_symlink(temp / "Orvane.ini"));
     EXPECT_EQ(readFile(target), "[Main]\r\nUSE=5\r\n");
+    // A second hard link sees the change too: the file is written over, not replaced.
+    ASSERT_EQ(::link(target.c_str(), (temp / "twin.ini").c_str()), 0);
+    store.IniWrite("Main", "USE", "6", "", "");
+    EXPECT_EQ(readFile(temp / "twin.ini"), "[Main]\r\nUSE=6\r\n");
 
     const std::string locked = temp.write("locked.ini", "[Main]\r\nUSE=7\r\n");
     ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
