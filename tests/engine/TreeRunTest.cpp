@@ -1,5 +1,7 @@
 #include "common/EngineHarness.h"
 
+#include <cstdlib>
+
 namespace orvane::test {
 namespace {
 
@@ -153,6 +155,9 @@ TEST_F(RunSteeringTest, StopEndsTheSurveyAtOnceEvenWhenPausedAndTheWalkAfterWait
 
 // Thousands of files nobody shaped for a test: surveyed, walked on and moved on in turn.
 TEST(RealTree, EveryModeCopiesAnUnpreparedTreeByteForByte) {
+    if (std::getenv("ORVANE_SLOW_TESTS") == nullptr) {
+        GTEST_SKIP() << "slow, and the other tests catch what it does: ORVANE_SLOW_TESTS=1 runs it";
+    }
     const std::string tree = "/usr/include";
     if (!std::filesystem::is_directory(tree)) {
         GTEST_SKIP() << tree << " does not exist here";

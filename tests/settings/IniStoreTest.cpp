@@ -118,6 +118,11 @@ TEST(IniStore, WriteUpdatesTheFileItselfNotALinkNorAReadOnlyFileEvenInReadOnlyFo
     store.IniWrite("Main", "USE", "5", "", "");
     EXPECT_TRUE(std::filesystem::is_symlink(temp / "Orvane.ini"));
     EXPECT_EQ(readFile(target), "[Main]\r\nUSE=4\r\n");
+    // A second hard link sees the change too: the file is written over, not replaced.
+    const std::string hard = temp.write("hard.ini", "[Main]\r\nUSE=5\r\n");
+    ASSERT_EQ(::link(hard.c_str(), (temp / "twin.ini").c_str()), 0);
+    store.IniWrite("Main", "USE", "6", "hard", "");
+    EXPECT_EQ(readFile(temp / "twin.ini"), "[Main]\r\nUSE=6\r\n");
 
     const std::string locked = temp.write("locked.ini", "[Main]\r\nUSE=7\r\n");
     ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
