@@ -39,6 +39,8 @@ std::string whyNotCopied(const platform::CopyResult& copy) {
         return "a FIFO, socket or device node is not copied";
     case platform::CopyOutcome::SourceChanged:
         return "it kept changing while it was copied";
+    case platform::CopyOutcome::FolderInTheWay:
+        return "a folder stands in its place";
     default:
         return copy.error == EEXIST ? "another entry took the destination's place meanwhile"
                                     : platform::errorText(copy.error);
@@ -66,7 +68,7 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
     const std::uint32_t elapsed = platform::tickCount() - startTick;
     run.addLog("File " + name + " copied in " +
                FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
-               sizeText(run, copy.source->size) + "]");
+               sizeText(run, copy.copied) + "]");
     ++run.state.outcome.filesCopied;
     return {CopyOutcome::Copied, copy.source, copy.placed};
 }
@@ -79,8 +81,37 @@ void takeBackAttempt(const RunContext& run) {
     run.state.CLastTransferred = Amount{};
 }
 
+// The survey counted a file by the size it states, but a file is copied to its end, and a
+// pseudo file (below /proc or /sys) holds more or fewer bytes than it states. The list run's
+// totals follow the file's total as the copy reports it: the difference goes to the to-do
+// total and the survey's total, so that the file takes exactly its count out of the to-do
+// total and the done total gains what was copied. In direct mode the to-do total counts the
+// copied bytes down from 0 and needs nothing.
+class FileTotal {
+public:
+    FileTotal(const RunContext& run, std::int64_t counted) : run_(run), total_(counted) {}
+
+    void follow(const platform::CopyReport& report) {
+        const std::int64_t difference = report.totalSize - total_;
+        total_ = report.totalSize;
+        if (difference == 0 || !run_.state.ListCopyActive) {
+            return;
+        }
+        bool saturated = false;
+        run_.state.CTotalFileSize =
+            run_.state.CTotalFileSize.plusSaturated(Amount::fromRaw(difference), saturated);
+        run_.state.CTotalFileSizeStart =
+            run_.state.CTotalFileSizeStart.plusSaturated(Amount::fromRaw(difference), saturated);
+    }
+
+private:
+    const RunContext& run_;
+    std::int64_t total_;
+};
+
 platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pair,
                                       const CopyRequest& request) {
+    FileTotal total(run, request.sourceSize);
     const platform::CopyOptions options{request.durable,
                                         run.window.txtDestination.caption(),
                                         request.replaces ? std::optional(request.replaces->identity)
@@ -91,7 +122,10 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
     for (int attempt = 1;; ++attempt) {
         platform::CopyResult copy = platform::copyFileWithProgress(
             pair.source, pair.destination,
-            [&run](const platform::CopyReport& report) { CopyProgress(run, report); },
+            [&run, &total](const platform::CopyReport& report) {
+                total.follow(report);
+                CopyProgress(run, report);
+            },
             run.state.RunControl, options);
         if (copy.outcome != platform::CopyOutcome::SourceChanged || attempt == kCopyAttempts ||
             run.stopOrPauseRequested()) {

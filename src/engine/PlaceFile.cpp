@@ -38,13 +38,21 @@ Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNum
     return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied, result.placed};
 }
 
-// A destination that is already there: skipped when its size is the source's, otherwise
-// copied again. The old version stays until the new one is complete and takes its place.
+// Only an entry of the source's kind (a file for a file, a link for a link) can be its
+// copy; a link, FIFO, socket or device of the same size in a file's place is not.
+bool allreadyThere(const platform::FileIdentity& source, const platform::FileIdentity& existing) {
+    return source.kind != platform::EntryKind::Other && existing.kind == source.kind &&
+           existing.size == source.size;
+}
+
+// A destination that is already there: skipped when it is the source's copy by kind and size,
+// otherwise copied again. The old version stays until the new one is complete and takes its
+// place.
 Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const platform::FileIdentity& source, const platform::TreeFile& existing,
                        Placement& placed) {
     const std::string name = LastPathPart(pair.destination);
-    if (existing.identity.size != source.size) {
+    if (!allreadyThere(source, existing.identity)) {
         logNumbered(run, FileNumber,
                     "File " + name + " allready there, filesize wrong, deleted and recopied");
         const Turn turn = copyFile(run, pair, FileNumber, source, existing);

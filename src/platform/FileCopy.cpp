@@ -46,6 +46,13 @@ class ChunkMover {
 public:
     ChunkMover(int source, int target) : source_(source), target_(target) {}
 
+    // Through the buffer from now on: past a file's stated size, where a file system may
+    // answer 0 in the kernel, and a normal file's end costs one read.
+    std::int64_t moveBuffered(std::int64_t offset, std::int64_t count) {
+        inKernel_ = false;
+        return move(offset, count);
+    }
+
     // Moves up to count bytes at offset; fewer only where the source ends. -1 with errno.
     std::int64_t move(std::int64_t offset, std::int64_t count) {
         std::int64_t moved = 0;
@@ -149,6 +156,10 @@ public:
         if (!parent) {
             return failure(errno, identityFrom(entry));
         }
+        if (!options_.replaces && folderStandsAt(*parent)) {
+            return CopyResult{CopyOutcome::FolderInTheWay, EISDIR, identityFrom(entry),
+                              std::nullopt};
+        }
         PartialFile partial(parent->folder.get(), parent->name);
         return S_ISLNK(entry.st_mode) ? copyLink(entry, *parent, partial)
                                       : copyRegular(*parent, partial);
@@ -157,6 +168,15 @@ public:
 private:
     CopyResult refuse(const struct stat& entry) const {
         return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry), std::nullopt};
+    }
+
+    // Checked before the copy, so that a large file is not copied in vain: placing it would
+    // fail all the same.
+    static bool folderStandsAt(const OpenedParent& parent) {
+        struct stat there {};
+        return ::fstatat(parent.folder.get(), parent.name.c_str(), &there, AT_SYMLINK_NOFOLLOW) ==
+                   0 &&
+               S_ISDIR(there.st_mode);
     }
 
     CopyResult cancelled(const struct stat& entry) const {
@@ -222,12 +242,13 @@ private:
     // Another name of a file copied earlier in the run, now a name of that copy: reported as
     // one chunk, like a copy.
     CopyResult linked(const OpenedParent& parent, const struct stat& before) {
+        copied_ = before.st_size;
         report(CopyReason::StreamSwitch, before.st_size, 0);
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
         return inPlace(parent, before);
     }
 
-    // False with errno set, ECANCELED when the flag stopped it.
+    // False with errno set, ECANCELED when the flag stopped it. Sets copied_.
     bool moveContent(int in, int out, std::int64_t size) {
         ChunkMover mover(in, out);
         std::int64_t done = 0;
@@ -237,17 +258,32 @@ private:
                 errno = ECANCELED;
                 return false;
             }
-            const auto wanted = std::min(chunkBytes(), size - done);
-            const auto moved = sparse_ ? moveKeepingHoles(in, out, mover, done, wanted, size)
-                                       : mover.move(done, wanted);
+            const bool withinSize = done < size;
+            const auto wanted =
+                withinSize ? std::min(chunkBytes(), size - done) : pastSizePieceBytes;
+            const auto moved = !withinSize ? mover.moveBuffered(done, wanted)
+                               : sparse_   ? moveKeepingHoles(in, out, mover, done, wanted, size)
+                                           : mover.move(done, wanted);
             if (moved < 0) {
                 return false;
             }
             done += moved;
-            report(CopyReason::ChunkFinished, size, done);
-            // A short chunk means the source was cut while being read; the changed size
-            // marks the copy when the source is examined again.
-            if (done >= size || moved < wanted) {
+            // A short chunk is the end of the file: where it comes before the stated size the
+            // source was cut while being read, and the changed size marks the copy when the
+            // source is examined again.
+            bool ended = moved < wanted;
+            if (!ended && withinSize && done == size) {
+                // The stated size reached: the end, unless the file holds more than it says.
+                const auto more = mover.moveBuffered(done, pastSizePieceBytes);
+                if (more < 0) {
+                    return false;
+                }
+                done += more;
+                ended = more < pastSizePieceBytes;
+            }
+            report(CopyReason::ChunkFinished, ended ? done : std::max(size, done), done);
+            if (ended) {
+                copied_ = done;
                 return true;
             }
         }
@@ -286,6 +322,7 @@ private:
             return failure(errno, identityFrom(before));
         }
         report(CopyReason::ChunkFinished, before.st_size, before.st_size);
+        copied_ = before.st_size;
         if (abandonedBeforePlacing()) {
             return cancelled(before);
         }
@@ -320,7 +357,8 @@ private:
              !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
             return failure(errno, identityFrom(before));
         }
-        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed)};
+        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed),
+                          copied_};
     }
 
     const std::string& source_;
@@ -334,6 +372,8 @@ private:
     const std::string sourceName_;
     // Read where the file is opened: one with holes is copied data range by data range.
     bool sparse_ = false;
+    // The bytes the copy holds, once its content is complete.
+    std::int64_t copied_ = 0;
 };
 
 } // namespace

@@ -20,6 +20,10 @@ namespace orvane::platform {
 // only 256 reports, each of which repaints the file bar and yields to the event loop.
 inline constexpr std::int64_t copyChunkBytes = 4 * 1024 * 1024;
 
+// Files below /proc/sys refuse a single read of 4 MiB (ENOMEM), and what a pseudo file holds
+// beyond its stated size is small: past that size a copy reads pieces of this size.
+inline constexpr std::int64_t pastSizePieceBytes = 64 * 1024;
+
 // Tests only: copies in chunks of this many bytes (1 to copyChunkBytes; 0 restores the
 // default), so that a small file can be caught between two chunks.
 void setCopyChunkForTests(std::int64_t bytes);
@@ -79,19 +83,25 @@ enum class CopyOutcome {
     // A FIFO, socket or device node: refused without opening it, since opening alone can
     // block or act on a device.
     SpecialFile,
+    // A folder stands at the destination: a copy never deletes one to take its place.
+    FolderInTheWay,
     Failed,
 };
 
 struct CopyResult {
     CopyOutcome outcome = CopyOutcome::Failed;
     // The errno behind a failure: ECANCELED for a cancel, EINVAL for a special file, EAGAIN
-    // for a source that changed, EEXIST for a destination that is not the one the caller saw.
+    // for a source that changed, EEXIST for a destination that is not the one the caller saw,
+    // EISDIR for a folder in the destination's place.
     int error = 0;
     // The source as it was when its copy began (for a link, the link itself). The move step
     // deletes the source only while it still matches this. Empty when it could not be read.
     std::optional<FileIdentity> source;
     // The entry placed at the destination, for the move step's check that it is still there.
     std::optional<FileIdentity> placed;
+    // The bytes the copy holds (for a link, the length of its target). A file may hold more or
+    // fewer than its stated size: see copyFileWithProgress.
+    std::int64_t copied = 0;
 
     // True when the destination now holds the copy: the Windows call's non-zero result.
     bool succeeded() const { return outcome == CopyOutcome::Copied; }
@@ -101,10 +111,17 @@ struct CopyResult {
 // it is complete and the source did not change meanwhile: the destination path never holds
 // a partial or torn file, not even after a crash.
 //
-// Reports: one stream switch (size, 0), then after every chunk one chunk-finished report with
-// the bytes so far; the last one equals the size. An empty file gets one stream switch and
-// one chunk report of 0 of 0. A symbolic link is recreated with the same target and reported
-// as one chunk of its own size (the length of the target), like a file.
+// A file is read until its end, not until the size it states: files below /proc state 0 (or
+// one page below /sys) whatever they hold, and one that grows or shrinks while read is
+// caught by the check of its size and times afterwards. Past its stated size a file is read
+// in pieces of pastSizePieceBytes, to its end.
+//
+// Reports: one stream switch (stated size, 0), then after every chunk one chunk-finished
+// report with the bytes so far and the total as known by then: the stated size, or the bytes
+// so far once the copy is past it; the last report gives the bytes copied for both. An empty
+// file gets one stream switch and one chunk report of 0 of 0. A symbolic link is recreated
+// with the same target and reported as one chunk of its own size (the length of the target),
+// like a file.
 //
 // The cancel flag is read after the stream switch and after every chunk but the last: a
 // stop set during the last report of a file still lets that file complete, unless the

@@ -6,6 +6,10 @@
 
 namespace orvane::platform {
 
+// What kind of entry stands at a path: the per-file step takes an entry as its copy only when
+// it is of the source's kind.
+enum class EntryKind { File, Link, Other };
+
 // What the move step compares before it deletes a source: the entry itself (a link is
 // never followed) and the facts that change when its content is rewritten.
 struct FileIdentity {
@@ -22,6 +26,8 @@ struct FileIdentity {
     // size, as the copy keeps the holes. Not part of the identity: a file system may move
     // blocks around without the file changing.
     std::int64_t spaceNeeded = 0;
+    // Not part of the identity either: an entry's kind never changes.
+    EntryKind kind = EntryKind::File;
 
     bool operator==(const FileIdentity& other) const {
         return device == other.device && inode == other.inode && size == other.size &&

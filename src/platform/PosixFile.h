@@ -120,7 +120,10 @@ inline FileIdentity identityFrom(const struct stat& info) {
                         size,
                         nanosecondsOf(info.st_mtim),
                         nanosecondsOf(info.st_ctim),
-                        S_ISREG(info.st_mode) ? std::min(size, allocated) : size};
+                        S_ISREG(info.st_mode) ? std::min(size, allocated) : size,
+                        S_ISREG(info.st_mode)   ? EntryKind::File
+                        : S_ISLNK(info.st_mode) ? EntryKind::Link
+                                                : EntryKind::Other};
 }
 
 // The folder that holds a path's last part, as a path the system accepts ("." for a bare

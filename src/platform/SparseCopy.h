@@ -34,6 +34,10 @@ std::int64_t moveKeepingHoles(int source, int target, Mover& mover, std::int64_t
     std::int64_t at = offset;
     while (at < end) {
         const off_t data = ::lseek(source, at, SEEK_DATA);
+        if (data < 0 && errno == EINVAL && at == offset) {
+            // A file system that cannot tell data from holes (procfs): all of it is data.
+            return mover.move(offset, count);
+        }
         if (data < 0 && errno != ENXIO) {
             return -1;
         }

@@ -50,6 +50,11 @@ void installStopSignals() {
         handle(signalNumber);
     }
     std::signal(SIGPIPE, SIG_IGN);
+    ignoreFileSizeLimitSignal();
+}
+
+void ignoreFileSizeLimitSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool stopSignalled() {

@@ -3,6 +3,7 @@
 
 #include "platform/LocaleFacts.h"
 #include "platform/RunningProgramFolders.h"
+#include "platform/StopSignals.h"
 #include "windows/OrvaneApplication.h"
 #include "windows/ProgramArguments.h"
 #include "windows/UnloadSignals.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     using namespace orvane::windows;
     OrvaneApplication application(argc, argv);
     orvane::platform::adoptUserLocale();
+    orvane::platform::ignoreFileSizeLimitSignal();
 
     ProgramSetup setup = RunningProgramSetup(ArgumentText(programArguments()));
     orvane::platform::prepareProgramFolders(setup.folders);

@@ -197,6 +197,26 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
         << errors;
 }
 
+// `ulimit -f` (set by the shell in the child before it becomes the program): a file beyond
+// the limit fails alone, with its temporary gone and its source kept; root is bound too.
+TEST_F(CliProgramTest, FileBeyondTheFileSizeLimitFailsAloneAndTheRunGoesOn) {
+    test::writeAll(source + "/big.bin", test::patterned(5 << 20));
+    temp.write("data/small.txt", "small");
+    EXPECT_EQ(runCommand("/bin/sh", {"-c", "ulimit -f 2048 && exec \"$0\" \"$@\"", program,
+                                     "--move", source, destination}),
+              1)
+        << errors;
+    EXPECT_NE(output.find(". File big.bin reported err: 0\n"), std::string::npos) << output;
+    EXPECT_NE(errors.find("orvane-cli: " + source + "/big.bin: not copied: " +
+                          std::strerror(EFBIG) + "\norvane-cli: 1 copied"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(test::namesIn(destination + "/data"), std::set<std::string>{"small.txt"});
+    EXPECT_EQ(test::namesIn(source), std::set<std::string>{"big.bin"});
+    EXPECT_EQ(std::filesystem::file_size(source + "/big.bin"), 5U << 20);
+    EXPECT_NE(logFile().find(". File big.bin reported err: 0\r\n"), std::string::npos);
+}
+
 TEST_F(CliProgramTest, HelpNamesTheLogsFolderAndAnUnwritableLogIsNamedOnStandardError) {
     ASSERT_EQ(run({"--help"}), 0);
     EXPECT_NE(output.find("\n  " + temp / "bin/logs\n"), std::string::npos) << output;

@@ -44,6 +44,41 @@ TEST_F(LinksAndHolesTest, NamesOfOneFileStayOneFileAndAMoveDeletesANameOnlyAfter
     EXPECT_EQ(readFile(dst("b-second")), "one file");
 }
 
+// Only an entry of the source's kind and size is "allready there": whatever else stands in
+// a file's place is replaced as a re-copy, never followed; a folder is never deleted for a
+// file, which fails instead. A link is a link's copy.
+TEST_F(LinksAndHolesTest, OnlyAFileIsAFilesCopyAndOnlyALinkALinks) {
+    temp.write("data/folder", "hello");
+    temp.write("backup/data/folder/inside", "kept");
+    std::filesystem::create_symlink("abcde", dst("link"));
+    temp.write("data/link", "hello");
+    std::filesystem::create_symlink("abcde", src("sameLink"));
+    std::filesystem::create_symlink("abcde", dst("sameLink"));
+    temp.write("data/fifo", "");
+    temp.write("data/sock", "");
+    ASSERT_EQ(::mkfifo(dst("fifo").c_str(), 0644) + ::mknod(dst("sock").c_str(), S_IFSOCK, 0), 0);
+    harness.window.mnuOptMove.setChecked(true);
+    harness.runSurveyMode();
+    Lines expected{"#. File folder reported err: 0",
+                   "#. File sameLink skipped, allready there, filesize ok",
+                   "Move is on, deleted the file sameLink"};
+    for (const std::string name : {"link", "fifo", "sock"}) {
+        const std::string bytes = name == "link" ? "hello" : "";
+        SCOPED_TRACE(name);
+        expected.push_back("#. File " + name +
+                           " allready there, filesize wrong, deleted and recopied");
+        expected.push_back("File " + name + " copied in <t> [" + std::to_string(bytes.size()) +
+                           " B]");
+        expected.push_back("Move is on, deleted the file " + name);
+        ASSERT_TRUE(S_ISREG(statOf(dst(name)).st_mode)); // a FIFO would block the read
+        EXPECT_EQ(readFile(dst(name)), bytes);
+    }
+    EXPECT_EQ(inAnyOrder(harness.lines()), inAnyOrder(expected));
+    EXPECT_EQ(namesIn(source), std::set<std::string>{"folder"});
+    EXPECT_EQ(readFile(dst("folder/inside")), "kept");
+    EXPECT_EQ(harness.state.outcome.filesFailed, 1);
+}
+
 // Regression: a sparse disk image was refused for its size on a drive that holds its data
 // many times over, and a copy that fitted took its whole size.
 TEST_F(LinksAndHolesTest, SparseFileNeedsOnlyItsDataOnASmallDriveAndKeepsItsHoles) {

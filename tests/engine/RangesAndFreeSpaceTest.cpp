@@ -68,3 +68,37 @@ TEST(FreeSpaceCheck, FileAsLargeAsTheFreeSpaceFitsAndOneByteMoreIsRefused) {
 }
 
 } // namespace orvane
+
+namespace orvane {
+
+// Files below /proc state a size of 0 whatever they hold. Each is copied to its end; the
+// survey counted 0 for it, so the totals take the difference: the to-do total ends at 0 and
+// the done total holds what was copied.
+TEST(AmountRange, PseudoFilesAreCopiedWholeAndTheTotalsTakeTheDifference) {
+    const std::string proc = "/proc/sys/kernel/random";
+    if (!test::exists(proc + "/boot_id")) {
+        GTEST_SKIP() << "no " << proc << " here";
+    }
+    test::TempFolder temp;
+    test::EngineHarness h(proc, temp.makeFolder("random"));
+    h.runSurveyMode();
+    std::int64_t copied = 0;
+    test::Lines expected;
+    for (const auto& name : test::namesIn(temp / "random")) {
+        const std::string bytes = test::readFile(temp / "random/" + name);
+        EXPECT_FALSE(bytes.empty()) << name;
+        copied += static_cast<std::int64_t>(bytes.size());
+        expected.push_back("File " + name + " copied in <t> [" + std::to_string(bytes.size()) +
+                           " B]");
+    }
+    for (const char* steady : {"boot_id", "poolsize"}) {
+        EXPECT_EQ(test::readFile(temp / "random/" + steady), test::readFile(proc + "/" + steady));
+    }
+    EXPECT_EQ(test::inAnyOrder(h.lines()), test::inAnyOrder(expected));
+    EXPECT_EQ(expected.size(), test::namesIn(proc).size());
+    EXPECT_EQ(h.state.CTotalFileSize.raw(), 0);
+    EXPECT_EQ(h.state.CTotalFileSizetrans.raw(), copied);
+    EXPECT_EQ(h.state.CTotalFileSizeStart.raw(), copied);
+}
+
+} // namespace orvane

@@ -90,6 +90,29 @@ TEST(FileCopy, ReportsEveryChunkReadsTheFlagBeforeEachButTheLastAndKeepsModeAndT
     }
 }
 
+// Files below /proc state a size of 0, and one below /sys a page, whatever they hold: each
+// copy holds what a plain read gives, and the last report counts it as done of done.
+TEST(FileCopy, PseudoFilesAreCopiedToTheirEndNotToTheirStatedSize) {
+    TempFolder dir;
+    int tried = 0;
+    for (const std::string path : {"/proc/version", "/proc/sys/kernel/random/boot_id",
+                                   "/sys/kernel/mm/transparent_hugepage/enabled"}) {
+        const std::string plain = readFile(path);
+        if (plain.empty()) {
+            continue;
+        }
+        SCOPED_TRACE(path);
+        const auto [result, reports] = copyOnce(path, dir / std::to_string(++tried));
+        EXPECT_EQ(result.outcome, CopyOutcome::Copied);
+        EXPECT_EQ(readFile(dir / std::to_string(tried)), plain);
+        const auto size = static_cast<std::int64_t>(plain.size());
+        EXPECT_EQ(reports.back(), std::tuple(Chunk, size, size));
+    }
+    if (tried == 0) {
+        GTEST_SKIP() << "no /proc or /sys here";
+    }
+}
+
 // Names that look like a copy's temporary (the one earlier versions used, and this process's
 // own pattern) are a user's files: never deleted, taken over or written through, by a new copy
 // or by one that replaces its destination. No copy leaves a name of its own behind.
