@@ -44,7 +44,8 @@ const std::unordered_set<std::string>* HeldNames::readListing(const TreePath& en
     if (errno != 0) {
         return nullptr;
     }
-    return &(listings_[folder] = std::move(names));
+    const auto placed = listings_.insert_or_assign(folder, std::move(names)).first;
+    return &placed->second;
 }
 
 bool HeldNames::listed(const TreePath& entry) {
