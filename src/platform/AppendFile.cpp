@@ -53,7 +53,10 @@ bool AppendFile::close() {
     fd_ = -1;
     if (error_ != 0) {
         // Still under the lock: nobody has appended after this block's first bytes.
-        static_cast<void>(::ftruncate(fd, static_cast<off_t>(lengthBefore_)));
+        // If even the cut fails the save is still reported failed, so the journal keeps the
+        // session; the file keeps the partial block, which is all that can be said of it.
+        if (::ftruncate(fd, static_cast<off_t>(lengthBefore_)) != 0) {
+        }
     }
     // Linux releases the descriptor (and the lock) even when close is interrupted, so it is
     // never retried; an interruption says nothing about the data.

@@ -201,7 +201,10 @@ bool JournalFile::reserve(std::size_t size) {
     const int refused = ::posix_fallocate(fd_, static_cast<off_t>(capacity_),
                                           static_cast<off_t>(capacity - capacity_));
     if (refused != 0) {
-        static_cast<void>(::ftruncate(fd_, static_cast<off_t>(capacity_)));
+        // Whatever posix_fallocate took before it gave up is given back where it can be;
+        // where it cannot, the file is only longer than its lines, which recovery ignores.
+        if (::ftruncate(fd_, static_cast<off_t>(capacity_)) != 0) {
+        }
         errno = refused;
         return false;
     }
@@ -332,7 +335,10 @@ bool saveJournalNow() noexcept {
     bool saved = copyJournalInto(journal, target, signalSave.used) &&
                  writeRaw(target, signalSave.closing, signalSave.closingSize);
     if (!saved) {
-        static_cast<void>(::ftruncate(target, info.st_size));
+        // A cut that fails leaves a partial block that the journal, still kept, repeats at
+        // the next start; nothing better can be done while the program is being ended.
+        if (::ftruncate(target, info.st_size) != 0) {
+        }
     }
     saved = ::close(target) == 0 && saved;
     if (saved) {
