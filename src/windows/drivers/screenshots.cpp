@@ -9,6 +9,8 @@
 #include "platform/LocaleFacts.h"
 #include "windows/frmMain.h"
 
+#include <chrono>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -70,6 +72,8 @@ int main(int argc, char** argv) {
     setup.folders = {orvane::platform::ProgramLayout::Portable, "orvane", folder, folder + "/logs",
                      folder};
     setup.endProgram = [] {};
+    // The picture is taken between two yields: every change must be on the window by then.
+    setup.showInterval = std::chrono::milliseconds(0);
     frmMain window(std::move(setup));
     window.show();
     QTest::keyClicks(&window.txtSource, source);
