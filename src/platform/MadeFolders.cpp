@@ -18,8 +18,18 @@ timespec timeOf(std::int64_t nanoseconds) {
                     static_cast<long>(nanoseconds % 1000000000)};
 }
 
-FileDescriptor openSourceFolder(const std::string& path) {
-    return FileDescriptor(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC));
+// The source folder the survey or the walk listed, or nothing when its path leads elsewhere
+// by now (renamed, or swapped for a link to a folder outside the source).
+FileDescriptor openSourceFolder(const MadeFolders::Pending& folder) {
+    FileDescriptor source(
+        ::open(folder.source.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    struct stat info {};
+    if (!source.isOpen() || ::fstat(source.get(), &info) != 0 ||
+        static_cast<std::uint64_t>(info.st_dev) != folder.sourceDevice ||
+        static_cast<std::uint64_t>(info.st_ino) != folder.sourceInode) {
+        return {};
+    }
+    return source;
 }
 
 // The folder made, reached as every write of the run is: no link followed below the root.
@@ -41,7 +51,7 @@ void applyMetadata(const MadeFolders::Pending& folder) {
         return;
     }
     // A source folder that is gone by now leaves its attributes out, nothing else.
-    const FileDescriptor source = openSourceFolder(folder.source);
+    const FileDescriptor source = openSourceFolder(folder);
     struct stat sourceInfo {};
     sourceInfo.st_mode = folder.mode;
     sourceInfo.st_uid = folder.owner;
@@ -60,17 +70,18 @@ bool MadeFolders::make(const TreePath& destination, const std::string& source) {
         return false;
     }
     struct stat origin {};
-    const bool known = ::stat(source.c_str(), &origin) == 0 && S_ISDIR(origin.st_mode);
+    const bool known = ::lstat(source.c_str(), &origin) == 0 && S_ISDIR(origin.st_mode);
     if (::mkdirat(parent->folder.get(), parent->name.c_str(), known ? S_IRWXU : 0777) != 0) {
         return false;
     }
     struct stat made {};
     if (known &&
         ::fstatat(parent->folder.get(), parent->name.c_str(), &made, AT_SYMLINK_NOFOLLOW) == 0) {
-        pending_.push_back(Pending{destination, source, static_cast<std::uint64_t>(made.st_dev),
-                                   static_cast<std::uint64_t>(made.st_ino), origin.st_mode,
-                                   origin.st_uid, origin.st_gid, nanosecondsOf(origin.st_atim),
-                                   nanosecondsOf(origin.st_mtim)});
+        pending_.push_back(Pending{
+            destination, source, static_cast<std::uint64_t>(made.st_dev),
+            static_cast<std::uint64_t>(made.st_ino), static_cast<std::uint64_t>(origin.st_dev),
+            static_cast<std::uint64_t>(origin.st_ino), origin.st_mode, origin.st_uid, origin.st_gid,
+            nanosecondsOf(origin.st_atim), nanosecondsOf(origin.st_mtim)});
     }
     return true;
 }

@@ -36,6 +36,10 @@ public:
         std::string source;
         std::uint64_t device = 0; // of the folder made, so that no other takes its metadata
         std::uint64_t inode = 0;
+        // Of the source folder as it was listed, so that no folder or link put in its place
+        // gives the copy its attributes.
+        std::uint64_t sourceDevice = 0;
+        std::uint64_t sourceInode = 0;
         std::uint32_t mode = 0;
         std::uint32_t owner = 0;
         std::uint32_t group = 0;

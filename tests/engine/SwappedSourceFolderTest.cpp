@@ -1,5 +1,7 @@
 #include "common/EngineHarness.h"
 
+#include <sys/xattr.h>
+
 #include <filesystem>
 
 namespace orvane::test {
@@ -25,6 +27,9 @@ TEST_F(SwappedSourceFolderTest, NothingOutsideTheListedFolderIsReadOrDeleted) {
                 order.push_back(entry.path().filename());
             }
             const std::string victim = t.write("outside/" + order[1], "outside victim");
+            // The outside folder's attributes must not reach the copy of the folder either.
+            const bool marked =
+                ::setxattr((t / "outside").c_str(), "user.orvane.mark", "x", 1, 0) == 0;
             const auto swap = [&] {
                 std::filesystem::rename(from + "/sub", from + "/sub.real");
                 std::filesystem::create_directory_symlink(t / "outside", from + "/sub");
@@ -42,6 +47,9 @@ TEST_F(SwappedSourceFolderTest, NothingOutsideTheListedFolderIsReadOrDeleted) {
 
             EXPECT_EQ(readFile(victim), "outside victim");
             EXPECT_EQ(namesIn(t / "outside"), std::set<std::string>{order[1]});
+            if (marked) {
+                EXPECT_LT(::getxattr((to + "/sub").c_str(), "user.orvane.mark", nullptr, 0), 0);
+            }
             const std::string copied = to + "/sub/" + order[1];
             if (direct) {
                 EXPECT_EQ(readFile(copied), "listed " + order[1]);
