@@ -20,6 +20,19 @@ bool folderMissing(const std::string& path) {
     return path.empty() || !FolderExists(path);
 }
 
+// However a run ends, even by an exception, none of its destination folders stays open: the
+// drive that holds them could not be unmounted while the window is open.
+class ReleaseFoldersAtEnd {
+public:
+    explicit ReleaseFoldersAtEnd(RunState& state) : state_(state) {}
+    ~ReleaseFoldersAtEnd() { state_.destinationFolders.clear(); }
+    ReleaseFoldersAtEnd(const ReleaseFoldersAtEnd&) = delete;
+    ReleaseFoldersAtEnd& operator=(const ReleaseFoldersAtEnd&) = delete;
+
+private:
+    RunState& state_;
+};
+
 } // namespace
 
 ControllerClocks systemClocks() {
@@ -45,6 +58,7 @@ std::string RunController::dateAndTime() const {
 }
 
 void RunController::cmdStart_Click() {
+    const ReleaseFoldersAtEnd release(state_);
     stopClicked_ = false;
     prepareWindow();
     confirmOptions();

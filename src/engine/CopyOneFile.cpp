@@ -118,7 +118,9 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
                                                          : std::nullopt,
                                         &run.state.hardLinks,
                                         &run.state.programEnding,
-                                        pair.sourceFolder};
+                                        pair.sourceFolder,
+                                        request.sourceKind,
+                                        &run.state.destinationFolders};
     for (int attempt = 1;; ++attempt) {
         platform::CopyResult copy = platform::copyFileWithProgress(
             pair.source, pair.destination,
@@ -139,7 +141,9 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
 
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const CopyRequest& request) {
-    const platform::DriveSpace space = run.driveSpace(pair.destination);
+    const platform::DriveSpace space =
+        run.state.freeSpace.spaceFor(run.paths.folderPart(pair.destination), pair.destination,
+                                     request.spaceNeeded, platform::tickCount(), run.driveSpace);
     // The old version's space comes back when the new one takes its place.
     const std::int64_t freeBytes =
         space.freeBytes + (request.replaces ? request.replaces->releasedBytes : 0);
@@ -147,7 +151,12 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
         return refuseForSpace(run, pair, FileNumber, request.sourceSize, space.drive, freeBytes);
     }
     const std::uint32_t startTick = platform::tickCount();
-    return logCopyOutcome(run, pair, FileNumber, copyUntilSettled(run, pair, request), startTick);
+    const CopyResult result =
+        logCopyOutcome(run, pair, FileNumber, copyUntilSettled(run, pair, request), startTick);
+    if (result.outcome == CopyOutcome::Copied) {
+        run.state.freeSpace.spend(request.spaceNeeded);
+    }
+    return result;
 }
 
 } // namespace orvane

@@ -42,6 +42,8 @@ struct CopyRequest {
     std::optional<platform::TreeFile> replaces;
     // What the free space must hold: a file's holes are kept, so they need none.
     std::int64_t spaceNeeded = 0;
+    // What the step found the source to be just before.
+    std::optional<platform::EntryKind> sourceKind = std::nullopt;
 };
 
 // Copies one file pair: checks the free space of the destination's file system (counting the

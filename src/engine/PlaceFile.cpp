@@ -32,9 +32,9 @@ struct Turn {
 Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
               const platform::FileIdentity& source,
               const std::optional<platform::TreeFile>& replaces) {
-    const CopyResult result =
-        CopyOneFile(run, pair, FileNumber,
-                    {source.size, run.window.mnuOptMove.checked(), replaces, source.spaceNeeded});
+    const CopyResult result = CopyOneFile(
+        run, pair, FileNumber,
+        {source.size, run.window.mnuOptMove.checked(), replaces, source.spaceNeeded, source.kind});
     return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied, result.placed};
 }
 

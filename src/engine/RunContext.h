@@ -40,7 +40,7 @@ struct RunContext {
     // A destination path as an entry of the run's destination tree, whose root is the
     // destination box: below it the platform follows no link.
     platform::TreePath inDestination(const std::string& path) const {
-        return {window.txtDestination.caption(), path};
+        return {window.txtDestination.caption(), path, &state.destinationFolders};
     }
     bool stopOrPauseRequested() const { return state.RunControl != run_control::none; }
     // Yields for as long as the run is paused; a stop or an unpause ends the wait.

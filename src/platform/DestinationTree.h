@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "platform/TreeFolders.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,6 +18,8 @@ struct TreePath {
     std::string root;
     // The root itself, or a path that begins with the root and a separator.
     std::string path;
+    // The run's kept folders, or none: then every operation opens the folder anew.
+    TreeFolders* kept = nullptr;
 };
 
 // A file (anything but a real folder) standing at a tree path, as a copy would replace it.

@@ -41,6 +41,37 @@ bool differs(const struct stat& before, const struct stat& after) {
     return identityFrom(before) != identityFrom(after);
 }
 
+// The copy as the system made it: what its folder is known to give every new file, or else
+// a look at it, which then teaches the folder's facts.
+struct stat madeCopy(int copy, mode_t asked, TreeFolders::NewFiles* newFiles) {
+    struct stat made {};
+    if (newFiles && newFiles->known && (asked & ~newFiles->keptBits) == 0) {
+        made.st_uid = newFiles->owner;
+        made.st_gid = newFiles->group;
+        made.st_mode = S_IFREG | asked;
+        return made;
+    }
+    if (::fstat(copy, &made) != 0) {
+        // Unknown: every part of the metadata is set.
+        made.st_uid = static_cast<uid_t>(-1);
+        made.st_mode = 0;
+        return made;
+    }
+    if (newFiles) {
+        const bool allKept = (made.st_mode & 0777) == asked;
+        if (!newFiles->known || made.st_uid != newFiles->owner || made.st_gid != newFiles->group) {
+            newFiles->keptBits = 0;
+        }
+        *newFiles = {true,
+                     made.st_uid,
+                     made.st_gid,
+                     newFiles->keptBits | (allKept ? asked : 0U),
+                     newFiles->folderMode,
+                     newFiles->folderGroup};
+    }
+    return made;
+}
+
 // Moves the content chunk by chunk, in the kernel while it can, otherwise through a buffer.
 class ChunkMover {
 public:
@@ -140,6 +171,9 @@ public:
         if (name.empty() || name == "." || name == "..") {
             return failure(EISDIR);
         }
+        if (options_.sourceKind == EntryKind::File) {
+            return copyRegular();
+        }
         struct stat entry {};
         if (::fstatat(sourceFolder_, sourceName_.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno);
@@ -150,19 +184,7 @@ public:
         if (!S_ISREG(entry.st_mode) && !S_ISLNK(entry.st_mode)) {
             return refuse(entry);
         }
-        const std::string root =
-            options_.root.empty() ? splitPath(destination_).folder : options_.root;
-        auto parent = openTreeParent(TreePath{root, destination_});
-        if (!parent) {
-            return failure(errno, identityFrom(entry));
-        }
-        if (!options_.replaces && folderStandsAt(*parent)) {
-            return CopyResult{CopyOutcome::FolderInTheWay, EISDIR, identityFrom(entry),
-                              std::nullopt};
-        }
-        PartialFile partial(parent->folder.get(), parent->name);
-        return S_ISLNK(entry.st_mode) ? copyLink(entry, *parent, partial)
-                                      : copyRegular(*parent, partial);
+        return S_ISLNK(entry.st_mode) ? copyLink(entry) : copyRegular();
     }
 
 private:
@@ -170,8 +192,20 @@ private:
         return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry), std::nullopt};
     }
 
-    // Checked before the copy, so that a large file is not copied in vain: placing it would
-    // fail all the same.
+    std::optional<OpenedParent> openParent() const {
+        const std::string root =
+            options_.root.empty() ? splitPath(destination_).folder : options_.root;
+        return openTreeParent(TreePath{root, destination_, options_.keptFolders},
+                              KeptFolder::Trust);
+    }
+
+    CopyResult folderInTheWay(const struct stat& entry) const {
+        return CopyResult{CopyOutcome::FolderInTheWay, EISDIR, identityFrom(entry), std::nullopt};
+    }
+
+    // Placing a copy where a folder stands fails all the same; a look before a file of more
+    // than one chunk keeps it from being copied in vain, and a look after a refused placement
+    // tells the user why.
     static bool folderStandsAt(const OpenedParent& parent) {
         struct stat there {};
         return ::fstatat(parent.folder.get(), parent.name.c_str(), &there, AT_SYMLINK_NOFOLLOW) ==
@@ -193,9 +227,9 @@ private:
         }
     }
 
-    CopyResult copyRegular(const OpenedParent& parent, PartialFile& partial) {
-        // The type is checked again on the opened file: the entry may have been swapped
-        // since lstat, and O_NONBLOCK keeps a FIFO swapped in from stalling the open. On a
+    CopyResult copyRegular() {
+        // The type is checked on the opened file: the entry may have been swapped since it
+        // was looked at, and O_NONBLOCK keeps a FIFO swapped in from stalling the open. On a
         // regular file the flag changes nothing, so it is left set.
         const FileDescriptor in(
             ::openat(sourceFolder_, sourceName_.c_str(),
@@ -204,17 +238,30 @@ private:
         if (!in.isOpen() || ::fstat(in.get(), &before) != 0) {
             return failure(errno);
         }
+        if (S_ISDIR(before.st_mode)) {
+            return failure(EISDIR, identityFrom(before));
+        }
         if (!S_ISREG(before.st_mode)) {
             return refuse(before);
         }
-        if (options_.hardLinks && options_.hardLinks->linkEarlierCopy(
-                                      identityFrom(before), parent.folder.get(), parent.name)) {
-            return linked(parent, before);
+        const auto parent = openParent();
+        if (!parent) {
+            return failure(errno, identityFrom(before));
         }
-        if (!partial.createFile()) {
+        if (!options_.replaces && before.st_size > chunkBytes() && folderStandsAt(*parent)) {
+            return folderInTheWay(before);
+        }
+        if (options_.hardLinks && options_.hardLinks->linkEarlierCopy(
+                                      identityFrom(before), parent->folder.get(), parent->name)) {
+            return linked(*parent, before);
+        }
+        PartialFile partial(parent->folder.get(), parent->name);
+        if (!partial.createFile(before.st_mode & 0777)) {
             return failure(errno, identityFrom(before));
         }
         sparse_ = hasHoles(before);
+        // Only a file without blocks of its own (a pseudo file) may hold more than it states.
+        readPastSize_ = before.st_blocks == 0;
         if (!moveContent(in.get(), partial.fd(), before.st_size)) {
             if (errno == ECANCELED) {
                 return cancelled(before);
@@ -225,14 +272,19 @@ private:
             return cancelled(before);
         }
         struct stat after {};
-        if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), in.get(), before)) {
+        // Only a file made without a name got the bits asked for; a named one is made
+        // readable by its owner only.
+        const struct stat made =
+            madeCopy(partial.fd(), partial.unnamed() ? before.st_mode & 0777 : 0600,
+                     partial.unnamed() ? parent->newFiles.get() : nullptr);
+        if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), in.get(), before, made)) {
             return failure(errno, identityFrom(before));
         }
         if (differs(before, after)) {
             return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
                               std::nullopt};
         }
-        const CopyResult result = place(parent, partial, before);
+        const CopyResult result = place(*parent, partial, before);
         if (result.succeeded() && options_.hardLinks && before.st_nlink > 1) {
             options_.hardLinks->remember(identityFrom(before), destination_, *result.placed);
         }
@@ -271,7 +323,7 @@ private:
             // A short chunk is the end of the file: where it comes before the stated size the
             // source was cut while being read, and the changed size marks the copy when the
             // source is examined again.
-            bool ended = moved < wanted;
+            bool ended = moved < wanted || (!readPastSize_ && done == size);
             if (!ended && withinSize && done == size) {
                 // The stated size reached: the end, unless the file holds more than it says.
                 const auto more = mover.moveBuffered(done, pastSizePieceBytes);
@@ -289,19 +341,25 @@ private:
         }
     }
 
-    bool finishFile(int out, int in, const struct stat& source) const {
-        const mode_t mode = keepOwnerAndAttributes(in, out, source);
+    bool finishFile(int out, int in, const struct stat& source, const struct stat& made) const {
+        const KeptMode mode = keepOwnerAndAttributes(in, out, source, made);
         const timespec times[2] = {source.st_atim, source.st_mtim};
-        return keptOrNotHeld(::fchmod(out, mode)) && keptOrNotHeld(::futimens(out, times)) &&
+        return (mode.already || keptOrNotHeld(::fchmod(out, mode.wanted))) &&
+               keptOrNotHeld(::futimens(out, times)) &&
                (!options_.durable || syncOpen(out, FileEvent::FileFlushed, destination_));
     }
 
-    CopyResult copyLink(const struct stat& before, const OpenedParent& parent,
-                        PartialFile& partial) {
+    CopyResult copyLink(const struct stat& before) {
         const auto target = linkTarget(sourceName_, sourceFolder_);
         if (!target) {
             return failure(errno, identityFrom(before));
         }
+        const auto found = openParent();
+        if (!found) {
+            return failure(errno, identityFrom(before));
+        }
+        const OpenedParent& parent = *found;
+        PartialFile partial(parent.folder.get(), parent.name);
         report(CopyReason::StreamSwitch, before.st_size, 0);
         if (cancelFlag_ != 0) {
             return cancelled(before);
@@ -342,7 +400,11 @@ private:
     // step expects to find at the destination before it deletes the source.
     CopyResult place(const OpenedParent& parent, PartialFile& partial, const struct stat& before) {
         if (!partial.place(options_.replaces)) {
-            return failure(errno, identityFrom(before));
+            const int error = errno;
+            if (error == EEXIST && !options_.replaces && folderStandsAt(parent)) {
+                return folderInTheWay(before);
+            }
+            return failure(error, identityFrom(before));
         }
         return inPlace(parent, before);
     }
@@ -372,6 +434,7 @@ private:
     const std::string sourceName_;
     // Read where the file is opened: one with holes is copied data range by data range.
     bool sparse_ = false;
+    bool readPastSize_ = true;
     // The bytes the copy holds, once its content is complete.
     std::int64_t copied_ = 0;
 };

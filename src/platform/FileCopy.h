@@ -3,6 +3,7 @@
 #include "platform/FileIdentity.h"
 #include "platform/HardLinkTable.h"
 #include "platform/SourceFolder.h"
+#include "platform/TreeFolders.h"
 
 #include <cstdint>
 #include <functional>
@@ -71,6 +72,12 @@ struct CopyOptions {
     // entry of the source path's last name, so a link put in place of a folder on the
     // source's path is never followed. None given, the source is reached as its path says.
     const SourceFolder* sourceFolder = nullptr;
+    // What the caller has just found the source to be, when it looked: a file is then
+    // opened without another look at its entry (what is opened is checked all the same).
+    std::optional<EntryKind> sourceKind = std::nullopt;
+    // The run's kept destination folders. The copy trusts the one that holds the destination
+    // without a look: its caller has just looked at the destination through it.
+    TreeFolders* keptFolders = nullptr;
 };
 
 enum class CopyOutcome {
@@ -111,10 +118,11 @@ struct CopyResult {
 // it is complete and the source did not change meanwhile: the destination path never holds
 // a partial or torn file, not even after a crash.
 //
-// A file is read until its end, not until the size it states: files below /proc state 0 (or
-// one page below /sys) whatever they hold, and one that grows or shrinks while read is
-// caught by the check of its size and times afterwards. Past its stated size a file is read
-// in pieces of pastSizePieceBytes, to its end.
+// A file that holds no blocks on disk is read until its end, not until the size it states:
+// files below /proc state 0 (or one page below /sys) whatever they hold. Past its stated size
+// such a file is read in pieces of pastSizePieceBytes, to its end. A file with blocks of its
+// own holds what it states: one that grows or shrinks while read is caught by the check of
+// its size and times afterwards.
 //
 // Reports: one stream switch (stated size, 0), then after every chunk one chunk-finished
 // report with the bytes so far and the total as known by then: the stated size, or the bytes

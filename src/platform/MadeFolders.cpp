@@ -56,7 +56,7 @@ void applyMetadata(const MadeFolders::Pending& folder) {
     sourceInfo.st_mode = folder.mode;
     sourceInfo.st_uid = folder.owner;
     sourceInfo.st_gid = folder.group;
-    const mode_t mode = keepOwnerAndAttributes(source.get(), target.get(), sourceInfo);
+    const mode_t mode = keepOwnerAndAttributes(source.get(), target.get(), sourceInfo, made).wanted;
     const timespec times[2] = {timeOf(folder.accessedNs), timeOf(folder.modifiedNs)};
     static_cast<void>(::fchmod(target.get(), mode));
     static_cast<void>(::futimens(target.get(), times));

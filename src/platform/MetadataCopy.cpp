@@ -33,13 +33,13 @@ template <typename Read> bool readGrowing(std::vector<char>& buffer, Read read) 
 }
 
 // The three calls come as the descriptor or the path form; list gives the names of the
-// source's attributes, NUL-separated.
+// source's attributes, NUL-separated. False when the source has none to give.
 template <typename List, typename Get, typename Set>
-void copyAttributes(List list, Get get, Set set) {
+bool copyAttributes(List list, Get get, Set set) {
     std::vector<char> names;
     // Almost every file has none, and then the listing is the only call this costs.
     if (!readGrowing(names, list) || names.empty()) {
-        return;
+        return false;
     }
     std::vector<char> value;
     for (std::size_t at = 0; at < names.size();
@@ -52,6 +52,7 @@ void copyAttributes(List list, Get get, Set set) {
             static_cast<void>(set(name, value.data(), value.size()));
         }
     }
+    return true;
 }
 
 mode_t modeToKeep(const struct stat& source, bool ownerKept) {
@@ -61,13 +62,12 @@ mode_t modeToKeep(const struct stat& source, bool ownerKept) {
 
 } // namespace
 
-mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceInfo) {
+KeptMode keepOwnerAndAttributes(int source, int target, const struct stat& sourceInfo,
+                                const struct stat& targetInfo) {
     // Most copies are made by the owner of their source and have its owner and group from the
-    // start. An fchown would still log an inode change in the file system's journal, which
-    // costs more than this look.
-    struct stat copy {};
-    const bool ownedAlready = ::fstat(target, &copy) == 0 && copy.st_uid == sourceInfo.st_uid &&
-                              copy.st_gid == sourceInfo.st_gid;
+    // start. An fchown would still log an inode change in the file system's journal.
+    const bool ownedAlready =
+        targetInfo.st_uid == sourceInfo.st_uid && targetInfo.st_gid == sourceInfo.st_gid;
     const bool ownerKept =
         ownedAlready || ::fchown(target, sourceInfo.st_uid, sourceInfo.st_gid) == 0;
     if (!ownerKept && ::fchown(target, static_cast<uid_t>(-1), sourceInfo.st_gid) != 0) {
@@ -75,7 +75,8 @@ mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceI
         // belong to leaves the copy in the user's own group, as cp -p does; the set-ID bits
         // are dropped either way, since the owner was not kept.
     }
-    if (source >= 0) {
+    const bool attributesSet =
+        source >= 0 &&
         copyAttributes(
             [&](char* names, std::size_t size) { return ::flistxattr(source, names, size); },
             [&](const char* name, void* value, std::size_t size) {
@@ -84,8 +85,8 @@ mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceI
             [&](const char* name, const void* value, std::size_t size) {
                 return ::fsetxattr(target, name, value, size, 0);
             });
-    }
-    return modeToKeep(sourceInfo, ownerKept);
+    const mode_t wanted = modeToKeep(sourceInfo, ownerKept);
+    return {wanted, ownedAlready && !attributesSet && (targetInfo.st_mode & 07777) == wanted};
 }
 
 void keepLinkOwnerAndAttributes(const std::string& source, int folder, const std::string& name,

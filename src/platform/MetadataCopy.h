@@ -18,7 +18,15 @@ namespace orvane::platform {
 // Returns the permission bits to set last: the set-ID bits only when owner and group were
 // both kept, as a set-user-ID file of another owner would otherwise run as the wrong user.
 // The source descriptor may be -1: its attributes are then not copied.
-mode_t keepOwnerAndAttributes(int source, int target, const struct stat& sourceInfo);
+struct KeptMode {
+    mode_t wanted = 0;
+    // The target has those bits already (it was made with them, and neither a change of owner
+    // nor an attribute has touched them since): setting them would only cost a call.
+    bool already = false;
+};
+// `targetInfo` is the target as it is now (owner, group and mode count).
+KeptMode keepOwnerAndAttributes(int source, int target, const struct stat& sourceInfo,
+                                const struct stat& targetInfo);
 
 // The same for a symbolic link, the link itself and not its target, named in an open folder.
 void keepLinkOwnerAndAttributes(const std::string& source, int folder, const std::string& name,

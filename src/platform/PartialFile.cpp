@@ -85,9 +85,12 @@ void PartialFile::allowUnnamed(bool allowed) {
     unnamedAllowed() = allowed;
 }
 
-bool PartialFile::createFile() {
+bool PartialFile::createFile(mode_t permissions) {
     if (unnamedAllowed()) {
-        file_ = FileDescriptor(::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        // Nobody can open it before it takes its name: made with the source's bits, it
+        // usually needs no change of mode later.
+        file_ = FileDescriptor(
+            ::openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, permissions & 0777));
         if (file_.isOpen()) {
             return true;
         }

@@ -5,6 +5,8 @@
 #include "platform/FileIdentity.h"
 #include "platform/PosixFile.h"
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 
@@ -26,12 +28,16 @@ public:
     // False for the rest of the process: every file gets a named temporary (tests only).
     static void allowUnnamed(bool allowed);
 
-    // Each false with errno set.
-    bool createFile();
+    // Each false with errno set. A file without a name is made with the permission bits
+    // given (the file system narrows them as for any new file); one with a name is readable
+    // by its owner only while it is written, as others could find it.
+    bool createFile(mode_t permissions);
     bool createLink(const std::string& target);
 
     // The open file's descriptor (after createFile).
     int fd() const { return file_.get(); }
+    // The file has no name yet, and was made with the permission bits asked for.
+    bool unnamed() const { return temporaryName_.empty(); }
     // The named temporary of a link (after createLink), for setting its times.
     const std::string& temporaryName() const { return temporaryName_; }
 

@@ -79,6 +79,9 @@ bool SourceFolder::makeOwnerWritable(const std::string& name) const {
     if (::fstatat(fd_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(info.st_mode)) {
         return false;
     }
+    if ((info.st_mode & S_IWUSR) != 0) {
+        return true;
+    }
     // Not following a link here either: one swapped in since the check is refused.
     return ::fchmodat(fd_, name.c_str(), info.st_mode | S_IWUSR, AT_SYMLINK_NOFOLLOW) == 0;
 }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <linux/openat2.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -81,7 +82,65 @@ int openBeneath(int root, const std::string& relative) {
 
 } // namespace
 
-std::optional<OpenedParent> openTreeParent(const TreePath& entry) {
+namespace {
+
+FileDescriptor openFolderBelow(const std::string& root, const std::string& inside) {
+    const FileDescriptor rootFolder(::open(root.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return FileDescriptor(rootFolder.isOpen() ? openBeneath(rootFolder.get(), inside) : -1);
+}
+
+// Whether the folder's path still leads to the kept folder. The root may be a link to its
+// folder; below it the last part is looked at itself, so a link put in its place is seen.
+bool stillLeadsTo(const std::string& root, const std::string& inside, TreeFolders::Held& held) {
+    struct stat info {};
+    const std::string path = inside.empty() ? root : withoutTrailingSeparators(root) + "/" + inside;
+    if (::fstatat(AT_FDCWD, path.c_str(), &info, inside.empty() ? 0 : AT_SYMLINK_NOFOLLOW) != 0 ||
+        static_cast<std::uint64_t>(info.st_dev) != held.device ||
+        static_cast<std::uint64_t>(info.st_ino) != held.inode) {
+        return false;
+    }
+    TreeFolders::NewFiles& newFiles = *held.newFiles;
+    if (info.st_mode != newFiles.folderMode || info.st_gid != newFiles.folderGroup) {
+        newFiles = {false, 0, 0, 0, info.st_mode, info.st_gid};
+    }
+    return true;
+}
+
+struct Opened {
+    FolderHandle folder;
+    std::shared_ptr<TreeFolders::NewFiles> newFiles;
+};
+
+Opened keptFolderBelow(const TreePath& entry, const std::string& inside, KeptFolder kept) {
+    TreeFolders& folders = *entry.kept;
+    if (TreeFolders::Held* held = folders.find(entry.root, inside)) {
+        if (kept == KeptFolder::Trust || stillLeadsTo(entry.root, inside, *held)) {
+            return {FolderHandle(held->fd), held->newFiles};
+        }
+        folders.forget(*held);
+    }
+    auto fd = std::make_shared<FileDescriptor>(openFolderBelow(entry.root, inside));
+    struct stat info {};
+    if (!fd->isOpen() || ::fstat(fd->get(), &info) != 0) {
+        return {FolderHandle(std::move(fd)), nullptr};
+    }
+    auto newFiles = std::make_shared<TreeFolders::NewFiles>(
+        TreeFolders::NewFiles{false, 0, 0, 0, info.st_mode, info.st_gid});
+    folders.keep({entry.root, inside, fd, static_cast<std::uint64_t>(info.st_dev),
+                  static_cast<std::uint64_t>(info.st_ino), newFiles});
+    return {FolderHandle(std::move(fd)), std::move(newFiles)};
+}
+
+Opened folderBelow(const TreePath& entry, const std::string& inside, KeptFolder kept) {
+    if (entry.kept) {
+        return keptFolderBelow(entry, inside, kept);
+    }
+    return {FolderHandle(openFolderBelow(entry.root, inside).release()), nullptr};
+}
+
+} // namespace
+
+std::optional<OpenedParent> openTreeParent(const TreePath& entry, KeptFolder kept) {
     const auto relative = belowRoot(entry.root, entry.path);
     if (!relative) {
         errno = EXDEV;
@@ -91,15 +150,15 @@ std::optional<OpenedParent> openTreeParent(const TreePath& entry) {
     if (relative->empty()) {
         // The root itself: its folder is reached as the user's path gives it.
         const auto [folder, name] = splitPath(withoutTrailingSeparators(entry.path));
-        parent = {FileDescriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)), name,
-                  folder, true};
+        parent = {FolderHandle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)), name,
+                  folder, true, nullptr};
     } else {
         const auto slash = relative->find_last_of('/');
         const std::string inside = slash == std::string::npos ? "" : relative->substr(0, slash);
-        const FileDescriptor root(::open(entry.root.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-        parent = {FileDescriptor(root.isOpen() ? openBeneath(root.get(), inside) : -1),
+        Opened opened = folderBelow(entry, inside, kept);
+        parent = {std::move(opened.folder),
                   relative->substr(slash == std::string::npos ? 0 : slash + 1),
-                  splitPath(entry.path).folder, false};
+                  splitPath(entry.path).folder, false, std::move(opened.newFiles)};
     }
     if (!parent.folder.isOpen()) {
         return std::nullopt;

@@ -4,26 +4,54 @@
 
 #include "platform/DestinationTree.h"
 #include "platform/PosixFile.h"
+#include "platform/TreeFolders.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace orvane::platform {
 
+// A folder's descriptor, owned by one opening or shared with the run's kept folders.
+class FolderHandle {
+public:
+    FolderHandle() = default;
+    explicit FolderHandle(int fd) : fd_(std::make_shared<FileDescriptor>(fd)) {}
+    explicit FolderHandle(std::shared_ptr<FileDescriptor> kept) : fd_(std::move(kept)) {}
+
+    int get() const { return fd_ ? fd_->get() : -1; }
+    bool isOpen() const { return get() >= 0; }
+
+private:
+    std::shared_ptr<FileDescriptor> fd_;
+};
+
 // The folder that holds a tree path's last part, opened for the *at calls, and that part.
 struct OpenedParent {
-    FileDescriptor folder;
+    FolderHandle folder;
     std::string name;
     // The folder's own path, for the event hook and the log.
     std::string folderPath;
     // The entry is the tree's root, which may be a link to a folder.
     bool isRoot = false;
+    // What new files get in this folder, when the run keeps it open.
+    std::shared_ptr<TreeFolders::NewFiles> newFiles;
+};
+
+// How a folder the run keeps open (see TreeFolders) is trusted.
+enum class KeptFolder {
+    // Only while its path still leads to it: one look at the path.
+    Look,
+    // Without a look, by a step that follows a look for the same entry at once.
+    Trust,
 };
 
 // Opens the folder that holds the entry. The root is opened as its path says; every folder
 // below it must be a real folder (ELOOP or ENOTDIR for a link or a file in the way, EXDEV
 // for a path that leaves the tree). Paths longer than the system's path limit are followed
-// folder by folder. Empty with errno set when it cannot be opened.
-std::optional<OpenedParent> openTreeParent(const TreePath& entry);
+// folder by folder. Empty with errno set when it cannot be opened. With the entry's `kept`
+// folders given, the folder stays open for the run's next entries in it.
+std::optional<OpenedParent> openTreeParent(const TreePath& entry,
+                                           KeptFolder kept = KeptFolder::Look);
 
 } // namespace orvane::platform

@@ -4,7 +4,9 @@
 #include "platform/HeldNames.h"
 #include "platform/MadeFolders.h"
 #include "platform/SourceFolder.h"
+#include "platform/TreeFolders.h"
 #include "state/Amount.h"
+#include "state/KnownFreeSpace.h"
 #include "state/RunControl.h"
 #include "state/RunOutcome.h"
 
@@ -51,6 +53,9 @@ struct RunState {
     // The names destination folders hold, for telling an entry that a case-insensitive file
     // system finds under another spelling (a file this run placed for another source, say).
     platform::HeldNames destinationNames;
+    // The destination folders the run works in, kept open while it does.
+    platform::TreeFolders destinationFolders;
+    KnownFreeSpace freeSpace;
     // Set by the front end when the program ends in the middle of a run, after the log was
     // saved: the file being copied is then not placed, even when its last chunk is done, so
     // nothing lands in the destination that the saved log does not tell of.
@@ -70,6 +75,8 @@ struct RunState {
         hardLinks.clear();
         madeFolders.clear();
         destinationNames.clear();
+        destinationFolders.clear();
+        freeSpace.clear();
         listedFolders.clear();
     }
 };
