@@ -167,14 +167,23 @@ def ratio(results, tool, reference):
     return "%.2f" % (results[tool][0] / results[reference][0])
 
 
+def baseline_ratio(results, tool):
+    """Today's build against the baseline's same mode, in the same rounds."""
+    reference = "baseline " + tool
+    return ratio(results, tool, reference) if reference in results else ""
+
+
 def table(all_results):
-    lines = ["| workload | tool | median s | × cp -a | × rsync -a | peak RSS MiB |",
-             "|---|---|---:|---:|---:|---:|"]
+    with_baseline = any("baseline orvane-cli" in results for _, results in all_results)
+    lines = ["| workload | tool | median s | × cp -a | × rsync -a | peak RSS MiB |" +
+             (" × baseline |" if with_baseline else ""),
+             "|---|---|---:|---:|---:|---:|" + ("---:|" if with_baseline else "")]
     for workload, results in all_results:
         for tool, (seconds, peak) in results.items():
             lines.append("| %s | %s | %.3f | %s | %s | %.1f |" % (
                 workload, tool, seconds, ratio(results, tool, "cp -a"),
-                ratio(results, tool, "rsync -a"), peak / 1024))
+                ratio(results, tool, "rsync -a"), peak / 1024) +
+                (" %s |" % baseline_ratio(results, tool) if with_baseline else ""))
     return "\n".join(lines)
 
 

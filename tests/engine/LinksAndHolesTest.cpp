@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <map>
+
 namespace orvane::test {
 namespace {
 
@@ -58,7 +60,12 @@ TEST_F(LinksAndHolesTest, OnlyAFileIsAFilesCopyAndOnlyALinkALinks) {
     temp.write("data/sock", "");
     ASSERT_EQ(::mkfifo(dst("fifo").c_str(), 0644) + ::mknod(dst("sock").c_str(), S_IFSOCK, 0), 0);
     harness.window.mnuOptMove.setChecked(true);
+    std::map<std::string, std::string> reasons;
+    harness.state.problemListener = [&](const std::string& path, const std::string& reason) {
+        reasons[path] = reason;
+    };
     harness.runSurveyMode();
+    EXPECT_EQ(reasons[src("folder")], "not copied: a folder stands in its place");
     Lines expected{"#. File folder reported err: 0",
                    "#. File sameLink skipped, allready there, filesize ok",
                    "Move is on, deleted the file sameLink"};
