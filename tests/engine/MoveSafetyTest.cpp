@@ -86,25 +86,32 @@ TEST_F(MoveSafetyTest, KillLeavesNothingBehindAndTheNextRunCopiesAFileThatGrewWh
     EXPECT_EQ(namesIn(source), (std::set<std::string>{"sub"}));
 }
 
-// Between a file's copy and its source's deletion, the source is rewritten with bytes of the
-// same size and its modification time is set back, as rsync or touch -r would: it must stay.
-// (Megabytes: their copy takes longer than a tick of the file system's clock.)
-TEST_F(MoveSafetyTest, SourceRewrittenWithItsSizeAndTimeAfterItsCopyIsKept) {
+// Between a file's copy and its source's deletion, the source or the new copy is rewritten in
+// place with bytes of the same size and its modification time is set back, as rsync or touch -r
+// would: the source must stay. (Megabytes: their copy takes longer than a tick of the file
+// system's clock.)
+TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsTheSource) {
     constexpr std::size_t size = 4 << 20;
-    writeAll(src("big.bin"), patterned(size, 1));
-    harness.log.setLineListener([&](const std::string& line) {
-        if (line.find(" copied in ") != std::string::npos) {
-            struct stat before {};
-            ASSERT_EQ(::stat(src("big.bin").c_str(), &before), 0);
-            writeAll(src("big.bin"), patterned(size, 2));
-            const timespec times[2] = {before.st_atim, before.st_mtim};
-            ASSERT_EQ(::utimensat(AT_FDCWD, src("big.bin").c_str(), times, 0), 0);
-        }
-    });
-    harness.runSurveyMode();
-    EXPECT_EQ(harness.lines(), Lines{"File big.bin copied in <t> [4.0 MB]"});
-    EXPECT_TRUE(readFile(src("big.bin")) == patterned(size, 2));
-    EXPECT_TRUE(readFile(dst("big.bin")) == patterned(size, 1));
+    for (const std::string rewritten : {"source", "copy"}) {
+        SCOPED_TRACE("the " + rewritten + " rewritten");
+        const std::string path = rewritten == "source" ? src("big.bin") : dst("big.bin");
+        std::filesystem::remove(dst("big.bin"));
+        writeAll(src("big.bin"), patterned(size, 1));
+        EngineHarness run(source, destination, true);
+        run.log.setLineListener([&](const std::string& line) {
+            if (line.find(" copied in ") != std::string::npos) {
+                struct stat before {};
+                ASSERT_EQ(::stat(path.c_str(), &before), 0);
+                writeAll(path, patterned(size, 2));
+                const timespec times[2] = {before.st_atim, before.st_mtim};
+                ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+            }
+        });
+        run.runSurveyMode();
+        EXPECT_EQ(run.lines(), Lines{"File big.bin copied in <t> [4.0 MB]"});
+        EXPECT_TRUE(readFile(src("big.bin")) == patterned(size, rewritten == "source" ? 2 : 1));
+        EXPECT_TRUE(readFile(dst("big.bin")) == patterned(size, rewritten == "source" ? 1 : 2));
+    }
 }
 
 // A moved file reaches the disk, its folder entry too, before its source is deleted: for a

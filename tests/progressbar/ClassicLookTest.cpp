@@ -64,6 +64,17 @@ TEST(ClassicLook, LeftAlignedCaptionStartsOneSpaceIn) {
     EXPECT_TRUE(first >= 1 + space && first <= 1 + space + 3) << first;
 }
 
+// The bar's edge is the nearest pixel, a half to the even one: on the client (1, 1, 199, 19),
+// 1 + 198 x 0.01 = 2.98 ends at 3, 1 + 198 x 0.75 = 149.5 at 150, 1 + 198 x 0.25 = 50.5 at 50.
+TEST(ClassicLook, BarEdgeIsTheNearestPixelAHalfGoingToTheEvenOne) {
+    auto bar = MakeBar(200, 20);
+    for (const auto& [value, edge] : {std::pair{1, 3}, {75, 150}, {25, 50}}) {
+        SCOPED_TRACE(value);
+        bar->setValue(value);
+        ExpectPixels(Composed(*bar), {{{edge - 1, 10}, kNavy}, {{edge, 10}, kButton}});
+    }
+}
+
 // Client (1, 1, 39, 39): the top edge at 1 + 38 x 0.5 = 20. Segments count from the bottom: a
 // full bar is cut back to 9, with gaps at 29-30 and 19-20.
 TEST(ClassicLook, SquareControlIsAVerticalBarGrowingFromTheBottom) {

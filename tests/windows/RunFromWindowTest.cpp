@@ -73,8 +73,11 @@ TEST(RunFromWindow, SurveyRunCopiesTheTreeShowsTheListAndEndsIdle) {
     // The destination box gets the chosen folder back, with a trailing separator.
     EXPECT_EQ(w.txtDestination.text().toStdString(), harness.folder() / "backup/");
     EXPECT_EQ(w.lstCopy.model()->rowCount(), 0);
-    EXPECT_EQ(w.pbTotalFiles.Max(), 3);
-    EXPECT_EQ(w.pbTotalFiles.Value(), 3);
+    // The bars carry their percentages: a file's with one decimal, the total with three, told
+    // at each file's turn like the count, so the last turn leaves 2 of 3 files done.
+    EXPECT_EQ(std::tuple(w.pbTotalFiles.Max(), w.pbTotalFiles.Value(), w.pbTotalFiles.Text()),
+              std::tuple(3, 3, QStringLiteral("66.667%")));
+    EXPECT_EQ(w.pbFileCopy.Text(), QStringLiteral("100.0%"));
     const auto lines = harness.logLines();
     EXPECT_TRUE(anyStartsWith(lines, "Start copying on "));
     EXPECT_TRUE(contains(lines, "Total files to copy: 3 file(s) in 5 directory(s)"));
