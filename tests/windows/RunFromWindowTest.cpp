@@ -87,64 +87,48 @@ TEST(RunFromWindow, SurveyRunCopiesTheTreeShowsTheListAndEndsIdle) {
     EXPECT_FALSE(contains(lines, "Direct Copying on"));
 }
 
-TEST(RunFromWindow, DirectRunAnsweredOkWalksTheTreeAndShowsTheDoneSize) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    const std::string source = smallTree(harness.folder());
-    harness.folder().makeFolder("backup");
-    w.mnuOptDcopy.trigger();
-    harness.answers = {true};
+// A checked option is confirmed before the run: OK keeps it, Cancel unchecks it. A direct run
+// walks the tree and counts one file more than it met; a move deletes the sources.
+TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
+    const QString move = "Move files, is still on\nok = move, cancel = copy";
+    const QString direct = "Direct copy, is still on\nok = direct, cancel = search";
+    const struct {
+        bool move, direct;
+        std::vector<bool> answers;
+        std::vector<QString> questions;
+        bool moved, walked;
+    } cases[] = {
+        {false, true, {true}, {direct}, false, true},
+        {true, true, {false, false}, {move, direct}, false, false},
+        {true, false, {true}, {move}, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "move " << c.move << ", direct " << c.direct);
+        WindowHarness harness;
+        windows::frmMain& w = harness.window();
+        const std::string source = smallTree(harness.folder());
+        harness.folder().makeFolder("backup");
+        for (QAction* option :
+             {c.move ? &w.mnuOptMove : nullptr, c.direct ? &w.mnuOptDcopy : nullptr}) {
+            if (option != nullptr) {
+                option->trigger();
+            }
+        }
+        harness.answers = c.answers;
+        harness.runCopy(source, harness.folder() / "backup");
 
-    harness.runCopy(source, harness.folder() / "backup");
-
-    ASSERT_EQ(harness.questions.size(), 1U);
-    EXPECT_EQ(harness.questions[0], "Direct copy, is still on\nok = direct, cancel = search");
-    EXPECT_TRUE(w.mnuOptDcopy.isChecked());
-    expectCopied(harness.folder());
-    expectIdle(w);
-    const auto lines = harness.logLines();
-    EXPECT_TRUE(contains(lines, "Direct Copying on"));
-    EXPECT_FALSE(anyStartsWith(lines, "Total files to copy: "));
-    // The direct walk counts one file more than it met.
-    EXPECT_EQ(w.pbTotalFiles.Max(), 4);
-}
-
-TEST(RunFromWindow, CancelledConfirmationsUncheckTheirOptionsAndTheRunCopiesBySurvey) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    const std::string source = smallTree(harness.folder());
-    harness.folder().makeFolder("backup");
-    w.mnuOptMove.trigger();
-    w.mnuOptDcopy.trigger();
-    harness.answers = {false, false};
-
-    harness.runCopy(source, harness.folder() / "backup");
-
-    ASSERT_EQ(harness.questions.size(), 2U);
-    EXPECT_EQ(harness.questions[0], "Move files, is still on\nok = move, cancel = copy");
-    EXPECT_EQ(harness.questions[1], "Direct copy, is still on\nok = direct, cancel = search");
-    EXPECT_FALSE(w.mnuOptMove.isChecked());
-    EXPECT_FALSE(w.mnuOptDcopy.isChecked());
-    expectCopied(harness.folder());
-    // A plain copy: the sources stay.
-    EXPECT_TRUE(fs::exists(source + "/a.txt"));
-    EXPECT_TRUE(contains(harness.logLines(), "Total files to copy: 3 file(s) in 5 directory(s)"));
-}
-
-TEST(RunFromWindow, MoveAnsweredOkDeletesTheSources) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    const std::string source = smallTree(harness.folder());
-    harness.folder().makeFolder("backup");
-    w.mnuOptMove.trigger();
-    harness.answers = {true};
-
-    harness.runCopy(source, harness.folder() / "backup");
-
-    EXPECT_TRUE(w.mnuOptMove.isChecked());
-    expectCopied(harness.folder());
-    EXPECT_FALSE(fs::exists(source + "/a.txt"));
-    EXPECT_TRUE(contains(harness.logLines(), "Move is on, deleted the file a.txt"));
+        EXPECT_EQ(harness.questions, c.questions);
+        EXPECT_EQ(std::pair(w.mnuOptMove.isChecked(), w.mnuOptDcopy.isChecked()),
+                  std::pair(c.moved, c.walked));
+        expectCopied(harness.folder());
+        expectIdle(w);
+        EXPECT_EQ(fs::exists(source + "/a.txt"), !c.moved);
+        const auto lines = harness.logLines();
+        EXPECT_EQ(contains(lines, "Direct Copying on"), c.walked);
+        EXPECT_EQ(contains(lines, "Total files to copy: 3 file(s) in 5 directory(s)"), !c.walked);
+        EXPECT_EQ(contains(lines, "Move is on, deleted the file a.txt"), c.moved);
+        EXPECT_EQ(w.pbTotalFiles.Max(), c.walked ? 4 : 3);
+    }
 }
 
 TEST(RunFromWindow, TheConfirmationIsAMessageBoxWithOkAndCancel) {
