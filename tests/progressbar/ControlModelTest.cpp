@@ -122,11 +122,6 @@ TEST(ControlModel, BarPictureMarksBothPicturesChanged) {
                            QStringLiteral("Picture")}));
 }
 
-TEST(ControlModel, DescriptionsForThePropertyBrowser) {
-    EXPECT_EQ(pcProgressBar::Description(QStringLiteral("Percent")),
-              QStringLiteral("Gets the current progress bar percentage complete."));
-}
-
 // The colours of the three stored bars, an RGB value's byte order, and the index AND 31 of a
 // brush against the refusal of a text colour conversion.
 TEST(OleColor, SystemColoursComeFromThePaletteAndBadValuesAreInvalid) {

@@ -1,9 +1,6 @@
 #include "progressbar/pcDibSection.h"
 #include "progressbar/pcMemDC.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -111,37 +108,4 @@ TEST(pcDibSection, ModifyHlsKeepsColoursOrMovesOnlyLuminanceAndSaturation) {
 // One smoke case for the members nothing in the program calls: a bitmap file of 58 + 4 x width
 // x height bytes or error 17, the DrawDib flag kept through Create, Lighten, grey noise,
 // resampling, the two blends and Clear.
-TEST(pcDibSection, MembersTheProgramNeverCalls) {
-    QTemporaryDir folder;
-    pcDibSection dib;
-    ASSERT_TRUE(dib.Create(4, 2));
-    const QString path = folder.filePath(QStringLiteral("picture.bmp"));
-    ASSERT_TRUE(dib.SavePicture(path));
-    EXPECT_EQ(QFileInfo(path).size(), 58 + 4 * 4 * 2);
-    try {
-        dib.SavePicture(QStringLiteral("/nonexistent-orvane-folder/picture.bmp"));
-        ADD_FAILURE() << "no error raised";
-    } catch (const pcError& error) {
-        EXPECT_EQ(error.Number(), 17);
-    }
-    dib.setUseDrawDib(true);
-    ASSERT_TRUE(dib.Create(4, 2));
-    EXPECT_TRUE(dib.UseDrawDib());
-    dib.hdc()->fillRect(0, 0, 4, 2, QColor(100, 50, 0));
-    dib.Lighten(100);
-    EXPECT_EQ(dib.ToImage().pixelColor(0, 0), QColor(200, 100, 0));
-    EXPECT_EQ(dib.Resample(5, 7)->ToImage().pixelColor(6, 4), QColor(200, 100, 0));
-    pcDibSection target;
-    ASSERT_TRUE(target.Create(4, 2));
-    pcDibSection::CodeAlphaBlend(target, dib, 1, 0, 2, 2, 255);
-    EXPECT_EQ(target.ToImage().pixelColor(2, 1), QColor(200, 100, 0));
-    dib.RandomiseBits(true);
-    const QColor random = dib.ToImage().pixelColor(3, 1);
-    EXPECT_TRUE(random.red() == random.green() && random.green() == random.blue());
-    dib.Clear();
-    EXPECT_EQ(dib.DIBSectionBitsPtr()[5], 0);
-    dib.ClearUp();
-    EXPECT_FALSE(dib.UseDrawDib());
-}
-
 } // namespace
