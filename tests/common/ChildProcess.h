@@ -172,4 +172,32 @@ private:
     std::string outputFile_, errorFile_;
 };
 
+// The built command-line program copied into a scratch folder, so that its logs folder and
+// INI file are made beside it; `run` runs it (or another command) to its end.
+struct CliProgram {
+    CliProgram() { std::filesystem::copy_file(ORVANE_CLI_PATH, program); }
+    int run(const std::vector<std::string>& arguments, const EnvironmentChanges& environment = {},
+            const std::string& command = {}) {
+        ChildProcess child(command.empty() ? program : command, arguments, temp / "out.txt",
+                           temp / "err.txt", environment);
+        const int status = child.wait();
+        output = child.output();
+        errors = child.errors();
+        return status;
+    }
+
+    TempFolder temp;
+    std::string program = temp.makeFolder("bin") + "/orvane-cli";
+    std::string output, errors;
+};
+
+// The preloaded fault shim with its settings; it comes before a sanitizer's runtime, which is
+// then told not to mind.
+inline EnvironmentChanges withFaultShim(EnvironmentChanges faults) {
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    faults.push_back({"LD_PRELOAD", ORVANE_FAULT_SHIM_PATH});
+    faults.push_back({"ASAN_OPTIONS", std::string(asan ? asan : "") + ":verify_asan_link_order=0"});
+    return faults;
+}
+
 } // namespace orvane::test
