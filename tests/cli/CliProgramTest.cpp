@@ -74,29 +74,38 @@ TEST_F(CliProgramTest, RunsPrintTheirLogLinesAndAppendTheSameToTheDatedLog) {
     EXPECT_EQ(logFile(), asSaved(first + "\n\n" + output + "\n\n"));
 }
 
+// 0 for --version, 64 a usage error, 2 a path error, 1 a file not copied. An empty folder
+// argument is a usage error: it would otherwise stand for the root of the file system. After
+// "--" an argument named like an option is a folder.
 TEST_F(CliProgramTest, ExitStatusTellsPathErrorsFailuresAndUsage) {
-    EXPECT_EQ(run({temp / "missing", destination}), 2);
-    ASSERT_EQ(::mkfifo((source + "/pipe").c_str(), 0644), 0);
-    EXPECT_EQ(run({source, destination}), 1);
-    EXPECT_EQ(run({}), 64);
-    EXPECT_TRUE(output.empty() && errors.find("\nusage: orvane-cli") != std::string::npos);
-    EXPECT_EQ(run({"--bogus", source, destination}), 64);
-    EXPECT_EQ(run({"--version"}), 0);
-    EXPECT_EQ(output, "Orvane [1.0 Build37 BETA]\n");
-}
-
-// An empty folder argument would otherwise stand for the root of the file system.
-TEST_F(CliProgramTest, EmptySourceOrDestinationIsAUsageError) {
     const std::string name = std::filesystem::path(temp.path()).filename();
     const std::string unique = temp.makeFolder(name);
     temp.write(name + "/a.txt", "a");
-    const int emptyDestination = run({unique, ""});
-    std::filesystem::remove_all("/" + name); // where the old fault put it
-    EXPECT_EQ(emptyDestination, 64);
-    EXPECT_NE(errors.find("\nusage: orvane-cli"), std::string::npos) << errors;
-    EXPECT_EQ(run({"", destination}), 64);
-    EXPECT_EQ(run({"--move", "", ""}), 64);
-    EXPECT_TRUE(test::namesIn(destination).empty());
+    ASSERT_EQ(::mkfifo((source + "/pipe").c_str(), 0644), 0);
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        {{"--version"}, 0},
+        {{}, 64},
+        {{"--bogus", source, destination}, 64},
+        {{unique, ""}, 64},
+        {{"", destination}, 64},
+        {{"--move", "", ""}, 64},
+        {{temp / "missing", destination}, 2},
+        {{"--", "--move", destination}, 2},
+        {{source, destination}, 1},
+    };
+    for (const auto& [arguments, status] : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const int exited = run(arguments);
+        std::filesystem::remove_all("/" + name); // where an empty destination would put it
+        EXPECT_EQ(exited, status) << errors;
+        if (status == 0) {
+            EXPECT_EQ(output, "Orvane [1.0 Build37 BETA]\n");
+        } else if (status == 64) {
+            EXPECT_TRUE(output.empty() && errors.find("\nusage: orvane-cli") != std::string::npos)
+                << errors;
+        }
+        EXPECT_EQ(test::namesIn(destination).empty(), status != 1);
+    }
 }
 
 // Root reads every folder: the run goes to a user the folder shuts out.

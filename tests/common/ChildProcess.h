@@ -107,7 +107,6 @@ public:
             ::sched_yield();
         }
     }
-    int pipe() const { return pipe_; }
     // True while the program sleeps in a kernel function whose name holds the text
     // ("pipe_write": its output pipe is full and nobody reads it).
     bool sleepingIn(const std::string& kernelFunction) const {
@@ -138,21 +137,6 @@ public:
         ::waitpid(pid_, &status, 0);
         waited_ = true;
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-
-    // True while the program holds a file open below the folder, an unnamed one included:
-    // the way to see a copy under way that leaves no name behind.
-    bool holdsFileIn(const std::string& folder) const {
-        std::error_code ignored;
-        const std::string fds = "/proc/" + std::to_string(pid_) + "/fd";
-        for (const auto& fd : std::filesystem::directory_iterator(fds, ignored)) {
-            if (std::filesystem::read_symlink(fd.path(), ignored)
-                    .string()
-                    .starts_with(folder + "/")) {
-                return true;
-            }
-        }
-        return false;
     }
 
     std::string output() const { return outputFile_.empty() ? piped_ : readFile(outputFile_); }
