@@ -52,12 +52,6 @@ TEST(ControlModel, EmptyRangePaintsAsAStepWithoutFailing) {
     EXPECT_EQ(Pixel(*bar, 1, 10), kButton);
 }
 
-// A bar edge rounds halves to even: 1 + 5 x 0.5 = 3.5 gives 4, 1 + 3 x 0.5 = 2.5 gives 2.
-TEST(ControlModel, BarEdgesRoundHalvesToEven) {
-    EXPECT_EQ(BarRect({1, 1, 6, 9}, 0.5, true, 0).right, 4);
-    EXPECT_EQ(BarRect({1, 1, 4, 9}, 0.5, true, 0).right, 2);
-}
-
 TEST(ControlModel, ShownCaptionNeedsShowTextAndAText) {
     auto bar = MakeBar(200, 20);
     ShowCaption(*bar, QStringLiteral("MMMM"));
