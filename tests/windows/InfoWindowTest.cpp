@@ -128,6 +128,8 @@ TEST(InfoWindow, ANameThatDoesNotFitMoves58TwipsPerTickAndStartsAgainAtTheRightE
               PixelsToTwips(info.frameGeometry().width(), info.logicalDpiX()) - 58);
 }
 
+// The link under the pointer is bold and pure red, the other one plain and dark red (192, 0, 0),
+// until the pointer reaches the frame around them.
 TEST(InfoWindow, TheLinkUnderThePointerIsBoldAndPureRedUntilThePointerReachesTheFrame) {
     InfoHarness h;
     frminfo& info = h.about();
@@ -135,27 +137,19 @@ TEST(InfoWindow, TheLinkUnderThePointerIsBoldAndPureRedUntilThePointerReachesThe
     QLabel& project = info.lblsite(1);
     EXPECT_EQ(site.text(), "https://orvane.example.org");
     EXPECT_EQ(project.text(), "https://grid.orvane.example.org");
-    const QColor darkRed(192, 0, 0), pureRed(255, 0, 0);
-
-    send(project, QEvent::MouseMove);
-    EXPECT_TRUE(bold(project));
-    EXPECT_EQ(colour(project), pureRed);
-    EXPECT_FALSE(bold(site));
-    EXPECT_EQ(colour(site), darkRed);
-    EXPECT_EQ(info.cursor().shape(), Qt::UpArrowCursor);
-
-    send(site, QEvent::MouseMove);
-    EXPECT_TRUE(bold(site));
-    EXPECT_EQ(colour(site), pureRed);
-    EXPECT_FALSE(bold(project));
-    EXPECT_EQ(colour(project), darkRed);
-
-    send(info.Frame1(), QEvent::MouseMove);
-    for (QLabel* label : {&site, &project}) {
-        EXPECT_FALSE(bold(*label));
-        EXPECT_EQ(colour(*label), darkRed);
+    const std::tuple<QWidget*, QLabel*, Qt::CursorShape> moves[] = {
+        {&project, &project, Qt::UpArrowCursor},
+        {&site, &site, Qt::UpArrowCursor},
+        {&info.Frame1(), nullptr, Qt::ArrowCursor}};
+    for (const auto& [under, hot, cursor] : moves) {
+        SCOPED_TRACE(under->objectName().toStdString());
+        send(*under, QEvent::MouseMove);
+        for (QLabel* label : {&site, &project}) {
+            EXPECT_EQ(bold(*label), label == hot);
+            EXPECT_EQ(colour(*label), label == hot ? QColor(255, 0, 0) : QColor(192, 0, 0));
+        }
+        EXPECT_EQ(info.cursor().shape(), cursor);
     }
-    EXPECT_EQ(info.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(InfoWindow, ALinkOrTheLogoOpensItsAddressAndBackClosesTheWindow) {
