@@ -1,45 +1,12 @@
 #include "progressbar/pcDibSection.h"
-#include "progressbar/pcMemDC.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-#include <vector>
+#include <algorithm>
 
 using namespace orvane;
 
 namespace {
-
-// The surface is made at the asked size, kept for a smaller request, made anew for a larger one
-// and empty when it cannot be made; Draw without sizes copies all of it, larger than the
-// control that asked for it or not.
-TEST(pcMemDC, GrowsToExactlyTheAskedSizeNeverShrinksAndDrawsWhole) {
-    pcMemDC surface;
-    QPainter* first = surface.hdc(100, 20);
-    ASSERT_NE(first, nullptr);
-    first->fillRect(0, 0, 100, 20, Qt::red);
-    EXPECT_EQ(surface.hdc(80, 20), first);
-    surface.hdc(50, 10)->fillRect(0, 0, 50, 10, Qt::green);
-    QImage target(150, 30, QImage::Format_RGB32);
-    target.fill(Qt::black);
-    QPainter painter(&target);
-    surface.Draw(painter);
-    surface.Draw(painter, 10, 5, 4, 3, 120, 25);
-    painter.end();
-    for (const auto& [x, y, color] : {std::tuple{49, 9, Qt::green},
-                                      {99, 19, Qt::red},
-                                      {100, 19, Qt::black},
-                                      {99, 20, Qt::black},
-                                      {120, 25, Qt::green},
-                                      {123, 27, Qt::green},
-                                      {124, 27, Qt::black}}) {
-        EXPECT_EQ(target.pixelColor(x, y), QColor(color)) << x << "," << y;
-    }
-    ASSERT_NE(surface.hdc(120, 20), nullptr);
-    EXPECT_EQ(surface.Image().size(), QSize(120, 20));
-    EXPECT_EQ(surface.hdc(0, 30), nullptr);
-    EXPECT_TRUE(surface.Image().isNull());
-}
 
 // Each pixel of a test picture: a hue circle through light and dark shades.
 QImage Colourful(int width, int height) {
@@ -58,19 +25,6 @@ QImage Modified(const QImage& picture, double hue, double luminance, double satu
     dib.CreateFromPicture(picture);
     dib.ModifyHLS(hue, luminance, saturation);
     return dib.ToImage();
-}
-
-// Blue, green, red, alpha, the bottom line first: (10, 20, 30) at (0, 1) opens the buffer.
-TEST(pcDibSection, BufferIsBlueGreenRedAlphaWithTheBottomLineFirst) {
-    QImage picture(3, 2, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.setPixelColor(0, 1, QColor(10, 20, 30));
-    pcDibSection dib;
-    dib.CreateFromHBitmap(QPixmap::fromImage(picture));
-    const std::uint8_t* bits = dib.DIBSectionBitsPtr();
-    EXPECT_EQ(std::vector<int>(bits, bits + 4 * 4),
-              (std::vector<int>{30, 20, 10, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255,
-                                255, 255}));
 }
 
 // The sum of the largest and the smallest channel: twice the luminance in 0-510.
