@@ -1,11 +1,7 @@
 #include "windows/frmHistory.h"
 
 #include "common/TempFolder.h"
-#include "state/MainWindowElements.h"
-#include "state/RunState.h"
-#include "support/SessionLog.h"
 #include "windows/HistoryFile.h"
-#include "windows/SecondaryWindows.h"
 #include "windows/WindowTestSupport.h"
 
 #include <QPlainTextEdit>
@@ -21,19 +17,8 @@ using namespace windows;
 namespace {
 
 // The History command of a main window whose history file is `file`.
-struct HistoryHarness {
-    RunState state;
-    MainWindowElements mainWindow;
-    SessionLog log;
-    test::RecordingDialogs boxes;
-    int yields = 0;
-    QWidget owner;
-    SecondaryWindows windows;
-
-    explicit HistoryHarness(const std::string& file)
-        : windows(owner, {log, state, mainWindow, boxes.dialogs, [this] { ++yields; }, file,
-                          [] { return InfoFacts{}; }}) {}
-
+struct HistoryHarness : test::SecondaryHarness {
+    explicit HistoryHarness(const std::string& file) : SecondaryHarness(file) {}
     frmHistory* command() {
         windows.showHistory();
         return windows.history();

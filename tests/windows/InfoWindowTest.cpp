@@ -1,9 +1,5 @@
 #include "windows/frminfo.h"
 
-#include "state/MainWindowElements.h"
-#include "state/RunState.h"
-#include "support/SessionLog.h"
-#include "windows/SecondaryWindows.h"
 #include "windows/Twips.h"
 #include "windows/WindowTestSupport.h"
 
@@ -20,20 +16,13 @@ using namespace windows;
 
 namespace {
 
-struct InfoHarness {
-    RunState state;
-    MainWindowElements mainWindow;
-    SessionLog log;
-    test::RecordingDialogs boxes;
-    int year = 2026;
-    QWidget owner;
-    SecondaryWindows windows;
-
+// The About window with the program's title, use count and a year of the test's choosing.
+struct InfoHarness : test::SecondaryHarness {
     explicit InfoHarness(std::string title = "Orvane", std::int32_t usageCount = 1)
-        : windows(owner, {log, state, mainWindow, boxes.dialogs, [] {}, "",
-                          [this, title, usageCount] {
-                              return InfoFacts{title, "", usageCount, [this] { return year; }};
-                          }}) {}
+        : SecondaryHarness({}, [this, title, usageCount] {
+              return InfoFacts{title, "", usageCount, [this] { return year; }};
+          }) {}
+    int year = 2026;
 
     // The About command, then the activation the window gets when it comes to the front.
     frminfo& about() {

@@ -11,15 +11,6 @@ namespace {
 
 using windows::frmMain;
 
-std::vector<std::string> reportItems(frmMain& w) {
-    const ListElement& list = w.secondaryWindows().report()->lstErr();
-    std::vector<std::string> items;
-    for (std::size_t i = 0; i < list.count(); ++i) {
-        items.push_back(list.item(i));
-    }
-    return items;
-}
-
 TEST(MenuWindows, ReportOpenedDuringARunShowsTheRunsLinesAndQuitClosesItBeforeTheSave) {
     WindowHarness harness;
     frmMain& w = harness.window();
@@ -37,7 +28,7 @@ TEST(MenuWindows, ReportOpenedDuringARunShowsTheRunsLinesAndQuitClosesItBeforeTh
     harness.runCopy(harness.folder() / "data/Photos", harness.folder() / "backup");
     ASSERT_NE(w.secondaryWindows().report(), nullptr);
     EXPECT_GT(harness.logLines().size(), linesAtOpening) << "no line arrived while it was open";
-    EXPECT_EQ(reportItems(w), harness.logLines());
+    EXPECT_EQ(itemsOf(w.secondaryWindows().report()->lstErr()), harness.logLines());
     EXPECT_EQ(w.secondaryWindows().report()->windowTitle(), "Log");
     EXPECT_EQ(w.mnuMenuReport.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
 
