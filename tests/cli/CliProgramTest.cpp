@@ -64,7 +64,7 @@ TEST_F(CliProgramTest, RunsPrintTheirLogLinesAndAppendTheSameToTheDatedLog) {
     EXPECT_TRUE(first.starts_with("New session started on ")) << first;
 
     ASSERT_EQ(run({"--move", "--direct", source, destination}), 0) << errors;
-    EXPECT_NE(output.find("\nDirect Copying on\n"), std::string::npos) << output;
+    EXPECT_TRUE(test::holds(output, "\nDirect Copying on\n"));
     EXPECT_FALSE(test::exists(source + "/a.txt"));
     // Standard error carries the summary alone when it is not a terminal.
     EXPECT_EQ(errors, "orvane-cli: 0 copied (0 re-copied), 1 skipped, 0 refused for space, 0 "
@@ -129,11 +129,9 @@ TEST_F(CliProgramTest, UnreadableSubFolderFailsTheRunAndSaysWhy) {
         }
         asNobody.insert(asNobody.end(), {source, destination});
         EXPECT_EQ(run(asNobody, {}, "/usr/sbin/runuser"), 1);
-        EXPECT_NE(errors.find("orvane-cli: " + source +
-                              "/locked: folder not read: " + std::strerror(EACCES) + "\n"),
-                  std::string::npos)
-            << errors;
-        EXPECT_NE(errors.find(", 1 folders unreadable"), std::string::npos) << errors;
+        EXPECT_TRUE(test::holds(errors, "orvane-cli: " + source + "/locked: folder not read: " +
+                                            std::strerror(EACCES) + "\n"));
+        EXPECT_TRUE(test::holds(errors, ", 1 folders unreadable"));
     }
 }
 
@@ -150,11 +148,9 @@ TEST_F(CliProgramTest, ListingThatBreaksOffFailsTheRunAndSaysWhy) {
         auto arguments = options;
         arguments.insert(arguments.end(), {source, destination});
         EXPECT_EQ(run(arguments, faults), 1);
-        EXPECT_NE(errors.find("orvane-cli: " + source + ": folder not read: " + std::strerror(EIO) +
-                              "\n"),
-                  std::string::npos)
-            << errors;
-        EXPECT_NE(errors.find(", 1 folders unreadable"), std::string::npos) << errors;
+        EXPECT_TRUE(test::holds(errors, "orvane-cli: " + source +
+                                            ": folder not read: " + std::strerror(EIO) + "\n"));
+        EXPECT_TRUE(test::holds(errors, ", 1 folders unreadable"));
     }
 }
 
@@ -164,11 +160,10 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
     temp.write("data/same.txt", "mine");
     temp.write("backup/data/same.txt", "your");
     EXPECT_EQ(run({"--move", source, destination}), 1);
-    EXPECT_NE(errors.find("orvane-cli: " + source +
-                          "/same.txt: source kept: the destination holds other bytes\n"),
-              std::string::npos)
-        << errors;
-    EXPECT_NE(errors.find(", 1 sources kept"), std::string::npos) << errors;
+    EXPECT_TRUE(
+        test::holds(errors, "orvane-cli: " + source +
+                                "/same.txt: source kept: the destination holds other bytes\n"));
+    EXPECT_TRUE(test::holds(errors, ", 1 sources kept"));
     EXPECT_TRUE(test::exists(source + "/same.txt"));
 
     // A source that cannot be deleted: every file copied, none moved.
@@ -186,11 +181,10 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
     EXPECT_EQ(test::readFile(destination + "/src/a.txt") +
                   test::readFile(destination + "/src/b.txt"),
               "ab");
-    EXPECT_NE(errors.find("orvane-cli: " + temp / "ro/src/a.txt" +
-                          ": source kept: cannot delete it: " + std::strerror(EROFS) + "\n"),
-              std::string::npos)
-        << errors;
-    EXPECT_NE(errors.find("0 sources deleted, 2 sources kept"), std::string::npos) << errors;
+    EXPECT_TRUE(test::holds(errors, "orvane-cli: " + temp / "ro/src/a.txt" +
+                                        ": source kept: cannot delete it: " + std::strerror(EROFS) +
+                                        "\n"));
+    EXPECT_TRUE(test::holds(errors, "0 sources deleted, 2 sources kept"));
 
     // A copy that fails: its log line says only "reported err: 0"; standard error says why.
     temp.write("data/new.txt", "new");
@@ -201,11 +195,9 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
         GTEST_SKIP() << readOnly;
     }
     EXPECT_EQ(run({source, temp / "shut"}), 1);
-    EXPECT_NE(output.find("1. File new.txt reported err: 0\n"), std::string::npos) << output;
-    EXPECT_NE(errors.find("orvane-cli: " + source +
-                          "/new.txt: not copied: " + std::strerror(EROFS) + "\n"),
-              std::string::npos)
-        << errors;
+    EXPECT_TRUE(test::holds(output, "1. File new.txt reported err: 0\n"));
+    EXPECT_TRUE(test::holds(errors, "orvane-cli: " + source +
+                                        "/new.txt: not copied: " + std::strerror(EROFS) + "\n"));
 }
 
 // `ulimit -f` (set by the shell in the child before it becomes the program): a file beyond
@@ -218,27 +210,24 @@ TEST_F(CliProgramTest, FileBeyondTheFileSizeLimitFailsAloneAndTheRunGoesOn) {
             {}, "/bin/sh"),
         1)
         << errors;
-    EXPECT_NE(output.find(". File big.bin reported err: 0\n"), std::string::npos) << output;
-    EXPECT_NE(errors.find("orvane-cli: " + source + "/big.bin: not copied: " +
-                          std::strerror(EFBIG) + "\norvane-cli: 1 copied"),
-              std::string::npos)
-        << errors;
+    EXPECT_TRUE(test::holds(output, ". File big.bin reported err: 0\n"));
+    EXPECT_TRUE(test::holds(errors, "orvane-cli: " + source + "/big.bin: not copied: " +
+                                        std::strerror(EFBIG) + "\norvane-cli: 1 copied"));
     EXPECT_EQ(test::namesIn(destination + "/data"), std::set<std::string>{"small.txt"});
     EXPECT_EQ(test::namesIn(source), std::set<std::string>{"big.bin"});
     EXPECT_EQ(std::filesystem::file_size(source + "/big.bin"), 5U << 20);
-    EXPECT_NE(logFile().find(". File big.bin reported err: 0\r\n"), std::string::npos);
+    EXPECT_TRUE(test::holds(logFile(), ". File big.bin reported err: 0\r\n"));
 }
 
 TEST_F(CliProgramTest, HelpNamesTheLogsFolderAndAnUnwritableLogIsNamedOnStandardError) {
     ASSERT_EQ(run({"--help"}), 0);
-    EXPECT_NE(output.find("\n  " + temp / "bin/logs\n"), std::string::npos) << output;
+    EXPECT_TRUE(test::holds(output, "\n  " + temp / "bin/logs\n"));
     temp.write("bin/logs", "a file where the folder should be");
     temp.write("data/a.txt", "hello");
     EXPECT_EQ(run({source, destination}), 0);
     EXPECT_TRUE(errors.starts_with("orvane: cannot write the log file " + temp / "bin/logs/log_"))
         << errors;
-    EXPECT_NE(errors.find(".txt: Not a directory\norvane-cli: 1 copied"), std::string::npos)
-        << errors;
+    EXPECT_TRUE(test::holds(errors, ".txt: Not a directory\norvane-cli: 1 copied"));
 }
 
 // An installation: the program in <prefix>/bin with the marker in <prefix>/share/orvane.
@@ -253,15 +242,14 @@ TEST_F(CliProgramTest, InstalledProgramKeepsSettingsAndLogsInTheUsersFolders) {
     const test::EnvironmentChanges defaults{
         {"HOME", temp / "home"}, {"XDG_CONFIG_HOME", std::nullopt}, {"XDG_STATE_HOME", "rel"}};
     ASSERT_EQ(run({"--help"}, defaults), 0);
-    EXPECT_NE(output.find("\n  " + temp / "home/.local/state/orvane/logs\n"), std::string::npos)
-        << output;
+    EXPECT_TRUE(test::holds(output, "\n  " + temp / "home/.local/state/orvane/logs\n"));
     ASSERT_EQ(run({source, destination}, defaults), 0) << errors;
     ASSERT_EQ(run({source, destination}, defaults), 0) << errors;
     EXPECT_EQ(test::readFile(destination + "/data/a.txt"), "hello");
     EXPECT_EQ(test::readFile(temp / "home/.config/orvane/orvane-cli.ini"), "[Main]\r\nUSE=3\r\n");
     const std::string log = logFile("home/.local/state/orvane/logs");
     EXPECT_TRUE(log.starts_with("New session started on ")) << log;
-    EXPECT_NE(log.find("\r\n\r\nNew session started on "), std::string::npos) << log;
+    EXPECT_TRUE(test::holds(log, "\r\n\r\nNew session started on "));
     EXPECT_EQ(test::namesIn(temp / "usr/bin"), std::set<std::string>{"orvane-cli"});
     EXPECT_EQ(test::namesIn(temp / "usr/share/orvane"), std::set<std::string>{"installed-layout"});
 
@@ -283,9 +271,9 @@ TEST_F(CliProgramTest, TerminalOnStandardErrorGetsTheLiveStatusLine) {
     }
     ASSERT_EQ(std::system(command.c_str()), 0);
     const std::string screen = test::readFile(temp / "tty.txt");
-    EXPECT_NE(screen.find("\r\x1b[KFiles: "), std::string::npos) << screen;
-    EXPECT_NE(screen.find(" | Time elapsed: "), std::string::npos) << screen;
-    EXPECT_NE(screen.find("\r\x1b[Korvane-cli: 1 copied"), std::string::npos) << screen;
+    EXPECT_TRUE(test::holds(screen, "\r\x1b[KFiles: "));
+    EXPECT_TRUE(test::holds(screen, " | Time elapsed: "));
+    EXPECT_TRUE(test::holds(screen, "\r\x1b[Korvane-cli: 1 copied"));
 }
 
 // A sparse file of 1 PiB (only a tmpfs holds one) is beyond what the survey's total can
@@ -329,12 +317,12 @@ TEST_F(CliProgramTest, LogLinesReachAPipeWhileTheRunIsStillGoing) {
         child.signal(stopSignal);
         EXPECT_EQ(child.wait(), 1) << child.errors();
         const std::string output = child.readToEnd();
-        EXPECT_NE(output.find("User clicked on [Stop]\n"), std::string::npos) << output;
+        EXPECT_TRUE(test::holds(output, "User clicked on [Stop]\n"));
         EXPECT_EQ(output.find("copied in"), std::string::npos) << output;
         EXPECT_FALSE(test::exists(destination + "/data/big.bin"));
         saved += asSaved(output + "\n\n");
         EXPECT_EQ(logFile(), saved);
-        EXPECT_NE(child.errors().find("orvane-cli: 0 copied"), std::string::npos);
+        EXPECT_TRUE(test::holds(child.errors(), "orvane-cli: 0 copied"));
     }
 }
 
@@ -349,10 +337,10 @@ TEST_F(CliProgramTest, ReaderThatGoesAwayStopsTheRunAndTheLogIsStillSaved) {
     child.closePipe();
     EXPECT_EQ(child.wait(), 1) << child.errors();
     const std::string log = logFile();
-    EXPECT_NE(log.find("\r\nUser clicked on [Stop]\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(test::holds(log, "\r\nUser clicked on [Stop]\r\n"));
     EXPECT_TRUE(log.ends_with(std::string(46, '-') + "\r\n\r\n\r\n")) << log;
     EXPECT_TRUE(test::exists(source + "/big.bin"));
-    EXPECT_NE(child.errors().find("orvane-cli: "), std::string::npos) << child.errors();
+    EXPECT_TRUE(test::holds(child.errors(), "orvane-cli: "));
 }
 
 // kill -9 in the middle of a move: the sources it deleted are on record all the same, in
@@ -435,9 +423,8 @@ TEST_F(CliProgramTest, FifosNamedLikeItsOwnFilesAreSkippedNotWaitedOn) {
     EXPECT_EQ(child.wait(), 0) << child.errors();
     for (const std::string& fifo :
          {logs + "/session-99999-0.journal", temp / "bin/orvane-cli.ini"}) {
-        EXPECT_NE(child.errors().find("orvane: skipped " + fifo + ": not a regular file\n"),
-                  std::string::npos)
-            << child.errors();
+        EXPECT_TRUE(
+            test::holds(child.errors(), "orvane: skipped " + fifo + ": not a regular file\n"));
     }
     EXPECT_TRUE(logFile().starts_with("New session started on "));
 }
@@ -457,7 +444,7 @@ TEST_F(CliProgramTest, FullLogsFileSystemStopsTheJournalNotTheRun) {
                                temp / "bin/logs/session-";
     ASSERT_EQ(run({source, destination}), 0) << errors;
     EXPECT_TRUE(errors.starts_with("orvane: " + notice)) << errors;
-    EXPECT_NE(logFile().find("\r\n" + notice), std::string::npos) << logFile();
+    EXPECT_TRUE(test::holds(logFile(), "\r\n" + notice));
 
     std::filesystem::remove(logPath());
     for (int i = 0; i < 300; ++i) {
@@ -465,7 +452,7 @@ TEST_F(CliProgramTest, FullLogsFileSystemStopsTheJournalNotTheRun) {
     }
     EXPECT_EQ(run({source, destination}), 0) << errors;
     EXPECT_EQ(errors.find(notice), errors.rfind(notice)) << errors;
-    EXPECT_NE(errors.find("orvane: cannot write the log file"), std::string::npos) << errors;
+    EXPECT_TRUE(test::holds(errors, "orvane: cannot write the log file"));
 }
 
 // Another session is writing its block to the day's file (the test holds the lock in its
@@ -499,10 +486,8 @@ TEST_F(CliProgramTest, SaveThatFailsHalfWayLeavesTheDaysFileAsItWas) {
                                        {"ORVANE_FAULT_WRITE_BYTES", "30"}})),
               0);
     const std::string failed = output;
-    EXPECT_NE(errors.find("orvane: cannot write the log file " + logPath() +
-                          ": No space left on device\n"),
-              std::string::npos)
-        << errors;
+    EXPECT_TRUE(test::holds(errors, "orvane: cannot write the log file " + logPath() +
+                                        ": No space left on device\n"));
     EXPECT_EQ(logFile(), before);
 
     ASSERT_EQ(run({temp / "missing", destination}), 2);

@@ -92,11 +92,9 @@ TEST_P(UsbStickTest, NamesThatDifferInCaseNeverReplaceEachOther) {
             EXPECT_EQ(test::readFile(temp / "data/" + kept), files.at(kept));
             EXPECT_EQ(test::readFile(copy + "/" + placed), files.at(placed));
             const std::string name = std::filesystem::path(kept).filename();
-            EXPECT_NE(output.find(". File " + name + " reported err: 0\n"), std::string::npos)
-                << output;
-            EXPECT_NE(errors.find("orvane-cli: " + temp / "data/" + kept + ": not copied"),
-                      std::string::npos)
-                << errors;
+            EXPECT_TRUE(test::holds(output, ". File " + name + " reported err: 0\n"));
+            EXPECT_TRUE(
+                test::holds(errors, "orvane-cli: " + temp / "data/" + kept + ": not copied"));
         }
     }
 }
