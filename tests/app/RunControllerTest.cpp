@@ -388,10 +388,6 @@ TEST(RunReportExitStatus, PathErrorsOutrankLossesAndLossesOrAStopOutrankSuccess)
     }
 }
 
-} // namespace orvane
-
-namespace orvane {
-
 // The survey counts bytes as values and the list run as raw amounts; only the controller's
 // rescale between the two makes the clock's captions right. A whole survey-mode run of a
 // 12 MiB file (three chunks) through the real controller, the clock ticking at every yield of

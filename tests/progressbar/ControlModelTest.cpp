@@ -105,17 +105,6 @@ TEST(ControlModel, PaintEventShowsTheComposedImageAndRecomposesAfterAPaletteChan
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), Composed(*bar));
 }
 
-TEST(ControlModel, BarPictureMarksBothPicturesChanged) {
-    auto bar = MakeBar(20, 10);
-    QImage picture(2, 2, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    bar->setValue(3);
-    bar->setBarPicture(picture);
-    EXPECT_EQ(bar->ChangedProperties(),
-              (QStringList{QStringLiteral("Value"), QStringLiteral("BarPicture"),
-                           QStringLiteral("Picture")}));
-}
-
 // The colours of the three stored bars, an RGB value's byte order, and the index AND 31 of a
 // brush against the refusal of a text colour conversion.
 TEST(OleColor, SystemColoursComeFromThePaletteAndBadValuesAreInvalid) {

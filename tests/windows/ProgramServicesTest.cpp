@@ -19,9 +19,6 @@ TEST(ArgumentText, IsTheArgumentsJoinedByOneBlank) {
     EXPECT_EQ(windows::ArgumentText({}), "");
     EXPECT_EQ(windows::ArgumentText({"-DEBUG"}), "-DEBUG");
     EXPECT_EQ(windows::ArgumentText({"-debug", "extra"}), "-debug extra");
-    EXPECT_TRUE(windows::IsDebugArgument("-DEBUG"));
-    EXPECT_FALSE(windows::IsDebugArgument("-debug extra"));
-    EXPECT_FALSE(windows::IsDebugArgument("-debugx"));
 }
 
 TEST(CopyListModel, FollowsAddsFrontRemovalsClearsAndSelections) {
