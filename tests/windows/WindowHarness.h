@@ -49,7 +49,6 @@ public:
     }
     MainWindowElements& elements() { return window_->elements(); }
     const TempFolder& folder() const { return folder_; }
-    std::string iniFile() const { return readFile(programFolder_ + "/bin.ini"); }
     std::string logFile() const { return readFile(programFolder_ + "/logs/log_04_12_2026.txt"); }
 
     std::vector<std::string> logLines() const { return linesOf(window_->sessionLog()); }
