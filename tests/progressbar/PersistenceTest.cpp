@@ -1,10 +1,6 @@
 #include "BarFixture.h"
 
-#include "progressbar/StoredBars.h"
-
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -83,26 +79,6 @@ TEST(Persistence, UnreadableLinesAndWrongTypesCountAsMissing) {
     EXPECT_EQ(bar->Max(), 100);
     EXPECT_EQ(bar->Value(), 0);
     EXPECT_EQ(bar->Min(), 3);
-}
-
-// The file and total bars fill in the highlight colour under a caption in the window text
-// colour (ForeColor is not stored); the log save bar fills in navy with no caption.
-TEST(StoredBars, TheMainWindowsThreeBars) {
-    const std::tuple<pcPropertyBag, QColor, bool> bars[] = {
-        {pbFileCopySettings(), kHighlight, true},
-        {pbTotalFilesSettings(), kHighlight, true},
-        {pbSaveLogSettings(), kNavy, false},
-    };
-    for (const auto& [bag, fill, captioned] : bars) {
-        auto bar = MakeBar(300, 20);
-        bar->ReadProperties(bag);
-        bar->setFont(CaptionFont());
-        bar->setText(QStringLiteral("MMMM"));
-        bar->setValue(10);
-        EXPECT_EQ(Pixel(*bar, 15, 10), fill);
-        EXPECT_EQ(ColumnsOf(Composed(*bar), kWindowText, QRect(31, 1, 268, 18)).Empty(),
-                  !captioned);
-    }
 }
 
 } // namespace
