@@ -87,7 +87,7 @@ TEST(ControlModel, EveryPaintRaisesBeforeDrawAndASynchronousBarReachesTheScreenA
     // Value 2 puts the bar's edge at 1 + 198 x 0.2 = 40.6, rounded to 41; Value 5 at 100.
     for (const auto& [value, edge] : {std::pair{2, 41}, std::pair{5, 100}}) {
         bar->setValue(value);
-        ExpectPixels(OnScreen(*bar), {{{edge - 1, 10}, kNavy}, {{edge, 10}, kButton}});
+        ExpectPixels(OnScreen(*bar), {{kNavy, {{edge - 1, 10}}}, {kButton, {{edge, 10}}}});
     }
 }
 
