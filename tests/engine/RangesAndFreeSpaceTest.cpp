@@ -25,10 +25,6 @@ TEST(AmountRange, SizeBeyondTheTotalsRangeHoldsThemAtTheLargestAmountAndTheRunGo
               (test::Lines{"Total size beyond 838.9 TB, held there: " + temp / "data/huge"}));
 }
 
-} // namespace orvane
-
-namespace orvane {
-
 // The folder count is 16 bits wide: 32767 plus one more folder stays 32767, and ".." never
 // counts.
 TEST(CounterRange, FolderCountStaysAtItsLargestValue) {
@@ -41,10 +37,6 @@ TEST(CounterRange, FolderCountStaysAtItsLargestValue) {
     countFolderEntry(h.run, "sub");
     EXPECT_EQ(h.state.DirCount, 32767);
 }
-
-} // namespace orvane
-
-namespace orvane {
 
 // The free-space check through the copy step's query, no mount needed: a file exactly as
 // large as the free space still fits, one byte more is refused with its line.
@@ -90,10 +82,6 @@ TEST(FreeSpaceCheck, SpaceReservedForRootIsNotFree) {
         << h.lines()[0];
     EXPECT_FALSE(test::exists(drive + "/big.bin"));
 }
-
-} // namespace orvane
-
-namespace orvane {
 
 // Files below /proc state a size of 0 whatever they hold. Each is copied to its end; the
 // survey counted 0 for it, so the totals take the difference: the to-do total ends at 0 and
