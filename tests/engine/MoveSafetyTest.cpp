@@ -7,6 +7,8 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orvane::test {
 namespace {
@@ -112,6 +114,36 @@ TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsT
         EXPECT_TRUE(readFile(src("big.bin")) == patterned(size, rewritten == "source" ? 2 : 1));
         EXPECT_TRUE(readFile(dst("big.bin")) == patterned(size, rewritten == "source" ? 1 : 2));
     }
+}
+
+// A skipped file's source goes only once its copy is seen to hold the same bytes. A run that
+// cannot read the source (a user moving, from a folder of their own, a file shut to them)
+// cannot compare, and keeps it.
+TEST_F(MoveSafetyTest, SkippedFileThatCannotBeComparedKeepsItsSource) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to run the move as a user the source is shut to";
+    }
+    temp.write("data/shut.txt", "same");
+    temp.write("backup/data/shut.txt", "same");
+    ASSERT_EQ(::chmod(src("shut.txt").c_str(), 0), 0);
+    for (const std::string& folder : {temp.path(), temp / "backup"}) {
+        ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    }
+    for (const std::string& folder : {source, destination}) {
+        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(2);
+        }
+        harness.runSurveyMode();
+        ::_exit(harness.state.outcome.sourcesKept == 1 ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(exists(src("shut.txt")));
 }
 
 // A moved file reaches the disk, its folder entry too, before its source is deleted: for a
