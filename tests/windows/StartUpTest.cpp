@@ -64,12 +64,14 @@ TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
     }
 }
 
-TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInch) {
-    EXPECT_EQ(windows::TwipsToPixels(15, 96), 1);
-    EXPECT_EQ(windows::TwipsToPixels(6450, 96), 430);
-    EXPECT_EQ(windows::TwipsToPixels(3795, 96), 253);
-    EXPECT_EQ(windows::TwipsToPixels(6450, 144), 645);
-    EXPECT_EQ(windows::TwipsToPixels(0, 96), 0);
+// Fifteen twips a pixel at 96 dots per inch, ten at 144; a part of a pixel goes to the nearest
+// whole one: 8 twips are 0.53 of a pixel, 7 are 0.47, 5005 are 333.67.
+TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) {
+    const int cases[][3] = {{15, 96, 1}, {6450, 96, 430}, {3795, 96, 253}, {6450, 144, 645},
+                            {0, 96, 0},  {8, 96, 1},      {7, 96, 0},      {5005, 96, 334}};
+    for (const auto& [twips, dpi, pixels] : cases) {
+        EXPECT_EQ(windows::TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi;
+    }
     EXPECT_EQ(windows::PixelsToTwips(430, 96), 6450);
 }
 
