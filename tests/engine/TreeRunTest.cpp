@@ -153,6 +153,22 @@ TEST_F(RunSteeringTest, StopEndsTheSurveyAtOnceEvenWhenPausedAndTheWalkAfterWait
     EXPECT_EQ(walk.state.RunControl, run_control::stop);
 }
 
+// A move stopped after its first file leaves the source's folders, the one that file emptied
+// included: only a move that worked through its whole list removes emptied folders.
+TEST_F(RunSteeringTest, StoppedMoveKeepsTheFolderItsFirstFileEmptied) {
+    temp.write("data/one/a.txt", "a");
+    temp.write("data/two/b.txt", "b");
+    harness.window.mnuOptMove.setChecked(true);
+    harness.log.setLineListener([&](const std::string& line) {
+        if (line.starts_with("Move is on, deleted the file ")) {
+            harness.state.RunControl = run_control::stop;
+        }
+    });
+    harness.runSurveyMode();
+    EXPECT_EQ(harness.state.outcome.sourcesDeleted, 1);
+    EXPECT_EQ(namesIn(source), (std::set<std::string>{"one", "two"}));
+}
+
 // Thousands of files nobody shaped for a test: surveyed, walked on and moved on in turn.
 TEST(RealTree, EveryModeCopiesAnUnpreparedTreeByteForByte) {
     if (std::getenv("ORVANE_SLOW_TESTS") == nullptr) {
