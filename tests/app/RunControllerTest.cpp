@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <filesystem>
 #include <regex>
@@ -366,6 +368,20 @@ TEST(DestinationPath, InsideSourceIsJudgedOnResolvedPaths) {
     EXPECT_TRUE(DestinationInsideSource("/", temp / "anywhere"));
     EXPECT_FALSE(DestinationInsideSource(photos, photos + "2/Photos"));
     EXPECT_FALSE(DestinationInsideSource(photos, photos + "/../Other"));
+    // A folder of another drive that has the source's inode number is not the source: two
+    // fresh tmpfs drives number their first folders alike.
+    const test::Tmpfs one(temp / "one", "size=1m"), two(temp / "two", "size=1m");
+    if (!one.mounted() || !two.mounted()) {
+        GTEST_SKIP() << one.why() << two.why();
+    }
+    const std::string from = temp.makeFolder("one/data"), to = temp.makeFolder("two/backup");
+    struct stat a {
+    }, b{};
+    ASSERT_EQ(::stat(from.c_str(), &a) + ::stat(to.c_str(), &b), 0);
+    if (a.st_ino != b.st_ino) {
+        GTEST_SKIP() << "the two drives numbered their first folders differently";
+    }
+    EXPECT_FALSE(DestinationInsideSource(from, to + "/data"));
 }
 
 TEST(RunReportExitStatus, PathErrorsOutrankLossesAndLossesOrAStopOutrankSuccess) {
@@ -387,10 +403,6 @@ TEST(RunReportExitStatus, PathErrorsOutrankLossesAndLossesOrAStopOutrankSuccess)
         EXPECT_EQ(ExitStatus(DestinationPathError, true, outcome), 2);
     }
 }
-
-} // namespace orvane
-
-namespace orvane {
 
 // The survey counts bytes as values and the list run as raw amounts; only the controller's
 // rescale between the two makes the clock's captions right. A whole survey-mode run of a

@@ -75,10 +75,9 @@ Kept keptOf(const std::string& path) {
 }
 
 // The tree of the report: what a user moving a home folder expects to find as it was.
-class CpComparisonTest : public ::testing::Test {
+class CpComparisonTest : public ::testing::Test, protected CliProgram {
 protected:
     void SetUp() override {
-        std::filesystem::copy_file(ORVANE_CLI_PATH, program);
         temp.write("tree/private/id_key", "secret");
         ::chmod((tree + "/private/id_key").c_str(), 0600);
         ::chmod((tree + "/private").c_str(), 0700);
@@ -134,14 +133,6 @@ protected:
         }
     }
 
-    int run(const std::vector<std::string>& arguments, const std::string& command = {}) {
-        ChildProcess child(command.empty() ? program : command, arguments, temp / "out.txt",
-                           temp / "err.txt");
-        const int status = child.wait();
-        errors = child.errors();
-        return status;
-    }
-
     // The copy against `cp -a`'s: names and bytes, then what each entry keeps.
     void expectSameAsCp(const std::string& copy) {
         const std::string diff = "diff -r --no-dereference '" + expected + "' '" + copy + "' >&2";
@@ -164,10 +155,8 @@ protected:
         EXPECT_EQ(top.modifiedNs, keptOf(expected).modifiedNs);
     }
 
-    TempFolder temp;
-    std::string program = temp.makeFolder("bin") + "/orvane-cli";
     std::string tree = temp / "tree", expected = temp / "by-cp";
-    std::string errors, skipped;
+    std::string skipped;
 };
 
 // Each way of running keeps what cp -a keeps, and a move leaves no file behind.
@@ -209,7 +198,7 @@ TEST_F(CpComparisonTest, NormalUserGetsTheirOwnCopyWithoutSetIdBitsAndNoError) {
     ASSERT_EQ(::chown((temp / "bin").c_str(), kNobody, kNobody) +
                   ::chown(mine.c_str(), kNobody, kNobody),
               0);
-    ASSERT_EQ(run({"-u", "nobody", "--", program, temp / "plain", mine}, runuser), 0) << errors;
+    ASSERT_EQ(run({"-u", "nobody", "--", program, temp / "plain", mine}, {}, runuser), 0) << errors;
     const Kept tool = keptOf(mine + "/plain/tool");
     EXPECT_EQ(tool.mode, S_IFREG | 0755);
     EXPECT_EQ(tool.owner, kNobody);

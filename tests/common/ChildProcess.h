@@ -107,7 +107,6 @@ public:
             ::sched_yield();
         }
     }
-    int pipe() const { return pipe_; }
     // True while the program sleeps in a kernel function whose name holds the text
     // ("pipe_write": its output pipe is full and nobody reads it).
     bool sleepingIn(const std::string& kernelFunction) const {
@@ -140,21 +139,6 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
-    // True while the program holds a file open below the folder, an unnamed one included:
-    // the way to see a copy under way that leaves no name behind.
-    bool holdsFileIn(const std::string& folder) const {
-        std::error_code ignored;
-        const std::string fds = "/proc/" + std::to_string(pid_) + "/fd";
-        for (const auto& fd : std::filesystem::directory_iterator(fds, ignored)) {
-            if (std::filesystem::read_symlink(fd.path(), ignored)
-                    .string()
-                    .starts_with(folder + "/")) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     std::string output() const { return outputFile_.empty() ? piped_ : readFile(outputFile_); }
     std::string errors() const { return readFile(errorFile_); }
 
@@ -171,5 +155,33 @@ private:
     bool waited_ = false;
     std::string outputFile_, errorFile_;
 };
+
+// The built command-line program copied into a scratch folder, so that its logs folder and
+// INI file are made beside it; `run` runs it (or another command) to its end.
+struct CliProgram {
+    CliProgram() { std::filesystem::copy_file(ORVANE_CLI_PATH, program); }
+    int run(const std::vector<std::string>& arguments, const EnvironmentChanges& environment = {},
+            const std::string& command = {}) {
+        ChildProcess child(command.empty() ? program : command, arguments, temp / "out.txt",
+                           temp / "err.txt", environment);
+        const int status = child.wait();
+        output = child.output();
+        errors = child.errors();
+        return status;
+    }
+
+    TempFolder temp;
+    std::string program = temp.makeFolder("bin") + "/orvane-cli";
+    std::string output, errors;
+};
+
+// The preloaded fault shim with its settings; it comes before a sanitizer's runtime, which is
+// then told not to mind.
+inline EnvironmentChanges withFaultShim(EnvironmentChanges faults) {
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    faults.push_back({"LD_PRELOAD", ORVANE_FAULT_SHIM_PATH});
+    faults.push_back({"ASAN_OPTIONS", std::string(asan ? asan : "") + ":verify_asan_link_order=0"});
+    return faults;
+}
 
 } // namespace orvane::test

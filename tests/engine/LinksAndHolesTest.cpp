@@ -46,6 +46,24 @@ TEST_F(LinksAndHolesTest, NamesOfOneFileStayOneFileAndAMoveDeletesANameOnlyAfter
     EXPECT_EQ(readFile(dst("b-second")), "one file");
 }
 
+// A copy rewritten after its turn is no longer the file's copy: the file's other name gets a
+// copy of its own, not a link to the rewritten one.
+TEST_F(LinksAndHolesTest, OtherNameOfAFileWhoseCopyWasRewrittenGetsACopyOfItsOwn) {
+    temp.write("data/one", "one file");
+    std::filesystem::create_hard_link(src("one"), src("two"));
+    std::string rewritten;
+    harness.log.setLineListener([&](const std::string& line) {
+        if (rewritten.empty() && line.starts_with("File ")) {
+            rewritten = line.substr(5, 3);
+            writeAll(dst(rewritten), "rewritten");
+        }
+    });
+    harness.runSurveyMode();
+    const std::string other = rewritten == "one" ? "two" : "one";
+    EXPECT_EQ(readFile(dst(rewritten)) + "|" + readFile(dst(other)), "rewritten|one file");
+    EXPECT_NE(statOf(dst(other)).st_ino, statOf(dst(rewritten)).st_ino);
+}
+
 // Only an entry of the source's kind and size is "allready there": whatever else stands in
 // a file's place is replaced as a re-copy, never followed; a folder is never deleted for a
 // file, which fails instead. A link is a link's copy.

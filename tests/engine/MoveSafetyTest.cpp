@@ -7,6 +7,8 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orvane::test {
 namespace {
@@ -86,25 +88,62 @@ TEST_F(MoveSafetyTest, KillLeavesNothingBehindAndTheNextRunCopiesAFileThatGrewWh
     EXPECT_EQ(namesIn(source), (std::set<std::string>{"sub"}));
 }
 
-// Between a file's copy and its source's deletion, the source is rewritten with bytes of the
-// same size and its modification time is set back, as rsync or touch -r would: it must stay.
-// (Megabytes: their copy takes longer than a tick of the file system's clock.)
-TEST_F(MoveSafetyTest, SourceRewrittenWithItsSizeAndTimeAfterItsCopyIsKept) {
+// Between a file's copy and its source's deletion, the source or the new copy is rewritten in
+// place with bytes of the same size and its modification time is set back, as rsync or touch -r
+// would: the source must stay. (Megabytes: their copy takes longer than a tick of the file
+// system's clock.)
+TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsTheSource) {
     constexpr std::size_t size = 4 << 20;
-    writeAll(src("big.bin"), patterned(size, 1));
-    harness.log.setLineListener([&](const std::string& line) {
-        if (line.find(" copied in ") != std::string::npos) {
-            struct stat before {};
-            ASSERT_EQ(::stat(src("big.bin").c_str(), &before), 0);
-            writeAll(src("big.bin"), patterned(size, 2));
-            const timespec times[2] = {before.st_atim, before.st_mtim};
-            ASSERT_EQ(::utimensat(AT_FDCWD, src("big.bin").c_str(), times, 0), 0);
+    for (const std::string rewritten : {"source", "copy"}) {
+        SCOPED_TRACE("the " + rewritten + " rewritten");
+        const std::string path = rewritten == "source" ? src("big.bin") : dst("big.bin");
+        std::filesystem::remove(dst("big.bin"));
+        writeAll(src("big.bin"), patterned(size, 1));
+        EngineHarness run(source, destination, true);
+        run.log.setLineListener([&](const std::string& line) {
+            if (line.find(" copied in ") != std::string::npos) {
+                struct stat before {};
+                ASSERT_EQ(::stat(path.c_str(), &before), 0);
+                writeAll(path, patterned(size, 2));
+                const timespec times[2] = {before.st_atim, before.st_mtim};
+                ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+            }
+        });
+        run.runSurveyMode();
+        EXPECT_EQ(run.lines(), Lines{"File big.bin copied in <t> [4.0 MB]"});
+        EXPECT_TRUE(readFile(src("big.bin")) == patterned(size, rewritten == "source" ? 2 : 1));
+        EXPECT_TRUE(readFile(dst("big.bin")) == patterned(size, rewritten == "source" ? 1 : 2));
+    }
+}
+
+// A skipped file's source goes only once its copy is seen to hold the same bytes. A run that
+// cannot read the source (a user moving, from a folder of their own, a file shut to them)
+// cannot compare, and keeps it.
+TEST_F(MoveSafetyTest, SkippedFileThatCannotBeComparedKeepsItsSource) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to run the move as a user the source is shut to";
+    }
+    temp.write("data/shut.txt", "same");
+    temp.write("backup/data/shut.txt", "same");
+    ASSERT_EQ(::chmod(src("shut.txt").c_str(), 0), 0);
+    for (const std::string& folder : {temp.path(), temp / "backup"}) {
+        ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    }
+    for (const std::string& folder : {source, destination}) {
+        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            ::_exit(2);
         }
-    });
-    harness.runSurveyMode();
-    EXPECT_EQ(harness.lines(), Lines{"File big.bin copied in <t> [4.0 MB]"});
-    EXPECT_TRUE(readFile(src("big.bin")) == patterned(size, 2));
-    EXPECT_TRUE(readFile(dst("big.bin")) == patterned(size, 1));
+        harness.runSurveyMode();
+        ::_exit(harness.state.outcome.sourcesKept == 1 ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(exists(src("shut.txt")));
 }
 
 // A moved file reaches the disk, its folder entry too, before its source is deleted: for a

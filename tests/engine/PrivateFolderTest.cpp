@@ -37,26 +37,23 @@ protected:
     bool openToOthers = false;
 };
 
+// The walk moves the source to one copy, the survey's list run that copy to another.
 TEST_F(PrivateFolderTest, MovedPrivateFolderIsNeverOpenToOthersInEitherMode) {
-    EngineHarness direct(source, temp.makeFolder("walk"));
-    moveWatching(direct, temp / "walk/home/private");
-    direct.runDirectMode();
-    EXPECT_GT(looks, 0) << "the run never yielded while the copy existed";
-    EXPECT_FALSE(openToOthers);
-    EXPECT_EQ(modeOf(temp / "walk/home/private"), 0700u);
-    EXPECT_EQ(modeOf(temp / "walk/home/sealed"), 0555u);
-    EXPECT_EQ(readFile(temp / "walk/home/sealed/readme"), "sealed");
-
-    looks = 0;
-    EngineHarness survey(temp / "walk", temp.makeFolder("list"));
-    moveWatching(survey, temp / "list/home/private");
-    survey.runSurveyMode();
-    EXPECT_GT(looks, 0) << "the run never yielded while the copy existed";
-    EXPECT_FALSE(openToOthers);
-    EXPECT_EQ(modeOf(temp / "list/home/private"), 0700u);
-    EXPECT_EQ(readFile(temp / "list/home/private/id_key"), "secret");
-    EXPECT_EQ(modeOf(temp / "list/home/private/id_key"), 0600u);
-    EXPECT_EQ(modeOf(temp / "list/home/sealed"), 0555u);
+    for (const auto& [from, to] :
+         {std::pair{source, temp / "walk"}, {temp / "walk", temp / "list"}}) {
+        SCOPED_TRACE(to);
+        looks = 0;
+        EngineHarness run(from, temp.makeFolder(std::filesystem::path(to).filename()));
+        moveWatching(run, to + "/home/private");
+        from == source ? run.runDirectMode() : run.runSurveyMode();
+        EXPECT_GT(looks, 0) << "the run never yielded while the copy existed";
+        EXPECT_FALSE(openToOthers);
+        EXPECT_EQ(modeOf(to + "/home/private"), 0700u);
+        EXPECT_EQ(modeOf(to + "/home/private/id_key"), 0600u);
+        EXPECT_EQ(readFile(to + "/home/private/id_key"), "secret");
+        EXPECT_EQ(modeOf(to + "/home/sealed"), 0555u);
+        EXPECT_EQ(readFile(to + "/home/sealed/readme"), "sealed");
+    }
 }
 
 } // namespace

@@ -25,10 +25,6 @@ TEST(AmountRange, SizeBeyondTheTotalsRangeHoldsThemAtTheLargestAmountAndTheRunGo
               (test::Lines{"Total size beyond 838.9 TB, held there: " + temp / "data/huge"}));
 }
 
-} // namespace orvane
-
-namespace orvane {
-
 // The folder count is 16 bits wide: 32767 plus one more folder stays 32767, and ".." never
 // counts.
 TEST(CounterRange, FolderCountStaysAtItsLargestValue) {
@@ -41,10 +37,6 @@ TEST(CounterRange, FolderCountStaysAtItsLargestValue) {
     countFolderEntry(h.run, "sub");
     EXPECT_EQ(h.state.DirCount, 32767);
 }
-
-} // namespace orvane
-
-namespace orvane {
 
 // The free-space check through the copy step's query, no mount needed: a file exactly as
 // large as the free space still fits, one byte more is refused with its line.
@@ -67,9 +59,29 @@ TEST(FreeSpaceCheck, FileAsLargeAsTheFreeSpaceFitsAndOneByteMoreIsRefused) {
     EXPECT_EQ(h.lines(), (test::Lines{"File five.bin copied in <t> [5 B]"}));
 }
 
-} // namespace orvane
-
-namespace orvane {
+// The space a file system keeps for root is not free space to a copy, though root could
+// write there: an ext4 drive of 16 MB with half its blocks reserved takes no 8 MB file.
+TEST(FreeSpaceCheck, SpaceReservedForRootIsNotFree) {
+    test::TempFolder temp;
+    const std::string image = temp / "drive.img", drive = temp.makeFolder("backup");
+    const std::string make = "truncate -s 16M '" + image + "' && mkfs.ext4 -q -m 50 '" + image +
+                             "' && mount -o loop '" + image + "' '" + drive + "'";
+    if (std::system(("(" + make + ") >/dev/null 2>&1").c_str()) != 0) {
+        GTEST_SKIP() << "cannot make and mount an ext4 image here";
+    }
+    const struct Unmount {
+        std::string at;
+        ~Unmount() { static_cast<void>(std::system(("umount '" + at + "'").c_str())); }
+    } unmount{drive};
+    test::writeAll(temp.write("data/big.bin", ""), test::patterned(8 << 20));
+    test::EngineHarness h(temp / "data", drive);
+    h.runDirectMode();
+    ASSERT_EQ(h.lines().size(), 1U);
+    EXPECT_TRUE(h.lines()[0].starts_with("1. Cannot copy: " + temp / "data/big.bin" +
+                                         " [8.0 MB ] not enough space on drive: " + drive))
+        << h.lines()[0];
+    EXPECT_FALSE(test::exists(drive + "/big.bin"));
+}
 
 // Files below /proc state a size of 0 whatever they hold. Each is copied to its end; the
 // survey counted 0 for it, so the totals take the difference: the to-do total ends at 0 and

@@ -153,6 +153,23 @@ TEST_F(RunSteeringTest, StopEndsTheSurveyAtOnceEvenWhenPausedAndTheWalkAfterWait
     EXPECT_EQ(walk.state.RunControl, run_control::stop);
 }
 
+// Only a move that worked through its whole list removes the source folder it emptied: one
+// stopped with a file still listed keeps it, even when that file went away meanwhile.
+TEST_F(RunSteeringTest, StoppedMoveKeepsTheSourceFolderItEmptied) {
+    temp.write("data/a.txt", "a");
+    temp.write("data/b.txt", "b");
+    harness.window.mnuOptMove.setChecked(true);
+    harness.log.setLineListener([&](const std::string& line) {
+        if (line.starts_with("Move is on, deleted the file ")) {
+            harness.state.RunControl = run_control::stop;
+            std::filesystem::remove(src(line.ends_with("a.txt") ? "b.txt" : "a.txt"));
+        }
+    });
+    harness.runSurveyMode();
+    EXPECT_EQ(harness.state.outcome.sourcesDeleted, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(source));
+}
+
 // Thousands of files nobody shaped for a test: surveyed, walked on and moved on in turn.
 TEST(RealTree, EveryModeCopiesAnUnpreparedTreeByteForByte) {
     if (std::getenv("ORVANE_SLOW_TESTS") == nullptr) {

@@ -37,9 +37,14 @@ TEST(DestinationTree, LinkBelowTheRootIsNeverFollowed) {
 
     EXPECT_TRUE(isTreeFolder(at("")));
     EXPECT_TRUE(makeTreeFolder(at("/made")) && isTreeFolder(at("/made")));
+    // A relative link that stays inside the tree is just as much in the way, also as a folder
+    // on the way to the entry.
+    std::filesystem::create_directory_symlink("made", dir / "real/inner");
+    ASSERT_TRUE(makeTreeFolder(at("/made/deeper")));
     EXPECT_FALSE(isTreeFolder(at("/linked")));
     EXPECT_EQ(treeFileAt(at("/linked"))->identity, identityOf(dir / "real/linked"));
-    for (const std::string below : {"/linked/keep", "/linked/new", "/file/x"}) {
+    for (const std::string below :
+         {"/linked/keep", "/linked/new", "/file/x", "/inner/x", "/inner/deeper/x"}) {
         SCOPED_TRACE(below);
         EXPECT_FALSE(makeTreeFolder(at(below)));
         EXPECT_TRUE(errno == ELOOP || errno == ENOTDIR) << errno;
@@ -57,6 +62,7 @@ TEST(DestinationTree, LinkBelowTheRootIsNeverFollowed) {
     EXPECT_FALSE(exists(dir / "elsewhere") || exists(dir / "x") || exists(dir / "rootx"));
     EXPECT_EQ(copyInto(root, dir / "src", root + "/made/copy").outcome, CopyOutcome::Copied);
     EXPECT_EQ(readFile(dir / "real/made/copy"), "new");
+    EXPECT_TRUE(namesIn(dir / "real/made/deeper").empty());
 }
 
 // The space a replacement gives back is the old file's blocks, unless a hard link keeps them.

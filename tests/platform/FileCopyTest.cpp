@@ -117,10 +117,13 @@ TEST(FileCopy, PseudoFilesAreCopiedToTheirEndNotToTheirStatedSize) {
 // own pattern) are a user's files: never deleted, taken over or written through, by a new copy
 // or by one that replaces its destination. No copy leaves a name of its own behind.
 TEST(FileCopy, AUsersFileNamedLikeATemporaryIsNeverTouched) {
-    for (const auto& [name, unnamed] : {std::pair{std::string("dst"), true},
-                                        {std::string("dst"), false},
-                                        {std::string(NAME_MAX, 'n'), true},
-                                        {std::string(NAME_MAX, 'n'), false}}) {
+    // Named temporaries first: each test runs in a process of its own, whose count of
+    // temporaries starts at 1, the first planted name; a named pass after another would
+    // start past the planted names and never meet one.
+    for (const auto& [name, unnamed] : {std::pair{std::string("dst"), false},
+                                        {std::string("dst"), true},
+                                        {std::string(NAME_MAX, 'n'), false},
+                                        {std::string(NAME_MAX, 'n'), true}}) {
         const TemporaryKind kind(unnamed);
         TempFolder dir;
         writeAll(dir / "src", "new");

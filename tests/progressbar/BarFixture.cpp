@@ -68,8 +68,9 @@ QImage OnScreen(const pcProgressBar& bar) {
 
 void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes) {
     for (const Probe& probe : probes) {
-        EXPECT_EQ(QColor(image.pixel(probe.at)), probe.color)
-            << "at " << probe.at.x() << "," << probe.at.y();
+        for (const QPoint& at : probe.at) {
+            EXPECT_EQ(QColor(image.pixel(at)), probe.color) << "at " << at.x() << "," << at.y();
+        }
     }
 }
 

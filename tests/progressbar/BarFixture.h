@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 // Failures name colours as #rrggbb.
 inline void PrintTo(const QColor& color, std::ostream* os) {
@@ -52,10 +53,10 @@ void ShowOnScreen(pcProgressBar& bar);
 void PlatformPaint(pcProgressBar& bar);
 QImage OnScreen(const pcProgressBar& bar);
 
-// A pixel expected at a point, and the check of each probe against image.
+// A colour expected at some points, and the check of each point of each probe against image.
 struct Probe {
-    QPoint at;
     QColor color;
+    std::vector<QPoint> at;
 };
 void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes);
 

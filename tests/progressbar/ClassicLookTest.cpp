@@ -19,7 +19,7 @@ TEST(ClassicLook, SegmentsAreBlocksOfEightWithGapsOfTwoCutBackToWholeSteps) {
         EXPECT_EQ(QColor(image.pixel(x, 10)), expected) << "column " << x;
     }
     bar->setValue(100);
-    ExpectPixels(Composed(*bar), {{{188, 10}, kNavy}, {{189, 10}, kButton}, {{191, 10}, kButton}});
+    ExpectPixels(Composed(*bar), {{kNavy, {{188, 10}}}, {kButton, {{189, 10}, {191, 10}}}});
 }
 
 // The caption reads in ForeColor (red) over the empty part and in BarForeColor (green) over
@@ -64,13 +64,23 @@ TEST(ClassicLook, LeftAlignedCaptionStartsOneSpaceIn) {
     EXPECT_TRUE(first >= 1 + space && first <= 1 + space + 3) << first;
 }
 
+// The bar's edge is the nearest pixel, a half to the even one: on the client (1, 1, 199, 19),
+// 1 + 198 x 0.01 = 2.98 ends at 3, 1 + 198 x 0.75 = 149.5 at 150, 1 + 198 x 0.25 = 50.5 at 50.
+TEST(ClassicLook, BarEdgeIsTheNearestPixelAHalfGoingToTheEvenOne) {
+    auto bar = MakeBar(200, 20);
+    for (const auto& [value, edge] : {std::pair{1, 3}, {75, 150}, {25, 50}}) {
+        SCOPED_TRACE(value);
+        bar->setValue(value);
+        ExpectPixels(Composed(*bar), {{kNavy, {{edge - 1, 10}}}, {kButton, {{edge, 10}}}});
+    }
+}
+
 // Client (1, 1, 39, 39): the top edge at 1 + 38 x 0.5 = 20. Segments count from the bottom: a
 // full bar is cut back to 9, with gaps at 29-30 and 19-20.
 TEST(ClassicLook, SquareControlIsAVerticalBarGrowingFromTheBottom) {
     auto bar = MakeBar(40, 40);
     bar->setValue(50);
-    ExpectPixels(Composed(*bar),
-                 {{{20, 19}, kButton}, {{20, 20}, kNavy}, {{1, 38}, kNavy}, {{38, 38}, kNavy}});
+    ExpectPixels(Composed(*bar), {{kButton, {{20, 19}}}, {kNavy, {{20, 20}, {1, 38}, {38, 38}}}});
     bar->setSegments(true);
     bar->setValue(100);
     const QImage image = Composed(*bar);
@@ -92,62 +102,39 @@ TEST(ClassicLook, BorderStylesAndAppearances) {
     const Case cases[] = {
         {1,
          1,
-         {{{0, 0}, kDark},
-          {{199, 0}, kDark},
-          {{0, 19}, kDark},
-          {{199, 1}, kLight},
-          {{1, 19}, kLight},
-          {{199, 19}, kLight},
-          {{1, 1}, kNavy},
-          {{99, 18}, kNavy},
-          {{100, 10}, kButton}}},
+         {{kDark, {{0, 0}, {199, 0}, {0, 19}}},
+          {kLight, {{199, 1}, {1, 19}, {199, 19}}},
+          {kNavy, {{1, 1}, {99, 18}}},
+          {kButton, {{100, 10}}}}},
         // The thin raised border sits on the reduced rectangle, inside a ring of background.
         {2,
          1,
-         {{{0, 10}, kButton},
-          {{150, 0}, kButton},
-          {{199, 10}, kButton},
-          {{150, 19}, kButton},
-          {{1, 10}, kLight},
-          {{150, 1}, kLight},
-          {{198, 10}, kDark},
-          {{150, 18}, kDark},
-          {{1, 18}, kDark},
-          {{2, 10}, kNavy}}},
-        {1,
-         0,
-         {{{0, 0}, black},
-          {{199, 0}, black},
-          {{199, 19}, black},
-          {{0, 19}, black},
-          {{1, 1}, kNavy}}},
-        {2, 0, {{{0, 0}, black}, {{199, 19}, black}, {{1, 1}, kNavy}}},
+         {{kButton, {{0, 10}, {150, 0}, {199, 10}, {150, 19}}},
+          {kLight, {{1, 10}, {150, 1}}},
+          {kDark, {{198, 10}, {150, 18}, {1, 18}}},
+          {kNavy, {{2, 10}}}}},
+        {1, 0, {{black, {{0, 0}, {199, 0}, {199, 19}, {0, 19}}}, {kNavy, {{1, 1}}}}},
+        {2, 0, {{black, {{0, 0}, {199, 19}}}, {kNavy, {{1, 1}}}}},
         // The client is inset by 2: 2 + 196 x 0.5 = 100.
         {1,
          2,
-         {{{0, 0}, kShadow},
-          {{198, 0}, kShadow},
-          {{0, 18}, kShadow},
-          {{199, 0}, kLight},
-          {{0, 19}, kLight},
-          {{1, 1}, kDark},
-          {{197, 1}, kDark},
-          {{198, 1}, kMidlight},
-          {{1, 18}, kMidlight},
-          {{2, 2}, kNavy},
-          {{99, 17}, kNavy},
-          {{100, 17}, kButton}}},
+         {{kShadow, {{0, 0}, {198, 0}, {0, 18}}},
+          {kLight, {{199, 0}, {0, 19}}},
+          {kDark, {{1, 1}, {197, 1}}},
+          {kMidlight, {{198, 1}, {1, 18}}},
+          {kNavy, {{2, 2}, {99, 17}}},
+          {kButton, {{100, 17}}}}},
         {2,
          2,
-         {{{0, 0}, kLight},
-          {{199, 19}, kShadow},
-          {{1, 1}, kMidlight},
-          {{198, 18}, kDark},
-          {{2, 2}, kNavy}}},
+         {{kLight, {{0, 0}}},
+          {kShadow, {{199, 19}}},
+          {kMidlight, {{1, 1}}},
+          {kDark, {{198, 18}}},
+          {kNavy, {{2, 2}}}}},
         // An unknown appearance or border style draws no border but keeps the inset.
-        {2, 7, {{{0, 10}, kButton}, {{1, 10}, kNavy}, {{100, 10}, kButton}}},
-        {3, 1, {{{0, 0}, kButton}, {{0, 10}, kButton}, {{199, 19}, kButton}, {{1, 10}, kNavy}}},
-        {0, 1, {{{0, 0}, kNavy}, {{99, 19}, kNavy}, {{100, 19}, kButton}}},
+        {2, 7, {{kButton, {{0, 10}, {100, 10}}}, {kNavy, {{1, 10}}}}},
+        {3, 1, {{kButton, {{0, 0}, {0, 10}, {199, 19}}}, {kNavy, {{1, 10}}}}},
+        {0, 1, {{kNavy, {{0, 0}, {99, 19}}}, {kButton, {{100, 19}}}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message()
@@ -171,17 +158,10 @@ TEST(ClassicLook, DenseScreenKeepsLinesOneDevicePixelWide) {
     bar->setValue(50);
     const QImage image = bar->ComposedImage();
     ASSERT_EQ(image.size(), QSize(400, 40));
-    ExpectPixels(image, {{{0, 5}, kDark},
-                         {{1, 5}, kButton},
-                         {{5, 0}, kDark},
-                         {{5, 1}, kButton},
-                         {{399, 5}, kLight},
-                         {{398, 5}, kButton},
-                         {{300, 39}, kLight},
-                         {{300, 38}, kButton},
-                         {{2, 2}, kNavy},
-                         {{199, 37}, kNavy},
-                         {{200, 20}, kButton}});
+    ExpectPixels(image, {{kDark, {{0, 5}, {5, 0}}},
+                         {kButton, {{1, 5}, {5, 1}, {398, 5}, {300, 38}, {200, 20}}},
+                         {kLight, {{399, 5}, {300, 39}}},
+                         {kNavy, {{2, 2}, {199, 37}}}});
     EXPECT_EQ(bar->grab().toImage().convertToFormat(QImage::Format_RGB32), image);
 }
 

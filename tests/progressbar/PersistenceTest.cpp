@@ -1,21 +1,11 @@
 #include "BarFixture.h"
 
-#include "progressbar/StoredBars.h"
-
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 using namespace orvane;
 using namespace orvane::testing;
 
 namespace {
-
-const QStringList kKeyOrder{
-    "Picture",    "BackColor",    "ForeColor",  "Appearance",     "BorderStyle",
-    "BarColor",   "BarForeColor", "BarPicture", "BarPictureMode", "BackPictureMode",
-    "Min",        "Max",          "Value",      "ShowText",       "TextAlignX",
-    "TextAlignY", "Text",         "Font",       "Segments",       "XpStyle"};
 
 QImage Square(const QColor& color) {
     QImage picture(3, 2, QImage::Format_RGB32);
@@ -49,35 +39,6 @@ void SetEveryProperty(pcProgressBar& bar) {
     bar.setFont(font);
     bar.setSegments(true);
     bar.setXpStyle(true);
-}
-
-// Every property the control persists, in the order of the keys.
-auto Properties(const pcProgressBar& bar) {
-    const QFont font = bar.Font();
-    return std::tuple(bar.Picture(), bar.BackColor(), bar.ForeColor(), bar.Appearance(),
-                      bar.BorderStyle(), bar.BarColor(), bar.BarForeColor(), bar.BarPicture(),
-                      bar.BarPictureMode(), bar.BackPictureMode(), bar.Min(), bar.Max(),
-                      bar.Value(), bar.ShowText(), bar.TextAlignX(), bar.TextAlignY(), bar.Text(),
-                      font.family(), font.pointSizeF(), font.weight(), font.italic(),
-                      font.styleHint(), bar.Segments(), bar.XpStyle());
-}
-
-// Setting each property marks it changed under its key's name; all of them survive a save and
-// a load through the text form, written in the keys' order.
-TEST(Persistence, EveryPropertyRoundTripsThroughTheTextForm) {
-    auto source = MakeBar(200, 20);
-    SetEveryProperty(*source);
-    EXPECT_EQ(source->ChangedProperties(), kKeyOrder);
-    pcPropertyBag bag;
-    source->WriteProperties(bag);
-    const std::vector<QString> keys = bag.Keys();
-    EXPECT_EQ(QStringList(keys.begin(), keys.end()), kKeyOrder);
-
-    auto loaded = MakeBar(200, 20);
-    loaded->ReadProperties(pcPropertyBag::FromText(bag.ToText()));
-    EXPECT_TRUE(Properties(*loaded) == Properties(*source));
-    EXPECT_EQ(loaded->Max(), 70000);
-    EXPECT_EQ(Composed(*loaded), Composed(*source));
 }
 
 // Each missing key is assigned its default through its property (a repaint each), and a
@@ -118,26 +79,6 @@ TEST(Persistence, UnreadableLinesAndWrongTypesCountAsMissing) {
     EXPECT_EQ(bar->Max(), 100);
     EXPECT_EQ(bar->Value(), 0);
     EXPECT_EQ(bar->Min(), 3);
-}
-
-// The file and total bars fill in the highlight colour under a caption in the window text
-// colour (ForeColor is not stored); the log save bar fills in navy with no caption.
-TEST(StoredBars, TheMainWindowsThreeBars) {
-    const std::tuple<pcPropertyBag, QColor, bool> bars[] = {
-        {pbFileCopySettings(), kHighlight, true},
-        {pbTotalFilesSettings(), kHighlight, true},
-        {pbSaveLogSettings(), kNavy, false},
-    };
-    for (const auto& [bag, fill, captioned] : bars) {
-        auto bar = MakeBar(300, 20);
-        bar->ReadProperties(bag);
-        bar->setFont(CaptionFont());
-        bar->setText(QStringLiteral("MMMM"));
-        bar->setValue(10);
-        EXPECT_EQ(Pixel(*bar, 15, 10), fill);
-        EXPECT_EQ(ColumnsOf(Composed(*bar), kWindowText, QRect(31, 1, 268, 18)).Empty(),
-                  !captioned);
-    }
 }
 
 } // namespace

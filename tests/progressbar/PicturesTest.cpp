@@ -48,11 +48,11 @@ TEST(Pictures, TiledPictures) {
     bar->setPicture(back);
     bar->setBarPicture(tile);
     bar->setValue(50);
-    ExpectPixels(Composed(*bar), {{{0, 0}, kDark},
-                                  {{113, 7}, back.pixelColor(2, 1)},
-                                  {{1, 6}, tile.pixelColor(1, 2)},
-                                  {{98, 6}, tile.pixelColor(2, 2)},
-                                  {{99, 6}, back.pixelColor(0, 0)}});
+    ExpectPixels(Composed(*bar), {{kDark, {{0, 0}}},
+                                  {back.pixelColor(2, 1), {{113, 7}}},
+                                  {tile.pixelColor(1, 2), {{1, 6}}},
+                                  {tile.pixelColor(2, 2), {{98, 6}}},
+                                  {back.pixelColor(0, 0), {{99, 6}}}});
 }
 
 // Stretched, the back picture covers the control and the bar picture shows in the bar only.
@@ -69,12 +69,9 @@ TEST(Pictures, StretchedPicturesCoverTheControlAndTheBarShowsOnlyInItsPart) {
     bar->setBarPictureMode(3);
     bar->setBarPicture(blue);
     bar->setValue(25);
-    ExpectPixels(Composed(*bar), {{{0, 0}, QColor(Qt::blue)},
-                                  {{49, 19}, QColor(Qt::blue)},
-                                  {{50, 10}, kRed},
-                                  {{99, 19}, kRed},
-                                  {{100, 0}, kGreen},
-                                  {{199, 19}, kGreen}});
+    ExpectPixels(Composed(*bar), {{QColor(Qt::blue), {{0, 0}, {49, 19}}},
+                                  {kRed, {{50, 10}, {99, 19}}},
+                                  {kGreen, {{100, 0}, {199, 19}}}});
 }
 
 // Re-colouring changes the holder's surface, not the picture, and shows at the next paint,

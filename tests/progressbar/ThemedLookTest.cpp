@@ -81,14 +81,8 @@ TEST(ThemedLook, StyleSizesPlaceTheChunksAndTheCaption) {
         auto bar = CaptionedBar(&style, true);
         bar->setAppearance(appearance);
         const QImage image = Composed(*bar);
-        ExpectPixels(image, {{{0, 0}, kTrough},
-                             {{3, 3}, kChunk},
-                             {{89, 17}, kChunk},
-                             {{2, 3}, kTrough},
-                             {{3, 2}, kTrough},
-                             {{90, 17}, kTrough},
-                             {{89, 18}, kTrough},
-                             {{150, 18}, kTrough}});
+        ExpectPixels(image, {{kTrough, {{0, 0}, {2, 3}, {3, 2}, {90, 17}, {89, 18}, {150, 18}}},
+                             {kChunk, {{3, 3}, {89, 17}}}});
         EXPECT_EQ(style.textRect, QRect(8, 4, 184, 12));
         EXPECT_EQ(style.text, QStringLiteral("MMMMMMMM"));
         EXPECT_FALSE(ColumnsOf(image, kText, image.rect()).Empty());
@@ -128,8 +122,7 @@ TEST(ThemedLook, PicturesAgainstTheTheme) {
     auto stretched = CaptionedBar(&style, true);
     stretched->setBarPictureMode(0);
     stretched->setBarPicture(picture);
-    ExpectPixels(Composed(*stretched),
-                 {{{0, 0}, QColor(10, 200, 30)}, {{199, 19}, QColor(10, 200, 30)}});
+    ExpectPixels(Composed(*stretched), {{QColor(10, 200, 30), {{0, 0}, {199, 19}}}});
 }
 
 } // namespace

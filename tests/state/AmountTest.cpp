@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <tuple>
 
 using orvane::Amount;
 
@@ -33,6 +34,12 @@ TEST(Amount, ScaleChangesRoundHalfToEvenAndNeverWrap) {
     EXPECT_THROW(Amount::fromRaw(kMax / 10000 + 1).times(10000), std::overflow_error);
     EXPECT_THROW(Amount::fromValue(kMax / 10000 + 1), std::overflow_error);
     EXPECT_THROW(Amount::fromRaw(kMin).dividedBy(-1), std::overflow_error);
+    // A total that runs past either end stays at that end, and says so.
+    for (const auto& [from, step, end] : {std::tuple{kMin + 1, -2, kMin}, {kMax - 1, 2, kMax}}) {
+        bool saturated = false;
+        EXPECT_EQ(Amount::fromRaw(from).plusSaturated(Amount::fromRaw(step), saturated).raw(), end);
+        EXPECT_TRUE(saturated) << end;
+    }
 }
 
 TEST(Amount, DecimalTextDropsTrailingZerosAndUsesTheGivenSeparator) {

@@ -105,14 +105,6 @@ TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
     EXPECT_EQ(window.pbSaveLog.Text(), "100,0%");
 }
 
-TEST_F(SaveLogToFile, UnwritableLogsFolderIsReportedAndTheLogStillEmptied) {
-    program.write("logs", "a file where the folder should be");
-    save({"lost", "lines"});
-    EXPECT_EQ(errors.str(),
-              "orvane: cannot write the log file " + dayFile() + ": Not a directory\n");
-    EXPECT_TRUE(log.empty());
-}
-
 // A name can hold any byte but "/" and NUL; a line feed in one must not start a line of its
 // own. Every C0 control character and DEL is shown escaped, and so is the backslash, so the
 // escaped text reads back unambiguously; every other byte stays as it is.

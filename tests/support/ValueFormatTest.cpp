@@ -1,6 +1,5 @@
 #include "support/ValueFormat.h"
 
-#include "support/AppIdentity.h"
 #include "support/PercentText.h"
 
 #include <gtest/gtest.h>
@@ -84,17 +83,6 @@ TEST(FormatDuration, TextsForEachCombinationOfUnits) {
     EXPECT_EQ(text(2419200, DW), "1 Months 0 Weeks 0 Days 0:00:00");
     EXPECT_EQ(text(3000000, DW), "1 Months 0 Weeks 6 Days 17:20:00");
     EXPECT_EQ(text(3000000, Weeks), "0 Weeks 833:20:00");
-}
-
-TEST(VersionText, OnlyTheBuildFormAndTheTitleCarryTheBetaMarker) {
-    EXPECT_TRUE(orvane::IsBeta); // at start-up; the program's title is checked in its own test
-    orvane::IsBeta = false;
-    EXPECT_EQ(orvane::VersionText(true), "1.0.37");
-    EXPECT_EQ(orvane::VersionText(false), "1.0 Build37");
-    EXPECT_EQ(orvane::TitleText(), "Orvane [1.0 Build37]");
-    orvane::IsBeta = true;
-    EXPECT_EQ(orvane::VersionText(true) + " " + orvane::VersionText(false),
-              "1.0.37 1.0 Build37 BETA");
 }
 
 } // namespace

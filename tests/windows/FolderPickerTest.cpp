@@ -24,33 +24,35 @@ windows::FolderDialog answering(const QString& answer, DialogCall& call) {
         };
 }
 
-TEST(BrowseForFolder, AnEmptyTitleBecomesTheDefaultAndIsWrittenBack) {
-    DialogCall call;
-    std::string title;
-    BrowseForFolder(nullptr, title, std::nullopt, 0, answering("", call));
-    EXPECT_EQ(title, "Browse for a folder");
-    EXPECT_EQ(call.title, "Browse for a folder");
-}
-
-TEST(BrowseForFolder, TheDrivesFolderIsTheRootAndTheDesktopTheHomeFolder) {
-    DialogCall call;
-    std::string title = "Source Folder";
-    BrowseForFolder(nullptr, title, 17, 0, answering("", call));
-    EXPECT_EQ(title, "Source Folder");
-    EXPECT_EQ(call.start, "/");
-    EXPECT_EQ(call.root, QDir::homePath());
-    // Without a starting folder the dialog starts at its root.
-    BrowseForFolder(nullptr, title, std::nullopt, 17, answering("", call));
-    EXPECT_EQ(call.start, "/");
-}
-
-TEST(BrowseForFolder, ThePathComesBackWithoutATrailingSeparatorExceptTheRoot) {
-    DialogCall call;
-    std::string title = "t";
-    EXPECT_EQ(BrowseForFolder(nullptr, title, 17, 0, answering("/srv/data/", call)), "/srv/data");
-    EXPECT_EQ(BrowseForFolder(nullptr, title, 17, 0, answering("/srv/data", call)), "/srv/data");
-    EXPECT_EQ(BrowseForFolder(nullptr, title, 17, 0, answering("/", call)), "/");
-    EXPECT_EQ(BrowseForFolder(nullptr, title, 17, 0, answering("", call)), "");
+// The dialog's title (an empty one becomes the default and is written back), where it starts
+// and its root (folder 17, the drives, is "/"; folder 0, the desktop, the home folder; without a
+// starting folder it starts at its root), and the chosen path without a trailing separator,
+// except the root.
+TEST(BrowseForFolder, TitlesTheDialogStartsItAndReturnsThePathWithoutItsSeparator) {
+    const struct {
+        std::string title;
+        std::optional<int> start;
+        int root;
+        QString answer;
+        std::string titleAfter, returned;
+        QString started, rooted;
+    } cases[] = {
+        {"", std::nullopt, 17, "", "Browse for a folder", "", "/", "/"},
+        {"Source Folder", 17, 0, "/srv/data/", "Source Folder", "/srv/data", "/", QDir::homePath()},
+        {"t", 17, 0, "/srv/data", "t", "/srv/data", "/", QDir::homePath()},
+        {"t", 17, 0, "/", "t", "/", "/", QDir::homePath()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer.toStdString());
+        DialogCall call;
+        std::string title = c.title;
+        EXPECT_EQ(BrowseForFolder(nullptr, title, c.start, c.root, answering(c.answer, call)),
+                  c.returned);
+        EXPECT_EQ(title, c.titleAfter);
+        EXPECT_EQ(call.title.toStdString(), c.titleAfter);
+        EXPECT_EQ(call.start, c.started);
+        EXPECT_EQ(call.root, c.rooted);
+    }
 }
 
 TEST(BrowseButtons, AChosenFolderFillsTheBoxAndACancelledDialogLeavesIt) {

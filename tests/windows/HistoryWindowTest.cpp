@@ -1,12 +1,7 @@
 #include "windows/frmHistory.h"
 
 #include "common/TempFolder.h"
-#include "state/MainWindowElements.h"
-#include "state/RunState.h"
-#include "support/SessionLog.h"
 #include "windows/HistoryFile.h"
-#include "windows/SecondaryWindows.h"
-#include "windows/Twips.h"
 #include "windows/WindowTestSupport.h"
 
 #include <QPlainTextEdit>
@@ -22,19 +17,8 @@ using namespace windows;
 namespace {
 
 // The History command of a main window whose history file is `file`.
-struct HistoryHarness {
-    RunState state;
-    MainWindowElements mainWindow;
-    SessionLog log;
-    test::RecordingDialogs boxes;
-    int yields = 0;
-    QWidget owner;
-    SecondaryWindows windows;
-
-    explicit HistoryHarness(const std::string& file)
-        : windows(owner, {log, state, mainWindow, boxes.dialogs, [this] { ++yields; }, file,
-                          [] { return InfoFacts{}; }}) {}
-
+struct HistoryHarness : test::SecondaryHarness {
+    explicit HistoryHarness(const std::string& file) : SecondaryHarness(file) {}
     frmHistory* command() {
         windows.showHistory();
         return windows.history();
@@ -57,35 +41,25 @@ TEST(HistoryFile, IsNamedAfterTheProgramWithEveryBetaRemoved) {
     }
 }
 
-TEST(HistoryWindow, ShowsEachLineOfTheFileOnItsOwnLineWithoutATrailingEmptyOne) {
-    test::TempFolder temp;
-    HistoryHarness h(temp.write("h.txt", "1.0.37\r\n- first line\r\nlast\r\n"));
-    frmHistory* window = h.command();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(h.text(), "1.0.37\n- first line\nlast");
-    EXPECT_EQ(window->windowTitle(), kCaption);
-    EXPECT_TRUE(h.boxes.shown.empty());
-    EXPECT_TRUE(window->isVisible());
-    // One yield after showing the window, then one after each line but the first.
-    EXPECT_EQ(h.yields, 3);
-
-    EXPECT_EQ(window->size(), QSize(TwipsToPixels(5370, window->logicalDpiX()),
-                                    TwipsToPixels(6585, window->logicalDpiX())));
-    const QPlainTextEdit& box = window->txtHistory();
-    EXPECT_EQ(box.geometry(), window->rect());
-    EXPECT_TRUE(box.isReadOnly());
-    EXPECT_EQ(box.font().family(), "Lucida Console");
-    EXPECT_EQ(box.font().styleHint(), QFont::Monospace);
-    EXPECT_EQ(box.palette().color(QPalette::Base), QColor(224, 224, 224));
-    EXPECT_EQ(box.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-}
-
-TEST(HistoryWindow, KeepsAnEmptyFirstLineAndReadsALastLineWithoutItsEnd) {
-    test::TempFolder temp;
-    HistoryHarness h(temp.write("h.txt", "\r\nsecond\r\n\r\nfourth"));
-    h.command();
-    EXPECT_EQ(h.text(), "\nsecond\n\nfourth");
-    EXPECT_TRUE(h.boxes.shown.empty());
+// Each line of the file on its own line, an empty first one kept, no empty one added after the
+// last, and a last line read without its end; the window yields once when shown and once after
+// each line but the first.
+TEST(HistoryWindow, ShowsEachLineOfTheFileOnItsOwnLine) {
+    const std::tuple<std::string, QString, int> cases[] = {
+        {"1.0.37\r\n- first line\r\nlast\r\n", "1.0.37\n- first line\nlast", 3},
+        {"\r\nsecond\r\n\r\nfourth", "\nsecond\n\nfourth", 4},
+    };
+    for (const auto& [file, text, yields] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        test::TempFolder temp;
+        HistoryHarness h(temp.write("h.txt", file));
+        frmHistory* window = h.command();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(h.text(), text);
+        EXPECT_EQ(window->windowTitle(), kCaption);
+        EXPECT_TRUE(window->isVisible() && h.boxes.shown.empty());
+        EXPECT_EQ(h.yields, yields);
+    }
 }
 
 TEST(HistoryWindow, WithoutAHistoryToShowTellsTheUserAndCloses) {

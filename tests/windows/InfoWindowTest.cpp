@@ -1,9 +1,5 @@
 #include "windows/frminfo.h"
 
-#include "state/MainWindowElements.h"
-#include "state/RunState.h"
-#include "support/SessionLog.h"
-#include "windows/SecondaryWindows.h"
 #include "windows/Twips.h"
 #include "windows/WindowTestSupport.h"
 
@@ -20,20 +16,13 @@ using namespace windows;
 
 namespace {
 
-struct InfoHarness {
-    RunState state;
-    MainWindowElements mainWindow;
-    SessionLog log;
-    test::RecordingDialogs boxes;
-    int year = 2026;
-    QWidget owner;
-    SecondaryWindows windows;
-
+// The About window with the program's title, use count and a year of the test's choosing.
+struct InfoHarness : test::SecondaryHarness {
     explicit InfoHarness(std::string title = "Orvane", std::int32_t usageCount = 1)
-        : windows(owner, {log, state, mainWindow, boxes.dialogs, [] {}, "",
-                          [this, title, usageCount] {
-                              return InfoFacts{title, "", usageCount, [this] { return year; }};
-                          }}) {}
+        : SecondaryHarness({}, [this, title, usageCount] {
+              return InfoFacts{title, "", usageCount, [this] { return year; }};
+          }) {}
+    int year = 2026;
 
     // The About command, then the activation the window gets when it comes to the front.
     frminfo& about() {
@@ -66,36 +55,22 @@ void click(QWidget& target) {
 
 } // namespace
 
-TEST(InfoWindow, AboutShowsTheEnglishTextsWithTheUseCountOfTheFirstStart) {
-    InfoHarness h;
-    frminfo& info = h.about();
-    EXPECT_EQ(info.windowTitle(), "Info   [2.8]");
-    EXPECT_EQ(info.lbltaal().text(), "eng");
-    EXPECT_EQ(info.lbluse().text(), "Used: 1 time(s).");
-    EXPECT_EQ(info.lblversion().text(), "Version: 1.0 Build37 BETA");
-    EXPECT_EQ(info.Label1().text().split('\n'),
-              QStringList({"Thank you for the use of this program.",
-                           "If there is a update or you want to place a comment , please mail me "
-                           "or see my site.",
-                           "The Brennic crew can't be responsibel for PC crashes and other stuff, "
-                           "for bat working programs!!!"}));
-    EXPECT_EQ(info.lblComments().text(), "");
-    EXPECT_EQ(info.lblproduct().text(), "Orvane");
-    EXPECT_EQ(info.lblproduct().font().family(), "Comic Sans MS");
-    EXPECT_EQ(colour(info.lblproduct()), QColor(192, 0, 0));
-    EXPECT_EQ(info.cmdback().text(), "&Back");
-    EXPECT_EQ(info.cmdback().toolTip(), "Go back to main window");
-    EXPECT_FALSE(info.Image1().pixmap().isNull());
-}
-
-TEST(InfoWindow, AnotherLanguageCodeKeepsTheDesignCaptions) {
-    InfoHarness h(/*title=*/"Orvane", /*usageCount=*/7);
-    frminfo& info = h.windows.showAbout();
-    info.lbltaal().setText("nld");
-    info.Form_Activate();
-    EXPECT_EQ(info.lbluse().text(), "Total used: ");
-    EXPECT_EQ(info.lblversion().text(), "Version: ");
-    EXPECT_EQ(info.windowTitle(), "Info   [2.8]");
+// The English window states the use count of this start and the version; another language
+// code keeps the design's captions.
+TEST(InfoWindow, AboutStatesTheUseCountAndTheVersionInEnglishOnly) {
+    const std::tuple<QString, int, QString, QString> cases[] = {
+        {"eng", 1, "Used: 1 time(s).", "Version: 1.0 Build37 BETA"},
+        {"nld", 7, "Total used: ", "Version: "}};
+    for (const auto& [language, count, used, version] : cases) {
+        SCOPED_TRACE(language.toStdString());
+        InfoHarness h("Orvane", count);
+        frminfo& info = h.windows.showAbout();
+        info.lbltaal().setText(language);
+        info.Form_Activate();
+        EXPECT_EQ(info.windowTitle(), "Info   [2.8]");
+        EXPECT_EQ(info.lbluse().text(), used);
+        EXPECT_EQ(info.lblversion().text(), version);
+    }
 }
 
 TEST(InfoWindow, TheCopyrightLineNeverEndsBefore2004) {
@@ -142,6 +117,8 @@ TEST(InfoWindow, ANameThatDoesNotFitMoves58TwipsPerTickAndStartsAgainAtTheRightE
               PixelsToTwips(info.frameGeometry().width(), info.logicalDpiX()) - 58);
 }
 
+// The link under the pointer is bold and pure red, the other one plain and dark red (192, 0, 0),
+// until the pointer reaches the frame around them.
 TEST(InfoWindow, TheLinkUnderThePointerIsBoldAndPureRedUntilThePointerReachesTheFrame) {
     InfoHarness h;
     frminfo& info = h.about();
@@ -149,27 +126,19 @@ TEST(InfoWindow, TheLinkUnderThePointerIsBoldAndPureRedUntilThePointerReachesThe
     QLabel& project = info.lblsite(1);
     EXPECT_EQ(site.text(), "https://orvane.example.org");
     EXPECT_EQ(project.text(), "https://grid.orvane.example.org");
-    const QColor darkRed(192, 0, 0), pureRed(255, 0, 0);
-
-    send(project, QEvent::MouseMove);
-    EXPECT_TRUE(bold(project));
-    EXPECT_EQ(colour(project), pureRed);
-    EXPECT_FALSE(bold(site));
-    EXPECT_EQ(colour(site), darkRed);
-    EXPECT_EQ(info.cursor().shape(), Qt::UpArrowCursor);
-
-    send(site, QEvent::MouseMove);
-    EXPECT_TRUE(bold(site));
-    EXPECT_EQ(colour(site), pureRed);
-    EXPECT_FALSE(bold(project));
-    EXPECT_EQ(colour(project), darkRed);
-
-    send(info.Frame1(), QEvent::MouseMove);
-    for (QLabel* label : {&site, &project}) {
-        EXPECT_FALSE(bold(*label));
-        EXPECT_EQ(colour(*label), darkRed);
+    const std::tuple<QWidget*, QLabel*, Qt::CursorShape> moves[] = {
+        {&project, &project, Qt::UpArrowCursor},
+        {&site, &site, Qt::UpArrowCursor},
+        {&info.Frame1(), nullptr, Qt::ArrowCursor}};
+    for (const auto& [under, hot, cursor] : moves) {
+        SCOPED_TRACE(under->objectName().toStdString());
+        send(*under, QEvent::MouseMove);
+        for (QLabel* label : {&site, &project}) {
+            EXPECT_EQ(bold(*label), label == hot);
+            EXPECT_EQ(colour(*label), label == hot ? QColor(255, 0, 0) : QColor(192, 0, 0));
+        }
+        EXPECT_EQ(info.cursor().shape(), cursor);
     }
-    EXPECT_EQ(info.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(InfoWindow, ALinkOrTheLogoOpensItsAddressAndBackClosesTheWindow) {

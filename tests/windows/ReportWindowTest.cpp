@@ -1,8 +1,6 @@
 #include "windows/frmErr.h"
 
 #include "common/EngineHarness.h"
-#include "state/MainWindowElements.h"
-#include "support/SessionLog.h"
 #include "windows/SecondaryWindows.h"
 #include "windows/WindowTestSupport.h"
 
@@ -15,35 +13,6 @@ namespace orvane {
 using namespace windows;
 
 namespace {
-
-std::vector<std::string> itemsOf(const frmErr& window) {
-    std::vector<std::string> items;
-    for (std::size_t i = 0; i < window.lstErr().count(); ++i) {
-        items.push_back(window.lstErr().item(i));
-    }
-    return items;
-}
-
-std::vector<std::string> linesOf(const SessionLog& log) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 1; i <= log.count(); ++i) {
-        lines.push_back(log.line(i));
-    }
-    return lines;
-}
-
-// The report window as the main window's Report command opens it.
-struct ReportHarness {
-    RunState state;
-    MainWindowElements mainWindow;
-    SessionLog log;
-    test::RecordingDialogs boxes;
-    QWidget owner;
-    SecondaryWindows windows{
-        owner, {log, state, mainWindow, boxes.dialogs, [] {}, "", [] { return InfoFacts{}; }}};
-
-    frmErr& open() { return windows.showReport(); }
-};
 
 // The view shows every item of the list, the last one selected and in view.
 bool lastRowSelectedAndInView(const frmErr& window) {
@@ -74,7 +43,7 @@ TEST(ReportWindow, AfterARunListsEveryLineInOrderThenShowsEachNewLineSelectedAtT
                                      [] { return InfoFacts{}; }});
     frmErr& report = windows.showReport();
     EXPECT_EQ(report.windowTitle(), "Log");
-    EXPECT_EQ(itemsOf(report), linesOf(run.log));
+    EXPECT_EQ(test::itemsOf(report.lstErr()), test::linesOf(run.log));
     EXPECT_TRUE(run.log.ReportLive);
     EXPECT_EQ(run.window.pbSaveLog.Max(), static_cast<int>(run.log.count()));
     EXPECT_EQ(run.window.pbSaveLog.Value(), static_cast<int>(run.log.count()));
@@ -86,7 +55,7 @@ TEST(ReportWindow, AfterARunListsEveryLineInOrderThenShowsEachNewLineSelectedAtT
         ASSERT_EQ(report.lstErr().count(), run.log.count());
         ASSERT_EQ(report.lstErr().ListIndex(), static_cast<int>(run.log.count()) - 1);
     }
-    EXPECT_EQ(itemsOf(report).back(), "line 299");
+    EXPECT_EQ(test::itemsOf(report.lstErr()).back(), "line 299");
     // Far more lines than fit: the last one is shown selected and scrolled into view.
     EXPECT_TRUE(test::eventually([&] { return lastRowSelectedAndInView(report); }));
     run.log.AddLogEntry("one more");
@@ -94,7 +63,7 @@ TEST(ReportWindow, AfterARunListsEveryLineInOrderThenShowsEachNewLineSelectedAtT
 }
 
 TEST(ReportWindow, LoadShowsTheCountOnTheSavePanelAndRaisesMaxForLinesThatArrive) {
-    ReportHarness h;
+    test::SecondaryHarness h;
     for (int i = 1; i <= 3; ++i) {
         h.log.AddLogEntry("entry " + std::to_string(i));
     }
@@ -118,7 +87,7 @@ TEST(ReportWindow, LoadShowsTheCountOnTheSavePanelAndRaisesMaxForLinesThatArrive
         }
     });
 
-    frmErr& report = h.open();
+    frmErr& report = h.windows.showReport();
     const std::string loading = "Loading log entry's";
     EXPECT_EQ(steps, (std::vector<Step>{{true, loading, 3, 0},
                                         {true, loading, 3, 0},
@@ -130,16 +99,16 @@ TEST(ReportWindow, LoadShowsTheCountOnTheSavePanelAndRaisesMaxForLinesThatArrive
     EXPECT_FALSE(cancelOffered) << "the Cancel of a load that cannot be cancelled was shown";
     EXPECT_TRUE(h.mainWindow.cmdCancelLoad.visible());
     EXPECT_FALSE(h.mainWindow.fraSave.visible());
-    EXPECT_EQ(itemsOf(report), linesOf(h.log));
+    EXPECT_EQ(test::itemsOf(report.lstErr()), test::linesOf(h.log));
     EXPECT_TRUE(h.log.ReportLive);
 }
 
 TEST(ReportWindow, ReopeningLoadsTheLinesAppendedWhileClosedAndOpeningWhileOpenReloadsNothing) {
-    ReportHarness h;
+    test::SecondaryHarness h;
     h.log.AddLogEntry("first");
-    frmErr* report = &h.open();
+    frmErr* report = &h.windows.showReport();
     h.mainWindow.pbSaveLog.setValue(-7);
-    EXPECT_EQ(&h.open(), report);
+    EXPECT_EQ(&h.windows.showReport(), report);
     EXPECT_EQ(h.mainWindow.pbSaveLog.Value(), -7) << "an open window was loaded again";
     EXPECT_EQ(report->lstErr().count(), 1U);
 
@@ -149,8 +118,8 @@ TEST(ReportWindow, ReopeningLoadsTheLinesAppendedWhileClosedAndOpeningWhileOpenR
     h.log.AddLogEntry("while closed 2");
     ASSERT_TRUE(test::eventually([&] { return h.windows.report() == nullptr; }));
 
-    frmErr& again = h.open();
-    EXPECT_EQ(itemsOf(again),
+    frmErr& again = h.windows.showReport();
+    EXPECT_EQ(test::itemsOf(again.lstErr()),
               (std::vector<std::string>{"first", "while closed 1", "while closed 2"}));
     EXPECT_TRUE(h.log.ReportLive);
     h.windows.unloadReport();
@@ -158,8 +127,8 @@ TEST(ReportWindow, ReopeningLoadsTheLinesAppendedWhileClosedAndOpeningWhileOpenR
 }
 
 TEST(ReportWindow, AnEmptyLogLeavesTheListEmptyAndTheWindowLive) {
-    ReportHarness h;
-    frmErr& report = h.open();
+    test::SecondaryHarness h;
+    frmErr& report = h.windows.showReport();
     EXPECT_EQ(report.lstErr().count(), 0U);
     EXPECT_EQ(h.mainWindow.pbSaveLog.Max(), 0);
     EXPECT_FALSE(h.mainWindow.fraSave.visible());
@@ -169,8 +138,8 @@ TEST(ReportWindow, AnEmptyLogLeavesTheListEmptyAndTheWindowLive) {
 }
 
 TEST(ReportWindow, TheListFillsTheClientAreaExactlyAfterEveryResize) {
-    ReportHarness h;
-    frmErr& report = h.open();
+    test::SecondaryHarness h;
+    frmErr& report = h.windows.showReport();
     EXPECT_EQ(report.lstErrView().geometry(), report.rect());
     for (const QSize size : {QSize(333, 222), QSize(120, 700), QSize(640, 90)}) {
         report.resize(size);
@@ -183,13 +152,13 @@ TEST(ReportWindow, TheListFillsTheClientAreaExactlyAfterEveryResize) {
 // load short, leaving a partial list and a stuck panel, nor be cleared: it is the run's.
 TEST(ReportWindow, AStandingStopOrPauseNeitherCutsTheLoadShortNorIsCleared) {
     for (const std::int32_t flag : {run_control::stop, run_control::pause}) {
-        ReportHarness h;
+        test::SecondaryHarness h;
         for (int i = 0; i < 5; ++i) {
             h.log.AddLogEntry("line " + std::to_string(i));
         }
         h.state.RunControl = flag;
-        frmErr& report = h.open();
-        EXPECT_EQ(itemsOf(report), linesOf(h.log)) << "flag " << flag;
+        frmErr& report = h.windows.showReport();
+        EXPECT_EQ(test::itemsOf(report.lstErr()), test::linesOf(h.log)) << "flag " << flag;
         EXPECT_FALSE(h.mainWindow.fraSave.visible());
         EXPECT_TRUE(h.log.ReportLive);
         EXPECT_EQ(h.state.RunControl, flag);

@@ -25,25 +25,22 @@ int pixels(const frmMain& window, int twips) {
     return windows::TwipsToPixels(twips, window.logicalDpiX());
 }
 
-TEST(StartUp, FirstStartCountsOneAndStoresTwoThenCountsOn) {
+// The session header is written at once; before a run the copy and save panels lie hidden over
+// the folder frames, Pause is off and the clock stopped.
+TEST(StartUp, SessionHeaderIsWrittenAndThePanelsWaitHiddenOverTheFolderFrames) {
     WindowHarness harness;
-    EXPECT_EQ(harness.window().UsageCount, 1);
-    EXPECT_EQ(harness.iniFile(), "[Main]\r\nUSE=2\r\n");
-
-    harness.window().Form_Unload();
-    harness.restart();
-    EXPECT_EQ(harness.window().UsageCount, 2);
-    EXPECT_EQ(harness.iniFile(), "[Main]\r\nUSE=3\r\n");
-}
-
-TEST(StartUp, SessionHeaderIsTheFirstTwoLinesAndReportIsNotLive) {
-    WindowHarness harness;
+    frmMain& w = harness.window();
     const auto lines = harness.logLines();
     ASSERT_EQ(lines.size(), 2U);
-    EXPECT_EQ(lines[0].rfind("New session started on ", 0), 0U);
+    EXPECT_TRUE(lines[0].starts_with("New session started on ")) << lines[0];
     EXPECT_NE(lines[0].find(" @ "), std::string::npos);
     EXPECT_EQ(lines[1], kRule);
-    EXPECT_FALSE(harness.window().sessionLog().ReportLive);
+    EXPECT_FALSE(w.sessionLog().ReportLive);
+    EXPECT_TRUE(w.fraCopy.isHidden() && w.fraSave.isHidden());
+    EXPECT_EQ(w.fraCopy.y(), w.fraSource.y());
+    EXPECT_EQ(w.fraSave.pos(), w.fraSource.pos());
+    EXPECT_FALSE(w.cmdPause.isEnabledTo(&w.fraCopy));
+    EXPECT_FALSE(w.tmrClock.isActive());
 }
 
 TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
@@ -67,82 +64,15 @@ TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
     }
 }
 
-TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInch) {
-    EXPECT_EQ(windows::TwipsToPixels(15, 96), 1);
-    EXPECT_EQ(windows::TwipsToPixels(6450, 96), 430);
-    EXPECT_EQ(windows::TwipsToPixels(3795, 96), 253);
-    EXPECT_EQ(windows::TwipsToPixels(6450, 144), 645);
-    EXPECT_EQ(windows::TwipsToPixels(0, 96), 0);
+// Fifteen twips a pixel at 96 dots per inch, ten at 144; a part of a pixel goes to the nearest
+// whole one: 8 twips are 0.53 of a pixel, 7 are 0.47, 5005 are 333.67.
+TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) {
+    const int cases[][3] = {{15, 96, 1}, {6450, 96, 430}, {3795, 96, 253}, {6450, 144, 645},
+                            {0, 96, 0},  {8, 96, 1},      {7, 96, 0},      {5005, 96, 334}};
+    for (const auto& [twips, dpi, pixels] : cases) {
+        EXPECT_EQ(windows::TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi;
+    }
     EXPECT_EQ(windows::PixelsToTwips(430, 96), 6450);
-}
-
-TEST(StartUp, ControlsCarryTheirCaptionsAndThePanelsStartHiddenOverTheFolderFrames) {
-    WindowHarness harness;
-    frmMain& w = harness.window();
-    EXPECT_EQ(w.fraSource.title(), "Source Folder");
-    EXPECT_EQ(w.fraDestination.title(), "Destination Folder");
-    EXPECT_EQ(w.cmdBrowseSou.text(), "&Browse...");
-    EXPECT_EQ(w.cmdBrowseDes.text(), "Br&owse...");
-    EXPECT_EQ(w.cmdStart.text(), "&Start Copy");
-    EXPECT_EQ(w.cmdOptions.text(), "&Options >>");
-    EXPECT_EQ(w.fraCopy.title(), "Copy status");
-    EXPECT_EQ(w.lblInfo[0].text(), "Files: 888/888");
-    EXPECT_EQ(w.lblInfo[1].text(), "Copying file:");
-    EXPECT_EQ(w.lblTime[0].text(), "Time elapsed: 00:00:00");
-    EXPECT_EQ(w.lblTime[1].text(), "Estimated time: 00:00:00");
-    EXPECT_EQ(w.lblTime[2].text(), "Data rate: 0 kBps");
-    EXPECT_EQ(w.lblTime[3].text(), "Total size todo: 0 B");
-    EXPECT_EQ(w.cmdPause.text(), "&Pause");
-    EXPECT_FALSE(w.cmdPause.isEnabledTo(&w.fraCopy));
-    EXPECT_EQ(w.cmdCancel.text(), "&Stop");
-    EXPECT_EQ(w.lblSave.text(), "Saving log entry's to log file");
-    EXPECT_EQ(w.cmdCancelLoad.text(), "Cancel");
-    EXPECT_EQ(w.fraSave.title(), "");
-    EXPECT_TRUE(w.fraCopy.isHidden());
-    EXPECT_TRUE(w.fraSave.isHidden());
-    EXPECT_EQ(w.fraCopy.y(), w.fraSource.y());
-    EXPECT_EQ(w.fraSave.pos(), w.fraSource.pos());
-    EXPECT_EQ(w.fraCopy.size(), QSize(pixels(w, 6135), pixels(w, 2775)));
-    EXPECT_EQ(w.lstCopy.geometry(), windows::TwipsRect(6360, 120, 6495, 2400, w.logicalDpiX()));
-    EXPECT_EQ(w.tmrClock.interval(), 999);
-    EXPECT_FALSE(w.tmrClock.isActive());
-}
-
-TEST(StartUp, MenusHoldTheirEntriesInOrderWithShortcutsAndUncheckedOptions) {
-    WindowHarness harness;
-    frmMain& w = harness.window();
-    const QList<QAction*> bar = w.menus.actions();
-    ASSERT_EQ(bar.size(), 3);
-    EXPECT_EQ(bar[0]->text(), "&Menu");
-    EXPECT_EQ(bar[1]->text(), "&Options");
-    EXPECT_EQ(bar[2]->text(), "Help");
-    EXPECT_EQ(w.mnuMenu.actions(),
-              (QList<QAction*>{&w.mnuMenuReport, &w.mnuMenuS0, &w.mnuMenuQuit}));
-    EXPECT_TRUE(w.mnuMenuS0.isSeparator());
-    EXPECT_EQ(w.mnuOpt.actions(), (QList<QAction*>{&w.mnuOptMove, &w.mnuOptDcopy, &w.mnuOptDebug}));
-    EXPECT_EQ(w.mnuHelp.actions(), (QList<QAction*>{&w.mnuHelpHistory, &w.mnuHelpUpdate,
-                                                    &w.mnuHelpThanks, &w.mnuHelpAbout}));
-    EXPECT_EQ(w.mnuMenuReport.text(), "&Report");
-    EXPECT_EQ(w.mnuMenuReport.shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
-    EXPECT_EQ(w.mnuMenuQuit.text(), "Quit");
-    EXPECT_EQ(w.mnuOptMove.text(), "Move Files");
-    EXPECT_EQ(w.mnuOptDcopy.text(), "Direct Copy");
-    EXPECT_EQ(w.mnuOptDebug.text(), "debug");
-    EXPECT_EQ(w.mnuHelpHistory.text(), "History");
-    EXPECT_EQ(w.mnuHelpUpdate.text(), "Update @ Site");
-    EXPECT_EQ(w.mnuHelpThanks.text(), "Special Thanks");
-    EXPECT_EQ(w.mnuHelpAbout.text(), "&About");
-    EXPECT_EQ(w.mnuHelpAbout.shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-    EXPECT_TRUE(w.mnuOptMove.isCheckable() && !w.mnuOptMove.isChecked());
-    EXPECT_TRUE(w.mnuOptDcopy.isCheckable() && !w.mnuOptDcopy.isChecked());
-
-    // A menu click toggles the option's check mark, which is all the run reads.
-    w.mnuOptMove.trigger();
-    EXPECT_TRUE(harness.elements().mnuOptMove.checked());
-    EXPECT_TRUE(w.mnuOptMove.isChecked());
-    w.mnuOptMove.trigger();
-    EXPECT_FALSE(harness.elements().mnuOptMove.checked());
-    EXPECT_FALSE(w.mnuOptMove.isChecked());
 }
 
 TEST(Options, WidensToTenThousandAndNarrowsBackAndTheFirstClickInDebugModeNarrows) {
@@ -182,12 +112,6 @@ TEST(HelpMenu, UpdateOpensTheProjectsPageWithTheShortVersionAndThanksIsAnInforma
     EXPECT_EQ(shown.count('\n'), 2) << shown.toStdString();
     EXPECT_FALSE(shown.contains('\r'));
 }
-
-} // namespace
-} // namespace orvane::test
-
-namespace orvane::test {
-namespace {
 
 TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsTheProgram) {
     WindowHarness harness;

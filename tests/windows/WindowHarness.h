@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TempFolder.h"
+#include "windows/WindowTestSupport.h"
 #include "windows/frmMain.h"
 
 #include <QApplication>
@@ -48,17 +49,9 @@ public:
     }
     MainWindowElements& elements() { return window_->elements(); }
     const TempFolder& folder() const { return folder_; }
-    std::string iniFile() const { return readFile(programFolder_ + "/bin.ini"); }
     std::string logFile() const { return readFile(programFolder_ + "/logs/log_04_12_2026.txt"); }
 
-    std::vector<std::string> logLines() const {
-        std::vector<std::string> lines;
-        const SessionLog& log = window_->sessionLog();
-        for (std::size_t i = 1; i <= log.count(); ++i) {
-            lines.push_back(log.line(i));
-        }
-        return lines;
-    }
+    std::vector<std::string> logLines() const { return linesOf(window_->sessionLog()); }
 
     // Types the two folders into the boxes and clicks Start; returns when the run has ended.
     void runCopy(const std::string& source, const std::string& destination) {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "state/MainWindowElements.h"
+#include "state/RunState.h"
+#include "support/SessionLog.h"
+#include "windows/SecondaryWindows.h"
 #include "windows/WindowDialogs.h"
 
 #include <QApplication>
@@ -7,6 +11,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 // Readable texts in failure messages.
@@ -32,6 +37,40 @@ struct RecordingDialogs {
                                    {},
                                    [this](const QString& address) { opened.push_back(address); }};
 };
+
+// The secondary windows as a main window's menu commands open them, with the test's history
+// file and About facts; the yields they make are counted.
+struct SecondaryHarness {
+    explicit SecondaryHarness(
+        std::string historyFile = {},
+        std::function<windows::InfoFacts()> facts = [] { return windows::InfoFacts{}; })
+        : windows(owner, {log, state, mainWindow, boxes.dialogs, [this] { ++yields; },
+                          std::move(historyFile), std::move(facts)}) {}
+
+    RunState state;
+    MainWindowElements mainWindow;
+    SessionLog log;
+    RecordingDialogs boxes;
+    int yields = 0;
+    QWidget owner;
+    windows::SecondaryWindows windows;
+};
+
+// The items of a list, and the lines of a log, in order.
+inline std::vector<std::string> itemsOf(const ListElement& list) {
+    std::vector<std::string> items;
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        items.push_back(list.item(i));
+    }
+    return items;
+}
+inline std::vector<std::string> linesOf(const SessionLog& log) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 1; i <= log.count(); ++i) {
+        lines.push_back(log.line(i));
+    }
+    return lines;
+}
 
 // Lets the event loop run until the condition holds; false after a few seconds without it.
 // Deferred deletions (closed windows) are carried out on the way.
