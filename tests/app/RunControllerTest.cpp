@@ -132,6 +132,35 @@ TEST_F(RunControllerTest, RunsLogEveryStepAskForCheckedOptionsAndRepeatIntoTheSa
     EXPECT_EQ(captions, (Lines{"Un&pause", "&Pause", "Un&pause", "&Pause"}));
 }
 
+// The paths of this process's open descriptors that lie below a folder.
+static Lines descriptorsUnder(const std::string& folder) {
+    Lines open;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+        if (!error && target.rfind(folder + "/", 0) == 0) {
+            open.push_back(target);
+        }
+    }
+    return open;
+}
+
+// A run keeps its destination folders open while it copies into them; once it has ended,
+// none stays open, or the drive they are on could not be unmounted while the window is open.
+TEST_F(RunControllerTest, NoDestinationFolderStaysOpenOnceTheRunHasEnded) {
+    temp.write("data/sub/a.txt", "a");
+    temp.write("data/sub/deeper/b.txt", "b");
+    ControllerHarness h(source, backup);
+    std::size_t openDuringRun = 0;
+    h.onYield = [&](int) {
+        openDuringRun = std::max(openDuringRun, descriptorsUnder(backup).size());
+    };
+    h.run();
+    EXPECT_TRUE(test::exists(backup + "/data/sub/deeper/b.txt"));
+    EXPECT_GT(openDuringRun, 0U);
+    EXPECT_EQ(descriptorsUnder(backup), Lines{});
+}
+
 // A destination inside its source would copy the tree into itself (and move would delete it).
 TEST_F(RunControllerTest, PathErrorsEndTheRunWithNothingTouched) {
     temp.write("data/a.txt", "a");
