@@ -58,14 +58,15 @@ struct stat madeCopy(int copy, mode_t asked, TreeFolders::NewFiles* newFiles) {
         return made;
     }
     if (newFiles) {
-        const bool allKept = (made.st_mode & 0777) == asked;
         if (!newFiles->known || made.st_uid != newFiles->owner || made.st_gid != newFiles->group) {
             newFiles->keptBits = 0;
         }
+        // The system only ever takes bits away from those asked for: every bit the copy has
+        // is one it keeps.
         *newFiles = {true,
                      made.st_uid,
                      made.st_gid,
-                     newFiles->keptBits | (allKept ? asked : 0U),
+                     newFiles->keptBits | (made.st_mode & 0777U),
                      newFiles->folderMode,
                      newFiles->folderGroup};
     }
