@@ -50,6 +50,8 @@ public:
         std::uint64_t device = 0;
         std::uint64_t inode = 0;
         std::shared_ptr<NewFiles> newFiles;
+        // The folder's whole path, made once: it is looked at before each of its files.
+        std::string path;
     };
     Held* find(const std::string& root, const std::string& folder);
     Held& keep(Held held);

@@ -91,10 +91,10 @@ FileDescriptor openFolderBelow(const std::string& root, const std::string& insid
 
 // Whether the folder's path still leads to the kept folder. The root may be a link to its
 // folder; below it the last part is looked at itself, so a link put in its place is seen.
-bool stillLeadsTo(const std::string& root, const std::string& inside, TreeFolders::Held& held) {
+bool stillLeadsTo(TreeFolders::Held& held) {
     struct stat info {};
-    const std::string path = inside.empty() ? root : withoutTrailingSeparators(root) + "/" + inside;
-    if (::fstatat(AT_FDCWD, path.c_str(), &info, inside.empty() ? 0 : AT_SYMLINK_NOFOLLOW) != 0 ||
+    if (::fstatat(AT_FDCWD, held.path.c_str(), &info,
+                  held.folder.empty() ? 0 : AT_SYMLINK_NOFOLLOW) != 0 ||
         static_cast<std::uint64_t>(info.st_dev) != held.device ||
         static_cast<std::uint64_t>(info.st_ino) != held.inode) {
         return false;
@@ -114,7 +114,7 @@ struct Opened {
 Opened keptFolderBelow(const TreePath& entry, const std::string& inside, KeptFolder kept) {
     TreeFolders& folders = *entry.kept;
     if (TreeFolders::Held* held = folders.find(entry.root, inside)) {
-        if (kept == KeptFolder::Trust || stillLeadsTo(entry.root, inside, *held)) {
+        if (kept == KeptFolder::Trust || stillLeadsTo(*held)) {
             return {FolderHandle(held->fd), held->newFiles};
         }
         folders.forget(*held);
@@ -126,8 +126,10 @@ Opened keptFolderBelow(const TreePath& entry, const std::string& inside, KeptFol
     }
     auto newFiles = std::make_shared<TreeFolders::NewFiles>(
         TreeFolders::NewFiles{false, 0, 0, 0, info.st_mode, info.st_gid});
-    folders.keep({entry.root, inside, fd, static_cast<std::uint64_t>(info.st_dev),
-                  static_cast<std::uint64_t>(info.st_ino), newFiles});
+    folders.keep(
+        {entry.root, inside, fd, static_cast<std::uint64_t>(info.st_dev),
+         static_cast<std::uint64_t>(info.st_ino), newFiles,
+         inside.empty() ? entry.root : withoutTrailingSeparators(entry.root) + "/" + inside});
     return {FolderHandle(std::move(fd)), std::move(newFiles)};
 }
 
