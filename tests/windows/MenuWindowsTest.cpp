@@ -40,27 +40,31 @@ TEST(MenuWindows, ReportOpenedDuringARunShowsTheRunsLinesAndQuitClosesItBeforeTh
 }
 
 // The Debug, History and About commands open their windows on the main window's own state:
-// the run's totals, the history file named after the program (bin/bin_history.txt) or a
-// message that there is none, the use count of this first start and links opened through the
-// window's dialogs.
+// the run's totals in the scale they are held in (four decimals of the raw scale), refreshed by
+// the debug window itself twice a second, the history file named after the program
+// (bin/bin_history.txt) or a message that there is none, the use count of this first start and
+// links opened through the window's dialogs.
 TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     WindowHarness harness("-DEBUG");
     frmMain& w = harness.window();
     w.runState().CTotalFileSize = Amount::fromRaw(-12345);
+    w.runState().CTotalFileSizetrans = Amount::fromRaw(12345000);
     w.mnuOptDebug.trigger();
     windows::frmDebug* debug = w.secondaryWindows().debug();
     ASSERT_NE(debug, nullptr);
+    EXPECT_EQ(debug->Timer1().interval(), 500);
     ASSERT_TRUE(eventually([&] { return debug->lblCTotalFileSize().text() != "Label1"; }));
     EXPECT_EQ(debug->lblCTotalFileSize().text(), "CTotalFileSize: -1.2345");
+    EXPECT_EQ(debug->lblCTotalFileSizeTrans().text(), "CTotalFileSizetrans: 1234.5");
 
     w.mnuHelpHistory.trigger();
-    EXPECT_EQ(harness.informations, std::vector<QString>{"Orvane|No history file found"});
+    EXPECT_EQ(harness.shown, std::vector<QString>{"Orvane|No history file found"});
     harness.folder().write("bin/bin_history.txt", "1.0 Build37 BETA\r\n- first\r\n");
     w.mnuHelpHistory.trigger();
     ASSERT_NE(w.secondaryWindows().history(), nullptr);
     EXPECT_EQ(w.secondaryWindows().history()->txtHistory().toPlainText(),
               "1.0 Build37 BETA\n- first");
-    EXPECT_EQ(harness.informations.size(), 1U);
+    EXPECT_EQ(harness.shown.size(), 1U);
 
     w.mnuHelpAbout.trigger();
     windows::frminfo* info = w.secondaryWindows().info();
@@ -68,7 +72,7 @@ TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     info->Form_Activate();
     EXPECT_EQ(info->lbluse().text(), "Used: 1 time(s).");
     info->Image1_Click();
-    EXPECT_EQ(harness.webPages, std::vector<QString>{"https://orvane.example.org"});
+    EXPECT_EQ(harness.opened, std::vector<QString>{"https://orvane.example.org"});
 }
 
 // The menu's shortcuts come before a text box's own key bindings (Ctrl+A selects a box's

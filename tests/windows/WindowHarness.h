@@ -22,11 +22,9 @@ inline platform::LocalTime testDay() {
 }
 
 // A main window started as the program in a scratch folder: the INI file and the logs folder
-// land there, the date is pinned, and every dialog is scripted. The folder dialog answers
-// with `nextFolder` (empty: cancelled); the confirmations answer with `answers` in turn and
-// record their texts; information boxes and web pages are recorded. The run handles events
-// at every yield, so a test sees each of them.
-class WindowHarness {
+// land there, the date is pinned, and every dialog is recorded. The run handles events at
+// every yield, so a test sees each of them.
+class WindowHarness : public RecordingDialogs {
 public:
     explicit WindowHarness(std::string argumentText = {})
         : programFolder_(folder_.makeFolder("bin")) {
@@ -77,11 +75,6 @@ public:
         poll_.start();
     }
 
-    std::string nextFolder;
-    std::vector<bool> answers;
-    std::vector<QString> questions;
-    std::vector<QString> informations;
-    std::vector<QString> webPages;
     int endings = 0;
 
 private:
@@ -91,31 +84,11 @@ private:
                                     std::move(argumentText),
                                     {systemClocks().tickCount, [] { return testDay(); }},
                                     ".",
-                                    scriptedDialogs(),
+                                    dialogs,
                                     std::chrono::milliseconds(0),
                                     std::chrono::milliseconds(0),
                                     [this] { ++endings; }};
         window_ = std::make_unique<windows::frmMain>(std::move(setup));
-    }
-
-    windows::WindowDialogs scriptedDialogs() {
-        windows::WindowDialogs dialogs;
-        dialogs.confirm = [this](QWidget*, const QString& text) {
-            questions.push_back(text);
-            const bool answer = !answers.empty() && answers.front();
-            if (!answers.empty()) {
-                answers.erase(answers.begin());
-            }
-            return answer;
-        };
-        dialogs.inform = [this](QWidget*, const QString& title, const QString& text) {
-            informations.push_back(title + "|" + text);
-        };
-        dialogs.chooseFolder = [this](QWidget*, const QString&, const QString&, const QString&) {
-            return QString::fromStdString(nextFolder);
-        };
-        dialogs.openWebPage = [this](const QString& address) { webPages.push_back(address); };
-        return dialogs;
     }
 
     QTimer poll_;
@@ -123,8 +96,5 @@ private:
     std::string programFolder_;
     std::unique_ptr<windows::frmMain> window_;
 };
-
-bool contains(const std::vector<std::string>& lines, const std::string& line);
-bool anyStartsWith(const std::vector<std::string>& lines, const std::string& prefix);
 
 } // namespace orvane::test
