@@ -8,20 +8,6 @@ namespace {
 
 using windows::BrowseForFolder;
 
-struct DialogCall {
-    QString title;
-    QString start;
-    QString root;
-};
-
-windows::FolderDialog answering(const QString& answer, DialogCall& call) {
-    return
-        [answer, &call](QWidget*, const QString& title, const QString& start, const QString& root) {
-            call = {title, start, root};
-            return answer;
-        };
-}
-
 // The dialog's title (an empty one becomes the default and is written back), where it starts
 // and its root (folder 17, the drives, is "/"; folder 0, the desktop, the home folder; without a
 // starting folder it starts at its root), and the chosen path without a trailing separator,
@@ -42,14 +28,16 @@ TEST(BrowseForFolder, TitlesTheDialogStartsItAndReturnsThePathWithoutItsSeparato
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
-        DialogCall call;
+        QStringList call;
+        const windows::FolderDialog dialog = [&](QWidget*, const QString& shownTitle,
+                                                 const QString& start, const QString& root) {
+            call = {shownTitle, start, root};
+            return c.answer;
+        };
         std::string title = c.title;
-        EXPECT_EQ(BrowseForFolder(nullptr, title, c.start, c.root, answering(c.answer, call)),
-                  c.returned);
+        EXPECT_EQ(BrowseForFolder(nullptr, title, c.start, c.root, dialog), c.returned);
         EXPECT_EQ(title, c.titleAfter);
-        EXPECT_EQ(call.title.toStdString(), c.titleAfter);
-        EXPECT_EQ(call.start, c.started);
-        EXPECT_EQ(call.root, c.rooted);
+        EXPECT_EQ(call, (QStringList{QString::fromStdString(c.titleAfter), c.started, c.rooted}));
     }
 }
 

@@ -1,6 +1,5 @@
 #include "windows/frminfo.h"
 
-#include "windows/Twips.h"
 #include "windows/WindowTestSupport.h"
 
 #include <QLabel>
@@ -56,31 +55,6 @@ TEST(InfoWindow, AboutStatesTheUseCountAndTheVersionInEnglishOnly) {
         EXPECT_TRUE(info.lblcopyright().text().contains(c.copyright));
         EXPECT_FALSE(info.tmrtitlescrl().isActive());
     }
-}
-
-TEST(InfoWindow, ANameThatDoesNotFitMoves58TwipsPerTickAndStartsAgainAtTheRightEdge) {
-    InfoHarness h("Orvane, the folder tree copier that shows its progress while it works");
-    frminfo& info = h.about();
-    QLabel& product = info.lblproduct();
-    ASSERT_GT(product.width(), info.width());
-    EXPECT_TRUE(info.tmrtitlescrl().isActive());
-    EXPECT_EQ(info.tmrtitlescrl().interval(), 36);
-
-    const int start = info.productLeft();
-    info.tmrtitlescrl_Timer();
-    EXPECT_EQ(info.productLeft(), start - 58);
-    EXPECT_EQ(product.x(), TwipsToPixels(start - 58, info.logicalDpiX()));
-
-    const int width = PixelsToTwips(product.width(), info.logicalDpiX());
-    int ticks = 1;
-    while (info.productLeft() > -width) {
-        info.tmrtitlescrl_Timer();
-        ASSERT_LT(++ticks, 100000);
-    }
-    EXPECT_EQ(ticks, (start + width + 57) / 58);
-    info.tmrtitlescrl_Timer();
-    EXPECT_EQ(info.productLeft(),
-              PixelsToTwips(info.frameGeometry().width(), info.logicalDpiX()) - 58);
 }
 
 TEST(InfoWindow, ALinkOrTheLogoOpensItsAddressAndBackClosesTheWindow) {

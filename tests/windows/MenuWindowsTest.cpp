@@ -11,34 +11,6 @@ namespace {
 
 using windows::frmMain;
 
-TEST(MenuWindows, ReportOpenedDuringARunShowsTheRunsLinesAndQuitClosesItBeforeTheSave) {
-    WindowHarness harness;
-    frmMain& w = harness.window();
-    harness.folder().write("data/Photos/a.txt", "alpha");
-    harness.folder().write("data/Photos/sub/b.txt", "bravo!");
-    harness.folder().makeFolder("backup");
-
-    // Opened once the survey has listed the files: every later line arrives live.
-    std::size_t linesAtOpening = 0;
-    harness.whenDuringRun([&] { return harness.elements().lstCopy.count() == 2; },
-                          [&] {
-                              w.mnuMenuReport.trigger();
-                              linesAtOpening = w.sessionLog().count();
-                          });
-    harness.runCopy(harness.folder() / "data/Photos", harness.folder() / "backup");
-    ASSERT_NE(w.secondaryWindows().report(), nullptr);
-    EXPECT_GT(harness.logLines().size(), linesAtOpening) << "no line arrived while it was open";
-    EXPECT_EQ(itemsOf(w.secondaryWindows().report()->lstErr()), harness.logLines());
-    EXPECT_EQ(w.secondaryWindows().report()->windowTitle(), "Log");
-    EXPECT_EQ(w.mnuMenuReport.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-
-    const std::vector<std::string> lines = harness.logLines();
-    w.mnuMenuQuit.trigger();
-    EXPECT_FALSE(w.sessionLog().ReportLive);
-    EXPECT_TRUE(w.sessionLog().empty());
-    EXPECT_TRUE(test::holds(harness.logFile(), lines.back() + "\r\n"));
-}
-
 // The Debug, History and About commands open their windows on the main window's own state:
 // the run's totals in the scale they are held in (four decimals of the raw scale), refreshed by
 // the debug window itself twice a second, the history file named after the program

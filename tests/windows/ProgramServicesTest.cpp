@@ -13,19 +13,6 @@
 namespace orvane::test {
 namespace {
 
-TEST(UnloadSignals, TerminateInterruptAndHangUpReachTheEventLoopAsUnloads) {
-    std::vector<int> received;
-    {
-        const windows::UnloadSignals unloadSignals(
-            [&received](int signal) { received.push_back(signal); });
-        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-            ASSERT_EQ(std::raise(signal), 0);
-            QCoreApplication::processEvents();
-        }
-    }
-    EXPECT_EQ(received, (std::vector<int>{SIGTERM, SIGINT, SIGHUP}));
-}
-
 TEST(UnloadSignals, ASignalDuringARunSavesTheLogAndEndsTheProgram) {
     WindowHarness harness;
     windows::frmMain& w = harness.window();

@@ -45,7 +45,9 @@ void expectIdle(windows::frmMain& w) {
 // A run from the window in each mode: a checked option is confirmed before the run, OK keeps
 // it, Cancel unchecks it. A survey lists the files first; a direct run walks the tree and
 // counts one file more than it met; a move deletes the sources. During the run the window shows
-// the run's state, afterwards it is idle again with the destination box restored.
+// the run's state and keys reach only the copy-status panel, never a control it covers;
+// afterwards it is idle again with the destination box restored and the focus on Start Copy,
+// so Enter or Space starts again.
 TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
     const QString move = "Move files, is still on\nok = move, cancel = copy";
     const QString direct = "Direct copy, is still on\nok = direct, cancel = search";
@@ -73,9 +75,11 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
             }
         }
         harness.answers = c.answers;
+        ASSERT_TRUE(harness.showActive());
         // The list is seen in the widened window.
         QTest::mouseClick(&w.cmdOptions, Qt::LeftButton);
         bool seenRunning = false;
+        std::vector<const QWidget*> reached;
         harness.whenDuringRun(
             [&] {
                 return harness.elements().lstCopy.count() == 3 ||
@@ -86,6 +90,12 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
                               !w.mnuOpt.menuAction()->isEnabled() && w.cmdPause.isEnabled() &&
                               w.tmrClock.isActive();
                 EXPECT_EQ(w.lstCopy.model()->rowCount(), c.walked ? 0 : 3);
+                for (int i = 0; i < 8; ++i) {
+                    QWidget* focus = QApplication::focusWidget();
+                    QTest::keyClick(focus != nullptr ? focus : &w, Qt::Key_Tab);
+                    reached.push_back(QApplication::focusWidget());
+                }
+                QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
             });
         harness.runCopy(source, harness.folder() / "backup");
 
@@ -94,6 +104,14 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
                   std::pair(c.moved, c.walked));
         expectCopied(harness.folder());
         EXPECT_TRUE(seenRunning);
+        const QWidget* covered[] = {&w.txtSource,    &w.cmdBrowseSou, &w.txtDestination,
+                                    &w.cmdBrowseDes, &w.cmdStart,     &w.cmdOptions};
+        for (const QWidget* control : covered) {
+            EXPECT_EQ(std::count(reached.begin(), reached.end(), control), 0)
+                << control->objectName().toStdString();
+        }
+        EXPECT_EQ(w.cmdOptions.text(), "&Options <<");
+        EXPECT_EQ(QApplication::focusWidget(), &w.cmdStart);
         expectIdle(w);
         EXPECT_EQ(fs::exists(source + "/a.txt"), !c.moved);
         EXPECT_EQ(w.txtDestination.text().toStdString(), harness.folder() / "backup/");
@@ -114,62 +132,6 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
             EXPECT_EQ(w.pbTotalFiles.Max(), 4);
         }
     }
-}
-
-// The real confirmation, found in the event loop of its own that it runs: a warning box with
-// OK and Cancel. Cancel unchecks the option; the empty source then ends the run at its check.
-TEST(RunFromWindow, TheConfirmationIsAMessageBoxWithOkAndCancel) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    w.dialogs() = windows::QtDialogs();
-    w.mnuOptMove.trigger();
-    QStringList seen;
-    harness.whenDuringRun([] { return QApplication::activeModalWidget() != nullptr; },
-                          [&] {
-                              auto* box =
-                                  qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                              ASSERT_NE(box, nullptr);
-                              seen << box->windowTitle() << box->text();
-                              EXPECT_EQ(box->icon(), QMessageBox::Warning);
-                              EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
-                              box->button(QMessageBox::Cancel)->click();
-                          });
-    QTest::mouseClick(&w.cmdStart, Qt::LeftButton);
-
-    EXPECT_EQ(seen, (QStringList{"Orvane", "Move files, is still on\nok = move, cancel = copy"}));
-    EXPECT_FALSE(w.mnuOptMove.isChecked());
-    EXPECT_TRUE(contains(harness.logLines(), "Source Path error: "));
-}
-
-// Keys during a run reach only the copy-status panel, never a control it covers, and after
-// the run the focus is back on Start Copy, so Enter or Space starts again.
-TEST(RunFromWindow, KeysDuringARunStayOffTheCoveredControlsAndStartHasTheFocusAfterwards) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    const std::string source = smallTree(harness.folder());
-    harness.folder().makeFolder("backup");
-    ASSERT_TRUE(harness.showActive());
-    const QWidget* covered[] = {&w.txtSource,    &w.cmdBrowseSou, &w.txtDestination,
-                                &w.cmdBrowseDes, &w.cmdStart,     &w.cmdOptions};
-    std::vector<const QWidget*> reached;
-    harness.whenDuringRun([&] { return harness.elements().lstCopy.count() == 3; },
-                          [&] {
-                              for (int i = 0; i < 8; ++i) {
-                                  QWidget* focus = QApplication::focusWidget();
-                                  QTest::keyClick(focus != nullptr ? focus : &w, Qt::Key_Tab);
-                                  reached.push_back(QApplication::focusWidget());
-                              }
-                              QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
-                          });
-
-    harness.runCopy(source, harness.folder() / "backup");
-
-    for (std::size_t i = 0; i < std::size(covered); ++i) {
-        EXPECT_EQ(std::count(reached.begin(), reached.end(), covered[i]), 0) << "control " << i;
-    }
-    EXPECT_EQ(w.Width(), windows::frmMain::kNarrowWidth);
-    EXPECT_EQ(w.cmdOptions.text(), "&Options >>");
-    EXPECT_EQ(QApplication::focusWidget(), &w.cmdStart);
 }
 
 // However long the paths, "Copying file", "From:" and "To:" each begin a row inside the

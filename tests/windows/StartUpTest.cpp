@@ -9,29 +9,12 @@ namespace {
 
 using windows::frmMain;
 
-const std::string kRule(46, '-');
-
 int pixels(const frmMain& window, int twips) {
     return windows::TwipsToPixels(twips, window.logicalDpiX());
 }
 
-// The session header is written at once; before a run the copy and save panels lie hidden over
-// the folder frames, Pause is off and the clock stopped.
-TEST(StartUp, SessionHeaderIsWrittenAndThePanelsWaitHiddenOverTheFolderFrames) {
-    WindowHarness harness;
-    frmMain& w = harness.window();
-    const auto lines = harness.logLines();
-    ASSERT_EQ(lines.size(), 2U);
-    EXPECT_TRUE(lines[0].starts_with("New session started on ")) << lines[0];
-    EXPECT_NE(lines[0].find(" @ "), std::string::npos);
-    EXPECT_EQ(lines[1], kRule);
-    EXPECT_TRUE(w.fraCopy.isHidden() && w.fraSave.isHidden());
-    EXPECT_EQ(w.fraCopy.y(), w.fraSource.y());
-    EXPECT_EQ(w.fraSave.pos(), w.fraSource.pos());
-    EXPECT_FALSE(w.cmdPause.isEnabledTo(&w.fraCopy));
-    EXPECT_FALSE(w.tmrClock.isActive());
-}
-
+// The debug mode widens the window; a click on Options then narrows it, while in normal mode
+// it widens the window to 10000 twips and a second click narrows it back.
 TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
     struct Case {
         const char* arguments;
@@ -49,6 +32,13 @@ TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
         EXPECT_EQ(window.width(), pixels(window, c.debug ? 13050 : 6450));
         EXPECT_EQ(window.height(), pixels(window, 3795));
         EXPECT_EQ(window.mnuOptDebug.isVisible(), c.debug);
+
+        QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
+        EXPECT_EQ(window.width(), pixels(window, c.debug ? 6450 : 10000));
+        EXPECT_EQ(window.cmdOptions.text(), c.debug ? "&Options >>" : "&Options <<");
+        QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
+        EXPECT_EQ(window.width(), pixels(window, c.debug ? 10000 : 6450));
+        EXPECT_EQ(window.cmdOptions.text(), c.debug ? "&Options <<" : "&Options >>");
     }
 }
 
@@ -63,36 +53,12 @@ TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) 
     EXPECT_EQ(windows::PixelsToTwips(430, 96), 6450);
 }
 
-TEST(Options, WidensToTenThousandAndNarrowsBackAndTheFirstClickInDebugModeNarrows) {
-    WindowHarness harness;
-    frmMain& w = harness.window();
-    QTest::mouseClick(&w.cmdOptions, Qt::LeftButton);
-    EXPECT_EQ(w.width(), pixels(w, 10000));
-    EXPECT_EQ(w.cmdOptions.text(), "&Options <<");
-    EXPECT_FALSE(w.lstCopy.isHidden());
-    QTest::mouseClick(&w.cmdOptions, Qt::LeftButton);
-    EXPECT_EQ(w.width(), pixels(w, 6450));
-    EXPECT_EQ(w.cmdOptions.text(), "&Options >>");
-
-    harness.restart("-debug");
-    frmMain& debug = harness.window();
-    QTest::mouseClick(&debug.cmdOptions, Qt::LeftButton);
-    EXPECT_EQ(debug.width(), pixels(debug, 6450));
-}
-
-TEST(HelpMenu, UpdateOpensTheProjectsPageWithTheShortVersionAndThanksIsAnInformationBox) {
+TEST(HelpMenu, UpdateOpensTheProjectsPageWithTheShortVersion) {
     WindowHarness harness;
     harness.window().mnuHelpUpdate.trigger();
     ASSERT_EQ(harness.opened.size(), 1U);
     EXPECT_EQ(harness.opened[0].toStdString(),
               "https://orvane.example.org/prg_update.php?p=9&v=" + VersionText(true));
-
-    harness.window().mnuHelpThanks.trigger();
-    ASSERT_EQ(harness.shown.size(), 1U);
-    const QString shown = harness.shown[0];
-    EXPECT_TRUE(shown.startsWith("Special Thanks|"));
-    EXPECT_EQ(shown.count('\n'), 2) << shown.toStdString();
-    EXPECT_FALSE(shown.contains('\r'));
 }
 
 TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsTheProgram) {
