@@ -14,8 +14,8 @@ using windows::frmMain;
 // The Debug, History and About commands open their windows on the main window's own state:
 // the run's totals in the scale they are held in (four decimals of the raw scale), refreshed by
 // the debug window itself twice a second, the history file named after the program
-// (bin/bin_history.txt) or a message that there is none, the use count of this first start and
-// links opened through the window's dialogs.
+// (bin/bin_history.txt) or a message that there is none, the use count of this first start, the
+// version, the copyright from 2004 to this year and links opened through the window's dialogs.
 TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     WindowHarness harness("-DEBUG");
     frmMain& w = harness.window();
@@ -42,9 +42,16 @@ TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     windows::frminfo* info = w.secondaryWindows().info();
     ASSERT_NE(info, nullptr);
     info->Form_Activate();
+    EXPECT_EQ(info->windowTitle(), "Info   [2.8]");
     EXPECT_EQ(info->lbluse().text(), "Used: 1 time(s).");
-    info->Image1_Click();
-    EXPECT_EQ(harness.opened, std::vector<QString>{"https://orvane.example.org"});
+    EXPECT_EQ(info->lblversion().text(), "Version: 1.0 Build37 BETA");
+    EXPECT_TRUE(info->lblcopyright().text().contains("2004-2026"));
+    for (QLabel* link : {&info->lblsite(1), &info->lblsite(0), &info->Image1()}) {
+        QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    }
+    EXPECT_EQ(harness.opened,
+              (std::vector<QString>{"https://grid.orvane.example.org", "https://orvane.example.org",
+                                    "https://orvane.example.org"}));
 }
 
 // The menu's shortcuts come before a text box's own key bindings (Ctrl+A selects a box's
