@@ -1,6 +1,5 @@
 #include "BarFixture.h"
 
-#include <QCoreApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -46,11 +45,6 @@ QImage Composed(const pcProgressBar& bar) {
 void ShowOnScreen(pcProgressBar& bar) {
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-}
-
-void PlatformPaint(pcProgressBar& bar) {
-    bar.update();
-    QCoreApplication::processEvents();
 }
 
 void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes) {

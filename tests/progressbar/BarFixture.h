@@ -45,10 +45,8 @@ void ShowCaption(pcProgressBar& bar, const QString& text);
 // The control as last composed, cut to its own size.
 QImage Composed(const pcProgressBar& bar);
 
-// The control shown and exposed; a paint the platform asks for (not an assignment), handled
-// before returning.
+// The control shown and exposed.
 void ShowOnScreen(pcProgressBar& bar);
-void PlatformPaint(pcProgressBar& bar);
 
 // A colour expected at some points, and the check of each point of each probe against image.
 struct Probe {

@@ -1,5 +1,7 @@
 #include "windows/FolderPicker.h"
-#include "windows/WindowHarness.h"
+#include "windows/WindowTestSupport.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -39,23 +41,6 @@ TEST(BrowseForFolder, TitlesTheDialogStartsItAndReturnsThePathWithoutItsSeparato
         EXPECT_EQ(title, c.titleAfter);
         EXPECT_EQ(call, (QStringList{QString::fromStdString(c.titleAfter), c.started, c.rooted}));
     }
-}
-
-TEST(BrowseButtons, AChosenFolderFillsTheBoxAndACancelledDialogLeavesIt) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    harness.nextFolder = "/srv/photos";
-    QTest::mouseClick(&w.cmdBrowseSou, Qt::LeftButton);
-    harness.nextFolder = "/media/backup";
-    QTest::mouseClick(&w.cmdBrowseDes, Qt::LeftButton);
-    EXPECT_EQ(harness.elements().txtSource.caption(), "/srv/photos");
-    EXPECT_EQ(harness.elements().txtDestination.caption(), "/media/backup");
-
-    harness.nextFolder = "";
-    QTest::mouseClick(&w.cmdBrowseSou, Qt::LeftButton);
-    QTest::mouseClick(&w.cmdBrowseDes, Qt::LeftButton);
-    EXPECT_EQ(w.txtSource.text(), "/srv/photos");
-    EXPECT_EQ(w.txtDestination.text(), "/media/backup");
 }
 
 } // namespace

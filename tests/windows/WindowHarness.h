@@ -5,7 +5,6 @@
 #include "windows/frmMain.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -16,14 +15,9 @@
 
 namespace orvane::test {
 
-// The day every test session is saved on: its log file is logs/log_04_12_2026.txt.
-inline platform::LocalTime testDay() {
-    return {2026, 12, 4, 9, 30, 0};
-}
-
 // A main window started as the program in a scratch folder: the INI file and the logs folder
-// land there, the date is pinned, and every dialog is recorded. The run handles events at
-// every yield, so a test sees each of them.
+// land there, the date is pinned (the log file is logs/log_04_12_2026.txt), and every dialog is
+// recorded. The run handles events at every yield, so a test sees each of them.
 class WindowHarness : public RecordingDialogs {
 public:
     explicit WindowHarness(std::string argumentText = {})
@@ -79,15 +73,16 @@ public:
 
 private:
     void startWindow(std::string argumentText) {
-        windows::ProgramSetup setup{{platform::ProgramLayout::Portable, "bin", programFolder_,
-                                     programFolder_ + "/logs", programFolder_},
-                                    std::move(argumentText),
-                                    {systemClocks().tickCount, [] { return testDay(); }},
-                                    ".",
-                                    dialogs,
-                                    std::chrono::milliseconds(0),
-                                    std::chrono::milliseconds(0),
-                                    [this] { ++endings; }};
+        windows::ProgramSetup setup{
+            {platform::ProgramLayout::Portable, "bin", programFolder_, programFolder_ + "/logs",
+             programFolder_},
+            std::move(argumentText),
+            {systemClocks().tickCount, [] { return platform::LocalTime{2026, 12, 4, 9, 30, 0}; }},
+            ".",
+            dialogs,
+            std::chrono::milliseconds(0),
+            std::chrono::milliseconds(0),
+            [this] { ++endings; }};
         window_ = std::make_unique<windows::frmMain>(std::move(setup));
     }
 

@@ -51,19 +51,18 @@ struct RecordingDialogs {
 };
 
 // The secondary windows as a main window's menu commands open them, with the test's history
-// file and About facts; the yields they make are counted.
+// file and About facts.
 struct SecondaryHarness {
     explicit SecondaryHarness(
         std::string historyFile = {},
         std::function<windows::InfoFacts()> facts = [] { return windows::InfoFacts{}; })
-        : windows(owner, {log, state, mainWindow, boxes.dialogs, [this] { ++yields; },
-                          std::move(historyFile), std::move(facts)}) {}
+        : windows(owner, {log, state, mainWindow, boxes.dialogs, [] {}, std::move(historyFile),
+                          std::move(facts)}) {}
 
     RunState state;
     MainWindowElements mainWindow;
     SessionLog log;
     RecordingDialogs boxes;
-    int yields = 0;
     QWidget owner;
     windows::SecondaryWindows windows;
 };
