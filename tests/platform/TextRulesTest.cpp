@@ -115,11 +115,3 @@ TEST(ProfileText, WriteKeepsEveryOtherByteAndAddsLinesWithCrLf) {
         EXPECT_EQ(setProfileValue("", section, key, value), nullopt) << section << key << value;
     }
 }
-
-TEST(ProfileText, RemovalTakesEveryMatchAndNothingElse) {
-    const std::string keys = "[Main]\nUSE=1\r\nA=1\n[Other]\nUSE=7\n[main]\nuse=2";
-    EXPECT_EQ(removeProfileKey(keys, "MAIN", "Use"), "[Main]\nA=1\n[Other]\nUSE=7\n[main]\n");
-    const std::string sections =
-        "; top\n[Main]\r\nUSE=2\r\n; note\r\n\r\n[Keep]\nA=1\n[MAIN]\nB=2\n";
-    EXPECT_EQ(removeProfileSection(sections, "main"), "; top\n[Keep]\nA=1\n");
-}
