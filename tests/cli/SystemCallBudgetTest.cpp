@@ -59,8 +59,6 @@ TEST(SystemCallBudget, EachMoreFileOfAFreshCopyCostsAtMostItsBudget) {
     const double perFile = static_cast<double>(four - one) / 300.0;
     EXPECT_LE(perFile, kCallsPerFile) << (four - one) << " calls for 300 more files";
     std::cout << "[ calls    ] " << perFile << " a file\n";
-    EXPECT_EQ(test::readFile(cli.temp / "four/f3/99.bin"),
-              test::readFile(cli.temp / "to-four/four/f3/99.bin"));
 }
 
 } // namespace orvane

@@ -61,13 +61,6 @@ TEST(ProgramFolders, EachLayoutAndEnvironmentGivesItsFolders) {
     EXPECT_EQ(installedMarkerPath("/"), "/share/orvane/installed-layout");
 }
 
-// The build tree has no marker beside it: the tests themselves run in the portable layout.
-TEST(RunningProgramFolders, BuildTreeIsPortable) {
-    const ProgramFolders folders = runningProgramFolders();
-    EXPECT_EQ(folders.layout, ProgramLayout::Portable);
-    EXPECT_EQ(folders.logs, folders.settings + "/logs");
-}
-
 TEST(RunningProgramFolders, PreparingMakesTheMissingUserFoldersPrivateButNotTheLogsFolder) {
     orvane::test::TempFolder temp;
     ProgramFolders folders{ProgramLayout::Installed, "orvane", temp / "home/.config/orvane",
