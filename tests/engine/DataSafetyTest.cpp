@@ -2,6 +2,7 @@
 
 #include "platform/FileCopy.h"
 
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -216,6 +217,35 @@ TEST_F(DataSafetyTest, RunNeverDescendsIntoItsOwnDestinationAppearingInsideTheSo
         direct ? run.runDirectMode() : run.runSurveyMode();
         EXPECT_TRUE(turned);
         EXPECT_EQ(namesIn(t / "src/z/data/z"), std::set<std::string>{"zf"});
+    }
+}
+
+// Folders 200 characters long, one file in each, 25 deep: past the system's path limit.
+// Every folder is listed and reopened relative to its parent, and made, so every file is
+// copied, also those whose paths are too long for any path call.
+TEST_F(DataSafetyTest, TreeDeeperThanThePathLimitIsCopiedWhole) {
+    const std::string name(200, 'd');
+    std::string path = source;
+    // Made folder by folder: no path call takes the deepest paths.
+    int folder = ::open(source.c_str(), O_RDONLY | O_DIRECTORY);
+    for (int level = 1; level <= 25; ++level) {
+        ASSERT_EQ(::mkdirat(folder, name.c_str(), 0755), 0);
+        const int next = ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY);
+        ::close(folder);
+        folder = next;
+        const int file = ::openat(folder, "f", O_WRONLY | O_CREAT, 0644);
+        ASSERT_TRUE(file >= 0 && ::write(file, "f", 1) == 1);
+        ::close(file);
+        path += "/" + name;
+    }
+    ::close(folder);
+    ASSERT_GT(path.size(), std::size_t{PATH_MAX}); // the deepest files lie past the limit
+    harness.runSurveyMode();
+    const auto& done = harness.state.outcome;
+    EXPECT_EQ(std::tuple(done.foldersCreated, done.filesCopied, done.filesFailed),
+              std::tuple(25, 25, 0));
+    for (const auto& tree : {source, destination}) {
+        EXPECT_EQ(std::system(("rm -rf '" + tree + "/" + name + "'").c_str()), 0);
     }
 }
 
