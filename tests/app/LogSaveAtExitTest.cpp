@@ -7,61 +7,48 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <sstream>
-#include <utility>
 
 namespace orvane {
 
-namespace {
-
-using Shown = std::pair<std::string, std::string>; // the message, and standard error
-
-// Saves a two-line session of 5 December 2026 into the folder `logs` at exit.
-Shown saveAtExit(const std::string& logs) {
-    SessionLog log;
-    log.AddLogEntry("New session started on 05/12/2026 @ 10:00:00");
-    log.AddLogEntry("File a.txt copied");
-    MainWindowElements window;
-    std::ostringstream errors;
-    std::string message = SaveLogAtExit(
-        log, window, logs,
-        [] {
-            return platform::LocalTime{2026, 12, 5};
-        },
-        ".", errors);
-    EXPECT_TRUE(log.empty());
-    return {message, errors.str()};
-}
-
-// The message that names the day's file in `logs` and the reason, then the session's lines.
-Shown failureShown(const std::string& logs, const std::string& reason) {
-    const std::string message =
-        "orvane: cannot write the log file " + logs + "/log_05_12_2026.txt: " + reason;
-    return {message, message + "\norvane: the session's log follows\n"
-                               "New session started on 05/12/2026 @ 10:00:00\n"
-                               "File a.txt copied\n"};
-}
-
-} // namespace
-
-// A written file leaves nothing to show. Otherwise the message names the file and the reason,
-// and the session's lines follow it on standard error.
+// A two-line session of 5 December 2026 saved at exit into a logs folder: one written, one
+// that is a file, one on a full drive of its own (the day's file is never written through a
+// link, so a link to /dev/full cannot stand in for one). A written file leaves nothing to
+// show; otherwise the message names the file and the reason, and the session's lines follow
+// it on standard error.
 TEST(LogSaveAtExit, FailureIsShownWithItsReasonAndTheSessionGoesToStandardError) {
     const test::TempFolder temp;
-    EXPECT_EQ(saveAtExit(temp / "written"), Shown("", ""));
     temp.write("blocked", "a file where the folder should be");
-    EXPECT_EQ(saveAtExit(temp / "blocked"), failureShown(temp / "blocked", "Not a directory"));
-    // A full drive of its own: the day's file is never written through a link, so a link to
-    // /dev/full cannot stand in for one.
-    const std::string full = temp.makeFolder("full");
-    test::Tmpfs drive(full, "size=4k");
-    if (!drive.mounted()) {
-        GTEST_SKIP() << drive.why();
+    const test::Tmpfs drive(temp.makeFolder("full"), "size=4k");
+    if (drive.mounted()) {
+        temp.write("full/filler", std::string(4096, 'f'));
     }
-    temp.write("full/filler", std::string(4096, 'f'));
-    EXPECT_EQ(saveAtExit(full), failureShown(full, "No space left on device"));
+    const struct {
+        std::string folder, reason;
+    } cases[] = {
+        {"written", ""}, {"blocked", "Not a directory"}, {"full", "No space left on device"}};
+    for (const auto& [folder, reason] : cases) {
+        SCOPED_TRACE(folder);
+        if (folder == "full" && !drive.mounted()) {
+            continue; // a tmpfs needs root
+        }
+        SessionLog log;
+        log.AddLogEntry("New session started on 05/12/2026 @ 10:00:00");
+        log.AddLogEntry("File a.txt copied");
+        MainWindowElements window;
+        std::ostringstream errors;
+        const auto today = [] { return platform::LocalTime{2026, 12, 5}; };
+        std::string message, shown;
+        if (!reason.empty()) {
+            message = "orvane: cannot write the log file " + temp / folder +
+                      "/log_05_12_2026.txt: " + reason;
+            shown = message + "\norvane: the session's log follows\n" +
+                    "New session started on 05/12/2026 @ 10:00:00\nFile a.txt copied\n";
+        }
+        EXPECT_EQ(SaveLogAtExit(log, window, temp / folder, today, ".", errors), message);
+        EXPECT_EQ(errors.str(), shown);
+        EXPECT_TRUE(log.empty());
+    }
 }
 
 } // namespace orvane

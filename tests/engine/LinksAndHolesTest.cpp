@@ -70,7 +70,8 @@ TEST_F(LinksAndHolesTest, OtherNameOfAFileWhoseCopyWasRewrittenGetsACopyOfItsOwn
 TEST_F(LinksAndHolesTest, OnlyAFileIsAFilesCopyAndOnlyALinkALinks) {
     temp.write("data/folder", "hello");
     temp.write("backup/data/folder/inside", "kept");
-    std::filesystem::create_symlink("abcde", dst("link"));
+    std::filesystem::create_symlink("abcde", dst("link")); // as long as the source
+    temp.write("backup/data/abcde", "the link's target");
     temp.write("data/link", "hello");
     std::filesystem::create_symlink("abcde", src("sameLink"));
     std::filesystem::create_symlink("abcde", dst("sameLink"));
@@ -100,7 +101,7 @@ TEST_F(LinksAndHolesTest, OnlyAFileIsAFilesCopyAndOnlyALinkALinks) {
     }
     EXPECT_EQ(inAnyOrder(harness.lines()), inAnyOrder(expected));
     EXPECT_EQ(namesIn(source), std::set<std::string>{"folder"});
-    EXPECT_EQ(readFile(dst("folder/inside")), "kept");
+    EXPECT_EQ(readFile(dst("folder/inside")) + readFile(dst("abcde")), "keptthe link's target");
     EXPECT_EQ(harness.state.outcome.filesFailed, 1);
 }
 

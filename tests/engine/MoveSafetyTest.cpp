@@ -1,9 +1,7 @@
 #include "common/EngineHarness.h"
 
-#include "platform/DriveSpace.h"
 #include "platform/FileCopy.h"
 #include "platform/FileEvents.h"
-#include "support/FormatSize.h"
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -169,45 +167,6 @@ TEST_F(MoveSafetyTest, DestinationIsFlushedBeforeItsSourceIsDeleted) {
                          "deleted " + src(name)}));
     }
     EXPECT_EQ(moved, (std::set<std::string>{"copied.txt", "skipped.txt"}));
-}
-
-TEST_F(MoveSafetyTest, OnAFullDriveAFileAsLargeAsTheFreeSpaceMovesAndOneByteMoreStays) {
-    Tmpfs drive(temp / "backup", "size=1m");
-    if (!drive.mounted()) {
-        GTEST_SKIP() << drive.why();
-    }
-    temp.write("backup/data/stale.txt", "old and longer"); // for the read-only run below
-    const std::int64_t free = platform::queryDriveSpace(destination).freeBytes;
-    writeAll(src("exact.bin"), patterned(static_cast<std::size_t>(free)));
-    writeAll(src("more.bin"), patterned(static_cast<std::size_t>(free) + 1));
-    harness.runSurveyMode();
-    Lines lines = inAnyOrder(harness.lines());
-    const std::string refusal = "#. Cannot copy: " + src("more.bin") + " [" +
-                                FormatSize(Amount::fromValue(free + 1), ".") +
-                                " ] not enough space on drive: " + temp / "backup" + " [";
-    // The rest of the refusal is the free space at its turn.
-    lines.at(0).resize(std::min(lines[0].size(), refusal.size()));
-    EXPECT_EQ(lines, (Lines{refusal,
-                            "File exact.bin copied in <t> [" +
-                                FormatSize(Amount::fromValue(free), ".") + "]",
-                            "Move is on, deleted the file exact.bin"}));
-
-    // Read-only binds root too: a destination of another size that cannot be replaced stays,
-    // and so does its source.
-    temp.write("data/stale.txt", "new");
-    if (::mount("tmpfs", (temp / "backup").c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) !=
-        0) {
-        GTEST_SKIP() << "cannot remount the tmpfs read-only (" << std::strerror(errno) << ")";
-    }
-    EngineHarness again(source, destination, true);
-    again.runSurveyMode();
-    const Lines later = inAnyOrder(again.lines()); // the first refuses more.bin for space
-    EXPECT_EQ(Lines(later.begin() + 1, later.end()),
-              (Lines{"#. File stale.txt allready there, filesize wrong, deleted and recopied",
-                     "#. File stale.txt reported err: 0"}));
-    EXPECT_EQ(namesIn(source), (std::set<std::string>{"more.bin", "stale.txt"}));
-    EXPECT_EQ(readFile(dst("stale.txt")), "old and longer");
-    EXPECT_EQ(again.state.outcome.filesFailed, 1);
 }
 
 } // namespace
