@@ -37,6 +37,9 @@ void setUnnamedTemporariesForTests(bool allowed);
 enum class CopyReason : std::int32_t {
     ChunkFinished = 0,
     StreamSwitch = 1,
+    // Right after the stream switch, when the copy continues a partial that an earlier copy
+    // of this source left: `transferred` is the part already there, not copied again.
+    Resumed = 2,
 };
 
 struct CopyReport {
