@@ -19,7 +19,9 @@ namespace {
 constexpr const char* kPartialMark = ".orvane-resume";
 constexpr const char* kRecordMark = "-record";
 constexpr const char* kRecordTitle = "orvane partial copy 1";
-constexpr std::size_t kRecordLimit = 512;
+// Always written whole at this size, padded with blanks: a record that never shrinks needs no
+// truncation, which some file systems (FAT through FUSE) refuse.
+constexpr std::size_t kRecordBytes = 160;
 
 // The record's three lines: a title that says whose it is, the source's facts and the length
 // kept, and a check of both, which tells a record torn by a crash from a whole one.
@@ -58,7 +60,9 @@ Record parseRecord(const std::string& text) {
         return record;
     }
     const std::string facts = text.substr(title.size(), factsEnd - title.size());
-    if (text.substr(factsEnd + 1) != checkLine(facts) + "\n") {
+    const std::string check = checkLine(facts) + "\n";
+    if (text.compare(factsEnd + 1, check.size(), check) != 0 ||
+        text.find_first_not_of(' ', factsEnd + 1 + check.size()) != std::string::npos) {
         return record;
     }
     unsigned long long device = 0;
@@ -75,7 +79,7 @@ Record parseRecord(const std::string& text) {
 }
 
 Record readRecord(int fd) {
-    std::string text(kRecordLimit, '\0');
+    std::string text(kRecordBytes + 1, '\0');
     const ssize_t got = ::pread(fd, text.data(), text.size(), 0);
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     return parseRecord(text);
@@ -153,7 +157,9 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
         // A file of someone else's that merely has a partial's name: never touched.
         return std::nullopt;
     }
-    if (found.kind == Record::Kind::Whole && cutFrom(found, sourceInfo) &&
+    // Nothing kept is nothing to continue: a new file costs less than rewriting the old one,
+    // which some file systems refuse (FAT through FUSE).
+    if (found.kind == Record::Kind::Whole && found.length > 0 && cutFrom(found, sourceInfo) &&
         kept.continueFrom(source, sourceInfo, found.length)) {
         return kept;
     }
@@ -162,7 +168,12 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
         ::unlinkat(folder, kept.partialName_.c_str(), 0);
     }
     if (!kept.startAfresh(sourceInfo)) {
-        kept.forget();
+        // What it made (a partial only when it holds none of the source yet) goes with it.
+        if (kept.file_.isOpen()) {
+            kept.discard();
+        } else {
+            kept.forget();
+        }
         return std::nullopt;
     }
     return kept;
@@ -186,7 +197,7 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
         !sameBytes(file.get(), source, std::max<std::int64_t>(0, length - verifiedTailBytes),
                    length) ||
         // Past the recorded part the bytes may never have reached the disk.
-        ::ftruncate(file.get(), length) != 0) {
+        (info.st_size > length && ::ftruncate(file.get(), length) != 0)) {
         return false;
     }
     file_ = std::move(file);
@@ -196,11 +207,10 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
 
 bool KeptPartial::writeRecord(std::int64_t length) {
     const std::string facts = factsLine(source_, length);
-    const std::string text =
-        std::string(kRecordTitle) + "\n" + facts + "\n" + checkLine(facts) + "\n";
+    std::string text = std::string(kRecordTitle) + "\n" + facts + "\n" + checkLine(facts) + "\n";
+    text.resize(std::max(text.size(), kRecordBytes), ' ');
     return ::pwrite(record_.get(), text.data(), text.size(), 0) ==
                static_cast<ssize_t>(text.size()) &&
-           ::ftruncate(record_.get(), static_cast<off_t>(text.size())) == 0 &&
            ::fdatasync(record_.get()) == 0;
 }
 
