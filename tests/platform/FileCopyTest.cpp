@@ -157,12 +157,9 @@ TEST(FileCopy, CopyNeverReplacesAnEntryItDidNotSee) {
     } cases[] = {{false, "appear", CopyOutcome::Failed},
                  {true, "swap", CopyOutcome::Failed},
                  {true, "remove", CopyOutcome::Copied}};
-    for (const auto& [c, unnamed] : {std::pair{cases[0], true},
-                                     {cases[0], false},
-                                     {cases[1], true},
-                                     {cases[1], false},
-                                     {cases[2], true},
-                                     {cases[2], false}}) {
+    for (int run = 0; run < 6; ++run) {
+        const auto& c = cases[run / 2];
+        const bool unnamed = run % 2 == 0;
         SCOPED_TRACE(c.move + (unnamed ? " unnamed" : " named"));
         const TemporaryKind kind(unnamed);
         TempFolder dir;

@@ -12,120 +12,59 @@
 using namespace orvane::platform;
 using std::nullopt;
 
-namespace {
-
-LayoutFacts installedAt(const std::string& programFolder) {
-    LayoutFacts facts;
-    facts.program = {programFolder, "orvane"};
-    facts.installedMarker = true;
-    facts.home = "/home/ann";
-    facts.accountHome = "/home/account";
-    return facts;
-}
-
-std::tuple<std::string, std::string, std::string> foldersOf(const ProgramFolders& folders) {
-    return {folders.settings, folders.logs, folders.data};
-}
-
-} // namespace
-
-// Without the marker everything stays beside the executable, whatever the environment says.
-TEST(ProgramFolders, PortableLayoutKeepsEverythingBesideTheExecutable) {
-    LayoutFacts facts = installedAt("/home/ann/tools");
-    facts.installedMarker = false;
-    facts.xdgConfigHome = "/home/ann/cfg";
-    facts.xdgStateHome = "/home/ann/state";
-    const ProgramFolders folders = chooseProgramFolders(facts);
-    EXPECT_EQ(folders.layout, ProgramLayout::Portable);
-    EXPECT_EQ(foldersOf(folders),
-              std::make_tuple("/home/ann/tools", "/home/ann/tools/logs", "/home/ann/tools"));
-    EXPECT_EQ(folders.settingsLocation().folder + "|" + folders.settingsLocation().executableName,
-              "/home/ann/tools|orvane");
-    facts.program.folder = "/";
-    EXPECT_EQ(foldersOf(chooseProgramFolders(facts)), std::make_tuple("/", "/logs", "/"));
-}
-
-TEST(ProgramFolders, InstalledLayoutReadsDataFromThePrefixAndWritesToTheUsersFolders) {
-    const ProgramFolders folders = chooseProgramFolders(installedAt("/usr/bin"));
-    EXPECT_EQ(folders.layout, ProgramLayout::Installed);
-    EXPECT_EQ(foldersOf(folders),
-              std::make_tuple("/home/ann/.config/orvane", "/home/ann/.local/state/orvane/logs",
-                              "/usr/share/orvane"));
-    EXPECT_EQ(folders.settingsLocation().executableName, "orvane");
-    EXPECT_EQ(installedMarkerPath("/usr/bin"), "/usr/share/orvane/installed-layout");
+// The INI file's folder, the logs folder and the data folder of each layout. Without the marker
+// everything stays beside the executable, whatever the environment says. Installed, the data
+// is read from the prefix and the rest goes to the user's XDG folders: a variable counts only
+// when it holds an absolute path, used without its trailing separators, and each stands alone.
+// The home folder is $HOME when absolute, else the account's home, else the root.
+TEST(ProgramFolders, EachLayoutAndEnvironmentGivesItsFolders) {
+    const struct {
+        std::string program;
+        bool installed;
+        std::optional<std::string> home, config, state;
+        std::string account, settings, logs, data;
+    } cases[] = {
+        {"/home/ann/tools", false, "/home/ann", "/home/ann/cfg", "/home/ann/state", "/home/account",
+         "/home/ann/tools", "/home/ann/tools/logs", "/home/ann/tools"},
+        {"/", false, "/home/ann", nullopt, nullopt, "", "/", "/logs", "/"},
+        {"/usr/bin", true, "/home/ann", nullopt, nullopt, "/home/account",
+         "/home/ann/.config/orvane", "/home/ann/.local/state/orvane/logs", "/usr/share/orvane"},
+        {"/bin", true, "/home/ann/", "", "relative/xdg", "", "/home/ann/.config/orvane",
+         "/home/ann/.local/state/orvane/logs", "/share/orvane"},
+        {"/usr/bin", true, "/home/ann", "./xdg", "/srv/xdg//", "", "/home/ann/.config/orvane",
+         "/srv/xdg/orvane/logs", "/usr/share/orvane"},
+        {"/usr/bin", true, "/home/ann", "/", "/var/state", "", "/orvane", "/var/state/orvane/logs",
+         "/usr/share/orvane"},
+        {"/usr/bin", true, nullopt, nullopt, nullopt, "/home/account",
+         "/home/account/.config/orvane", "/home/account/.local/state/orvane/logs",
+         "/usr/share/orvane"},
+        {"/usr/bin", true, "", nullopt, "/srv/xdg", "/home/account", "/home/account/.config/orvane",
+         "/srv/xdg/orvane/logs", "/usr/share/orvane"},
+        {"/usr/bin", true, "ann", nullopt, nullopt, "relative", "/.config/orvane",
+         "/.local/state/orvane/logs", "/usr/share/orvane"},
+        {"/usr/bin", true, "/", nullopt, nullopt, "/home/account", "/.config/orvane",
+         "/.local/state/orvane/logs", "/usr/share/orvane"},
+        {"/usr/bin", true, nullopt, nullopt, nullopt, "", "/.config/orvane",
+         "/.local/state/orvane/logs", "/usr/share/orvane"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program + " home " + c.home.value_or("(unset)") + " XDG " +
+                     c.config.value_or("(unset)") + " " + c.state.value_or("(unset)"));
+        const ProgramFolders folders = chooseProgramFolders(
+            {{c.program, "orvane"}, c.installed, c.home, c.config, c.state, c.account});
+        EXPECT_EQ(folders.layout, c.installed ? ProgramLayout::Installed : ProgramLayout::Portable);
+        EXPECT_EQ(std::tie(folders.settings, folders.logs, folders.data),
+                  std::tie(c.settings, c.logs, c.data));
+        EXPECT_EQ(folders.settingsLocation().executableName, "orvane");
+    }
     EXPECT_EQ(installedMarkerPath("/opt/o/bin"), "/opt/o/share/orvane/installed-layout");
     EXPECT_EQ(installedMarkerPath("/"), "/share/orvane/installed-layout");
-    EXPECT_EQ(chooseProgramFolders(installedAt("/bin")).data, "/share/orvane");
-}
-
-// The XDG rules: a variable that is unset, empty or relative is ignored; an absolute one is
-// used as it is, without the trailing separators.
-TEST(ProgramFolders, XdgVariablesCountOnlyWhenTheyHoldAnAbsolutePath) {
-    struct Case {
-        std::optional<std::string> value;
-        std::string settings, logs;
-    };
-    const Case cases[] = {
-        {nullopt, "/home/ann/.config/orvane", "/home/ann/.local/state/orvane/logs"},
-        {"", "/home/ann/.config/orvane", "/home/ann/.local/state/orvane/logs"},
-        {"relative/xdg", "/home/ann/.config/orvane", "/home/ann/.local/state/orvane/logs"},
-        {"./xdg", "/home/ann/.config/orvane", "/home/ann/.local/state/orvane/logs"},
-        {"/srv/xdg", "/srv/xdg/orvane", "/srv/xdg/orvane/logs"},
-        {"/srv/xdg//", "/srv/xdg/orvane", "/srv/xdg/orvane/logs"},
-        {"/", "/orvane", "/orvane/logs"},
-    };
-    for (const Case& c : cases) {
-        LayoutFacts facts = installedAt("/usr/bin");
-        facts.xdgConfigHome = c.value;
-        facts.xdgStateHome = c.value;
-        const ProgramFolders folders = chooseProgramFolders(facts);
-        EXPECT_EQ(folders.settings, c.settings) << c.value.value_or("(unset)");
-        EXPECT_EQ(folders.logs, c.logs) << c.value.value_or("(unset)");
-    }
-    // Each variable stands alone.
-    LayoutFacts facts = installedAt("/usr/bin");
-    facts.xdgStateHome = "/var/state";
-    EXPECT_EQ(
-        foldersOf(chooseProgramFolders(facts)),
-        std::make_tuple("/home/ann/.config/orvane", "/var/state/orvane/logs", "/usr/share/orvane"));
-}
-
-// $HOME when absolute, else the account's home, else "/".
-TEST(ProgramFolders, HomeFallsBackToTheAccountThenToTheRoot) {
-    struct Case {
-        std::optional<std::string> home;
-        std::string account, settings;
-    };
-    const Case cases[] = {
-        {"/home/ann/", "/home/account", "/home/ann/.config/orvane"},
-        {nullopt, "/home/account", "/home/account/.config/orvane"},
-        {"", "/home/account", "/home/account/.config/orvane"},
-        {"ann", "/home/account", "/home/account/.config/orvane"},
-        {nullopt, "", "/.config/orvane"},
-        {"", "relative", "/.config/orvane"},
-        {"/", "", "/.config/orvane"},
-    };
-    for (const Case& c : cases) {
-        LayoutFacts facts = installedAt("/usr/bin");
-        facts.home = c.home;
-        facts.accountHome = c.account;
-        EXPECT_EQ(chooseProgramFolders(facts).settings, c.settings)
-            << c.home.value_or("(unset)") << " / " << c.account;
-    }
-}
-
-// The build tree has no marker beside it: the tests themselves run in the portable layout.
-TEST(RunningProgramFolders, BuildTreeIsPortable) {
-    const ProgramFolders folders = runningProgramFolders();
-    EXPECT_EQ(folders.layout, ProgramLayout::Portable);
-    EXPECT_EQ(folders.logs, folders.settings + "/logs");
 }
 
 TEST(RunningProgramFolders, PreparingMakesTheMissingUserFoldersPrivateButNotTheLogsFolder) {
     orvane::test::TempFolder temp;
-    ProgramFolders folders = chooseProgramFolders(installedAt("/usr/bin"));
-    folders.settings = temp / "home/.config/orvane";
-    folders.logs = temp / "home/.local/state/orvane/logs";
+    ProgramFolders folders{ProgramLayout::Installed, "orvane", temp / "home/.config/orvane",
+                           temp / "home/.local/state/orvane/logs", "/usr/share/orvane"};
     prepareProgramFolders(folders);
     const auto modeOf = [](const std::string& path) {
         struct stat info {};

@@ -107,19 +107,4 @@ TEST(ProfileText, WriteKeepsEveryOtherByteAndAddsLinesWithCrLf) {
     for (const auto& [before, after] : cases) {
         EXPECT_EQ(setProfileValue(before, "Main", "USE", "2"), after) << before;
     }
-    // Texts that would break the line structure are refused.
-    const std::string refused[][3] = {{"Main", "USE", "1\r\n[Evil]"}, {"Main", "USE", "1\0"s},
-                                      {"Ma]in", "USE", "1"},          {"Main", "U=SE", "1"},
-                                      {"Main", ";USE", "1"},          {"Main", "  ", "1"}};
-    for (const auto& [section, key, value] : refused) {
-        EXPECT_EQ(setProfileValue("", section, key, value), nullopt) << section << key << value;
-    }
-}
-
-TEST(ProfileText, RemovalTakesEveryMatchAndNothingElse) {
-    const std::string keys = "[Main]\nUSE=1\r\nA=1\n[Other]\nUSE=7\n[main]\nuse=2";
-    EXPECT_EQ(removeProfileKey(keys, "MAIN", "Use"), "[Main]\nA=1\n[Other]\nUSE=7\n[main]\n");
-    const std::string sections =
-        "; top\n[Main]\r\nUSE=2\r\n; note\r\n\r\n[Keep]\nA=1\n[MAIN]\nB=2\n";
-    EXPECT_EQ(removeProfileSection(sections, "main"), "; top\n[Keep]\nA=1\n");
 }

@@ -1,7 +1,5 @@
 #include "BarFixture.h"
 
-#include <QCoreApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,15 +27,11 @@ std::unique_ptr<pcProgressBar> MakeBar(int width, int height) {
     return bar;
 }
 
-QFont CaptionFont() {
+void ShowCaption(pcProgressBar& bar, const QString& text) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(14);
     font.setBold(true);
-    return font;
-}
-
-void ShowCaption(pcProgressBar& bar, const QString& text) {
-    bar.setFont(CaptionFont());
+    bar.setFont(font);
     bar.setForeColor(0x0000FF);
     bar.setBarForeColor(0x00FF00);
     bar.setText(text);
@@ -48,22 +42,9 @@ QImage Composed(const pcProgressBar& bar) {
     return bar.ComposedImage().copy(0, 0, bar.width(), bar.height());
 }
 
-QColor Pixel(const pcProgressBar& bar, int x, int y) {
-    return QColor(bar.ComposedImage().pixel(x, y));
-}
-
 void ShowOnScreen(pcProgressBar& bar) {
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-}
-
-void PlatformPaint(pcProgressBar& bar) {
-    bar.update();
-    QCoreApplication::processEvents();
-}
-
-QImage OnScreen(const pcProgressBar& bar) {
-    return bar.screen()->grabWindow(bar.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes) {

@@ -38,20 +38,15 @@ QPalette DistinctPalette();
 // A control of the given size with the distinct palette, painted as a new instance would be.
 std::unique_ptr<pcProgressBar> MakeBar(int width, int height);
 
-// A bold caption large enough for whole-coverage pixels in its strokes.
-QFont CaptionFont();
-// Shows text in red over the empty part and in green over the bar.
+// Shows text in red over the empty part and in green over the bar, in a bold font large
+// enough for whole-coverage pixels in its strokes.
 void ShowCaption(pcProgressBar& bar, const QString& text);
 
 // The control as last composed, cut to its own size.
 QImage Composed(const pcProgressBar& bar);
-QColor Pixel(const pcProgressBar& bar, int x, int y);
 
-// The control shown and exposed; a paint the platform asks for (not an assignment), handled
-// before returning; what the screen shows of the control.
+// The control shown and exposed.
 void ShowOnScreen(pcProgressBar& bar);
-void PlatformPaint(pcProgressBar& bar);
-QImage OnScreen(const pcProgressBar& bar);
 
 // A colour expected at some points, and the check of each point of each probe against image.
 struct Probe {

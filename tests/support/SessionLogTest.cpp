@@ -1,66 +1,82 @@
 #include "support/SessionLog.h"
 
-#include "common/TempFolder.h"
+#include "common/CopyFixtures.h"
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
+#include "support/SessionJournal.h"
 #include "support/ShownText.h"
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <sstream>
-#include <stdexcept>
 
-using orvane::SessionLog;
-using orvane::platform::LocalTime;
-using orvane::test::readFile;
+using namespace orvane;
+using platform::LocalTime;
+using test::exists;
+using test::readFile;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-// Lines are read one-based; removal takes the first, and finds an empty log harmless. Only a
-// live report echoes, and the listener hears every line.
-TEST(SessionLog, KeepsLinesInOrderEchoesWhileLiveAndTellsTheListener) {
+const std::string kClosing = std::string(kUnclosedSessionLine) + "\r\n\r\n\r\n";
+
+// The journals the logs folder holds.
+std::set<std::string> journalsIn(const std::string& logs) {
+    std::set<std::string> journals;
+    for (const auto& name : test::namesIn(logs)) {
+        if (name.ends_with(".journal")) {
+            journals.insert(logs + "/" + name);
+        }
+    }
+    return journals;
+}
+
+// A journal last written at noon, local time, of that day of December 2026.
+void writeJournal(test::TempFolder& program, const std::string& name, const std::string& bytes,
+                  int day) {
+    std::tm noon{};
+    ::strptime(("2026-12-" + std::to_string(day) + " 12").c_str(), "%Y-%m-%d %H", &noon);
+    noon.tm_isdst = -1;
+    const timespec times[2] = {{std::mktime(&noon), 0}, {std::mktime(&noon), 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, program.write("logs/" + name, bytes).c_str(), times, 0), 0);
+}
+
+// A name can hold any byte but "/" and NUL: every C0 control character, DEL and the backslash
+// are shown escaped, so each event is one line that reads back unambiguously, and every other
+// byte stays. The listener hears each line as it is kept.
+TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
     SessionLog log;
-    orvane::ListElement lstErr;
     Lines heard;
     log.setLineListener([&heard](const std::string& line) { heard.push_back(line); });
-    log.attachReportList(&lstErr);
-    log.AddLogEntry("first");
-    log.AddLogEntry("");
-    lstErr.add(log.line(1)); // the window loads what is there, then goes live
-    log.ReportLive = true;
-    log.AddLogEntry("third");
-    ASSERT_EQ(log.count(), 3u);
-    EXPECT_EQ(log.line(3), "third");
-    EXPECT_THROW(log.line(0), std::out_of_range);
-    EXPECT_THROW(log.line(4), std::out_of_range);
-    ASSERT_EQ(lstErr.count(), 2u);
-    EXPECT_EQ(lstErr.item(1), "third");
-    EXPECT_EQ(lstErr.ListIndex(), 1);
-    log.attachReportList(nullptr); // live without a list must not fail
-    log.AddLogEntry("detached");
-    EXPECT_EQ(heard, (Lines{"first", "", "third", "detached"}));
-    log.removeFirst();
-    EXPECT_EQ(log.line(1), "");
-    for (int i = 0; i < 4; ++i) {
-        log.removeFirst(); // the last call finds the log empty
-    }
-    EXPECT_TRUE(log.empty());
+    log.AddLogEntry("File x\nMove is on, deleted the file IMPORTANT copied");
+    log.AddLogEntry("a\tb\rc\x01"
+                    "d\x1f\x7f\\e" +
+                    std::string(1, '\0') + "f \xc3\xa9\x80~");
+    const Lines shown{"File x\\nMove is on, deleted the file IMPORTANT copied",
+                      "a\\tb\\rc\\x01d\\x1f\\x7f\\\\e\\x00f \xc3\xa9\x80~"};
+    EXPECT_EQ(heard, shown);
+    EXPECT_EQ(log.line(2), shown[1]);
+    EXPECT_EQ(ShownText("Copying file a\nb"), "Copying file a\\nb");
 }
 
 class SaveLogToFile : public ::testing::Test {
 protected:
-    void save(const Lines& lines) {
+    bool save(const Lines& lines) {
         for (const auto& line : lines) {
             log.AddLogEntry(line);
         }
-        orvane::SaveLogToFile(log, window, program / "logs", clock, separator, errors);
+        return orvane::SaveLogToFile(log, window, logs, clock, separator, errors);
     }
-    std::string dayFile() const { return program / "logs/log_05_12_2026.txt"; }
+    std::string journal() const {
+        const auto journals = journalsIn(logs);
+        return journals.size() == 1 ? *journals.begin() : "";
+    }
 
-    orvane::test::TempFolder program;
+    test::TempFolder program;
+    std::string logs = program / "logs", dayFile = logs + "/log_05_12_2026.txt";
     SessionLog log;
-    orvane::MainWindowElements window;
+    MainWindowElements window;
     std::function<LocalTime()> clock = [] { return LocalTime{2026, 12, 5}; };
     std::string separator = ".";
     std::ostringstream errors;
@@ -68,11 +84,12 @@ protected:
 
 // Each session is appended as a block, byte for byte, followed by two empty lines: two sessions
 // closed on one day share the file in order. The panel shows each step of the bar as
-// "Max/Value Text", so the order of the assignments shows.
+// "Max/Value Text", so the order of the assignments shows. The journal holds every line as
+// soon as it is logged, zero bytes after the last, until a save reaches the day's file.
 TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     save({}); // an empty log makes the folder but writes no file
-    EXPECT_TRUE(std::filesystem::is_directory(program / "logs"));
-    EXPECT_FALSE(std::filesystem::exists(dayFile()));
+    EXPECT_TRUE(std::filesystem::is_directory(logs));
+    EXPECT_FALSE(std::filesystem::exists(dayFile));
     program.write("logs/log_05_12_2026.txt", "morning\r\n\r\n");
     auto& bar = window.pbSaveLog;
     bar.setValue(7);
@@ -81,44 +98,87 @@ TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
         shown.push_back(std::to_string(bar.Max()) + "/" + std::to_string(bar.Value()) + " " +
                         bar.Text());
     });
-    const std::string odd("caf\xe9 \xff\xfe\x80 nul:\0 end", 19);
-    save({"session 1", odd, "3"});
+    log.attachJournal(SessionJournal::open(logs, errors));
+    log.AddLogEntry("session 1");
+    const std::string bytes = readFile(journal());
+    EXPECT_EQ(bytes.substr(0, bytes.find('\0')), "session 1\r\n");
+    EXPECT_EQ(bytes.find_first_not_of('\0', bytes.find('\0')), std::string::npos);
+    EXPECT_TRUE(save({"2", "3"}));
+    EXPECT_EQ(journal(), "");
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_05_12_2026.txt)");
     EXPECT_TRUE(window.fraSave.visible() && !window.cmdCancelLoad.visible());
     EXPECT_EQ(shown, (Lines{"3/7 ", "3/0 ", "3/1 ", "3/1 33.3%", "3/2 33.3%", "3/2 66.7%",
                             "3/3 66.7%", "3/3 100.0%"}));
     save({"\t session 2  "});
     EXPECT_EQ(errors.str(), "");
-    EXPECT_EQ(readFile(dayFile()),
-              "morning\r\n\r\nsession 1\r\ncaf\xe9 \xff\xfe\x80 nul:\\x00 end\\x00\r\n3\r\n\r\n\r\n"
-              "\\t session 2  \r\n\r\n\r\n");
+    EXPECT_EQ(readFile(dayFile),
+              "morning\r\n\r\nsession 1\r\n2\r\n3\r\n\r\n\r\n\\t session 2  \r\n\r\n\r\n");
+    // A save that cannot reach the day's file says so and keeps the journal for the next start.
+    std::filesystem::remove(dayFile);
+    std::filesystem::create_directory(dayFile);
+    log.attachJournal(SessionJournal::open(logs, errors));
+    EXPECT_FALSE(save({"kept"}));
+    EXPECT_EQ(readFile(journal()).substr(0, 6), "kept\r\n");
+    EXPECT_TRUE(test::holds(errors.str(), "orvane: cannot write the log file " + dayFile + ": "));
 }
 
 TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
-    std::vector<LocalTime> readings{{2026, 12, 31, 23, 59, 59}, {2027, 1, 1}};
-    std::size_t reads = 0;
-    clock = [&] { return readings.at(reads++); };
+    int reads = 0;
+    clock = [&] {
+        return ++reads == 1 ? LocalTime{2026, 12, 31, 23, 59, 59} : LocalTime{2027, 1, 1};
+    };
     separator = ",";
     save({"late"});
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_31_12_2026.txt)");
-    EXPECT_EQ(readFile(program / "logs/log_01_01_2027.txt"), "late\r\n\r\n\r\n");
+    EXPECT_EQ(readFile(logs + "/log_01_01_2027.txt"), "late\r\n\r\n\r\n");
     EXPECT_EQ(window.pbSaveLog.Text(), "100,0%");
 }
 
-// A name can hold any byte but "/" and NUL; a line feed in one must not start a line of its
-// own. Every C0 control character and DEL is shown escaped, and so is the backslash, so the
-// escaped text reads back unambiguously; every other byte stays as it is.
-TEST(SessionLog, ControlCharactersAreShownEscapedSoEveryEventIsOneLine) {
-    SessionLog log;
-    Lines heard;
-    log.setLineListener([&heard](const std::string& line) { heard.push_back(line); });
-    log.AddLogEntry("File x\nMove is on, deleted the file IMPORTANT copied");
-    log.AddLogEntry(std::string("a\tb\rc\x01") + "d\x1f\x7f\\e" + std::string(1, '\0') +
-                    "f \xc3\xa9\x80~");
-    EXPECT_EQ(heard, (Lines{"File x\\nMove is on, deleted the file IMPORTANT copied",
-                            "a\\tb\\rc\\x01d\\x1f\\x7f\\\\e\\x00f \xc3\xa9\x80~"}));
-    EXPECT_EQ(log.line(2), heard[1]);
-    EXPECT_EQ(orvane::ShownText("Copying file a\nb"), "Copying file a\\nb");
+// A journal whose process is gone (nothing holds its lock) goes to the file of the day it was
+// last written, closed by the project's line and the two empty lines; a journal in use is left
+// alone, one whose day's file cannot be written stays for a later start, and one that never held
+// a line is only removed. Links in the logs folder are not followed: one named like a journal is
+// not recovered (its target would land in the day's file), one named like the journal being
+// made is replaced rather than written through. A journal of another user is theirs to recover.
+TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesEveryOtherEntryAlone) {
+    test::TempFolder program;
+    const std::string logs = program.makeFolder("logs");
+    program.write("logs/log_03_12_2026.txt", "earlier\r\n\r\n\r\n");
+    writeJournal(program, "session-4000000-0.journal", "a\r\nb\r\nhalf", 3);
+    writeJournal(program, "session-4000001-0.journal", "c\r\n" + std::string(100, '\0'), 4);
+    writeJournal(program, "session-4000002-0.journal", "d\r\n", 1);
+    std::filesystem::create_directory(logs + "/log_01_12_2026.txt");
+    writeJournal(program, "session-4000003-0.journal", std::string(4096, '\0'), 2);
+    program.write("logs/session-notes.txt", "not a journal");
+    const std::string secret = program.write("secret", "private\r\n");
+    const std::string victim = program.write("victim", "keep me");
+    std::filesystem::create_symlink(secret, logs + "/session-4242-0.journal");
+    std::filesystem::create_symlink(victim,
+                                    logs + "/session-" + std::to_string(::getpid()) + ".opening");
+    const std::string foreign = program.write("logs/session-4243-0.journal", "theirs\r\n");
+    const bool chowned = ::chown(foreign.c_str(), 65534, 65534) == 0;
+
+    SessionLog live;
+    std::ostringstream errors;
+    live.attachJournal(SessionJournal::open(logs, errors));
+    live.AddLogEntry("running");
+    EXPECT_EQ(RecoverJournals(logs, errors), chowned ? 2 : 3);
+    EXPECT_EQ(readFile(logs + "/log_03_12_2026.txt"),
+              "earlier\r\n\r\n\r\na\r\nb\r\nhalf\r\n" + kClosing);
+    EXPECT_EQ(readFile(logs + "/log_04_12_2026.txt"), "c\r\n" + kClosing);
+    EXPECT_FALSE(exists(logs + "/log_02_12_2026.txt"));
+    EXPECT_TRUE(exists(logs + "/session-4000002-0.journal") && exists(logs + "/session-notes.txt"));
+    EXPECT_EQ(readFile(victim) + readFile(secret), "keep meprivate\r\n");
+    // The live one, the blocked one, the link and the other user's.
+    EXPECT_EQ(journalsIn(logs).size(), chowned ? 4U : 3U);
+    EXPECT_TRUE(test::holds(errors.str(), "orvane: skipped " + logs +
+                                              "/session-4242-0.journal: not a regular file\n"));
+    EXPECT_EQ(RecoverJournals(logs, errors), 0);
+    if (!chowned) {
+        GTEST_SKIP() << "only root can give a journal to another user";
+    }
+    EXPECT_TRUE(
+        test::holds(errors.str(), "orvane: skipped " + foreign + ": owned by another user\n"));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "windows/FolderPicker.h"
-#include "windows/WindowHarness.h"
+#include "windows/WindowTestSupport.h"
 
-#include <QFileDialog>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -9,20 +9,6 @@ namespace orvane::test {
 namespace {
 
 using windows::BrowseForFolder;
-
-struct DialogCall {
-    QString title;
-    QString start;
-    QString root;
-};
-
-windows::FolderDialog answering(const QString& answer, DialogCall& call) {
-    return
-        [answer, &call](QWidget*, const QString& title, const QString& start, const QString& root) {
-            call = {title, start, root};
-            return answer;
-        };
-}
 
 // The dialog's title (an empty one becomes the default and is written back), where it starts
 // and its root (folder 17, the drives, is "/"; folder 0, the desktop, the home folder; without a
@@ -44,65 +30,17 @@ TEST(BrowseForFolder, TitlesTheDialogStartsItAndReturnsThePathWithoutItsSeparato
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
-        DialogCall call;
+        QStringList call;
+        const windows::FolderDialog dialog = [&](QWidget*, const QString& shownTitle,
+                                                 const QString& start, const QString& root) {
+            call = {shownTitle, start, root};
+            return c.answer;
+        };
         std::string title = c.title;
-        EXPECT_EQ(BrowseForFolder(nullptr, title, c.start, c.root, answering(c.answer, call)),
-                  c.returned);
+        EXPECT_EQ(BrowseForFolder(nullptr, title, c.start, c.root, dialog), c.returned);
         EXPECT_EQ(title, c.titleAfter);
-        EXPECT_EQ(call.title.toStdString(), c.titleAfter);
-        EXPECT_EQ(call.start, c.started);
-        EXPECT_EQ(call.root, c.rooted);
+        EXPECT_EQ(call, (QStringList{QString::fromStdString(c.titleAfter), c.started, c.rooted}));
     }
-}
-
-TEST(BrowseButtons, AChosenFolderFillsTheBoxAndACancelledDialogLeavesIt) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    QString title;
-    QString start;
-    w.dialogs().chooseFolder = [&](QWidget*, const QString& t, const QString& s, const QString&) {
-        title = t;
-        start = s;
-        return QString::fromStdString(harness.nextFolder);
-    };
-    harness.nextFolder = "/srv/photos";
-    QTest::mouseClick(&w.cmdBrowseSou, Qt::LeftButton);
-    EXPECT_EQ(title, "Source Folder");
-    EXPECT_EQ(start, "/");
-    EXPECT_EQ(w.txtSource.text(), "/srv/photos");
-    EXPECT_EQ(harness.elements().txtSource.caption(), "/srv/photos");
-
-    harness.nextFolder = "/media/backup";
-    QTest::mouseClick(&w.cmdBrowseDes, Qt::LeftButton);
-    EXPECT_EQ(title, "Destination Folder");
-    EXPECT_EQ(harness.elements().txtDestination.caption(), "/media/backup");
-
-    harness.nextFolder = "";
-    QTest::mouseClick(&w.cmdBrowseSou, Qt::LeftButton);
-    QTest::mouseClick(&w.cmdBrowseDes, Qt::LeftButton);
-    EXPECT_EQ(w.txtSource.text(), "/srv/photos");
-    EXPECT_EQ(w.txtDestination.text(), "/media/backup");
-}
-
-TEST(BrowseButtons, TheRealDialogIsTitledOpensAtTheRootAndCancelChangesNothing) {
-    WindowHarness harness;
-    windows::frmMain& w = harness.window();
-    w.dialogs() = windows::QtDialogs();
-    harness.elements().txtSource.setCaption("/kept");
-    QString title;
-    QString folder;
-    harness.whenDuringRun(
-        [] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
-        [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            title = dialog->windowTitle();
-            folder = dialog->directory().absolutePath();
-            dialog->reject();
-        });
-    QTest::mouseClick(&w.cmdBrowseSou, Qt::LeftButton);
-    EXPECT_EQ(title, "Source Folder");
-    EXPECT_EQ(folder, "/");
-    EXPECT_EQ(w.txtSource.text(), "/kept");
 }
 
 } // namespace

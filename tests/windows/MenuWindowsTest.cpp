@@ -11,64 +11,47 @@ namespace {
 
 using windows::frmMain;
 
-TEST(MenuWindows, ReportOpenedDuringARunShowsTheRunsLinesAndQuitClosesItBeforeTheSave) {
-    WindowHarness harness;
-    frmMain& w = harness.window();
-    harness.folder().write("data/Photos/a.txt", "alpha");
-    harness.folder().write("data/Photos/sub/b.txt", "bravo!");
-    harness.folder().makeFolder("backup");
-
-    // Opened once the survey has listed the files: every later line arrives live.
-    std::size_t linesAtOpening = 0;
-    harness.whenDuringRun([&] { return harness.elements().lstCopy.count() == 2; },
-                          [&] {
-                              w.mnuMenuReport.trigger();
-                              linesAtOpening = w.sessionLog().count();
-                          });
-    harness.runCopy(harness.folder() / "data/Photos", harness.folder() / "backup");
-    ASSERT_NE(w.secondaryWindows().report(), nullptr);
-    EXPECT_GT(harness.logLines().size(), linesAtOpening) << "no line arrived while it was open";
-    EXPECT_EQ(itemsOf(w.secondaryWindows().report()->lstErr()), harness.logLines());
-    EXPECT_EQ(w.secondaryWindows().report()->windowTitle(), "Log");
-    EXPECT_EQ(w.mnuMenuReport.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-
-    const std::vector<std::string> lines = harness.logLines();
-    w.mnuMenuQuit.trigger();
-    EXPECT_FALSE(w.sessionLog().ReportLive);
-    EXPECT_TRUE(w.sessionLog().empty());
-    EXPECT_TRUE(test::holds(harness.logFile(), lines.back() + "\r\n"));
-}
-
 // The Debug, History and About commands open their windows on the main window's own state:
-// the run's totals, the history file named after the program (bin/bin_history.txt) or a
-// message that there is none, the use count of this first start and links opened through the
-// window's dialogs.
+// the run's totals in the scale they are held in (four decimals of the raw scale), refreshed by
+// the debug window itself twice a second, the history file named after the program
+// (bin/bin_history.txt) or a message that there is none, the use count of this first start, the
+// version, the copyright from 2004 to this year and links opened through the window's dialogs.
 TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     WindowHarness harness("-DEBUG");
     frmMain& w = harness.window();
     w.runState().CTotalFileSize = Amount::fromRaw(-12345);
+    w.runState().CTotalFileSizetrans = Amount::fromRaw(12345000);
     w.mnuOptDebug.trigger();
     windows::frmDebug* debug = w.secondaryWindows().debug();
     ASSERT_NE(debug, nullptr);
+    EXPECT_EQ(debug->Timer1().interval(), 500);
     ASSERT_TRUE(eventually([&] { return debug->lblCTotalFileSize().text() != "Label1"; }));
     EXPECT_EQ(debug->lblCTotalFileSize().text(), "CTotalFileSize: -1.2345");
+    EXPECT_EQ(debug->lblCTotalFileSizeTrans().text(), "CTotalFileSizetrans: 1234.5");
 
     w.mnuHelpHistory.trigger();
-    EXPECT_EQ(harness.informations, std::vector<QString>{"Orvane|No history file found"});
+    EXPECT_EQ(harness.shown, std::vector<QString>{"Orvane|No history file found"});
     harness.folder().write("bin/bin_history.txt", "1.0 Build37 BETA\r\n- first\r\n");
     w.mnuHelpHistory.trigger();
     ASSERT_NE(w.secondaryWindows().history(), nullptr);
     EXPECT_EQ(w.secondaryWindows().history()->txtHistory().toPlainText(),
               "1.0 Build37 BETA\n- first");
-    EXPECT_EQ(harness.informations.size(), 1U);
+    EXPECT_EQ(harness.shown.size(), 1U);
 
     w.mnuHelpAbout.trigger();
     windows::frminfo* info = w.secondaryWindows().info();
     ASSERT_NE(info, nullptr);
     info->Form_Activate();
+    EXPECT_EQ(info->windowTitle(), "Info   [2.8]");
     EXPECT_EQ(info->lbluse().text(), "Used: 1 time(s).");
-    info->Image1_Click();
-    EXPECT_EQ(harness.webPages, std::vector<QString>{"https://orvane.example.org"});
+    EXPECT_EQ(info->lblversion().text(), "Version: 1.0 Build37 BETA");
+    EXPECT_TRUE(info->lblcopyright().text().contains("2004-2026"));
+    for (QLabel* link : {&info->lblsite(1), &info->lblsite(0), &info->Image1()}) {
+        QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    }
+    EXPECT_EQ(harness.opened,
+              (std::vector<QString>{"https://grid.orvane.example.org", "https://orvane.example.org",
+                                    "https://orvane.example.org"}));
 }
 
 // The menu's shortcuts come before a text box's own key bindings (Ctrl+A selects a box's

@@ -1,6 +1,4 @@
-#include "windows/CopyListModel.h"
 #include "windows/OrvaneApplication.h"
-#include "windows/ProgramArguments.h"
 #include "windows/UnloadSignals.h"
 #include "windows/WindowHarness.h"
 
@@ -14,45 +12,6 @@
 
 namespace orvane::test {
 namespace {
-
-TEST(ArgumentText, IsTheArgumentsJoinedByOneBlank) {
-    EXPECT_EQ(windows::ArgumentText({}), "");
-    EXPECT_EQ(windows::ArgumentText({"-DEBUG"}), "-DEBUG");
-    EXPECT_EQ(windows::ArgumentText({"-debug", "extra"}), "-debug extra");
-}
-
-TEST(CopyListModel, FollowsAddsFrontRemovalsClearsAndSelections) {
-    ListElement list;
-    int selected = -2;
-    windows::CopyListModel model(list, [&selected](int row) { selected = row; });
-    for (int i = 0; i < 1000; ++i) {
-        list.add("/s/" + std::to_string(i) + "::/d/" + std::to_string(i));
-    }
-    ASSERT_EQ(model.rowCount(), 1000);
-    EXPECT_EQ(model.index(999).data().toString(), "/s/999::/d/999");
-    list.removeFirst();
-    list.removeFirst();
-    EXPECT_EQ(model.rowCount(), 998);
-    EXPECT_EQ(model.index(0).data().toString(), "/s/2::/d/2");
-    EXPECT_FALSE(model.index(998).data().isValid());
-    list.setListIndex(5);
-    EXPECT_EQ(selected, 5);
-    list.clear();
-    EXPECT_EQ(model.rowCount(), 0);
-}
-
-TEST(UnloadSignals, TerminateInterruptAndHangUpReachTheEventLoopAsUnloads) {
-    std::vector<int> received;
-    {
-        const windows::UnloadSignals unloadSignals(
-            [&received](int signal) { received.push_back(signal); });
-        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-            ASSERT_EQ(std::raise(signal), 0);
-            QCoreApplication::processEvents();
-        }
-    }
-    EXPECT_EQ(received, (std::vector<int>{SIGTERM, SIGINT, SIGHUP}));
-}
 
 TEST(UnloadSignals, ASignalDuringARunSavesTheLogAndEndsTheProgram) {
     WindowHarness harness;

@@ -1,7 +1,5 @@
 #include "windows/frmErr.h"
 
-#include "common/EngineHarness.h"
-#include "windows/SecondaryWindows.h"
 #include "windows/WindowTestSupport.h"
 
 #include <QListView>
@@ -28,141 +26,79 @@ bool lastRowSelectedAndInView(const frmErr& window) {
 
 } // namespace
 
-TEST(ReportWindow, AfterARunListsEveryLineInOrderThenShowsEachNewLineSelectedAtTheBottom) {
-    test::TempFolder temp;
-    for (const char* name : {"a.txt", "b.txt", "sub/c.txt"}) {
-        temp.write(std::string("data/") + name, name);
-    }
-    test::EngineHarness run(temp / "data", temp.makeFolder("copy"));
-    run.runDirectMode();
-    ASSERT_GE(run.log.count(), 4U);
+// Opening lists every line of the log in order, none to many, also while a Stop or Pause stands
+// from an earlier run (or is not yet seen by the run): such a flag neither cuts the load short,
+// leaving a partial list and a stuck panel, nor is cleared, since it is the run's. Then each new
+// line is at once the list's last item and its selection, scrolled into view. Opening it again
+// while open loads nothing; closed, it takes no lines, and reopening loads those that came.
+TEST(ReportWindow, ListsEveryLineInOrderThenShowsEachNewLineSelectedAtTheBottom) {
+    const struct {
+        int lines;
+        std::int32_t flag;
+    } cases[] = {{0, run_control::none},
+                 {4, run_control::none},
+                 {5, run_control::stop},
+                 {5, run_control::pause}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.lines << " lines, flag " << c.flag);
+        test::SecondaryHarness h;
+        for (int i = 0; i < c.lines; ++i) {
+            h.log.AddLogEntry("entry " + std::to_string(i));
+        }
+        h.state.RunControl = c.flag;
+        frmErr& report = h.windows.showReport();
+        EXPECT_EQ(report.windowTitle(), "Log");
+        EXPECT_EQ(test::itemsOf(report.lstErr()), test::linesOf(h.log));
+        EXPECT_EQ(std::pair(h.mainWindow.pbSaveLog.Max(), h.mainWindow.pbSaveLog.Value()),
+                  std::pair(c.lines, c.lines));
+        EXPECT_FALSE(h.mainWindow.fraSave.visible());
+        EXPECT_TRUE(h.log.ReportLive);
+        EXPECT_EQ(h.state.RunControl, c.flag);
 
-    QWidget owner;
-    test::RecordingDialogs boxes;
-    SecondaryWindows windows(owner, {run.log, run.state, run.window, boxes.dialogs, [] {}, "",
-                                     [] { return InfoFacts{}; }});
-    frmErr& report = windows.showReport();
-    EXPECT_EQ(report.windowTitle(), "Log");
-    EXPECT_EQ(test::itemsOf(report.lstErr()), test::linesOf(run.log));
-    EXPECT_TRUE(run.log.ReportLive);
-    EXPECT_EQ(run.window.pbSaveLog.Max(), static_cast<int>(run.log.count()));
-    EXPECT_EQ(run.window.pbSaveLog.Value(), static_cast<int>(run.log.count()));
-    EXPECT_FALSE(run.window.fraSave.visible());
+        for (int i = 0; i < 300; ++i) {
+            h.log.AddLogEntry("line " + std::to_string(i));
+            ASSERT_EQ(report.lstErr().count(), h.log.count());
+            ASSERT_EQ(report.lstErr().ListIndex(), static_cast<int>(h.log.count()) - 1);
+        }
+        EXPECT_EQ(test::itemsOf(report.lstErr()).back(), "line 299");
+        EXPECT_TRUE(test::eventually([&] { return lastRowSelectedAndInView(report); }));
 
-    // Each new line is at once the list's last item and its selection; the view follows.
-    for (int i = 0; i < 300; ++i) {
-        run.log.AddLogEntry("line " + std::to_string(i));
-        ASSERT_EQ(report.lstErr().count(), run.log.count());
-        ASSERT_EQ(report.lstErr().ListIndex(), static_cast<int>(run.log.count()) - 1);
+        h.mainWindow.pbSaveLog.setValue(-7);
+        EXPECT_EQ(&h.windows.showReport(), &report);
+        EXPECT_EQ(h.mainWindow.pbSaveLog.Value(), -7) << "an open window was loaded again";
+        report.close();
+        EXPECT_FALSE(h.log.ReportLive);
+        h.log.AddLogEntry("while closed");
+        ASSERT_TRUE(test::eventually([&] { return h.windows.report() == nullptr; }));
+        EXPECT_EQ(test::itemsOf(h.windows.showReport().lstErr()), test::linesOf(h.log));
     }
-    EXPECT_EQ(test::itemsOf(report.lstErr()).back(), "line 299");
-    // Far more lines than fit: the last one is shown selected and scrolled into view.
-    EXPECT_TRUE(test::eventually([&] { return lastRowSelectedAndInView(report); }));
-    run.log.AddLogEntry("one more");
-    EXPECT_TRUE(test::eventually([&] { return lastRowSelectedAndInView(report); }));
 }
 
+// Each step of the load on the save panel, as "Value/Max": shown with its own caption and
+// without the Cancel of a load that cannot be cancelled; a line that arrives halfway (whatever
+// repaints the bar may append one) raises Max and is still listed.
 TEST(ReportWindow, LoadShowsTheCountOnTheSavePanelAndRaisesMaxForLinesThatArrive) {
     test::SecondaryHarness h;
     for (int i = 1; i <= 3; ++i) {
         h.log.AddLogEntry("entry " + std::to_string(i));
     }
     h.mainWindow.lblSave.setCaption("Saving log entry's to log file");
-    struct Step {
-        bool panelShown;
-        std::string caption;
-        int max, value;
-        bool operator==(const Step&) const = default;
-    };
-    std::vector<Step> steps;
-    bool cancelOffered = true;
+    std::vector<std::string> steps;
+    const auto& w = h.mainWindow;
     h.mainWindow.pbSaveLog.changed.bind([&] {
-        const auto& w = h.mainWindow;
-        steps.push_back(
-            {w.fraSave.visible(), w.lblSave.caption(), w.pbSaveLog.Max(), w.pbSaveLog.Value()});
-        cancelOffered = cancelOffered && w.cmdCancelLoad.visible();
-        // Whatever repaints the bar appends a line once, halfway: it must still be listed.
+        const bool asShown = w.fraSave.visible() && !w.cmdCancelLoad.visible() &&
+                             w.lblSave.caption() == "Loading log entry's";
+        steps.push_back(std::to_string(w.pbSaveLog.Value()) + "/" +
+                        std::to_string(w.pbSaveLog.Max()) + (asShown ? "" : " unlike the load"));
         if (w.pbSaveLog.Value() == 2 && h.log.count() == 3) {
             h.log.AddLogEntry("arrived during the load");
         }
     });
 
     frmErr& report = h.windows.showReport();
-    const std::string loading = "Loading log entry's";
-    EXPECT_EQ(steps, (std::vector<Step>{{true, loading, 3, 0},
-                                        {true, loading, 3, 0},
-                                        {true, loading, 3, 1},
-                                        {true, loading, 3, 2},
-                                        {true, loading, 4, 2},
-                                        {true, loading, 4, 3},
-                                        {true, loading, 4, 4}}));
-    EXPECT_FALSE(cancelOffered) << "the Cancel of a load that cannot be cancelled was shown";
-    EXPECT_TRUE(h.mainWindow.cmdCancelLoad.visible());
-    EXPECT_FALSE(h.mainWindow.fraSave.visible());
+    EXPECT_EQ(steps, (std::vector<std::string>{"0/3", "0/3", "1/3", "2/3", "2/4", "3/4", "4/4"}));
+    EXPECT_TRUE(w.cmdCancelLoad.visible());
     EXPECT_EQ(test::itemsOf(report.lstErr()), test::linesOf(h.log));
-    EXPECT_TRUE(h.log.ReportLive);
-}
-
-TEST(ReportWindow, ReopeningLoadsTheLinesAppendedWhileClosedAndOpeningWhileOpenReloadsNothing) {
-    test::SecondaryHarness h;
-    h.log.AddLogEntry("first");
-    frmErr* report = &h.windows.showReport();
-    h.mainWindow.pbSaveLog.setValue(-7);
-    EXPECT_EQ(&h.windows.showReport(), report);
-    EXPECT_EQ(h.mainWindow.pbSaveLog.Value(), -7) << "an open window was loaded again";
-    EXPECT_EQ(report->lstErr().count(), 1U);
-
-    report->close();
-    EXPECT_FALSE(h.log.ReportLive);
-    h.log.AddLogEntry("while closed 1");
-    h.log.AddLogEntry("while closed 2");
-    ASSERT_TRUE(test::eventually([&] { return h.windows.report() == nullptr; }));
-
-    frmErr& again = h.windows.showReport();
-    EXPECT_EQ(test::itemsOf(again.lstErr()),
-              (std::vector<std::string>{"first", "while closed 1", "while closed 2"}));
-    EXPECT_TRUE(h.log.ReportLive);
-    h.windows.unloadReport();
-    EXPECT_FALSE(h.log.ReportLive);
-}
-
-TEST(ReportWindow, AnEmptyLogLeavesTheListEmptyAndTheWindowLive) {
-    test::SecondaryHarness h;
-    frmErr& report = h.windows.showReport();
-    EXPECT_EQ(report.lstErr().count(), 0U);
-    EXPECT_EQ(h.mainWindow.pbSaveLog.Max(), 0);
-    EXPECT_FALSE(h.mainWindow.fraSave.visible());
-    EXPECT_TRUE(h.log.ReportLive);
-    h.log.AddLogEntry("the first line");
-    EXPECT_TRUE(test::eventually([&] { return lastRowSelectedAndInView(report); }));
-}
-
-TEST(ReportWindow, TheListFillsTheClientAreaExactlyAfterEveryResize) {
-    test::SecondaryHarness h;
-    frmErr& report = h.windows.showReport();
-    EXPECT_EQ(report.lstErrView().geometry(), report.rect());
-    for (const QSize size : {QSize(333, 222), QSize(120, 700), QSize(640, 90)}) {
-        report.resize(size);
-        ASSERT_TRUE(test::eventually([&] { return report.size() == size; }));
-        EXPECT_EQ(report.lstErrView().geometry(), QRect(QPoint(0, 0), size));
-    }
-}
-
-// A Stop left standing from an earlier run (or not yet seen by the run) must neither cut the
-// load short, leaving a partial list and a stuck panel, nor be cleared: it is the run's.
-TEST(ReportWindow, AStandingStopOrPauseNeitherCutsTheLoadShortNorIsCleared) {
-    for (const std::int32_t flag : {run_control::stop, run_control::pause}) {
-        test::SecondaryHarness h;
-        for (int i = 0; i < 5; ++i) {
-            h.log.AddLogEntry("line " + std::to_string(i));
-        }
-        h.state.RunControl = flag;
-        frmErr& report = h.windows.showReport();
-        EXPECT_EQ(test::itemsOf(report.lstErr()), test::linesOf(h.log)) << "flag " << flag;
-        EXPECT_FALSE(h.mainWindow.fraSave.visible());
-        EXPECT_TRUE(h.log.ReportLive);
-        EXPECT_EQ(h.state.RunControl, flag);
-    }
 }
 
 } // namespace orvane

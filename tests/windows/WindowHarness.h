@@ -5,7 +5,6 @@
 #include "windows/frmMain.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -16,17 +15,10 @@
 
 namespace orvane::test {
 
-// The day every test session is saved on: its log file is logs/log_04_12_2026.txt.
-inline platform::LocalTime testDay() {
-    return {2026, 12, 4, 9, 30, 0};
-}
-
 // A main window started as the program in a scratch folder: the INI file and the logs folder
-// land there, the date is pinned, and every dialog is scripted. The folder dialog answers
-// with `nextFolder` (empty: cancelled); the confirmations answer with `answers` in turn and
-// record their texts; information boxes and web pages are recorded. The run handles events
-// at every yield, so a test sees each of them.
-class WindowHarness {
+// land there, the date is pinned (the log file is logs/log_04_12_2026.txt), and every dialog is
+// recorded. The run handles events at every yield, so a test sees each of them.
+class WindowHarness : public RecordingDialogs {
 public:
     explicit WindowHarness(std::string argumentText = {})
         : programFolder_(folder_.makeFolder("bin")) {
@@ -77,45 +69,21 @@ public:
         poll_.start();
     }
 
-    std::string nextFolder;
-    std::vector<bool> answers;
-    std::vector<QString> questions;
-    std::vector<QString> informations;
-    std::vector<QString> webPages;
     int endings = 0;
 
 private:
     void startWindow(std::string argumentText) {
-        windows::ProgramSetup setup{{platform::ProgramLayout::Portable, "bin", programFolder_,
-                                     programFolder_ + "/logs", programFolder_},
-                                    std::move(argumentText),
-                                    {systemClocks().tickCount, [] { return testDay(); }},
-                                    ".",
-                                    scriptedDialogs(),
-                                    std::chrono::milliseconds(0),
-                                    std::chrono::milliseconds(0),
-                                    [this] { ++endings; }};
+        windows::ProgramSetup setup{
+            {platform::ProgramLayout::Portable, "bin", programFolder_, programFolder_ + "/logs",
+             programFolder_},
+            std::move(argumentText),
+            {systemClocks().tickCount, [] { return platform::LocalTime{2026, 12, 4, 9, 30, 0}; }},
+            ".",
+            dialogs,
+            std::chrono::milliseconds(0),
+            std::chrono::milliseconds(0),
+            [this] { ++endings; }};
         window_ = std::make_unique<windows::frmMain>(std::move(setup));
-    }
-
-    windows::WindowDialogs scriptedDialogs() {
-        windows::WindowDialogs dialogs;
-        dialogs.confirm = [this](QWidget*, const QString& text) {
-            questions.push_back(text);
-            const bool answer = !answers.empty() && answers.front();
-            if (!answers.empty()) {
-                answers.erase(answers.begin());
-            }
-            return answer;
-        };
-        dialogs.inform = [this](QWidget*, const QString& title, const QString& text) {
-            informations.push_back(title + "|" + text);
-        };
-        dialogs.chooseFolder = [this](QWidget*, const QString&, const QString&, const QString&) {
-            return QString::fromStdString(nextFolder);
-        };
-        dialogs.openWebPage = [this](const QString& address) { webPages.push_back(address); };
-        return dialogs;
     }
 
     QTimer poll_;
@@ -123,8 +91,5 @@ private:
     std::string programFolder_;
     std::unique_ptr<windows::frmMain> window_;
 };
-
-bool contains(const std::vector<std::string>& lines, const std::string& line);
-bool anyStartsWith(const std::vector<std::string>& lines, const std::string& prefix);
 
 } // namespace orvane::test

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -21,37 +22,47 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace orvane::test {
 
-// Dialogs that record what the windows would have shown or opened, so nothing blocks on a
-// box nobody can click and no browser starts.
+// Dialogs that record what the windows would have shown or opened, so nothing blocks on a box
+// nobody can click and no browser starts. A confirmation answers with `answers` in turn (then
+// Cancel) and records its text; an information box is recorded as "title|text"; the folder
+// dialog answers with `nextFolder` (empty: cancelled).
 struct RecordingDialogs {
-    struct Box {
-        QString title;
-        QString text;
-    };
-    std::vector<Box> shown;
+    std::vector<bool> answers;
+    std::vector<QString> questions;
+    std::vector<QString> shown;
     std::vector<QString> opened;
-    windows::WindowDialogs dialogs{[](QWidget*, const QString&) { return true; },
-                                   [this](QWidget*, const QString& title, const QString& text) {
-                                       shown.push_back({title, text});
-                                   },
-                                   {},
-                                   [this](const QString& address) { opened.push_back(address); }};
+    std::string nextFolder;
+    windows::WindowDialogs dialogs{
+        [this](QWidget*, const QString& text) {
+            questions.push_back(text);
+            const bool answer = !answers.empty() && answers.front();
+            if (!answers.empty()) {
+                answers.erase(answers.begin());
+            }
+            return answer;
+        },
+        [this](QWidget*, const QString& title, const QString& text) {
+            shown.push_back(title + "|" + text);
+        },
+        [this](QWidget*, const QString&, const QString&, const QString&) {
+            return QString::fromStdString(nextFolder);
+        },
+        [this](const QString& address) { opened.push_back(address); }};
 };
 
 // The secondary windows as a main window's menu commands open them, with the test's history
-// file and About facts; the yields they make are counted.
+// file and About facts.
 struct SecondaryHarness {
     explicit SecondaryHarness(
         std::string historyFile = {},
         std::function<windows::InfoFacts()> facts = [] { return windows::InfoFacts{}; })
-        : windows(owner, {log, state, mainWindow, boxes.dialogs, [this] { ++yields; },
-                          std::move(historyFile), std::move(facts)}) {}
+        : windows(owner, {log, state, mainWindow, boxes.dialogs, [] {}, std::move(historyFile),
+                          std::move(facts)}) {}
 
     RunState state;
     MainWindowElements mainWindow;
     SessionLog log;
     RecordingDialogs boxes;
-    int yields = 0;
     QWidget owner;
     windows::SecondaryWindows windows;
 };
@@ -70,6 +81,13 @@ inline std::vector<std::string> linesOf(const SessionLog& log) {
         lines.push_back(log.line(i));
     }
     return lines;
+}
+inline bool contains(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+inline bool anyStartsWith(const std::vector<std::string>& lines, const std::string& prefix) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&prefix](const std::string& line) { return line.starts_with(prefix); });
 }
 
 // Lets the event loop run until the condition holds; false after a few seconds without it.
