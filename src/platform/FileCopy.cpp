@@ -459,16 +459,20 @@ private:
     }
 
     // The copy is in place now; a failed flush still counts as a failure, so that a move
-    // keeps its source.
+    // keeps its source. Its identity as placed is taken only for those who check it later:
+    // a move (the one copy that is flushed) before it deletes the source, and the later names
+    // of a file with several.
     CopyResult inPlace(const OpenedParent& parent, const struct stat& before) const {
+        const bool checkedLater = options_.durable || before.st_nlink > 1;
         struct stat placed {};
-        if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
-                0 ||
+        if ((checkedLater && ::fstatat(parent.folder.get(), parent.name.c_str(), &placed,
+                                       AT_SYMLINK_NOFOLLOW) != 0) ||
             (options_.durable &&
              !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
             return failure(errno, identityFrom(before));
         }
-        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed),
+        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before),
+                          checkedLater ? std::optional(identityFrom(placed)) : std::nullopt,
                           copied_};
     }
 

@@ -107,7 +107,8 @@ struct CopyResult {
     // The source as it was when its copy began (for a link, the link itself). The move step
     // deletes the source only while it still matches this. Empty when it could not be read.
     std::optional<FileIdentity> source;
-    // The entry placed at the destination, for the move step's check that it is still there.
+    // The entry placed at the destination, for the move step's check that it is still there:
+    // given for a durable copy and for a file with several names only.
     std::optional<FileIdentity> placed;
     // The bytes the copy holds (for a link, the length of its target). A file may hold more or
     // fewer than its stated size: see copyFileWithProgress.
