@@ -1,7 +1,10 @@
 #include "platform/KeptPartial.h"
 
+#include "platform/DestinationTree.h"
 #include "platform/TextHash.h"
+#include "platform/TreeResolve.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/file.h>
@@ -10,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace orvane::platform {
@@ -122,7 +126,70 @@ bool sameBytes(int partial, int source, std::int64_t from, std::int64_t to) {
     return true;
 }
 
+std::vector<std::string> namesIn(int folder) {
+    std::vector<std::string> names;
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::unique_ptr<DIR, int (*)(DIR*)> stream(listed < 0 ? nullptr : ::fdopendir(listed),
+                                                     ::closedir);
+    if (!stream) {
+        if (listed >= 0) {
+            ::close(listed);
+        }
+        return names;
+    }
+    while (const dirent* entry = ::readdir(stream.get())) {
+        names.emplace_back(entry->d_name);
+    }
+    return names;
+}
+
+// The destination name whose partial's record this is, or empty for any other name.
+std::string recordedName(const std::string& name) {
+    const std::string tail = std::string(kPartialMark) + kRecordMark;
+    if (name.size() <= tail.size() + 1 || name.front() != '.' ||
+        name.compare(name.size() - tail.size(), tail.size(), tail) != 0) {
+        return {};
+    }
+    return name.substr(1, name.size() - tail.size() - 1);
+}
+
+// A record of this program's, not held by a running copy, whose source is gone or changed.
+bool stale(int folder, const std::string& recordName, int sourceFolder,
+           const std::string& sourceName) {
+    const FileDescriptor record(
+        ::openat(folder, recordName.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!record.isOpen() || ::flock(record.get(), LOCK_EX | LOCK_NB) != 0 ||
+        ::fstat(record.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
+    const Record found = readRecord(record.get());
+    struct stat source {};
+    return found.kind != Record::Kind::NotOurs &&
+           (found.kind == Record::Kind::Torn ||
+            ::fstatat(sourceFolder, sourceName.c_str(), &source, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(source.st_mode) || !cutFrom(found, source));
+}
+
 } // namespace
+
+void removeStalePartials(const TreePath& folder, const std::string& sourceFolder) {
+    // The folder itself, opened beneath the root as the parent of an entry in it.
+    const auto opened = openTreeParent({folder.root, folder.path + "/-", folder.kept});
+    const FileDescriptor source(
+        ::open(sourceFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!opened || !source.isOpen()) {
+        return;
+    }
+    const int at = opened->folder.get();
+    for (const std::string& name : namesIn(at)) {
+        const std::string destinationName = recordedName(name);
+        if (!destinationName.empty() && stale(at, name, source.get(), destinationName)) {
+            ::unlinkat(at, ("." + destinationName + kPartialMark).c_str(), 0);
+            ::unlinkat(at, name.c_str(), 0);
+        }
+    }
+}
 
 KeptPartial::KeptPartial(int folder, std::string partialName, std::string recordName,
                          FileDescriptor record)

@@ -15,6 +15,15 @@ protected:
     void TearDown() override { platform::setCopyChunkForTests(0); }
 };
 
+// Clicks Stop or Pause once a third of a file is copied, and ends a pause at the next yield.
+void pauseAtAThird(EngineHarness& run, std::int32_t click) {
+    if (run.state.RunControl == run_control::pause) {
+        run.state.RunControl = run_control::none;
+    } else if (run.state.CLastTransferred == Amount::fromRaw(kLarge / 3)) {
+        run.state.RunControl = click;
+    }
+}
+
 // A run cut short after the first third of a large file by Stop or by Pause (which abandons
 // the file in progress); the next run shows the file bar at that third from its first report
 // on, takes the third out of what is left to copy without counting it as copied now, and
@@ -25,13 +34,7 @@ TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
         SCOPED_TRACE(click == run_control::stop ? "Stop" : "Pause");
         std::filesystem::remove(dst("big"));
         EngineHarness first{source, destination};
-        first.onYield = [&](int) {
-            const bool paused = first.state.RunControl == run_control::pause;
-            first.state.RunControl = paused ? run_control::none
-                                     : first.window.pbFileCopy.Value() == 33
-                                         ? click
-                                         : first.state.RunControl;
-        };
+        first.onYield = [&first, click](int) { pauseAtAThird(first, click); };
         first.runSurveyMode();
         ASSERT_FALSE(exists(dst("big")));
 
@@ -63,6 +66,26 @@ TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
         EXPECT_EQ(remainingAtFirstReport, next.state.CRemainingLast);
         EXPECT_TRUE(sameTree(source, destination)); // nothing beside the copy either
     }
+}
+
+// The next run through the folder removes the partials of sources gone or changed (one now too
+// small to be kept), continues the one it can, and leaves a user's file that looks like one.
+TEST_F(ResumedCopyTest, PartialsOfSourcesGoneOrChangedAreRemovedByTheNextRun) {
+    for (const char* name : {"gone", "changed", "same"}) {
+        temp.write(std::string("data/sub/") + name, patterned(static_cast<std::size_t>(kLarge)));
+    }
+    EngineHarness first{source, destination};
+    first.onYield = [&first](int) { pauseAtAThird(first, run_control::pause); };
+    first.runSurveyMode();
+    std::filesystem::remove(src("sub/gone"));
+    temp.write("data/sub/changed", "now small");
+    temp.write("backup/data/sub/.mine.orvane-resume-record", "a user's notes");
+
+    EngineHarness next{source, destination};
+    next.runSurveyMode();
+    EXPECT_EQ(namesIn(dst("sub")),
+              (std::set<std::string>{"same", "changed", ".mine.orvane-resume-record"}));
+    EXPECT_EQ(readFile(dst("sub/.mine.orvane-resume-record")), "a user's notes");
 }
 
 } // namespace
