@@ -12,6 +12,7 @@ import os
 import platform
 import random
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -161,6 +162,52 @@ def measure(workload, source, scratch, tool_list, rounds, warmups, rerun):
     return {name: (statistics.median(values), peaks[name]) for name, values in times.items()}
 
 
+def stopped_at_half(cli, source, destination, size):
+    """Starts a copy of source and stops it (SIGINT, as Ctrl+C) once half the file is written."""
+    partial = os.path.join(destination, os.path.basename(source), ".one.bin.orvane-resume")
+    run = subprocess.Popen([cli, source, destination], stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+    while run.poll() is None:
+        if os.path.exists(partial) and os.path.getsize(partial) >= size // 2:
+            run.send_signal(signal.SIGINT)
+            break
+        time.sleep(0.001)
+    run.wait()
+
+
+def resume_rounds(cli, source, scratch, size, rounds, warmups):
+    """(e): the file of (a) copied whole, and copied again after a stop at half, interleaved.
+    Returns the medians of the whole copy and of the resumed run, in seconds, and the median
+    share of the file the resumed run copied (from what it says it took over)."""
+    whole, resumed, shares = [], [], []
+    destination = os.path.join(scratch, "out")
+    for round_number in range(warmups + rounds):
+        fresh(destination)
+        seconds, _ = timed([cli, source, destination])
+        fresh(destination)
+        stopped_at_half(cli, source, destination, size)
+        os.sync()
+        start = time.perf_counter()
+        said = subprocess.run([cli, source, destination], check=True, capture_output=True,
+                              text=True).stderr
+        if round_number >= warmups:
+            whole.append(seconds)
+            resumed.append(time.perf_counter() - start)
+            words = said.split("resumed, ")[1].split() if "resumed, " in said else ["0", "", "1"]
+            shares.append(1 - int(words[0]) / int(words[2]))
+        print("  e: round %d of %d done" % (round_number + 1, warmups + rounds), file=sys.stderr)
+    shutil.rmtree(destination, ignore_errors=True)
+    return statistics.median(whole), statistics.median(resumed), statistics.median(shares)
+
+
+def resume_table(title, figures):
+    whole, resumed, share = figures
+    return ("| workload | whole copy s | resumed run s | × whole copy | share of the file copied |\n"
+            "|---|---:|---:|---:|---:|\n"
+            "| %s | %.3f | %.3f | %.2f | %.0f %% |" % (title, whole, resumed, resumed / whole,
+                                                     100 * share))
+
+
 def ratio(results, tool, reference):
     if reference not in results:
         return "-"
@@ -243,7 +290,7 @@ def main():
     parser.add_argument("--window", help="also time the window program through this driver "
                         "(orvane-window-bench; needs a display)")
     parser.add_argument("--baseline", help="an earlier orvane-cli, timed beside the measured one")
-    parser.add_argument("--workloads", default="abcd", help="the workloads to run, as letters")
+    parser.add_argument("--workloads", default="abcde", help="the workloads to run, as letters")
     options = parser.parse_args()
 
     quick = options.quick
@@ -271,7 +318,7 @@ def main():
     print("making the workloads in %s" % scratch, file=sys.stderr)
     big = os.path.join(scratch, "a-big")
     os.makedirs(big)
-    if "a" in wanted:
+    if "a" in wanted or "e" in wanted:
         make_big_file(os.path.join(big, "one.bin"), (16 if quick else 1024) * MIB)
     small = os.path.join(scratch, "b-small")
     make_small_files(small, 500 if quick else 20000, 10 if quick else 200)
@@ -289,6 +336,12 @@ def main():
     results = [(title, measure(letter, source, scratch, tool_list, rounds, warmups, rerun))
                for letter, title, source, tool_list, rerun in plan if letter in wanted]
     text = table(results)
+    if "e" in wanted:
+        size = (16 if quick else 1024) * MIB
+        text += ("\n\n(a) stopped at half by Ctrl+C and started again, against its whole copy, "
+                 "orvane-cli in survey mode:\n\n" +
+                 resume_table("(e) one %s file" % ("16 MiB" if quick else "1 GiB"),
+                              resume_rounds(cli, big, scratch, size, rounds, warmups)))
     if window:
         latency = [("(a)", stop_latency(window, big, scratch, rounds)),
                    ("(b)", stop_latency(window, small, scratch, rounds))]

@@ -126,6 +126,8 @@ bool RunController::checkFolders(bool& composed, std::string& sourceName) {
     const bool insideSource = DestinationInsideSource(source, destination);
     if (!insideSource && folderMissing(destination)) {
         MakeDestinationDir(run, destination);
+    } else if (!insideSource) {
+        RemoveStalePartials(run, destination, source);
     }
     if (insideSource || folderMissing(window_.txtDestination.caption())) {
         log_.AddLogEntry("Destination Path error: " + destination);

@@ -102,6 +102,12 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
                 pump.clearStatus();
                 std::cerr << "orvane-cli: " << path << ": " << reason << "\n";
             };
+            state.resumeListener = [&pump](const std::string& path, std::int64_t resumed,
+                                           std::int64_t size) {
+                pump.clearStatus();
+                std::cerr << "orvane-cli: " << path << ": resumed, " << resumed << " of " << size
+                          << " bytes were copied before\n";
+            };
             RunController controller(
                 state, window, log, [&pump] { pump(); }, answerOk, systemClocks(), separator);
             pump.attach(controller);

@@ -124,8 +124,11 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
     for (int attempt = 1;; ++attempt) {
         platform::CopyResult copy = platform::copyFileWithProgress(
             pair.source, pair.destination,
-            [&run, &total](const platform::CopyReport& report) {
+            [&run, &total, &pair](const platform::CopyReport& report) {
                 total.follow(report);
+                if (report.reason == platform::CopyReason::Resumed) {
+                    run.reportResumed(pair.source, report.transferred, report.totalSize);
+                }
                 CopyProgress(run, report);
             },
             run.state.RunControl, options);

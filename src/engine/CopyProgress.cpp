@@ -25,6 +25,19 @@ void moveChunkBetweenTotals(const RunContext& run, std::int64_t transferred) {
     run.state.CLastTransferred = Amount::fromRaw(transferred);
 }
 
+// The part of a file an earlier run left counts as done at once, like a skipped file's bytes;
+// the clock's last remaining size moves with it, so that the data rate counts only what is
+// copied now.
+void countResumedPart(const RunContext& run, std::int64_t resumed) {
+    const Amount part = Amount::fromRaw(resumed);
+    run.state.CTotalFileSize -= part;
+    run.state.CTotalFileSizetrans += part;
+    run.state.CLastTransferred = part;
+    if (!run.state.CRemainingLast.isZero()) {
+        run.state.CRemainingLast -= part.times(Amount::kScale);
+    }
+}
+
 } // namespace
 
 void CopyProgress(const RunContext& run, const platform::CopyReport& report) {
@@ -35,6 +48,10 @@ void CopyProgress(const RunContext& run, const platform::CopyReport& report) {
         break;
     case platform::CopyReason::StreamSwitch:
         run.state.CLastTransferred = Amount{};
+        break;
+    case platform::CopyReason::Resumed:
+        showFileProgress(run, report.totalSize, report.transferred);
+        countResumedPart(run, report.transferred);
         break;
     }
     run.yield();

@@ -19,16 +19,21 @@ void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) 
     // Below the destination box's folder a link is never followed: a link (or anything else)
     // where the folder should be is a folder that could not be made.
     const platform::TreePath entry = run.inDestination(destination);
-    if (!platform::isTreeFolder(entry)) {
-        if (run.state.madeFolders.make(entry, origin)) {
-            run.addLog("Dir: " + destination + " created");
-            ++run.state.outcome.foldersCreated;
-        } else {
-            run.addLog("Failed to create dir: " + destination);
-            ++run.state.outcome.foldersFailed;
-        }
+    if (platform::isTreeFolder(entry)) {
+        RemoveStalePartials(run, destination, origin);
+    } else if (run.state.madeFolders.make(entry, origin)) {
+        run.addLog("Dir: " + destination + " created");
+        ++run.state.outcome.foldersCreated;
+    } else {
+        run.addLog("Failed to create dir: " + destination);
+        ++run.state.outcome.foldersFailed;
     }
     run.yield();
+}
+
+void RemoveStalePartials(const RunContext& run, const std::string& destination,
+                         const std::string& sourceFolder) {
+    platform::removeStalePartials(run.inDestination(destination), sourceFolder);
 }
 
 void FinishDestinationDir(const RunContext& run, const std::string& destination) {

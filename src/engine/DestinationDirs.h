@@ -15,6 +15,11 @@ std::string MapToDestination(const RunContext& run, const std::string& sourcePat
 // folder, a link where the folder should be is not followed: the folder could not be made.
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder);
 
+// In a destination folder that was there before the run, removes the partial copies that
+// earlier runs left of large files whose source is gone or changed since.
+void RemoveStalePartials(const RunContext& run, const std::string& destination,
+                         const std::string& sourceFolder);
+
 // Gives a destination folder made by this run its source folder's owner, attributes,
 // permission bits and times, once nothing more is put into it; a folder that was there
 // before the run is left as it is.

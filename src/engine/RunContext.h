@@ -37,6 +37,12 @@ struct RunContext {
             state.problemListener(path, reason);
         }
     }
+    void reportResumed(const std::string& path, std::int64_t resumedBytes,
+                       std::int64_t size) const {
+        if (state.resumeListener) {
+            state.resumeListener(path, resumedBytes, size);
+        }
+    }
     // A destination path as an entry of the run's destination tree, whose root is the
     // destination box: below it the platform follows no link.
     platform::TreePath inDestination(const std::string& path) const {

@@ -37,6 +37,11 @@ bool isTreeFolder(const TreePath& entry);
 // or cannot be reached without passing through a link, or the system refuses.
 bool makeTreeFolder(const TreePath& entry);
 
+// Removes, in a folder of the tree, the partial copies of large files that earlier runs left
+// and whose source in `sourceFolder` is gone or is no longer the file they were cut from.
+// Partials a running copy holds, and entries that are not this program's, stay.
+void removeStalePartials(const TreePath& folder, const std::string& sourceFolder);
+
 // Empty when nothing stands there, when it is a real folder, or when its folder cannot be
 // reached without passing through a link.
 std::optional<TreeFile> treeFileAt(const TreePath& entry);

@@ -1,5 +1,6 @@
 #include "platform/FileCopy.h"
 
+#include "platform/KeptPartial.h"
 #include "platform/MetadataCopy.h"
 #include "platform/PartialFile.h"
 #include "platform/PosixFile.h"
@@ -257,19 +258,27 @@ private:
             return linked(*parent, before);
         }
         PartialFile partial(parent->folder.get(), parent->name);
-        if (!partial.createFile(before.st_mode & 0777)) {
+        if (before.st_size >= KeptPartial::keptFromBytes) {
+            kept_ = KeptPartial::take(parent->folder.get(), parent->name, in.get(), before);
+        }
+        if (kept_) {
+            partial.adopt(kept_->partialName(), kept_->takeFile());
+        } else if (!partial.createFile(before.st_mode & 0777)) {
             return failure(errno, identityFrom(before));
         }
         sparse_ = hasHoles(before);
         // Only a file without blocks of its own (a pseudo file) may hold more than it states.
         readPastSize_ = before.st_blocks == 0;
         if (!moveContent(in.get(), partial.fd(), before.st_size)) {
-            if (errno == ECANCELED) {
+            const int error = errno;
+            keepForLater(partial);
+            if (error == ECANCELED) {
                 return cancelled(before);
             }
-            return failure(errno, identityFrom(before));
+            return failure(error, identityFrom(before));
         }
         if (abandonedBeforePlacing()) {
+            keepForLater(partial);
             return cancelled(before);
         }
         struct stat after {};
@@ -279,13 +288,21 @@ private:
             madeCopy(partial.fd(), partial.unnamed() ? before.st_mode & 0777 : 0600,
                      partial.unnamed() ? parent->newFiles.get() : nullptr);
         if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), in.get(), before, made)) {
-            return failure(errno, identityFrom(before));
+            const int error = errno;
+            keepForLater(partial);
+            return failure(error, identityFrom(before));
         }
         if (differs(before, after)) {
+            discardKept(partial);
             return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
                               std::nullopt};
         }
         const CopyResult result = place(*parent, partial, before);
+        if (!result.succeeded()) {
+            discardKept(partial);
+        } else if (kept_) {
+            kept_->forget();
+        }
         if (result.succeeded() && options_.hardLinks && before.st_nlink > 1) {
             options_.hardLinks->remember(identityFrom(before), destination_, *result.placed);
         }
@@ -301,11 +318,41 @@ private:
         return inPlace(parent, before);
     }
 
+    // A copy cut short keeps what it wrote when it was a kept partial: on disk and recorded,
+    // for a later copy to continue.
+    void keepForLater(PartialFile& partial) {
+        if (kept_) {
+            partial.keep();
+            kept_->keep(partial.fd(), done_);
+        }
+    }
+
+    // A kept partial that cannot become the destination is worth nothing to a later copy.
+    void discardKept(PartialFile& partial) {
+        if (kept_) {
+            partial.keep();
+            kept_->discard();
+        }
+    }
+
+    // A long copy into a kept partial records its progress now and then, so that a crash
+    // costs at most that much.
+    void recordProgress(int out, std::int64_t done) {
+        if (kept_ && done - recorded_ >= KeptPartial::recordEveryBytes) {
+            kept_->keep(out, done);
+            recorded_ = done;
+        }
+    }
+
     // False with errno set, ECANCELED when the flag stopped it. Sets copied_.
     bool moveContent(int in, int out, std::int64_t size) {
         ChunkMover mover(in, out);
-        std::int64_t done = 0;
+        std::int64_t& done = done_;
+        done = recorded_ = kept_ ? kept_->resumedBytes() : 0;
         report(CopyReason::StreamSwitch, size, 0);
+        if (done > 0) {
+            report(CopyReason::Resumed, size, done);
+        }
         for (;;) {
             if (cancelFlag_ != 0) {
                 errno = ECANCELED;
@@ -335,6 +382,7 @@ private:
                 ended = more < pastSizePieceBytes;
             }
             report(CopyReason::ChunkFinished, ended ? done : std::max(size, done), done);
+            recordProgress(out, done);
             if (ended) {
                 copied_ = done;
                 return true;
@@ -411,16 +459,20 @@ private:
     }
 
     // The copy is in place now; a failed flush still counts as a failure, so that a move
-    // keeps its source.
+    // keeps its source. Its identity as placed is taken only for those who check it later:
+    // a move (the one copy that is flushed) before it deletes the source, and the later names
+    // of a file with several.
     CopyResult inPlace(const OpenedParent& parent, const struct stat& before) const {
+        const bool checkedLater = options_.durable || before.st_nlink > 1;
         struct stat placed {};
-        if (::fstatat(parent.folder.get(), parent.name.c_str(), &placed, AT_SYMLINK_NOFOLLOW) !=
-                0 ||
+        if ((checkedLater && ::fstatat(parent.folder.get(), parent.name.c_str(), &placed,
+                                       AT_SYMLINK_NOFOLLOW) != 0) ||
             (options_.durable &&
              !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
             return failure(errno, identityFrom(before));
         }
-        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before), identityFrom(placed),
+        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before),
+                          checkedLater ? std::optional(identityFrom(placed)) : std::nullopt,
                           copied_};
     }
 
@@ -438,6 +490,11 @@ private:
     bool readPastSize_ = true;
     // The bytes the copy holds, once its content is complete.
     std::int64_t copied_ = 0;
+    // A large file's copy, kept if it is cut short; the bytes written to it so far, and those
+    // its record holds.
+    std::optional<KeptPartial> kept_;
+    std::int64_t done_ = 0;
+    std::int64_t recorded_ = 0;
 };
 
 } // namespace

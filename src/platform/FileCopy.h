@@ -37,6 +37,9 @@ void setUnnamedTemporariesForTests(bool allowed);
 enum class CopyReason : std::int32_t {
     ChunkFinished = 0,
     StreamSwitch = 1,
+    // Right after the stream switch, when the copy continues a partial that an earlier copy
+    // of this source left: `transferred` is the part already there, not copied again.
+    Resumed = 2,
 };
 
 struct CopyReport {
@@ -104,7 +107,8 @@ struct CopyResult {
     // The source as it was when its copy began (for a link, the link itself). The move step
     // deletes the source only while it still matches this. Empty when it could not be read.
     std::optional<FileIdentity> source;
-    // The entry placed at the destination, for the move step's check that it is still there.
+    // The entry placed at the destination, for the move step's check that it is still there:
+    // given for a durable copy and for a file with several names only.
     std::optional<FileIdentity> placed;
     // The bytes the copy holds (for a link, the length of its target). A file may hold more or
     // fewer than its stated size: see copyFileWithProgress.

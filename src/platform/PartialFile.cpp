@@ -1,5 +1,7 @@
 #include "platform/PartialFile.h"
 
+#include "platform/TextHash.h"
+
 #include <fcntl.h>
 #include <limits.h>
 #include <stdio.h>
@@ -7,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <utility>
 
 namespace orvane::platform {
 
@@ -14,14 +17,6 @@ namespace {
 
 constexpr const char* kTemporaryMark = ".orvane-part-";
 constexpr int kNameAttempts = 1000;
-
-std::uint64_t fnv1a(const std::string& text) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const unsigned char c : text) {
-        hash = (hash ^ c) * 1099511628211ULL;
-    }
-    return hash;
-}
 
 // Hidden, beside the destination, and told apart by the process and a count: a name no
 // other run makes. A name near the length limit cannot carry the decoration and is hashed.
@@ -31,7 +26,8 @@ std::string temporaryNameFor(const std::string& name) {
     std::string temporary = "." + name + kTemporaryMark + tail;
     if (temporary.size() > NAME_MAX) {
         char hash[17];
-        std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fnv1a(name)));
+        std::snprintf(hash, sizeof hash, "%016llx",
+                      static_cast<unsigned long long>(textHash(name)));
         temporary = std::string(kTemporaryMark) + hash + "-" + tail;
     }
     return temporary;
@@ -101,6 +97,11 @@ bool PartialFile::createFile(mode_t permissions) {
             folder_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         return file_.isOpen();
     });
+}
+
+void PartialFile::adopt(std::string name, FileDescriptor file) {
+    temporaryName_ = std::move(name);
+    file_ = std::move(file);
 }
 
 bool PartialFile::createLink(const std::string& target) {

@@ -33,6 +33,12 @@ public:
     // by its owner only while it is written, as others could find it.
     bool createFile(mode_t permissions);
     bool createLink(const std::string& target);
+    // The named file given, made by this program for this destination (a kept partial),
+    // becomes the one written and placed.
+    void adopt(std::string name, FileDescriptor file);
+    // The file stays where it is, under its name, when this object goes: a kept partial
+    // that a later copy continues.
+    void keep() { temporaryName_.clear(); }
 
     // The open file's descriptor (after createFile).
     int fd() const { return file_.get(); }

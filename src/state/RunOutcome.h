@@ -35,4 +35,9 @@ struct RunOutcome {
 // front end that can say more (the command-line program, on standard error) listens here.
 using ProblemListener = std::function<void(const std::string& path, const std::string& reason)>;
 
+// Told when a file's copy continues a partial copy an earlier run left: the bytes that were
+// already there, of the file's size. The log keeps its lines; a front end may say more.
+using ResumeListener =
+    std::function<void(const std::string& path, std::int64_t resumedBytes, std::int64_t size)>;
+
 } // namespace orvane

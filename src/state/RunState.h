@@ -45,6 +45,7 @@ struct RunState {
     RunOutcome outcome;
     // Outlives the runs: set once by the front end.
     ProblemListener problemListener;
+    ResumeListener resumeListener;
 
     // What the platform copy keeps across the entries of one run: the copies of files with
     // several names, and the folders made whose metadata is set once they are complete.

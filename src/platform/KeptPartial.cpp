@@ -1,0 +1,300 @@
+#include "platform/KeptPartial.h"
+
+#include "platform/DestinationTree.h"
+#include "platform/TextHash.h"
+#include "platform/TreeResolve.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace orvane::platform {
+
+namespace {
+
+constexpr const char* kPartialMark = ".orvane-resume";
+constexpr const char* kRecordMark = "-record";
+constexpr const char* kRecordTitle = "orvane partial copy 1";
+// Always written whole at this size, padded with blanks: a record that never shrinks needs no
+// truncation, which some file systems (FAT through FUSE) refuse.
+constexpr std::size_t kRecordBytes = 160;
+
+// The record's three lines: a title that says whose it is, the source's facts and the length
+// kept, and a check of both, which tells a record torn by a crash from a whole one.
+struct Record {
+    enum class Kind { NotOurs, Torn, Whole } kind = Kind::NotOurs;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t length = 0;
+};
+
+std::int64_t modifiedNs(const struct stat& info) {
+    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
+std::string factsLine(const struct stat& source, std::int64_t length) {
+    return std::to_string(source.st_dev) + " " + std::to_string(source.st_ino) + " " +
+           std::to_string(source.st_size) + " " + std::to_string(modifiedNs(source)) + " " +
+           std::to_string(length);
+}
+
+std::string checkLine(const std::string& facts) {
+    return std::to_string(textHash(std::string(kRecordTitle) + "\n" + facts));
+}
+
+Record parseRecord(const std::string& text) {
+    Record record;
+    const std::string title = std::string(kRecordTitle) + "\n";
+    if (text.compare(0, title.size(), title) != 0) {
+        return record;
+    }
+    record.kind = Record::Kind::Torn;
+    const auto factsEnd = text.find('\n', title.size());
+    if (factsEnd == std::string::npos) {
+        return record;
+    }
+    const std::string facts = text.substr(title.size(), factsEnd - title.size());
+    const std::string check = checkLine(facts) + "\n";
+    if (text.compare(factsEnd + 1, check.size(), check) != 0 ||
+        text.find_first_not_of(' ', factsEnd + 1 + check.size()) != std::string::npos) {
+        return record;
+    }
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modified = 0;
+    long long length = 0;
+    if (std::sscanf(facts.c_str(), "%llu %llu %lld %lld %lld", &device, &inode, &size, &modified,
+                    &length) != 5 ||
+        length < 0 || length > size) {
+        return record;
+    }
+    return {Record::Kind::Whole, device, inode, size, modified, length};
+}
+
+Record readRecord(int fd) {
+    std::string text(kRecordBytes + 1, '\0');
+    const ssize_t got = ::pread(fd, text.data(), text.size(), 0);
+    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return parseRecord(text);
+}
+
+bool cutFrom(const Record& record, const struct stat& source) {
+    return record.device == source.st_dev && record.inode == source.st_ino &&
+           record.size == source.st_size && record.modifiedNs == modifiedNs(source);
+}
+
+bool readFully(int fd, char* buffer, std::int64_t count, std::int64_t offset) {
+    while (count > 0) {
+        const ssize_t got = ::pread(fd, buffer, static_cast<std::size_t>(count), offset);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false;
+        }
+        buffer += got;
+        count -= got;
+        offset += got;
+    }
+    return true;
+}
+
+// The partial's bytes from `from` to `to` are the source's there.
+bool sameBytes(int partial, int source, std::int64_t from, std::int64_t to) {
+    constexpr std::int64_t piece = 256 * 1024;
+    std::vector<char> kept(piece);
+    std::vector<char> original(piece);
+    for (std::int64_t at = from; at < to; at += piece) {
+        const std::int64_t count = std::min(piece, to - at);
+        if (!readFully(partial, kept.data(), count, at) ||
+            !readFully(source, original.data(), count, at) ||
+            std::memcmp(kept.data(), original.data(), static_cast<std::size_t>(count)) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> namesIn(int folder) {
+    std::vector<std::string> names;
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::unique_ptr<DIR, int (*)(DIR*)> stream(listed < 0 ? nullptr : ::fdopendir(listed),
+                                                     ::closedir);
+    if (!stream) {
+        if (listed >= 0) {
+            ::close(listed);
+        }
+        return names;
+    }
+    while (const dirent* entry = ::readdir(stream.get())) {
+        names.emplace_back(entry->d_name);
+    }
+    return names;
+}
+
+// The destination name whose partial's record this is, or empty for any other name.
+std::string recordedName(const std::string& name) {
+    const std::string tail = std::string(kPartialMark) + kRecordMark;
+    if (name.size() <= tail.size() + 1 || name.front() != '.' ||
+        name.compare(name.size() - tail.size(), tail.size(), tail) != 0) {
+        return {};
+    }
+    return name.substr(1, name.size() - tail.size() - 1);
+}
+
+// A record of this program's, not held by a running copy, whose source is gone or changed.
+bool stale(int folder, const std::string& recordName, int sourceFolder,
+           const std::string& sourceName) {
+    const FileDescriptor record(
+        ::openat(folder, recordName.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!record.isOpen() || ::flock(record.get(), LOCK_EX | LOCK_NB) != 0 ||
+        ::fstat(record.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
+    const Record found = readRecord(record.get());
+    struct stat source {};
+    return found.kind != Record::Kind::NotOurs &&
+           (found.kind == Record::Kind::Torn ||
+            ::fstatat(sourceFolder, sourceName.c_str(), &source, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(source.st_mode) || !cutFrom(found, source));
+}
+
+} // namespace
+
+void removeStalePartials(const TreePath& folder, const std::string& sourceFolder) {
+    // The folder itself, opened beneath the root as the parent of an entry in it.
+    const auto opened = openTreeParent({folder.root, folder.path + "/-", folder.kept});
+    const FileDescriptor source(
+        ::open(sourceFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!opened || !source.isOpen()) {
+        return;
+    }
+    const int at = opened->folder.get();
+    for (const std::string& name : namesIn(at)) {
+        const std::string destinationName = recordedName(name);
+        if (!destinationName.empty() && stale(at, name, source.get(), destinationName)) {
+            ::unlinkat(at, ("." + destinationName + kPartialMark).c_str(), 0);
+            ::unlinkat(at, name.c_str(), 0);
+        }
+    }
+}
+
+KeptPartial::KeptPartial(int folder, std::string partialName, std::string recordName,
+                         FileDescriptor record)
+    : folder_(folder), partialName_(std::move(partialName)), recordName_(std::move(recordName)),
+      record_(std::move(record)) {}
+
+std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name, int source,
+                                             const struct stat& sourceInfo) {
+    std::string partialName = "." + name + kPartialMark;
+    std::string recordName = partialName + kRecordMark;
+    if (recordName.size() > NAME_MAX) {
+        return std::nullopt;
+    }
+    constexpr int flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    FileDescriptor record(::openat(folder, recordName.c_str(), flags));
+    const bool made = !record.isOpen() && errno == ENOENT;
+    if (made) {
+        record =
+            FileDescriptor(::openat(folder, recordName.c_str(), flags | O_CREAT | O_EXCL, 0600));
+    }
+    // Another run holds it: it is left alone, and this copy goes without it. A record just
+    // made is waited for: a run that found it empty lets go of it at once.
+    struct stat recordInfo {};
+    if (!record.isOpen() || ::flock(record.get(), made ? LOCK_EX : LOCK_EX | LOCK_NB) != 0 ||
+        ::fstat(record.get(), &recordInfo) != 0 || !S_ISREG(recordInfo.st_mode)) {
+        return std::nullopt;
+    }
+    KeptPartial kept(folder, std::move(partialName), std::move(recordName), std::move(record));
+    kept.source_ = sourceInfo;
+    const Record found = made ? Record{} : readRecord(kept.record_.get());
+    if (!made && found.kind == Record::Kind::NotOurs) {
+        // A file of someone else's that merely has a partial's name: never touched.
+        return std::nullopt;
+    }
+    // Nothing kept is nothing to continue: a new file costs less than rewriting the old one,
+    // which some file systems refuse (FAT through FUSE).
+    if (found.kind == Record::Kind::Whole && found.length > 0 && cutFrom(found, sourceInfo) &&
+        kept.continueFrom(source, sourceInfo, found.length)) {
+        return kept;
+    }
+    // The partial stood beside one of this program's records, so it is one of its partials.
+    if (!made) {
+        ::unlinkat(folder, kept.partialName_.c_str(), 0);
+    }
+    if (!kept.startAfresh(sourceInfo)) {
+        // What it made (a partial only when it holds none of the source yet) goes with it.
+        if (kept.file_.isOpen()) {
+            kept.discard();
+        } else {
+            kept.forget();
+        }
+        return std::nullopt;
+    }
+    return kept;
+}
+
+bool KeptPartial::startAfresh(const struct stat& sourceInfo) {
+    source_ = sourceInfo;
+    resumed_ = 0;
+    // Exclusive: an entry found under the name without a record is not this program's.
+    file_ = FileDescriptor(::openat(folder_, partialName_.c_str(),
+                                    O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    return file_.isOpen() && writeRecord(0);
+}
+
+bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::int64_t length) {
+    FileDescriptor file(
+        ::openat(folder_, partialName_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size < length || length > sourceInfo.st_size ||
+        !sameBytes(file.get(), source, std::max<std::int64_t>(0, length - verifiedTailBytes),
+                   length) ||
+        // Past the recorded part the bytes may never have reached the disk.
+        (info.st_size > length && ::ftruncate(file.get(), length) != 0)) {
+        return false;
+    }
+    file_ = std::move(file);
+    resumed_ = length;
+    return true;
+}
+
+bool KeptPartial::writeRecord(std::int64_t length) {
+    const std::string facts = factsLine(source_, length);
+    std::string text = std::string(kRecordTitle) + "\n" + facts + "\n" + checkLine(facts) + "\n";
+    text.resize(std::max(text.size(), kRecordBytes), ' ');
+    return ::pwrite(record_.get(), text.data(), text.size(), 0) ==
+               static_cast<ssize_t>(text.size()) &&
+           ::fdatasync(record_.get()) == 0;
+}
+
+bool KeptPartial::keep(int partial, std::int64_t length) {
+    return ::fdatasync(partial) == 0 && writeRecord(length);
+}
+
+void KeptPartial::forget() {
+    if (record_.isOpen()) {
+        ::unlinkat(folder_, recordName_.c_str(), 0);
+        record_.close();
+    }
+}
+
+void KeptPartial::discard() {
+    ::unlinkat(folder_, partialName_.c_str(), 0);
+    forget();
+}
+
+} // namespace orvane::platform

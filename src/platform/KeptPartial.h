@@ -1,0 +1,70 @@
+#pragma once
+
+// Shared by the platform's own sources only: it works on file descriptors.
+
+#include "platform/PosixFile.h"
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+
+// The copy of a large file, written under a fixed hidden name beside its destination and kept
+// when the copy is cut short (stopped, paused, failed, killed), with a record of the source
+// it was cut from and of the part known to be on disk, so that a later copy of that source
+// to that destination continues it instead of starting again. The record is a small file of
+// its own (not every file system has extended attributes); holding it open holds the lock
+// that gives the partial to one run at a time, and a run that dies lets go of it.
+class KeptPartial {
+public:
+    // Smaller files are cheaper to copy again than to verify and continue.
+    static constexpr std::int64_t keptFromBytes = 16 * 1024 * 1024;
+    // How often a long copy makes its progress durable: what a crash can cost at most.
+    static constexpr std::int64_t recordEveryBytes = 64 * 1024 * 1024;
+    // The end of the part continued from is read again from both files and compared.
+    static constexpr std::int64_t verifiedTailBytes = 4 * 1024 * 1024;
+
+    // The destination's partial for this source, made or taken over, truncated to its
+    // verified part. Empty when none can be kept here (the names would be too long, another
+    // run holds it, an entry that is not one of this program's stands in its place, the file
+    // system refuses): the copy then goes as for a small file. `source` is the open source.
+    static std::optional<KeptPartial> take(int folder, const std::string& name, int source,
+                                           const struct stat& sourceInfo);
+
+    KeptPartial(KeptPartial&&) = default;
+    KeptPartial& operator=(KeptPartial&&) = default;
+
+    // The bytes at the start of the partial that are the source's and need no copy.
+    std::int64_t resumedBytes() const { return resumed_; }
+    const std::string& partialName() const { return partialName_; }
+    // The partial, open for reading and writing; the caller writes and places it.
+    FileDescriptor takeFile() { return std::move(file_); }
+
+    // Forces the first `length` bytes of the partial to disk, then records them as the part
+    // a later copy continues from: a crash never leaves a record ahead of the data.
+    bool keep(int partial, std::int64_t length);
+    // The partial was placed under the destination's name, or is worthless: the record goes.
+    void forget();
+    // The partial and its record both go (a changed source, a copy that cannot be placed).
+    void discard();
+
+private:
+    KeptPartial(int folder, std::string partialName, std::string recordName, FileDescriptor record);
+
+    bool startAfresh(const struct stat& sourceInfo);
+    bool continueFrom(int source, const struct stat& sourceInfo, std::int64_t length);
+    bool writeRecord(std::int64_t length);
+
+    int folder_;
+    std::string partialName_;
+    std::string recordName_;
+    FileDescriptor record_;
+    FileDescriptor file_;
+    struct stat source_ {};
+    std::int64_t resumed_ = 0;
+};
+
+} // namespace orvane::platform

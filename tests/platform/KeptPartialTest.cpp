@@ -1,0 +1,226 @@
+#include "platform/KeptPartial.h"
+#include "platform/FileCopy.h"
+
+#include "common/CopyFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/file.h>
+#include <sys/wait.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+
+using namespace orvane::platform;
+using namespace orvane::test;
+
+namespace {
+
+constexpr std::int64_t MiB = 1024 * 1024;
+const std::int64_t large = KeptPartial::keptFromBytes + 8 * MiB;
+
+// Read in one piece: byte by byte, files this large take seconds in a debug build.
+std::string contentOf(const std::string& path) {
+    std::string bytes(std::filesystem::file_size(path), '\0');
+    std::ifstream(path, std::ios::binary)
+        .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+// Made once: the same large content serves every test.
+const std::string& sourceBytes(std::int64_t size) {
+    static std::map<std::int64_t, std::string> made;
+    auto [at, added] = made.try_emplace(size);
+    if (added) {
+        at->second = patterned(static_cast<std::size_t>(size));
+    }
+    return at->second;
+}
+
+struct Outcome {
+    CopyOutcome outcome = CopyOutcome::Failed;
+    // The part the copy did not copy again; -1 when it started from the first byte.
+    std::int64_t resumed = -1;
+};
+
+// One copy in chunks of 1 MiB; `onChunk` sees the bytes reported so far and may raise the flag.
+Outcome copyLarge(const TempFolder& dir,
+                  const std::function<void(std::int64_t, std::int32_t&)>& onChunk = {}) {
+    setCopyChunkForTests(MiB);
+    Outcome seen;
+    std::int32_t flag = 0;
+    const CopyProgress progress = [&](const CopyReport& r) {
+        seen.resumed = r.reason == CopyReason::Resumed ? r.transferred : seen.resumed;
+        if (r.reason == CopyReason::ChunkFinished && onChunk) {
+            onChunk(r.transferred, flag);
+        }
+    };
+    seen.outcome = copyFileWithProgress(dir / "src/big", dir / "dst/big", progress, flag).outcome;
+    setCopyChunkForTests(0);
+    return seen;
+}
+
+void appendTo(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::app) << text;
+}
+
+void flipByte(const std::string& path, std::int64_t offset) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekg(offset);
+    const auto byte = static_cast<char>(file.get());
+    file.seekp(offset);
+    file.put(static_cast<char>(~byte));
+}
+
+Outcome stopAt(const TempFolder& dir, std::int64_t bytes) {
+    return copyLarge(
+        dir, [bytes](std::int64_t done, std::int32_t& flag) { flag = done >= bytes ? 1 : flag; });
+}
+
+std::set<std::string> entries(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// The copy's destination holds the source's bytes and nothing else is left beside it.
+void expectCompleteCopy(const TempFolder& dir) {
+    EXPECT_EQ(contentOf(dir / "dst/big"), contentOf(dir / "src/big"));
+    EXPECT_EQ(entries(dir / "dst"), std::set<std::string>{"big"});
+}
+
+struct LargeSource : TempFolder {
+    LargeSource() {
+        write("src/big", sourceBytes(large));
+        makeFolder("dst");
+    }
+};
+
+} // namespace
+
+TEST(KeptPartial, ACopyCutShortIsContinuedWhereItStoppedAndNeverShowsUnderItsName) {
+    // Bytes past the recorded part, as a crash leaves those that never reached the disk.
+    const struct {
+        bool unnamed;
+        std::string pastTheRecord;
+    } cases[] = {{true, ""}, {false, ""}, {true, std::string(20 * MiB, 'x')}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "unnamed temporaries " << c.unnamed << ", "
+                                        << c.pastTheRecord.size() << " bytes past the record");
+        TemporaryKind kind(c.unnamed);
+        LargeSource dir;
+        ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
+        for (const auto& name : entries(dir / "dst")) {
+            EXPECT_EQ(name.front(), '.') << name << " would look like a finished file";
+        }
+        appendTo(dir / "dst/.big.orvane-resume", c.pastTheRecord);
+        const Outcome resumed = copyLarge(dir);
+        EXPECT_EQ(resumed.outcome, CopyOutcome::Copied);
+        EXPECT_EQ(resumed.resumed, 8 * MiB);
+        expectCompleteCopy(dir);
+    }
+}
+
+TEST(KeptPartial, ASmallFileCutShortLeavesNothing) {
+    TempFolder dir;
+    dir.write("src/big", patterned(static_cast<std::size_t>(KeptPartial::keptFromBytes - 1)));
+    dir.makeFolder("dst");
+    ASSERT_EQ(stopAt(dir, 2 * MiB).outcome, CopyOutcome::Cancelled);
+    EXPECT_TRUE(entries(dir / "dst").empty());
+}
+
+// What happened between the two copies, to the source or to the partial: each time the second
+// copy starts from the first byte and places the source as it is now.
+TEST(KeptPartial, APartialThatNoLongerMatchesItsSourceIsCopiedAgainFromTheStart) {
+    const struct {
+        const char* what;
+        std::function<void(const TempFolder&)> change;
+    } cases[] = {
+        {"source appended", [](auto& dir) { appendTo(dir / "src/big", "more"); }},
+        {"source truncated",
+         [](auto& dir) { std::filesystem::resize_file(dir / "src/big", large - MiB); }},
+        {"source rewritten, same size",
+         [](auto& dir) { dir.write("src/big", patterned(static_cast<std::size_t>(large), 7)); }},
+        {"source rewritten before its last chunk",
+         [](auto& dir) { flipByte(dir / "src/big", MiB); }},
+        {"last byte kept changed",
+         [](auto& dir) { flipByte(dir / "dst/.big.orvane-resume", 8 * MiB - 1); }},
+        {"record torn", [](auto& dir) { flipByte(dir / "dst/.big.orvane-resume-record", 30); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LargeSource dir;
+        ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
+        c.change(dir);
+        const Outcome again = copyLarge(dir);
+        EXPECT_EQ(again.outcome, CopyOutcome::Copied);
+        EXPECT_EQ(again.resumed, -1);
+        expectCompleteCopy(dir);
+    }
+}
+
+TEST(KeptPartial, APartialAnotherRunHoldsIsLeftToIt) {
+    LargeSource dir;
+    ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
+    const std::string partial = contentOf(dir / "dst/.big.orvane-resume");
+    const std::string record = readFile(dir / "dst/.big.orvane-resume-record");
+    const FileDescriptor held(::open((dir / "dst/.big.orvane-resume-record").c_str(), O_RDONLY));
+    ASSERT_EQ(::flock(held.get(), LOCK_EX), 0);
+
+    const Outcome meanwhile = copyLarge(dir);
+    EXPECT_EQ(meanwhile.outcome, CopyOutcome::Copied);
+    EXPECT_EQ(meanwhile.resumed, -1);
+    EXPECT_EQ(contentOf(dir / "dst/big"), contentOf(dir / "src/big"));
+    EXPECT_EQ(contentOf(dir / "dst/.big.orvane-resume"), partial);
+    EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume-record"), record);
+}
+
+TEST(KeptPartial, AUsersFilesNamedLikeAPartialAreNeverTouched) {
+    for (const bool withRecord : {false, true}) {
+        SCOPED_TRACE(withRecord ? "partial and record" : "partial alone");
+        LargeSource dir;
+        dir.write("dst/.big.orvane-resume", "my notes");
+        if (withRecord) {
+            dir.write("dst/.big.orvane-resume-record", "my other notes");
+        }
+        ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
+        EXPECT_EQ(copyLarge(dir).outcome, CopyOutcome::Copied);
+        EXPECT_EQ(contentOf(dir / "dst/big"), contentOf(dir / "src/big"));
+        EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume"), "my notes");
+        EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume-record"),
+                  withRecord ? "my other notes" : "");
+        EXPECT_EQ(entries(dir / "dst").size(), withRecord ? 3U : 2U);
+    }
+}
+
+// A run killed in the middle of a file: only what it recorded as on disk is trusted.
+TEST(KeptPartial, ACopyKilledMidFileIsContinuedFromItsLastRecord) {
+    TempFolder dir;
+    const std::int64_t size = KeptPartial::recordEveryBytes + 16 * MiB;
+    dir.write("src/big", sourceBytes(size));
+    dir.makeFolder("dst");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        copyLarge(dir, [](std::int64_t done, std::int32_t&) {
+            if (done >= KeptPartial::recordEveryBytes + 8 * MiB) {
+                ::raise(SIGKILL);
+            }
+        });
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+    const Outcome resumed = copyLarge(dir);
+    EXPECT_EQ(resumed.outcome, CopyOutcome::Copied);
+    EXPECT_EQ(resumed.resumed, KeptPartial::recordEveryBytes);
+    expectCompleteCopy(dir);
+}
