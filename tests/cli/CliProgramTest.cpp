@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <regex>
@@ -75,6 +76,24 @@ TEST_F(CliProgramTest, ExitStatusTellsPathErrorsFailuresAndUsage) {
 // other bytes of the same size, and a file beyond `ulimit -f` (set by the shell in the child before
 // it becomes the program; root is bound too), whose log line says only "reported err: 0" and whose
 // temporary is gone. The run goes on with the other files.
+// A listing that breaks off with an I/O error (the preloaded shim gives "." and ".." and one
+// file, then EIO) is a folder not read, not a complete one, and fails the run in every mode.
+TEST_F(CliProgramTest, ListingThatBreaksOffFailsTheRunAndSaysWhy) {
+    for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
+        temp.write(std::string("data/") + name, name);
+    }
+    const auto faults = test::withFaultShim({{"ORVANE_FAULT_READDIR_EIO_AFTER", "3"}});
+    for (const auto& options :
+         std::vector<std::vector<std::string>>{{}, {"--direct"}, {"--move"}}) {
+        SCOPED_TRACE(options.empty() ? "survey" : options[0]);
+        auto arguments = options;
+        arguments.insert(arguments.end(), {source, destination});
+        EXPECT_EQ(run(arguments, faults), 1);
+        EXPECT_TRUE(test::holds(errors, "orvane-cli: " + source +
+                                            ": folder not read: " + std::strerror(EIO) + "\n"));
+    }
+}
+
 TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
     temp.write("data/same.txt", "mine");
     temp.write("backup/data/same.txt", "your");
