@@ -81,18 +81,10 @@ Outcome stopAt(const TempFolder& dir, std::int64_t bytes) {
         dir, [bytes](std::int64_t done, std::int32_t& flag) { flag = done >= bytes ? 1 : flag; });
 }
 
-std::set<std::string> entries(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 // The copy's destination holds the source's bytes and nothing else is left beside it.
 void expectCompleteCopy(const TempFolder& dir) {
     EXPECT_EQ(contentOf(dir / "dst/big"), contentOf(dir / "src/big"));
-    EXPECT_EQ(entries(dir / "dst"), std::set<std::string>{"big"});
+    EXPECT_EQ(namesIn(dir / "dst"), std::set<std::string>{"big"});
 }
 
 struct LargeSource : TempFolder {
@@ -116,7 +108,7 @@ TEST(KeptPartial, ACopyCutShortIsContinuedWhereItStoppedAndNeverShowsUnderItsNam
         TemporaryKind kind(c.unnamed);
         LargeSource dir;
         ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
-        for (const auto& name : entries(dir / "dst")) {
+        for (const auto& name : namesIn(dir / "dst")) {
             EXPECT_EQ(name.front(), '.') << name << " would look like a finished file";
         }
         appendTo(dir / "dst/.big.orvane-resume", c.pastTheRecord);
@@ -132,7 +124,7 @@ TEST(KeptPartial, ASmallFileCutShortLeavesNothing) {
     dir.write("src/big", patterned(static_cast<std::size_t>(KeptPartial::keptFromBytes - 1)));
     dir.makeFolder("dst");
     ASSERT_EQ(stopAt(dir, 2 * MiB).outcome, CopyOutcome::Cancelled);
-    EXPECT_TRUE(entries(dir / "dst").empty());
+    EXPECT_TRUE(namesIn(dir / "dst").empty());
 }
 
 // What happened between the two copies, to the source or to the partial: each time the second
@@ -195,7 +187,7 @@ TEST(KeptPartial, AUsersFilesNamedLikeAPartialAreNeverTouched) {
         EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume"), "my notes");
         EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume-record"),
                   withRecord ? "my other notes" : "");
-        EXPECT_EQ(entries(dir / "dst").size(), withRecord ? 3U : 2U);
+        EXPECT_EQ(namesIn(dir / "dst").size(), withRecord ? 3U : 2U);
     }
 }
 
