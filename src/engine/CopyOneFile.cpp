@@ -147,9 +147,14 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
     const platform::DriveSpace space =
         run.state.freeSpace.spaceFor(run.paths.folderPart(pair.destination), pair.destination,
                                      request.spaceNeeded, platform::tickCount(), run.driveSpace);
-    // The old version's space comes back when the new one takes its place.
-    const std::int64_t freeBytes =
+    // The old version's space comes back when the new one takes its place; a partial copy an
+    // earlier run kept is continued or removed, so its space is this copy's too (looked at
+    // only when the drive seems too full: it costs a look on every large file otherwise).
+    std::int64_t freeBytes =
         space.freeBytes + (request.replaces ? request.replaces->releasedBytes : 0);
+    if (request.spaceNeeded > freeBytes) {
+        freeBytes += platform::keptPartialBytes(run.inDestination(pair.destination));
+    }
     if (request.spaceNeeded > freeBytes) {
         return refuseForSpace(run, pair, FileNumber, request.sourceSize, space.drive, freeBytes);
     }

@@ -42,6 +42,10 @@ bool makeTreeFolder(const TreePath& entry);
 // Partials a running copy holds, and entries that are not this program's, stay.
 void removeStalePartials(const TreePath& folder, const std::string& sourceFolder);
 
+// The space that a partial copy of the entry, kept by an earlier run beside it, holds on its
+// drive: its copy reuses or frees it. 0 when there is none.
+std::int64_t keptPartialBytes(const TreePath& entry);
+
 // Empty when nothing stands there, when it is a real folder, or when its folder cannot be
 // reached without passing through a link.
 std::optional<TreeFile> treeFileAt(const TreePath& entry);

@@ -191,6 +191,23 @@ void removeStalePartials(const TreePath& folder, const std::string& sourceFolder
     }
 }
 
+std::int64_t keptPartialBytes(const TreePath& entry) {
+    const auto parent = openTreeParent(entry);
+    if (!parent) {
+        return 0;
+    }
+    const std::string partialName = "." + parent->name + kPartialMark;
+    struct stat partial {};
+    struct stat record {};
+    if (::fstatat(parent->folder.get(), partialName.c_str(), &partial, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(partial.st_mode) ||
+        ::fstatat(parent->folder.get(), (partialName + kRecordMark).c_str(), &record,
+                  AT_SYMLINK_NOFOLLOW) != 0) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(partial.st_blocks) * 512;
+}
+
 KeptPartial::KeptPartial(int folder, std::string partialName, std::string recordName,
                          FileDescriptor record)
     : folder_(folder), partialName_(std::move(partialName)), recordName_(std::move(recordName)),

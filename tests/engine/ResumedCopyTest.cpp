@@ -25,9 +25,9 @@ void pauseAtAThird(EngineHarness& run, std::int32_t click) {
 }
 
 // A run cut short after the first third of a large file by Stop or by Pause (which abandons
-// the file in progress); the next run shows the file bar at that third from its first report
-// on, takes the third out of what is left to copy without counting it as copied now, and
-// places the whole file.
+// the file in progress); the next run, on a drive too full for a whole copy, shows the file bar at
+// that third from its first report on, takes the third out of what is left to copy without counting
+// it as copied now, and places the whole file.
 TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
     temp.write("data/big", patterned(static_cast<std::size_t>(kLarge)));
     for (const std::int32_t click : {run_control::stop, run_control::pause}) {
@@ -39,6 +39,10 @@ TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
         ASSERT_FALSE(exists(dst("big")));
 
         EngineHarness next{source, destination};
+        // Too little free space for the whole file, enough beside the part kept.
+        next.run.driveSpace = [](const std::string&) {
+            return platform::DriveSpace{"/", kLarge - kLarge / 6, kLarge};
+        };
         next.afterSurvey = [&next] {
             // As if the clock had just ticked: what it saw left to copy.
             next.state.CRemainingLast = Amount::fromRaw(kLarge).times(Amount::kScale);
