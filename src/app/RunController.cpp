@@ -124,10 +124,9 @@ bool RunController::checkFolders(bool& composed, std::string& sourceName) {
     const std::string destination = window_.txtDestination.caption();
     // Checked before any folder is made: nothing of the tree may be touched.
     const bool insideSource = DestinationInsideSource(source, destination);
-    if (!insideSource && folderMissing(destination)) {
-        MakeDestinationDir(run, destination);
-    } else if (!insideSource) {
-        RemoveStalePartials(run, destination, source);
+    if (!insideSource) {
+        folderMissing(destination) ? MakeDestinationDir(run, destination)
+                                   : RemoveStalePartials(run, destination, source);
     }
     if (insideSource || folderMissing(window_.txtDestination.caption())) {
         log_.AddLogEntry("Destination Path error: " + destination);

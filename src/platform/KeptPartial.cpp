@@ -22,6 +22,14 @@ namespace {
 
 constexpr const char* kPartialMark = ".orvane-resume";
 constexpr const char* kRecordMark = "-record";
+
+// The hidden names of a destination's partial and of its record, beside it.
+std::string partialNameOf(const std::string& destinationName) {
+    return "." + destinationName + kPartialMark;
+}
+std::string recordNameOf(const std::string& destinationName) {
+    return partialNameOf(destinationName) + kRecordMark;
+}
 constexpr const char* kRecordTitle = "orvane partial copy 1";
 // Always written whole at this size, padded with blanks: a record that never shrinks needs no
 // truncation, which some file systems (FAT through FUSE) refuse.
@@ -185,7 +193,7 @@ void removeStalePartials(const TreePath& folder, const std::string& sourceFolder
     for (const std::string& name : namesIn(at)) {
         const std::string destinationName = recordedName(name);
         if (!destinationName.empty() && stale(at, name, source.get(), destinationName)) {
-            ::unlinkat(at, ("." + destinationName + kPartialMark).c_str(), 0);
+            ::unlinkat(at, partialNameOf(destinationName).c_str(), 0);
             ::unlinkat(at, name.c_str(), 0);
         }
     }
@@ -196,12 +204,12 @@ std::int64_t keptPartialBytes(const TreePath& entry) {
     if (!parent) {
         return 0;
     }
-    const std::string partialName = "." + parent->name + kPartialMark;
+    const std::string partialName = partialNameOf(parent->name);
     struct stat partial {};
     struct stat record {};
     if (::fstatat(parent->folder.get(), partialName.c_str(), &partial, AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISREG(partial.st_mode) ||
-        ::fstatat(parent->folder.get(), (partialName + kRecordMark).c_str(), &record,
+        ::fstatat(parent->folder.get(), recordNameOf(parent->name).c_str(), &record,
                   AT_SYMLINK_NOFOLLOW) != 0) {
         return 0;
     }
@@ -215,8 +223,8 @@ KeptPartial::KeptPartial(int folder, std::string partialName, std::string record
 
 std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name, int source,
                                              const struct stat& sourceInfo) {
-    std::string partialName = "." + name + kPartialMark;
-    std::string recordName = partialName + kRecordMark;
+    std::string partialName = partialNameOf(name);
+    std::string recordName = recordNameOf(name);
     if (recordName.size() > NAME_MAX) {
         return std::nullopt;
     }

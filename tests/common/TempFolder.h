@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -52,9 +53,12 @@ inline ::testing::AssertionResult holds(const std::string& text, const std::stri
     return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
 }
 
+// Read in one piece: byte by byte, a file of megabytes takes seconds in a debug build.
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 } // namespace orvane::test

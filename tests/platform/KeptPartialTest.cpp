@@ -23,14 +23,6 @@ namespace {
 constexpr std::int64_t MiB = 1024 * 1024;
 const std::int64_t large = KeptPartial::keptFromBytes + 8 * MiB;
 
-// Read in one piece: byte by byte, files this large take seconds in a debug build.
-std::string contentOf(const std::string& path) {
-    std::string bytes(std::filesystem::file_size(path), '\0');
-    std::ifstream(path, std::ios::binary)
-        .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
 // Made once: the same large content serves every test.
 const std::string& sourceBytes(std::int64_t size) {
     static std::map<std::int64_t, std::string> made;
@@ -83,7 +75,7 @@ Outcome stopAt(const TempFolder& dir, std::int64_t bytes) {
 
 // The copy's destination holds the source's bytes and nothing else is left beside it.
 void expectCompleteCopy(const TempFolder& dir) {
-    EXPECT_EQ(contentOf(dir / "dst/big"), contentOf(dir / "src/big"));
+    EXPECT_EQ(readFile(dir / "dst/big"), readFile(dir / "src/big"));
     EXPECT_EQ(namesIn(dir / "dst"), std::set<std::string>{"big"});
 }
 
@@ -160,7 +152,7 @@ TEST(KeptPartial, APartialThatNoLongerMatchesItsSourceIsCopiedAgainFromTheStart)
 TEST(KeptPartial, APartialAnotherRunHoldsIsLeftToIt) {
     LargeSource dir;
     ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
-    const std::string partial = contentOf(dir / "dst/.big.orvane-resume");
+    const std::string partial = readFile(dir / "dst/.big.orvane-resume");
     const std::string record = readFile(dir / "dst/.big.orvane-resume-record");
     const FileDescriptor held(::open((dir / "dst/.big.orvane-resume-record").c_str(), O_RDONLY));
     ASSERT_EQ(::flock(held.get(), LOCK_EX), 0);
@@ -168,8 +160,8 @@ TEST(KeptPartial, APartialAnotherRunHoldsIsLeftToIt) {
     const Outcome meanwhile = copyLarge(dir);
     EXPECT_EQ(meanwhile.outcome, CopyOutcome::Copied);
     EXPECT_EQ(meanwhile.resumed, -1);
-    EXPECT_EQ(contentOf(dir / "dst/big"), contentOf(dir / "src/big"));
-    EXPECT_EQ(contentOf(dir / "dst/.big.orvane-resume"), partial);
+    EXPECT_EQ(readFile(dir / "dst/big"), readFile(dir / "src/big"));
+    EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume"), partial);
     EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume-record"), record);
 }
 
@@ -183,7 +175,7 @@ TEST(KeptPartial, AUsersFilesNamedLikeAPartialAreNeverTouched) {
         }
         ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
         EXPECT_EQ(copyLarge(dir).outcome, CopyOutcome::Copied);
-        EXPECT_EQ(contentOf(dir / "dst/big"), contentOf(dir / "src/big"));
+        EXPECT_EQ(readFile(dir / "dst/big"), readFile(dir / "src/big"));
         EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume"), "my notes");
         EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume-record"),
                   withRecord ? "my other notes" : "");
