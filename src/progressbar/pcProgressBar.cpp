@@ -129,10 +129,12 @@ void pcProgressBar::DrawControl() {
     if (hdc != nullptr) {
         Compose(*hdc);
     }
-    if (synchronous_) {
-        repaint();
-    } else {
+    if (!synchronous_) {
         update();
+    } else if (hdc == nullptr || memDC_.Image() != presented_) {
+        // A synchronous present is a round trip to the display server; a loop of thousands of
+        // assignments that move the bar by less than a pixel must not pay one for each.
+        repaint();
     }
 }
 
@@ -155,6 +157,9 @@ void pcProgressBar::paintEvent(QPaintEvent* /*event*/) {
     }
     presentPending_ = false;
     memDC_.Draw(painter, 0, 0, width(), height(), 0, 0);
+    if (synchronous_) {
+        presented_ = memDC_.Image().copy();
+    }
 }
 
 void pcProgressBar::resizeEvent(QResizeEvent* /*event*/) {

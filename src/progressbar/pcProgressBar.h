@@ -146,6 +146,8 @@ private:
     // paint event is a paint of its own and composes anew.
     bool presentPending_ = false;
     bool synchronous_ = false;
+    // What the last paint of a synchronously presented bar put on the screen.
+    QImage presented_;
     QStringList changed_;
 };
 

@@ -3,6 +3,7 @@
 #include "progressbar/OleColor.h"
 #include "progressbar/TextFormat.h"
 
+#include <QEvent>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -12,16 +13,29 @@ using namespace orvane::testing;
 
 namespace {
 
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 // A bar with synchronous presentation (the save panel's), assigned in a loop that never returns
-// to the event loop, is on the screen after each assignment. Value 2 puts the bar's edge at
-// 1 + 198 x 0.2 = 40.6, rounded to 41; Value 5 at 100.
-TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignment) {
+// to the event loop, is on the screen after each assignment that changes its picture, and only
+// then: Max 1000 and Value 200 put the bar's edge at 1 + 198 x 0.2 = 40.6, rounded to 41, as
+// Value 201 does; Value 500 at 100.
+TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignmentThatChangesIt) {
     auto bar = MakeBar(200, 20);
-    bar->setMax(10);
+    bar->setMax(1000);
     ShowOnScreen(*bar);
     bar->setSynchronousPresentation(true);
-    for (const auto& [value, edge] : {std::pair{2, 41}, std::pair{5, 100}}) {
+    PaintCounter counter;
+    bar->installEventFilter(&counter);
+    for (const auto& [value, edge, paints] :
+         {std::tuple{200, 41, 1}, {201, 41, 1}, {500, 100, 2}}) {
         bar->setValue(value);
+        EXPECT_EQ(counter.paints, paints) << "after Value " << value;
         const QImage shown = bar->screen()->grabWindow(bar->winId()).toImage();
         ExpectPixels(shown, {{kNavy, {{edge - 1, 10}}}, {kButton, {{edge, 10}}}});
     }
