@@ -6,7 +6,21 @@
 #include <QEvent>
 #include <QPaintEvent>
 
+#include <cstring>
+
 namespace orvane {
+
+namespace {
+
+// QImage's own comparison goes pixel by pixel; a composed surface and its copy share their
+// layout, so one memcmp tells whether the screen would change.
+bool SameBytes(const QImage& a, const QImage& b) {
+    return a.size() == b.size() && a.format() == b.format() && a.sizeInBytes() == b.sizeInBytes() &&
+           std::memcmp(a.constBits(), b.constBits(), static_cast<std::size_t>(a.sizeInBytes())) ==
+               0;
+}
+
+} // namespace
 
 pcProgressBar::pcProgressBar(QWidget* parent) : QWidget(parent) {
     // Every pixel is painted by the control; Qt need not clear the background first.
@@ -131,7 +145,7 @@ void pcProgressBar::DrawControl() {
     }
     if (!synchronous_) {
         update();
-    } else if (hdc == nullptr || memDC_.Image() != presented_) {
+    } else if (hdc == nullptr || !SameBytes(memDC_.Image(), presented_)) {
         // A synchronous present is a round trip to the display server; a loop of thousands of
         // assignments that move the bar by less than a pixel must not pay one for each.
         repaint();
