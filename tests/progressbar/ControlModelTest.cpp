@@ -18,7 +18,8 @@ namespace {
 TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignment) {
     auto bar = MakeBar(200, 20);
     bar->setMax(10);
-    ShowOnScreen(*bar);
+    bar->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.get()));
     bar->setSynchronousPresentation(true);
     for (const auto& [value, edge] : {std::pair{2, 41}, std::pair{5, 100}}) {
         bar->setValue(value);

@@ -53,14 +53,6 @@ TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) 
     EXPECT_EQ(windows::PixelsToTwips(430, 96), 6450);
 }
 
-TEST(HelpMenu, UpdateOpensTheProjectsPageWithTheShortVersion) {
-    WindowHarness harness;
-    harness.window().mnuHelpUpdate.trigger();
-    ASSERT_EQ(harness.opened.size(), 1U);
-    EXPECT_EQ(harness.opened[0].toStdString(),
-              "https://orvane.example.org/prg_update.php?p=9&v=" + VersionText(true));
-}
-
 TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsTheProgram) {
     WindowHarness harness;
     // A folder where the day's log file should be: the file cannot be opened.
