@@ -27,8 +27,6 @@ TEST(ProgramFolders, EachLayoutAndEnvironmentGivesItsFolders) {
         {"/home/ann/tools", false, "/home/ann", "/home/ann/cfg", "/home/ann/state", "/home/account",
          "/home/ann/tools", "/home/ann/tools/logs", "/home/ann/tools"},
         {"/", false, "/home/ann", nullopt, nullopt, "", "/", "/logs", "/"},
-        {"/usr/bin", true, "/home/ann", nullopt, nullopt, "/home/account",
-         "/home/ann/.config/orvane", "/home/ann/.local/state/orvane/logs", "/usr/share/orvane"},
         {"/bin", true, "/home/ann/", "", "relative/xdg", "", "/home/ann/.config/orvane",
          "/home/ann/.local/state/orvane/logs", "/share/orvane"},
         {"/usr/bin", true, "/home/ann", "./xdg", "/srv/xdg//", "", "/home/ann/.config/orvane",
@@ -43,8 +41,6 @@ TEST(ProgramFolders, EachLayoutAndEnvironmentGivesItsFolders) {
         {"/usr/bin", true, "ann", nullopt, nullopt, "relative", "/.config/orvane",
          "/.local/state/orvane/logs", "/usr/share/orvane"},
         {"/usr/bin", true, "/", nullopt, nullopt, "/home/account", "/.config/orvane",
-         "/.local/state/orvane/logs", "/usr/share/orvane"},
-        {"/usr/bin", true, nullopt, nullopt, nullopt, "", "/.config/orvane",
          "/.local/state/orvane/logs", "/usr/share/orvane"},
     };
     for (const auto& c : cases) {
