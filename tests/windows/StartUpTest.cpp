@@ -50,7 +50,6 @@ TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) 
     for (const auto& [twips, dpi, pixels] : cases) {
         EXPECT_EQ(windows::TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi;
     }
-    EXPECT_EQ(windows::PixelsToTwips(430, 96), 6450);
 }
 
 TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsTheProgram) {
