@@ -26,8 +26,6 @@ namespace orvane::testing {
 inline const QColor kButton(0xC0, 0xC0, 0xB0);
 inline const QColor kDark(0x40, 0x50, 0x60);
 inline const QColor kLight(0xF0, 0xE0, 0xD0);
-inline const QColor kShadow(0x10, 0x20, 0x30);
-inline const QColor kMidlight(0xD0, 0xC0, 0x90);
 inline const QColor kWindowText(0x90, 0x00, 0x90);
 inline const QColor kHighlight(0x00, 0x90, 0x90);
 // RGB(0, 0, 128), the initial BarColor.
@@ -40,8 +38,6 @@ inline QPalette DistinctPalette() {
     for (const auto& [role, color] : {std::pair{QPalette::Button, kButton},
                                       {QPalette::Dark, kDark},
                                       {QPalette::Light, kLight},
-                                      {QPalette::Shadow, kShadow},
-                                      {QPalette::Midlight, kMidlight},
                                       {QPalette::WindowText, kWindowText},
                                       {QPalette::Highlight, kHighlight}}) {
         palette.setColor(role, color);
