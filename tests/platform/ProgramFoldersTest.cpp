@@ -24,24 +24,23 @@ TEST(ProgramFolders, EachLayoutAndEnvironmentGivesItsFolders) {
         std::optional<std::string> home, config, state;
         std::string account, settings, logs, data;
     } cases[] = {
-        {"/home/ann/tools", false, "/home/ann", "/home/ann/cfg", "/home/ann/state", "/home/account",
-         "/home/ann/tools", "/home/ann/tools/logs", "/home/ann/tools"},
-        {"/", false, "/home/ann", nullopt, nullopt, "", "/", "/logs", "/"},
-        {"/bin", true, "/home/ann/", "", "relative/xdg", "", "/home/ann/.config/orvane",
-         "/home/ann/.local/state/orvane/logs", "/share/orvane"},
-        {"/usr/bin", true, "/home/ann", "./xdg", "/srv/xdg//", "", "/home/ann/.config/orvane",
-         "/srv/xdg/orvane/logs", "/usr/share/orvane"},
-        {"/usr/bin", true, "/home/ann", "/", "/var/state", "", "/orvane", "/var/state/orvane/logs",
-         "/usr/share/orvane"},
-        {"/usr/bin", true, nullopt, nullopt, nullopt, "/home/account",
-         "/home/account/.config/orvane", "/home/account/.local/state/orvane/logs",
-         "/usr/share/orvane"},
-        {"/usr/bin", true, "", nullopt, "/srv/xdg", "/home/account", "/home/account/.config/orvane",
-         "/srv/xdg/orvane/logs", "/usr/share/orvane"},
-        {"/usr/bin", true, "ann", nullopt, nullopt, "relative", "/.config/orvane",
-         "/.local/state/orvane/logs", "/usr/share/orvane"},
-        {"/usr/bin", true, "/", nullopt, nullopt, "/home/account", "/.config/orvane",
-         "/.local/state/orvane/logs", "/usr/share/orvane"},
+        // Home /h, the account's home /a, an XDG folder /s, prefix /u.
+        {"/h/tools", false, "/h", "/h/cfg", "/h/state", "/a", "/h/tools", "/h/tools/logs",
+         "/h/tools"},
+        {"/", false, "/h", nullopt, nullopt, "", "/", "/logs", "/"},
+        {"/bin", true, "/h/", "", "x", "", "/h/.config/orvane", "/h/.local/state/orvane/logs",
+         "/share/orvane"},
+        {"/u/bin", true, "/h", "./x", "/s//", "", "/h/.config/orvane", "/s/orvane/logs",
+         "/u/share/orvane"},
+        {"/u/bin", true, "/h", "/", "/s", "", "/orvane", "/s/orvane/logs", "/u/share/orvane"},
+        {"/u/bin", true, nullopt, nullopt, nullopt, "/a", "/a/.config/orvane",
+         "/a/.local/state/orvane/logs", "/u/share/orvane"},
+        {"/u/bin", true, "", nullopt, "/s", "/a", "/a/.config/orvane", "/s/orvane/logs",
+         "/u/share/orvane"},
+        {"/u/bin", true, "h", nullopt, nullopt, "a", "/.config/orvane", "/.local/state/orvane/logs",
+         "/u/share/orvane"},
+        {"/u/bin", true, "/", nullopt, nullopt, "/a", "/.config/orvane",
+         "/.local/state/orvane/logs", "/u/share/orvane"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program + " home " + c.home.value_or("(unset)") + " XDG " +
