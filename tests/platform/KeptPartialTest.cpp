@@ -149,37 +149,30 @@ TEST(KeptPartial, APartialThatNoLongerMatchesItsSourceIsCopiedAgainFromTheStart)
     }
 }
 
-TEST(KeptPartial, APartialAnotherRunHoldsIsLeftToIt) {
-    LargeSource dir;
-    ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
-    const std::string partial = readFile(dir / "dst/.big.orvane-resume");
-    const std::string record = readFile(dir / "dst/.big.orvane-resume-record");
-    const FileDescriptor held(::open((dir / "dst/.big.orvane-resume-record").c_str(), O_RDONLY));
-    ASSERT_EQ(::flock(held.get(), LOCK_EX), 0);
-
-    const Outcome meanwhile = copyLarge(dir);
-    EXPECT_EQ(meanwhile.outcome, CopyOutcome::Copied);
-    EXPECT_EQ(meanwhile.resumed, -1);
-    EXPECT_EQ(readFile(dir / "dst/big"), readFile(dir / "src/big"));
-    EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume"), partial);
-    EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume-record"), record);
-}
-
-TEST(KeptPartial, AUsersFilesNamedLikeAPartialAreNeverTouched) {
-    for (const bool withRecord : {false, true}) {
-        SCOPED_TRACE(withRecord ? "partial and record" : "partial alone");
+// What this copy does not own stays as it is, and the copy starts from the first byte: a partial
+// another run holds, or a user's files named like a partial and like its record.
+TEST(KeptPartial, APartialItDoesNotOwnIsLeftAsItIs) {
+    for (const int users : {0, 1, 2}) { // how many of those two names the user's files take
+        SCOPED_TRACE(testing::Message() << users << " of the user's files");
         LargeSource dir;
-        dir.write("dst/.big.orvane-resume", "my notes");
-        if (withRecord) {
+        const std::string partial = dir / "dst/.big.orvane-resume", record = partial + "-record";
+        if (users > 0) {
+            dir.write("dst/.big.orvane-resume", "my notes");
+        }
+        if (users > 1) {
             dir.write("dst/.big.orvane-resume-record", "my other notes");
         }
         ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
-        EXPECT_EQ(copyLarge(dir).outcome, CopyOutcome::Copied);
+        const std::string kept = readFile(partial) + "|" + readFile(record);
+        const FileDescriptor held(::open(record.c_str(), O_RDONLY));
+        ASSERT_TRUE(users > 0 || ::flock(held.get(), LOCK_EX) == 0);
+
+        const Outcome again = copyLarge(dir);
+        EXPECT_EQ(std::pair(again.outcome, again.resumed), std::pair(CopyOutcome::Copied, -1L));
         EXPECT_EQ(readFile(dir / "dst/big"), readFile(dir / "src/big"));
-        EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume"), "my notes");
-        EXPECT_EQ(readFile(dir / "dst/.big.orvane-resume-record"),
-                  withRecord ? "my other notes" : "");
-        EXPECT_EQ(namesIn(dir / "dst").size(), withRecord ? 3U : 2U);
+        const std::string expected[] = {kept, "my notes|", "my notes|my other notes"};
+        EXPECT_EQ(readFile(partial) + "|" + readFile(record), expected[users]);
+        EXPECT_EQ(namesIn(dir / "dst").size(), users == 1 ? 2U : 3U);
     }
 }
 

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QPalette>
 #include <QRect>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <memory>
@@ -23,37 +26,64 @@ namespace orvane::testing {
 inline const QColor kButton(0xC0, 0xC0, 0xB0);
 inline const QColor kDark(0x40, 0x50, 0x60);
 inline const QColor kLight(0xF0, 0xE0, 0xD0);
-inline const QColor kShadow(0x10, 0x20, 0x30);
-inline const QColor kMidlight(0xD0, 0xC0, 0x90);
 inline const QColor kWindowText(0x90, 0x00, 0x90);
 inline const QColor kHighlight(0x00, 0x90, 0x90);
-inline const QColor kText(0x00, 0x60, 0x00);
 // RGB(0, 0, 128), the initial BarColor.
 inline const QColor kNavy(0, 0, 128);
 inline const QColor kRed(255, 0, 0);
 inline const QColor kGreen(0, 255, 0);
 
-QPalette DistinctPalette();
+inline QPalette DistinctPalette() {
+    QPalette palette;
+    for (const auto& [role, color] : {std::pair{QPalette::Button, kButton},
+                                      {QPalette::Dark, kDark},
+                                      {QPalette::Light, kLight},
+                                      {QPalette::WindowText, kWindowText},
+                                      {QPalette::Highlight, kHighlight}}) {
+        palette.setColor(role, color);
+    }
+    return palette;
+}
 
 // A control of the given size with the distinct palette, painted as a new instance would be.
-std::unique_ptr<pcProgressBar> MakeBar(int width, int height);
+inline std::unique_ptr<pcProgressBar> MakeBar(int width, int height) {
+    auto bar = std::make_unique<pcProgressBar>();
+    bar->setPalette(DistinctPalette());
+    bar->resize(width, height);
+    bar->InitProperties();
+    return bar;
+}
 
 // Shows text in red over the empty part and in green over the bar, in a bold font large
 // enough for whole-coverage pixels in its strokes.
-void ShowCaption(pcProgressBar& bar, const QString& text);
+inline void ShowCaption(pcProgressBar& bar, const QString& text) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    bar.setFont(font);
+    bar.setForeColor(0x0000FF);
+    bar.setBarForeColor(0x00FF00);
+    bar.setText(text);
+    bar.setShowText(true);
+}
 
 // The control as last composed, cut to its own size.
-QImage Composed(const pcProgressBar& bar);
-
-// The control shown and exposed.
-void ShowOnScreen(pcProgressBar& bar);
+inline QImage Composed(const pcProgressBar& bar) {
+    return bar.ComposedImage().copy(0, 0, bar.width(), bar.height());
+}
 
 // A colour expected at some points, and the check of each point of each probe against image.
 struct Probe {
     QColor color;
     std::vector<QPoint> at;
 };
-void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes);
+inline void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes) {
+    for (const Probe& probe : probes) {
+        for (const QPoint& at : probe.at) {
+            EXPECT_EQ(QColor(image.pixel(at)), probe.color) << "at " << at.x() << "," << at.y();
+        }
+    }
+}
 
 // The span of columns in which color occurs within area; empty when it does not occur.
 struct Columns {
@@ -61,6 +91,17 @@ struct Columns {
     int last = -1;
     bool Empty() const { return first < 0; }
 };
-Columns ColumnsOf(const QImage& image, const QColor& color, const QRect& area);
+inline Columns ColumnsOf(const QImage& image, const QColor& color, const QRect& area) {
+    Columns columns;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (QColor(image.pixel(x, y)) == color) {
+                columns.first = columns.first < 0 ? x : std::min(columns.first, x);
+                columns.last = std::max(columns.last, x);
+            }
+        }
+    }
+    return columns;
+}
 
 } // namespace orvane::testing

@@ -28,7 +28,8 @@ struct PaintCounter : QObject {
 TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignmentThatChangesIt) {
     auto bar = MakeBar(200, 20);
     bar->setMax(1000);
-    ShowOnScreen(*bar);
+    bar->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.get()));
     bar->setSynchronousPresentation(true);
     PaintCounter counter;
     bar->installEventFilter(&counter);

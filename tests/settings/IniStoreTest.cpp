@@ -50,18 +50,15 @@ TEST(IniUsageCounter, CountsStartsPerExecutableNameAndRestartsFromNonsense) {
     EXPECT_EQ(countThisStart(store), 2);
     EXPECT_EQ(countThisStart(IniStore(ProgramLocation{temp.path(), "Renamed"})), 1);
     // What follows "USE=" in the file; "41\r" is a file cut after the CR of its last line.
-    const std::pair<std::string, std::int32_t> stored[] = {{"abc\r\n", 1},
-                                                           {"\r\n", 1},
-                                                           {"12abc\r\n", 1},
-                                                           {"0\r\n", 1},
-                                                           {"-3\r\n", 1},
-                                                           {"+4\r\n", 1},
-                                                           {"2147483648\r\n", 1},
-                                                           {"41\r", 41},
-                                                           {" 2147483646 \r\n", 2147483646},
-                                                           {"2147483647\r\n", 2147483647}};
+    const struct {
+        const char* text;
+        std::int32_t count;
+    } stored[] = {"abc\r\n",        1,         "\r\n",   1,  "12abc\r\n",        1,
+                  "0\r\n",          1,         "-3\r\n", 1,  "+4\r\n",           1,
+                  "2147483648\r\n", 1,         "41\r",   41, " 2147483646 \r\n", 2147483646,
+                  "2147483647\r\n", 2147483647};
     for (const auto& [text, count] : stored) {
-        temp.write("Orvane.ini", "[Main]\r\nUSE=" + text);
+        temp.write("Orvane.ini", "[Main]\r\nUSE=" + std::string(text));
         EXPECT_EQ(countThisStart(store), count) << text;
     }
     EXPECT_EQ(readFile(temp / "Orvane.ini"), "[Main]\r\nUSE=2147483647\r\n");

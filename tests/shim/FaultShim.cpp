@@ -1,20 +1,14 @@
 // Faults the kernel will not produce on demand, injected into a program started with this
-// library in LD_PRELOAD. Each fault is off unless its variables are set:
+// library in LD_PRELOAD. Off unless its variable is set:
 //
 //   ORVANE_FAULT_READDIR_EIO_AFTER=N  every folder listing breaks off with EIO after N entries.
-//   ORVANE_FAULT_WRITE_PATH, ORVANE_FAULT_WRITE_BYTES: writes to files whose path holds the
-//   text take that many bytes in all (the write that reaches the limit is cut short there);
-//   every later one fails with ENOSPC, as a disk that fills up half-way through a save.
 
 #include <dirent.h>
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -64,26 +58,6 @@ template <typename Entry> Entry* countedRead(DIR* stream, const char* name) {
     return entry;
 }
 
-using WriteCall = ssize_t (*)(int, const void*, size_t);
-
-long long writeAllowance = -1;
-
-bool writesToFaultyFile(int fd) {
-    const char* text = std::getenv("ORVANE_FAULT_WRITE_PATH");
-    if (text == nullptr || *text == '\0') {
-        return false;
-    }
-    char link[64];
-    char path[4096];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t length = ::readlink(link, path, sizeof path - 1);
-    if (length <= 0) {
-        return false;
-    }
-    path[length] = '\0';
-    return std::strstr(path, text) != nullptr;
-}
-
 } // namespace
 
 extern "C" {
@@ -102,28 +76,6 @@ int closedir(DIR* stream) {
         *listing = {};
     }
     return reinterpret_cast<Close>(::dlsym(RTLD_NEXT, "closedir"))(stream);
-}
-
-ssize_t write(int fd, const void* bytes, size_t size) {
-    static const auto next = reinterpret_cast<WriteCall>(::dlsym(RTLD_NEXT, "write"));
-    if (!writesToFaultyFile(fd)) {
-        return next(fd, bytes, size);
-    }
-    if (writeAllowance < 0) {
-        const char* limit = std::getenv("ORVANE_FAULT_WRITE_BYTES");
-        writeAllowance = limit == nullptr ? 0 : std::atoll(limit);
-    }
-    if (writeAllowance == 0) {
-        errno = ENOSPC;
-        return -1;
-    }
-    const size_t allowed =
-        size < static_cast<size_t>(writeAllowance) ? size : static_cast<size_t>(writeAllowance);
-    const ssize_t written = next(fd, bytes, allowed);
-    if (written > 0) {
-        writeAllowance -= written;
-    }
-    return written;
 }
 
 } // extern "C"

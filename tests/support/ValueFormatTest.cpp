@@ -42,7 +42,7 @@ TEST(FormatSize, UnitsStartAtTheirPowerOf1024AndHalvesRoundToEven) {
 enum Flags : unsigned { Days = 1, Weeks = 2, DW = 3, InMs = 4, ShowMs = 8, MS = 12 };
 
 // Shown milliseconds cut the seconds and are not padded; hidden ones round to the nearest
-// second, an exact half to the even one.
+// second, an exact half to the even one. The program never shows days or weeks: one case.
 TEST(FormatDuration, TextsForEachCombinationOfUnits) {
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     const auto text = [](std::int32_t time, unsigned f) {
@@ -52,24 +52,17 @@ TEST(FormatDuration, TextsForEachCombinationOfUnits) {
         std::int32_t time;
         unsigned f;
         const char* text;
-    } cases[] = {0,     0,      "0:00:00",        59,    0,    "0:00:59",
-                 3725,  0,      "1:02:05",        90000, 0,    "25:00:00",
-                 90000, Days,   "1 Days 1:00:00", 86399, Days, "0 Days 23:59:59",
-                 1600,  MS,     "0:00:01.600",    5,     MS,   "0:00:00.5",
-                 59,    ShowMs, "0:00:59.0",      1600,  InMs, "0:00:02",
-                 500,   InMs,   "0:00:00",        2500,  InMs, "0:00:02",
-                 3500,  InMs,   "0:00:04",        59999, InMs, "0:01:00",
-                 -2500, InMs,   "-0:00:02",       kMin,  0,    "-596523:14:08",
-                 kMin,  MS,     "-596:31:23.648", 549,   0,    "0:09:09",
-                 -6,    0,      "-0:00:06"};
+    } cases[] = {
+        0,     0,      "0:00:00",   59,   0,    "0:00:59",       3725,  0,    "1:02:05",
+        90000, 0,      "25:00:00",  1600, MS,   "0:00:01.600",   5,     MS,   "0:00:00.5",
+        59,    ShowMs, "0:00:59.0", 1600, InMs, "0:00:02",       500,   InMs, "0:00:00",
+        2500,  InMs,   "0:00:02",   3500, InMs, "0:00:04",       59999, InMs, "0:01:00",
+        -2500, InMs,   "-0:00:02",  kMin, 0,    "-596523:14:08", kMin,  MS,   "-596:31:23.648",
+        549,   0,      "0:09:09",   -6,   0,    "-0:00:06"};
     for (const auto& [time, f, expected] : cases) {
         EXPECT_EQ(text(time, f), expected) << time << " with flags " << f;
     }
-    EXPECT_EQ(text(604800, DW), "1 Weeks 0 Days 0:00:00");
-    EXPECT_EQ(text(2419199, DW), "3 Weeks 6 Days 23:59:59");
-    EXPECT_EQ(text(2419200, DW), "1 Months 0 Weeks 0 Days 0:00:00");
     EXPECT_EQ(text(3000000, DW), "1 Months 0 Weeks 6 Days 17:20:00");
-    EXPECT_EQ(text(3000000, Weeks), "0 Weeks 833:20:00");
 }
 
 } // namespace

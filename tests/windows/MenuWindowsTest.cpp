@@ -1,5 +1,5 @@
+#include "support/VersionText.h"
 #include "windows/WindowHarness.h"
-#include "windows/WindowTestSupport.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,7 +15,8 @@ using windows::frmMain;
 // the run's totals in the scale they are held in (four decimals of the raw scale), refreshed by
 // the debug window itself twice a second, the history file named after the program
 // (bin/bin_history.txt) or a message that there is none, the use count of this first start, the
-// version, the copyright from 2004 to this year and links opened through the window's dialogs.
+// version, the copyright from 2004 to this year and links opened through the window's dialogs,
+// as Update opens the project's page with the short version.
 TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     WindowHarness harness("-DEBUG");
     frmMain& w = harness.window();
@@ -49,9 +50,13 @@ TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     for (QLabel* link : {&info->lblsite(1), &info->lblsite(0), &info->Image1()}) {
         QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     }
+    w.mnuHelpUpdate.trigger();
     EXPECT_EQ(harness.opened,
-              (std::vector<QString>{"https://grid.orvane.example.org", "https://orvane.example.org",
-                                    "https://orvane.example.org"}));
+              (std::vector<QString>{
+                  "https://grid.orvane.example.org", "https://orvane.example.org",
+                  "https://orvane.example.org",
+                  QString::fromStdString("https://orvane.example.org/prg_update.php?p=9&v=" +
+                                         VersionText(true))}));
 }
 
 // The menu's shortcuts come before a text box's own key bindings (Ctrl+A selects a box's

@@ -11,24 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kRule(46, '-');
-
-// A source tree of three files below <scratch>/data/Photos. The run counts its folders as
-// five: the top folder by its "." entry, each sub-folder by its entry in its parent and by its
-// own ".".
-std::string smallTree(const TempFolder& folder) {
-    folder.write("data/Photos/a.txt", "alpha");
-    folder.write("data/Photos/sub/b.txt", "bravo!");
-    folder.write("data/Photos/sub/deeper/c.txt", "");
-    return folder / "data/Photos";
-}
-
-void expectCopied(const TempFolder& folder) {
-    EXPECT_EQ(readFile(folder / "backup/Photos/a.txt"), "alpha");
-    EXPECT_EQ(readFile(folder / "backup/Photos/sub/b.txt"), "bravo!");
-    EXPECT_TRUE(fs::is_regular_file(folder / "backup/Photos/sub/deeper/c.txt"));
-}
-
 void expectIdle(windows::frmMain& w) {
     EXPECT_TRUE(w.cmdStart.isEnabled());
     EXPECT_TRUE(w.fraSource.isEnabled());
@@ -64,8 +46,14 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
         SCOPED_TRACE(testing::Message() << "move " << c.move << ", direct " << c.direct);
         WindowHarness harness;
         windows::frmMain& w = harness.window();
-        const std::string source = smallTree(harness.folder());
-        harness.folder().makeFolder("backup");
+        // The run counts five folders: the top one by its "." entry, each sub-folder by its
+        // entry in its parent and by its own ".".
+        const TempFolder& dir = harness.folder();
+        dir.write("data/Photos/a.txt", "alpha");
+        dir.write("data/Photos/sub/b.txt", "bravo!");
+        dir.write("data/Photos/sub/deeper/c.txt", "");
+        const std::string source = dir / "data/Photos";
+        dir.makeFolder("backup");
         // The user's click on each option: the menu's action, not only its check mark.
         for (QAction* option : {&w.mnuOptMove, &w.mnuOptDcopy}) {
             if (option->isChecked() != (option == &w.mnuOptMove ? c.move : c.direct)) {
@@ -95,12 +83,14 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
                 }
                 QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
             });
-        harness.runCopy(source, harness.folder() / "backup");
+        harness.runCopy(source, dir / "backup");
 
         EXPECT_EQ(harness.questions, c.questions);
         EXPECT_EQ(std::pair(w.mnuOptMove.isChecked(), w.mnuOptDcopy.isChecked()),
                   std::pair(c.moved, c.walked));
-        expectCopied(harness.folder());
+        EXPECT_EQ(readFile(dir / "backup/Photos/a.txt") + readFile(dir / "backup/Photos/sub/b.txt"),
+                  "alphabravo!");
+        EXPECT_TRUE(fs::is_regular_file(dir / "backup/Photos/sub/deeper/c.txt"));
         EXPECT_TRUE(seenRunning);
         const QWidget* covered[] = {&w.txtSource,    &w.cmdBrowseSou, &w.txtDestination,
                                     &w.cmdBrowseDes, &w.cmdStart,     &w.cmdOptions};
@@ -112,12 +102,12 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
         EXPECT_EQ(QApplication::focusWidget(), &w.cmdStart);
         expectIdle(w);
         EXPECT_EQ(fs::exists(source + "/a.txt"), !c.moved);
-        EXPECT_EQ(w.txtDestination.text().toStdString(), harness.folder() / "backup/");
+        EXPECT_EQ(w.txtDestination.text().toStdString(), dir / "backup/");
         const auto lines = harness.logLines();
         EXPECT_EQ(contains(lines, "Direct Copying on"), c.walked);
         EXPECT_EQ(contains(lines, "Total files to copy: 3 file(s) in 5 directory(s)"), !c.walked);
         EXPECT_EQ(contains(lines, "Move is on, deleted the file a.txt"), c.moved);
-        EXPECT_EQ(lines.back(), kRule);
+        EXPECT_EQ(lines.back(), std::string(46, '-'));
         // The bars carry their percentages: a file's with one decimal, the total with three,
         // told at each file's turn like the count, so the last turn leaves 2 of 3 files done.
         EXPECT_EQ(w.pbFileCopy.Text(), QStringLiteral("100.0%"));

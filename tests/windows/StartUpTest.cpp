@@ -50,15 +50,6 @@ TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) 
     for (const auto& [twips, dpi, pixels] : cases) {
         EXPECT_EQ(windows::TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi;
     }
-    EXPECT_EQ(windows::PixelsToTwips(430, 96), 6450);
-}
-
-TEST(HelpMenu, UpdateOpensTheProjectsPageWithTheShortVersion) {
-    WindowHarness harness;
-    harness.window().mnuHelpUpdate.trigger();
-    ASSERT_EQ(harness.opened.size(), 1U);
-    EXPECT_EQ(harness.opened[0].toStdString(),
-              "https://orvane.example.org/prg_update.php?p=9&v=" + VersionText(true));
 }
 
 TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsTheProgram) {

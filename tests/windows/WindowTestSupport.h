@@ -23,8 +23,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace orvane::test {
 
 // Dialogs that record what the windows would have shown or opened, so nothing blocks on a box
-// nobody can click and no browser starts. A confirmation answers with `answers` in turn (then
-// Cancel) and records its text; an information box is recorded as "title|text"; the folder
+// nobody can click and no browser starts. The n-th confirmation answers with `answers`[n] (past
+// its end: Cancel) and records its text; an information box is recorded as "title|text"; the folder
 // dialog answers with `nextFolder` (empty: cancelled).
 struct RecordingDialogs {
     std::vector<bool> answers;
@@ -35,11 +35,7 @@ struct RecordingDialogs {
     windows::WindowDialogs dialogs{
         [this](QWidget*, const QString& text) {
             questions.push_back(text);
-            const bool answer = !answers.empty() && answers.front();
-            if (!answers.empty()) {
-                answers.erase(answers.begin());
-            }
-            return answer;
+            return questions.size() <= answers.size() && answers[questions.size() - 1];
         },
         [this](QWidget*, const QString& title, const QString& text) {
             shown.push_back(title + "|" + text);
@@ -84,10 +80,6 @@ inline std::vector<std::string> linesOf(const SessionLog& log) {
 }
 inline bool contains(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-inline bool anyStartsWith(const std::vector<std::string>& lines, const std::string& prefix) {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&prefix](const std::string& line) { return line.starts_with(prefix); });
 }
 
 // Lets the event loop run until the condition holds; false after a few seconds without it.
