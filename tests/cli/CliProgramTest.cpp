@@ -137,7 +137,7 @@ TEST_F(CliProgramTest, StopSignalOrAVanishedReaderStopsTheRunAndTheLogIsStillSav
         SCOPED_TRACE(stop);
         std::filesystem::remove(logPath());
         temp.write("data/a.txt", "a"); // listed first: the reader is gone before the big one
-        test::ChildProcess child(program, {"--move", source, destination}, "", temp / "err.txt");
+        test::ChildProcess child(program, {"--move", source, destination}, temp / "err.txt");
         const std::string awaited = stop != 0 ? "Total files to copy: " : "\n";
         ASSERT_TRUE(test::holds(child.readUntil(awaited), awaited));
         stop != 0 ? child.signal(stop) : child.closePipe();
@@ -158,12 +158,8 @@ TEST_F(CliProgramTest, SecondInterruptEndsAStuckRunAndStillSavesTheLog) {
     for (int i = 0; i < 100; ++i) {
         temp.write("data/" + std::string(80, 'f') + std::to_string(i), "x");
     }
-    test::ChildProcess child(program, {"--direct", source, destination}, "", temp / "err.txt", {},
-                             4096);
-    while (!child.sleepingIn("pipe_write")) {
-        ASSERT_TRUE(child.running()) << "the output never filled the pipe";
-        ::sched_yield();
-    }
+    test::ChildProcess child(program, {"--direct", source, destination}, temp / "err.txt");
+    ASSERT_TRUE(child.comesToSleepIn("pipe_write")) << "the output never filled the pipe";
     child.signal(SIGINT);
     child.awaitSignalsTaken();
     child.signal(SIGINT);
