@@ -2,8 +2,8 @@
 
 #include "platform/FileCopy.h"
 
+#include <csignal>
 #include <fcntl.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,37 +40,26 @@ TEST_F(DataSafetyTest, TwoRunsDoNotShareTemporaries) {
         const std::string second = a.temp.makeFolder("s2/data");
         writeAll(a.src("f"), patterned(kThreeChunks, 1));
         writeAll(second + "/f", patterned(kThreeChunks + 5, 2));
-        int link[2]; // A's end, B's end
-        ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, link), 0);
-        char token = 0;
         pid_t child = -1;
-        a.harness.onceWhen(
-            [&] { return a.harness.midFile(); },
-            [&] {
-                child = ::fork();
-                if (child == 0) {
-                    EngineHarness b(second, a.destination, true);
-                    // B holds its temporary until A is done.
-                    b.onceWhen([&] { return b.midFile(); },
-                               [&] {
-                                   const bool handshake = ::write(link[1], "b", 1) == 1 &&
-                                                          ::read(link[1], &token, 1) == 1;
-                                   token = handshake ? 1 : 2;
-                               });
-                    b.runSurveyMode();
-                    const auto& done = b.state.outcome;
-                    ::_exit(done.filesFailed * 10 + done.sourcesDeleted + (token == 2 ? 100 : 0));
-                }
-                // B is in the middle of its copy.
-                ASSERT_EQ(::read(link[0], &token, 1), 1);
-            });
+        a.harness.onceWhen([&] { return a.harness.midFile(); },
+                           [&] {
+                               if ((child = ::fork()) == 0) {
+                                   EngineHarness b(second, a.destination, true);
+                                   // B holds its temporary until A is done.
+                                   b.onceWhen([&] { return b.midFile(); },
+                                              [] { ::raise(SIGSTOP); });
+                                   b.runSurveyMode();
+                                   const auto& done = b.state.outcome;
+                                   ::_exit(done.filesFailed * 10 + done.sourcesDeleted);
+                               }
+                               int stopped = 0; // B is in the middle of its copy
+                               ::waitpid(child, &stopped, WUNTRACED);
+                           });
         a.harness.runSurveyMode();
         ASSERT_GT(child, 0);
-        ASSERT_EQ(::write(link[0], "a", 1), 1);
+        ::kill(child, SIGCONT);
         int status = 0;
         ::waitpid(child, &status, 0);
-        ::close(link[0]);
-        ::close(link[1]);
         // A placed its file and moved its source; B found a file it had not seen in its place,
         // so it failed that file and kept its source.
         EXPECT_EQ(a.harness.lines(),
