@@ -154,9 +154,11 @@ TEST_F(CliProgramTest, SecondInterruptEndsAStuckRunAndStillSavesTheLog) {
         temp.write("data/" + std::string(80, 'f') + std::to_string(i), "x");
     }
     test::ChildProcess child(program, {"--direct", source, destination}, temp / "err.txt");
-    ASSERT_TRUE(child.comesToSleepIn("pipe_write")) << "the output never filled the pipe";
+    // It sleeps writing to its output pipe, full as nobody reads it.
+    ASSERT_TRUE(child.comesToShow("wchan", "pipe_write")) << "the output never filled the pipe";
     child.signal(SIGINT);
-    child.awaitSignalsTaken();
+    // Taken, none pending any more: the second is not merged into the first.
+    child.comesToShow("status", "ShdPnd:\t0000000000000000");
     child.signal(SIGINT);
     EXPECT_EQ(child.wait(), 128 + SIGINT);
     const std::string log = logFile();

@@ -80,28 +80,14 @@ public:
     }
 
     void signal(int number) const { ::kill(pid_, number); }
-    // Waits until the program has taken a signal sent to it (none is pending any more), so
-    // that a second one is not merged into the first.
-    void awaitSignalsTaken() const {
-        const std::string status = "/proc/" + std::to_string(pid_) + "/status";
-        for (;;) {
-            const std::string text = readFile(status);
-            const auto pending = text.find("ShdPnd:\t");
-            if (text.empty() || pending == std::string::npos ||
-                text.compare(pending + 8, 16, "0000000000000000") == 0) {
-                return;
-            }
-            ::sched_yield();
-        }
-    }
-    // Waits until the program sleeps in a kernel function whose name holds the text
-    // ("pipe_write": its output pipe is full and nobody reads it); false if it ended first.
-    bool comesToSleepIn(const std::string& kernelFunction) const {
+    // Waits until the program's file in /proc ("wchan": the kernel function it sleeps in,
+    // "status") holds the text; false if the program ended first.
+    bool comesToShow(const std::string& file, const std::string& text) const {
         siginfo_t ended{};
-        const std::string wchan = "/proc/" + std::to_string(pid_) + "/wchan";
+        const std::string path = "/proc/" + std::to_string(pid_) + "/" + file;
         while (::waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 &&
                ended.si_pid == 0) {
-            if (readFile(wchan).find(kernelFunction) != std::string::npos) {
+            if (readFile(path).find(text) != std::string::npos) {
                 return true;
             }
             ::sched_yield();
