@@ -17,7 +17,7 @@ using BadSourceEntryTest = EngineTest;
 TEST_F(BadSourceEntryTest, EachCostsOnlyItselfAndTheRestIsCopiedExactly) {
     const std::string forged = "x\nMove is on, deleted the file IMPORTANT\x7f";
     const std::string shown = "x\\nMove is on, deleted the file IMPORTANT\\x7f";
-    const Lines copied{"good.txt", "caf\xe9 \xff\xfe.txt", "two::colons", forged};
+    Lines copied{"good.txt", "caf\xe9 \xff\xfe.txt", "two::colons", forged};
     for (const auto& name : copied) {
         temp.write("data/" + name, name);
     }
@@ -45,11 +45,13 @@ TEST_F(BadSourceEntryTest, EachCostsOnlyItselfAndTheRestIsCopiedExactly) {
     Lines lines{"#. File fifo reported err: 0", "#. File sock reported err: 0",
                 "#. File vanish.txt reported err: 0", "Dir: " + dst("inside") + " created",
                 "Dir: " + dst("gone") + " created"};
-    for (const std::string name : {"good.txt", "caf\xe9 \xff\xfe.txt", "two::colons", "inner.txt",
-                                   "dangling", "loopA", "loopB", "inLink"}) {
-        lines.push_back("File " + name + " copied in <t> [" + std::to_string(name.size()) + " B]");
+    for (std::string name : {"inner.txt", "dangling", "loopA", "loopB", "inLink"}) {
+        copied.push_back(name);
     }
-    lines.push_back("File " + shown + " copied in <t> [" + std::to_string(forged.size()) + " B]");
+    for (const auto& name : copied) {
+        lines.push_back("File " + (name == forged ? shown : name) + " copied in <t> [" +
+                        std::to_string(name.size()) + " B]");
+    }
     EXPECT_EQ(inAnyOrder(harness.lines()), inAnyOrder(lines));
     EXPECT_EQ(captions.count("Copying file " + shown), 1U);
     EXPECT_EQ(harness.window.pbTotalFiles.Value(), 12);
