@@ -54,8 +54,8 @@ TEST_P(UsbStickTest, MovedThereAndBackEveryFileIsFoundOnceWithItsBytes) {
 }
 
 std::string stickName(const ::testing::TestParamInfo<FuseDrive::Kind>& info) {
-    static const char* const names[] = {"Fat", "ExFat", "Ntfs"};
-    return names[static_cast<int>(info.param)];
+    const char* const names[] = {"Fat", "ExFat", "Ntfs"};
+    return names[info.index];
 }
 
 INSTANTIATE_TEST_SUITE_P(Sticks, UsbStickTest,

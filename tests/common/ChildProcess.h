@@ -18,34 +18,23 @@ namespace orvane::test {
 // Environment variables to change for a child: a value sets the variable, nullopt unsets it.
 using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
-// A program started with its standard output and error sent to files, so that a test can
-// signal it while it runs and read everything it wrote afterwards. With an empty output file
-// its standard output is a pipe instead, which the test reads while the program runs.
+// A program started with its standard output sent to a pipe the test reads while it runs, and
+// its standard error to a file. The pipe is small, so a program nobody reads soon waits in its
+// write, the state of a terminal nobody looks at.
 class ChildProcess {
 public:
-    // `pipeSize` sets the capacity of the pipe (0 keeps the system's).
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                 const std::string& outputFile, const std::string& errorFile,
-                 const EnvironmentChanges& environment = {}, int pipeSize = 0)
-        : outputFile_(outputFile), errorFile_(errorFile) {
-        int pipeEnds[2] = {-1, -1};
-        if (outputFile.empty() && ::pipe2(pipeEnds, O_CLOEXEC) != 0) {
-            throw std::runtime_error("pipe failed");
-        }
-        if (pipeSize > 0) {
-            ::fcntl(pipeEnds[0], F_SETPIPE_SZ, pipeSize);
-        }
-        pid_ = ::fork();
-        if (pid_ < 0) {
-            throw std::runtime_error("fork failed");
+                 const std::string& errorFile, const EnvironmentChanges& environment = {})
+        : errorFile_(errorFile) {
+        int ends[2] = {-1, -1};
+        if (::pipe2(ends, O_CLOEXEC) != 0 || ::fcntl(ends[0], F_SETPIPE_SZ, 4096) < 0 ||
+            (pid_ = ::fork()) < 0) {
+            throw std::runtime_error("cannot start " + program);
         }
         if (pid_ == 0) {
-            if (outputFile.empty()) {
-                ::dup2(pipeEnds[1], STDOUT_FILENO);
-            } else {
-                redirect(outputFile, STDOUT_FILENO);
-            }
-            redirect(errorFile, STDERR_FILENO);
+            ::dup2(ends[1], STDOUT_FILENO);
+            ::dup2(::open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644),
+                   STDERR_FILENO);
             for (const auto& [name, value] : environment) {
                 value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
             }
@@ -57,10 +46,8 @@ public:
             ::execv(program.c_str(), argv.data());
             ::_exit(127);
         }
-        if (outputFile.empty()) {
-            ::close(pipeEnds[1]);
-            pipe_ = pipeEnds[0];
-        }
+        ::close(ends[1]);
+        pipe_ = ends[0];
     }
     ~ChildProcess() {
         if (!waited_) {
@@ -93,42 +80,19 @@ public:
     }
 
     void signal(int number) const { ::kill(pid_, number); }
-    // Waits until the program has taken a signal sent to it (none is pending any more), so
-    // that a second one is not merged into the first.
-    void awaitSignalsTaken() const {
-        const std::string status = "/proc/" + std::to_string(pid_) + "/status";
-        for (;;) {
-            const std::string text = readFile(status);
-            const auto pending = text.find("ShdPnd:\t");
-            if (text.empty() || pending == std::string::npos ||
-                text.compare(pending + 8, 16, "0000000000000000") == 0) {
-                return;
-            }
-            ::sched_yield();
-        }
-    }
-    // True while the program sleeps in a kernel function whose name holds the text
-    // ("pipe_write": its output pipe is full and nobody reads it).
-    bool sleepingIn(const std::string& kernelFunction) const {
-        const std::string wchan = readFile("/proc/" + std::to_string(pid_) + "/wchan");
-        return wchan.find(kernelFunction) != std::string::npos;
-    }
-    // Waits until the program sleeps in the kernel function or has ended; true for the first.
-    bool comesToSleepIn(const std::string& kernelFunction) const {
-        while (running()) {
-            if (sleepingIn(kernelFunction)) {
+    // Waits until the program's file in /proc ("wchan": the kernel function it sleeps in,
+    // "status") holds the text; false if the program ended first.
+    bool comesToShow(const std::string& file, const std::string& text) const {
+        siginfo_t ended{};
+        const std::string path = "/proc/" + std::to_string(pid_) + "/" + file;
+        while (::waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+               ended.si_pid == 0) {
+            if (readFile(path).find(text) != std::string::npos) {
                 return true;
             }
             ::sched_yield();
         }
         return false;
-    }
-    // True while the program has not ended.
-    bool running() const {
-        siginfo_t info{};
-        return !waited_ &&
-               ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
-               info.si_pid == 0;
     }
 
     // The exit status, or 128 + the signal that ended it.
@@ -139,21 +103,15 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
-    std::string output() const { return outputFile_.empty() ? piped_ : readFile(outputFile_); }
+    const std::string& output() const { return piped_; }
     std::string errors() const { return readFile(errorFile_); }
 
 private:
-    static void redirect(const std::string& file, int target) {
-        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ::dup2(fd, target);
-        ::close(fd);
-    }
-
     pid_t pid_ = -1;
     int pipe_ = -1;
     std::string piped_;
     bool waited_ = false;
-    std::string outputFile_, errorFile_;
+    std::string errorFile_;
 };
 
 // The built command-line program copied into a scratch folder, so that its logs folder and
@@ -162,10 +120,10 @@ struct CliProgram {
     CliProgram() { std::filesystem::copy_file(ORVANE_CLI_PATH, program); }
     int run(const std::vector<std::string>& arguments, const EnvironmentChanges& environment = {},
             const std::string& command = {}) {
-        ChildProcess child(command.empty() ? program : command, arguments, temp / "out.txt",
-                           temp / "err.txt", environment);
+        ChildProcess child(command.empty() ? program : command, arguments, temp / "err.txt",
+                           environment);
+        output = child.readToEnd();
         const int status = child.wait();
-        output = child.output();
         errors = child.errors();
         return status;
     }

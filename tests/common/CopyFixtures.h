@@ -52,15 +52,6 @@ struct BindMount : Mount {
         : Mount(folder.c_str(), at, nullptr, MS_BIND, nullptr) {}
 };
 
-// Makes a mount read-only, which binds root too; an empty text when it worked, else why not.
-inline std::string remountReadOnly(const std::string& folder, bool bind = false) {
-    const unsigned long flags = MS_REMOUNT | MS_RDONLY | (bind ? MS_BIND : 0);
-    if (::mount(nullptr, folder.c_str(), nullptr, flags, nullptr) == 0) {
-        return {};
-    }
-    return std::string("cannot remount ") + folder + " read-only (" + std::strerror(errno) + ")";
-}
-
 // Within its scope every copy writes to an unnamed temporary, or to a named one as on file
 // systems that offer no unnamed files.
 class TemporaryKind {

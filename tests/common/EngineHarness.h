@@ -56,6 +56,18 @@ struct EngineHarness {
         window.pbTotalFiles.setMax(1);
         DirectCopyTree(run, window.txtSource.caption(), window.txtDestination.caption());
     }
+    void runIn(bool direct) { direct ? runDirectMode() : runSurveyMode(); }
+    // Does `then` at the first yield where `when` holds, and never again.
+    void onceWhen(const std::function<bool()>& when, const std::function<void()>& then) {
+        onYield = [when, then, done = false](int) mutable {
+            if (!done && when()) {
+                done = true;
+                then();
+            }
+        };
+    }
+    // A chunk of a file is copied: for a file of several chunks, the copy is under way.
+    bool midFile() const { return !state.CLastTransferred.isZero(); }
 };
 
 // Sorted, numbers as "#": the system's listing order decides the order and the numbers only.
@@ -90,16 +102,69 @@ inline bool sameTree(const std::string& expected, const std::string& actual,
     return true;
 }
 
-// A source folder and its destination folder, as Start leaves them before a run.
-class EngineTest : public ::testing::Test {
-protected:
+// A tree as text, sorted, one entry a line: "name/" a folder, "name -> target" a link,
+// "name = bytes" a file, "name |" anything else. Links are not followed.
+inline Lines listing(const std::string& folder) {
+    namespace fs = std::filesystem;
+    Lines entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().lexically_relative(folder).string();
+        switch (entry.symlink_status().type()) {
+        case fs::file_type::directory:
+            entries.push_back(name + "/");
+            break;
+        case fs::file_type::symlink:
+            entries.push_back(name + " -> " + fs::read_symlink(entry.path()).string());
+            break;
+        case fs::file_type::regular:
+            entries.push_back(name + " = " + readFile(entry.path()));
+            break;
+        default:
+            entries.push_back(name + " |");
+        }
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// Makes the folders, links and files of such a listing below the folder.
+inline void plant(const std::string& folder, const Lines& entries) {
+    namespace fs = std::filesystem;
+    for (const auto& entry : entries) {
+        const auto link = entry.find(" -> "), bytes = entry.find(" = ");
+        const fs::path path = fs::path(folder) / entry.substr(0, std::min(link, bytes));
+        fs::create_directories(entry.ends_with("/") ? path : path.parent_path());
+        if (link != std::string::npos) {
+            fs::create_symlink(entry.substr(link + 4), path);
+        } else if (bytes != std::string::npos) {
+            writeAll(path, entry.substr(bytes + 3));
+        }
+    }
+}
+
+// A source folder and its destination folder in a scratch folder, as Start leaves them before
+// a run, and the run between them.
+struct Scene {
+    explicit Scene(bool move = false) : harness(source, destination, move) {}
     std::string src(const std::string& relative) const { return source + "/" + relative; }
     std::string dst(const std::string& relative) const { return destination + "/" + relative; }
+    void plant(const Lines& entries) const { test::plant(temp.path(), entries); }
 
     TempFolder temp;
     std::string source = temp.makeFolder("data");
     std::string destination = temp.makeFolder("backup/data");
-    EngineHarness harness{source, destination};
+    EngineHarness harness;
 };
+
+class EngineTest : public ::testing::Test, protected Scene {};
+
+// Plays a case in survey mode and in direct mode, each in a fresh scene.
+inline void inBothModes(bool move, const std::function<void(Scene&, bool direct)>& play) {
+    for (const bool direct : {false, true}) {
+        SCOPED_TRACE(direct ? "direct" : "survey");
+        Scene scene(move);
+        play(scene, direct);
+    }
+}
 
 } // namespace orvane::test

@@ -15,18 +15,15 @@ public:
     enum class Kind { Fat, ExFat, Ntfs };
 
     FuseDrive(Kind kind, const std::string& image, const std::string& folder) : folder_(folder) {
-        const auto [make, mount] = commandsFor(kind);
+        const std::string make[] = {"mkfs.vfat", "mkfs.exfat", "mkfs.ntfs -F -Q"};
+        const std::string mount[] = {"fusefat -o rw+", "mount.exfat-fuse", "ntfs-3g"};
+        const auto k = static_cast<int>(kind);
         std::filesystem::create_directories(folder);
-        const auto tool = [](const std::string& command) {
-            return command.substr(0, command.find(' '));
-        };
-        if (!run("command -v " + tool(make) + " && command -v " + tool(mount))) {
-            why_ = make + " or " + mount + " is not installed";
-        } else if (!run("truncate -s 32M '" + image + "' && " + make + " '" + image + "'")) {
-            why_ = make + " failed";
-        } else if (!run(mount + " '" + image + "' '" + folder + "'") &&
-                   !(kind == Kind::ExFat && mountThroughLoop(mount, image))) {
-            why_ = "the machine refused to mount " + image + " with " + mount;
+        if (!run("truncate -s 32M '" + image + "' && " + make[k] + " '" + image + "'")) {
+            why_ = make[k] + " failed or is not installed";
+        } else if (!run(mount[k] + " '" + image + "' '" + folder + "'") &&
+                   !(kind == Kind::ExFat && mountThroughLoop(mount[k], image))) {
+            why_ = "the machine refused to mount " + image + " with " + mount[k];
         }
     }
     FuseDrive(const FuseDrive&) = delete;
@@ -44,16 +41,6 @@ public:
     const std::string& why() const { return why_; }
 
 private:
-    static std::pair<std::string, std::string> commandsFor(Kind kind) {
-        switch (kind) {
-        case Kind::Fat:
-            return {"mkfs.vfat", "fusefat -o rw+"};
-        case Kind::ExFat:
-            return {"mkfs.exfat", "mount.exfat-fuse"};
-        default:
-            return {"mkfs.ntfs -F -Q", "ntfs-3g"};
-        }
-    }
     static bool run(const std::string& command) {
         return std::system(("(" + command + ") >/dev/null 2>&1").c_str()) == 0;
     }

@@ -48,9 +48,7 @@ TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
             next.state.CRemainingLast = Amount::fromRaw(kLarge).times(Amount::kScale);
         };
         std::vector<int> fileBar;
-        Amount todoAtFirstReport;
-        Amount remainingAtFirstReport;
-        Amount counted;
+        Amount todoAtFirstReport, remainingAtFirstReport, counted;
         next.onYield = [&](int) {
             if (next.state.CLastTransferred == counted) {
                 return;
@@ -75,21 +73,19 @@ TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
 // The next run through the folder removes the partials of sources gone or changed (one now too
 // small to be kept), continues the one it can, and leaves a user's file that looks like one.
 TEST_F(ResumedCopyTest, PartialsOfSourcesGoneOrChangedAreRemovedByTheNextRun) {
-    for (const char* name : {"gone", "changed", "same"}) {
-        temp.write(std::string("data/sub/") + name, patterned(static_cast<std::size_t>(kLarge)));
-    }
+    const std::string large = patterned(static_cast<std::size_t>(kLarge));
+    plant({"data/sub/gone = " + large, "data/sub/changed = " + large, "data/sub/same = " + large});
     EngineHarness first{source, destination};
     first.onYield = [&first](int) { pauseAtAThird(first, run_control::pause); };
     first.runSurveyMode();
     std::filesystem::remove(src("sub/gone"));
-    temp.write("data/sub/changed", "now small");
-    temp.write("backup/data/sub/.mine.orvane-resume-record", "a user's notes");
+    plant({"data/sub/changed = now small",
+           "backup/data/sub/.mine.orvane-resume-record = a user's notes"});
 
     EngineHarness next{source, destination};
     next.runSurveyMode();
-    EXPECT_EQ(namesIn(dst("sub")),
-              (std::set<std::string>{"same", "changed", ".mine.orvane-resume-record"}));
-    EXPECT_EQ(readFile(dst("sub/.mine.orvane-resume-record")), "a user's notes");
+    EXPECT_EQ(listing(dst("sub")), (Lines{".mine.orvane-resume-record = a user's notes",
+                                          "changed = now small", "same = " + large}));
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
-#include <map>
-
 // What a source holds that a run must copy as it is or refuse alone: odd entries, odd names,
 // folders swapped while the run works, folders shut to others.
 namespace orvane::test {
@@ -13,37 +11,33 @@ namespace {
 using BadSourceEntryTest = EngineTest;
 
 // Entries that cannot be copied, a folder gone before it is read, links nowhere, in circles or
-// to a folder, names that are not text or hold the list's separator. Files hold their names,
-// links targets as long as theirs.
+// to a folder, names that are not text or hold the list's separator, and a name with a line
+// feed, which cannot forge a log line: the log and the current-file caption show it escaped.
+// Files hold their names.
 TEST_F(BadSourceEntryTest, EachCostsOnlyItselfAndTheRestIsCopiedExactly) {
-    const Lines copied{"good.txt",    "caf\xe9 \xff\xfe.txt",
-                       "two::colons", "inner.txt",
-                       "dangling",    "loopA",
-                       "loopB",       "inLink"};
-    for (std::size_t i = 0; i < 3; ++i) {
-        temp.write("data/" + copied[i], copied[i]);
+    const std::string forged = "x\nMove is on, deleted the file IMPORTANT\x7f";
+    const std::string shown = "x\\nMove is on, deleted the file IMPORTANT\\x7f";
+    Lines copied{"good.txt", "caf\xe9 \xff\xfe.txt", "two::colons", forged};
+    for (const auto& name : copied) {
+        temp.write("data/" + name, name);
     }
-    temp.write("data/vanish.txt", "vanish.txt");
-    temp.write("data/inside/inner.txt", "inner.txt");
-    temp.makeFolder("data/gone");
+    plant({"data/vanish.txt = vanish.txt", "data/inside/inner.txt = inner.txt", "data/gone/",
+           "data/dangling -> gone.txt", "data/loopA -> loopB", "data/loopB -> loopA",
+           "data/inLink -> inside"});
     ASSERT_EQ(::mkfifo(src("fifo").c_str(), 0644), 0);
     ASSERT_EQ(::mknod(src("sock").c_str(), S_IFSOCK | 0644, 0), 0);
-    for (const auto& [link, target] : std::map<std::string, std::string>{{"dangling", "gone.txt"},
-                                                                         {"loopA", "loopB"},
-                                                                         {"loopB", "loopA"},
-                                                                         {"inLink", "inside"}}) {
-        std::filesystem::create_symlink(target, src(link));
-    }
     ListElement::Listener listener;
-    listener.added =
-        [&](const std::string& item) { // listed as source::destination, gone before its turn
-            if (item == src("vanish.txt") + "::" + dst("vanish.txt")) {
-                std::filesystem::rename(src("vanish.txt"), temp / "aside");
-            }
-        };
+    listener.added = [&](const std::string& item) {                 // listed as source::destination
+        if (item == src("vanish.txt") + "::" + dst("vanish.txt")) { // gone before its turn
+            std::filesystem::rename(src("vanish.txt"), temp / "aside");
+        }
+    };
     harness.window.lstCopy.bind(listener);
-    harness.onYield = [&](int) { // between being met and being read
-        if (exists(dst("gone"))) {
+    std::set<std::string> captions;
+    harness.onYield = [&](int) {
+        const std::string& caption = harness.window.lblInfo[1].caption();
+        captions.insert(caption.substr(0, caption.find("\r\n")));
+        if (exists(dst("gone"))) { // between being met and being read
             std::filesystem::remove(src("gone"));
         }
     };
@@ -51,11 +45,16 @@ TEST_F(BadSourceEntryTest, EachCostsOnlyItselfAndTheRestIsCopiedExactly) {
     Lines lines{"#. File fifo reported err: 0", "#. File sock reported err: 0",
                 "#. File vanish.txt reported err: 0", "Dir: " + dst("inside") + " created",
                 "Dir: " + dst("gone") + " created"};
+    for (std::string name : {"inner.txt", "dangling", "loopA", "loopB", "inLink"}) {
+        copied.push_back(name);
+    }
     for (const auto& name : copied) {
-        lines.push_back("File " + name + " copied in <t> [" + std::to_string(name.size()) + " B]");
+        lines.push_back("File " + (name == forged ? shown : name) + " copied in <t> [" +
+                        std::to_string(name.size()) + " B]");
     }
     EXPECT_EQ(inAnyOrder(harness.lines()), inAnyOrder(lines));
-    EXPECT_EQ(harness.window.pbTotalFiles.Value(), 11);
+    EXPECT_EQ(captions.count("Copying file " + shown), 1U);
+    EXPECT_EQ(harness.window.pbTotalFiles.Value(), 12);
     EXPECT_EQ(harness.state.pendingError.description,
               "Cannot read the folder " + src("gone") + " (" + std::strerror(ENOENT) + ")");
     // Links are recreated as links, targets included, never followed; no temporary stays.
@@ -65,88 +64,54 @@ TEST_F(BadSourceEntryTest, EachCostsOnlyItselfAndTheRestIsCopiedExactly) {
     std::filesystem::rename(temp / "aside", src("vanish.txt"));
     EngineHarness walk(source, temp.makeFolder("walk"), true);
     walk.runDirectMode();
-    EXPECT_EQ(walk.state.outcome.sourcesDeleted, 9);
+    EXPECT_EQ(walk.state.outcome.sourcesDeleted, 10);
+    EXPECT_TRUE(holds(testing::PrintToString(walk.lines()),
+                      testing::PrintToString("Move is on, deleted the file " + shown)));
     EXPECT_TRUE(sameTree(destination, temp / "walk", "-x vanish.txt -x gone"));
     EXPECT_EQ(readFile(temp / "walk/vanish.txt"), "vanish.txt");
-    EXPECT_EQ(namesIn(source), (std::set<std::string>{"fifo", "inside", "sock"}));
-    EXPECT_TRUE(namesIn(src("inside")).empty());
+    EXPECT_EQ(listing(source), (Lines{"fifo |", "inside/", "sock |"}));
 }
-
-// A name with a line feed cannot forge a log line: the file is moved under its real name,
-// and the log and the current-file caption show the name escaped.
-TEST_F(BadSourceEntryTest, ControlCharacterInANameIsCopiedUnderItsRealNameAndShownEscaped) {
-    const std::string name = "x\nMove is on, deleted the file IMPORTANT\x7f";
-    temp.write("data/" + name, "bytes");
-    harness.window.mnuOptMove.setChecked(true);
-    std::string caption;
-    harness.onYield = [&](int) {
-        if (caption.empty() && harness.window.lblInfo[1].caption().starts_with("Copying file ")) {
-            caption = harness.window.lblInfo[1].caption();
-        }
-    };
-    harness.runDirectMode();
-    EXPECT_EQ(readFile(dst(name)), "bytes");
-    EXPECT_FALSE(exists(src(name)));
-    const std::string shown = "x\\nMove is on, deleted the file IMPORTANT\\x7f";
-    EXPECT_EQ(harness.lines(), (Lines{"File " + shown + " copied in <t> [5 B]",
-                                      "Move is on, deleted the file " + shown}));
-    EXPECT_EQ(caption.substr(0, caption.find("\r\n")), "Copying file " + shown);
-}
-
-using SwappedSourceFolderTest = EngineTest;
 
 // A source folder swapped for a link to a folder outside the source while the run works: the
 // run reads and deletes only in the folder it listed, never through the link. The survey's
 // list run finds the folder's place taken and fails its files; the direct walk holds the
 // folder it listed open and finishes its files there.
-TEST_F(SwappedSourceFolderTest, NothingOutsideTheListedFolderIsReadOrDeleted) {
-    for (const bool direct : {false, true}) {
-        for (const bool move : {false, true}) {
-            SCOPED_TRACE(std::string(direct ? "direct" : "survey") + (move ? " move" : " copy"));
-            TempFolder t;
-            const std::string from = t.makeFolder("data"), to = t.makeFolder("backup/data");
-            t.write("data/sub/one", "listed one");
-            t.write("data/sub/two", "listed two");
+TEST(SwappedSourceFolder, NothingOutsideTheListedFolderIsReadOrDeleted) {
+    for (const bool move : {false, true}) {
+        SCOPED_TRACE(move ? "move" : "copy");
+        inBothModes(move, [move](Scene& s, bool direct) {
+            s.plant({"data/sub/one = listed one", "data/sub/two = listed two"});
             // The file met second in the folder is the one the swap aims at.
-            std::vector<std::string> order;
-            for (const auto& entry : std::filesystem::directory_iterator(from + "/sub")) {
-                order.push_back(entry.path().filename());
-            }
-            const std::string victim = t.write("outside/" + order[1], "outside victim");
+            const std::string second =
+                (++std::filesystem::directory_iterator(s.src("sub")))->path().filename();
+            s.temp.write("outside/" + second, "outside victim");
             // The outside folder's attributes must not reach the copy of the folder either.
             const bool marked =
-                ::setxattr((t / "outside").c_str(), "user.orvane.mark", "x", 1, 0) == 0;
+                ::setxattr((s.temp / "outside").c_str(), "user.orvane.mark", "x", 1, 0) == 0;
             const auto swap = [&] {
-                std::filesystem::rename(from + "/sub", from + "/sub.real");
-                std::filesystem::create_directory_symlink(t / "outside", from + "/sub");
+                std::filesystem::rename(s.src("sub"), s.src("sub.real"));
+                std::filesystem::create_directory_symlink(s.temp / "outside", s.src("sub"));
             };
-            EngineHarness run(from, to, move);
+            auto& run = s.harness;
             run.afterSurvey = swap;
-            bool swapped = false;
-            run.onYield = [&](int) { // during the copy of the first file of the folder
-                if (direct && !swapped && !run.state.CLastTransferred.isZero()) {
-                    swapped = true;
-                    swap();
-                }
-            };
-            direct ? run.runDirectMode() : run.runSurveyMode();
-
-            EXPECT_EQ(readFile(victim), "outside victim");
-            EXPECT_EQ(namesIn(t / "outside"), std::set<std::string>{order[1]});
-            if (marked) {
-                EXPECT_LT(::getxattr((to + "/sub").c_str(), "user.orvane.mark", nullptr, 0), 0);
+            if (direct) { // during the copy of the first file of the folder
+                run.onceWhen([&] { return run.midFile(); }, swap);
             }
-            const std::string copied = to + "/sub/" + order[1];
+            run.runIn(direct);
+            EXPECT_EQ(listing(s.temp / "outside"), Lines{second + " = outside victim"});
+            EXPECT_TRUE(!marked ||
+                        ::getxattr(s.dst("sub").c_str(), "user.orvane.mark", nullptr, 0) < 0);
+            const bool lost = run.state.outcome.anyFileLost();
             if (direct) {
-                EXPECT_EQ(readFile(copied), "listed " + order[1]);
-                EXPECT_EQ(exists(from + "/sub.real/" + order[1]), !move);
+                EXPECT_EQ(readFile(s.dst("sub/" + second)), "listed " + second);
+                EXPECT_EQ(exists(s.src("sub.real/" + second)), !move);
             } else {
-                EXPECT_FALSE(exists(copied));
-                EXPECT_EQ(run.state.outcome.filesFailed, 2);
-                EXPECT_TRUE(run.state.outcome.anyFileLost());
-                EXPECT_EQ(namesIn(from + "/sub.real"), (std::set<std::string>{"one", "two"}));
+                EXPECT_EQ(
+                    std::tuple(exists(s.dst("sub/" + second)), run.state.outcome.filesFailed, lost),
+                    std::tuple(false, 2, true));
+                EXPECT_EQ(namesIn(s.src("sub.real")), (std::set<std::string>{"one", "two"}));
             }
-        }
+        });
     }
 }
 
@@ -161,27 +126,26 @@ mode_t modeOf(const std::string& path) {
 // moments others could look. A read-only folder with content must still be filled.
 TEST(PrivateFolder, MovedPrivateFolderIsNeverOpenToOthersInEitherMode) {
     TempFolder temp;
-    temp.write("data/home/private/id_key", "secret");
-    temp.write("data/home/sealed/readme", "sealed");
+    plant(temp.path(), {"data/home/private/id_key = secret", "data/home/sealed/readme = sealed"});
     ::chmod((temp / "data/home/private/id_key").c_str(), 0600);
     ::chmod((temp / "data/home/private").c_str(), 0700);
     ::chmod((temp / "data/home/sealed").c_str(), 0555);
     for (const auto& [from, to] : {std::pair{"data", "walk"}, {"walk", "list"}}) {
         SCOPED_TRACE(to);
-        const std::string copy = temp / to + "/home/private";
+        const std::string copy = temp / to + "/home/";
         EngineHarness run(temp / from, temp.makeFolder(to), true);
         int looks = 0, openToOthers = 0;
         run.onYield = [&](int) {
-            looks += modeOf(copy) != 0 ? 1 : 0;
-            openToOthers += (modeOf(copy) & 077) != 0 ? 1 : 0;
+            looks += modeOf(copy + "private") != 0 ? 1 : 0;
+            openToOthers += (modeOf(copy + "private") & 077) != 0 ? 1 : 0;
         };
-        from == std::string("data") ? run.runDirectMode() : run.runSurveyMode();
+        run.runIn(from == std::string("data"));
         EXPECT_GT(looks, 0) << "the run never yielded while the copy existed";
         EXPECT_EQ(openToOthers, 0);
-        EXPECT_EQ(modeOf(copy), 0700u);
-        EXPECT_EQ(modeOf(copy + "/id_key"), 0600u);
-        EXPECT_EQ(modeOf(temp / to + "/home/sealed"), 0555u);
-        EXPECT_EQ(readFile(copy + "/id_key") + readFile(temp / to + "/home/sealed/readme"),
+        EXPECT_EQ(std::tuple(modeOf(copy + "private"), modeOf(copy + "private/id_key"),
+                             modeOf(copy + "sealed")),
+                  std::tuple(0700u, 0600u, 0555u));
+        EXPECT_EQ(readFile(copy + "private/id_key") + readFile(copy + "sealed/readme"),
                   "secretsealed");
     }
 }
