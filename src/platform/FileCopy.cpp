@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <memory>
 #include <utility>
 
@@ -338,9 +339,11 @@ private:
     // A long copy into a kept partial records its progress now and then, so that a crash
     // costs at most that much.
     void recordProgress(int out, std::int64_t done) {
-        if (kept_ && done - recorded_ >= KeptPartial::recordEveryBytes) {
+        if (kept_ && done - recorded_ >= KeptPartial::recordEveryBytes &&
+            std::chrono::steady_clock::now() - recordedAt_ >= KeptPartial::recordEveryTime) {
             kept_->keep(out, done);
             recorded_ = done;
+            recordedAt_ = std::chrono::steady_clock::now();
         }
     }
 
@@ -349,6 +352,7 @@ private:
         ChunkMover mover(in, out);
         std::int64_t& done = done_;
         done = recorded_ = kept_ ? kept_->resumedBytes() : 0;
+        recordedAt_ = std::chrono::steady_clock::now();
         report(CopyReason::StreamSwitch, size, 0);
         if (done > 0) {
             report(CopyReason::Resumed, size, done);
@@ -495,6 +499,7 @@ private:
     std::optional<KeptPartial> kept_;
     std::int64_t done_ = 0;
     std::int64_t recorded_ = 0;
+    std::chrono::steady_clock::time_point recordedAt_;
 };
 
 } // namespace
