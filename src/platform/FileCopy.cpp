@@ -339,6 +339,10 @@ private:
     // A long copy into a kept partial records its progress now and then, so that a crash
     // costs at most that much.
     void recordProgress(int out, std::int64_t done) {
+        if (kept_ && done - writing_ >= KeptPartial::writeEveryBytes) {
+            KeptPartial::startWriting(out, writing_, done);
+            writing_ = done;
+        }
         if (kept_ && done - recorded_ >= KeptPartial::recordEveryBytes &&
             std::chrono::steady_clock::now() - recordedAt_ >= KeptPartial::recordEveryTime) {
             kept_->keep(out, done);
@@ -351,7 +355,7 @@ private:
     bool moveContent(int in, int out, std::int64_t size) {
         ChunkMover mover(in, out);
         std::int64_t& done = done_;
-        done = recorded_ = kept_ ? kept_->resumedBytes() : 0;
+        done = recorded_ = writing_ = kept_ ? kept_->resumedBytes() : 0;
         recordedAt_ = std::chrono::steady_clock::now();
         report(CopyReason::StreamSwitch, size, 0);
         if (done > 0) {
@@ -499,6 +503,7 @@ private:
     std::optional<KeptPartial> kept_;
     std::int64_t done_ = 0;
     std::int64_t recorded_ = 0;
+    std::int64_t writing_ = 0;
     std::chrono::steady_clock::time_point recordedAt_;
 };
 

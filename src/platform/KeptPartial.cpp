@@ -306,6 +306,11 @@ bool KeptPartial::writeRecord(std::int64_t length) {
            ::fdatasync(record_.get()) == 0;
 }
 
+void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) {
+    // Only a hint: where it is refused, `keep` writes everything itself.
+    ::sync_file_range(partial, from, to - from, SYNC_FILE_RANGE_WRITE);
+}
+
 bool KeptPartial::keep(int partial, std::int64_t length) {
     return ::fdatasync(partial) == 0 && writeRecord(length);
 }

@@ -28,6 +28,9 @@ public:
     // page cache takes at memory speed would otherwise wait for every 64 MiB.
     static constexpr std::int64_t recordEveryBytes = 64 * 1024 * 1024;
     static constexpr std::chrono::milliseconds recordEveryTime{2000};
+    // In between, what is written goes to the disk in the background in pieces this large,
+    // so that a Stop, which records all that was copied, waits for little more than one.
+    static constexpr std::int64_t writeEveryBytes = 8 * 1024 * 1024;
     // The end of the part continued from is read again from both files and compared.
     static constexpr std::int64_t verifiedTailBytes = 4 * 1024 * 1024;
 
@@ -50,6 +53,9 @@ public:
     // Forces the first `length` bytes of the partial to disk, then records them as the part
     // a later copy continues from: a crash never leaves a record ahead of the data.
     bool keep(int partial, std::int64_t length);
+    // Starts writing bytes `from` to `to` of the partial to disk without waiting for them, so
+    // that the next `keep`, a Stop's among them, finds little left to wait for.
+    static void startWriting(int partial, std::int64_t from, std::int64_t to);
     // The partial was placed under the destination's name, or is worthless: the record goes.
     void forget();
     // The partial and its record both go (a changed source, a copy that cannot be placed).
