@@ -309,6 +309,11 @@ bool KeptPartial::writeRecord(std::int64_t length) {
 void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) {
     // Only a hint: where it is refused, `keep` writes everything itself.
     ::sync_file_range(partial, from, to - from, SYNC_FILE_RANGE_WRITE);
+    // The copy runs at most writeAheadBytes ahead of the disk: a Stop, which waits for all of
+    // it, waits for that much at most, whatever the page cache could hold.
+    if (from > writeAheadBytes) {
+        ::sync_file_range(partial, 0, from - writeAheadBytes, SYNC_FILE_RANGE_WAIT_BEFORE);
+    }
 }
 
 bool KeptPartial::keep(int partial, std::int64_t length) {

@@ -31,6 +31,7 @@ public:
     // In between, what is written goes to the disk in the background in pieces this large,
     // so that a Stop, which records all that was copied, waits for little more than one.
     static constexpr std::int64_t writeEveryBytes = 8 * 1024 * 1024;
+    static constexpr std::int64_t writeAheadBytes = 64 * 1024 * 1024;
     // The end of the part continued from is read again from both files and compared.
     static constexpr std::int64_t verifiedTailBytes = 4 * 1024 * 1024;
 
