@@ -310,9 +310,12 @@ void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) 
     // Only a hint: where it is refused, `keep` writes everything itself.
     ::sync_file_range(partial, from, to - from, SYNC_FILE_RANGE_WRITE);
     // The copy runs at most writeAheadBytes ahead of the disk: a Stop, which waits for all of
-    // it, waits for that much at most, whatever the page cache could hold.
-    if (from > writeAheadBytes) {
-        ::sync_file_range(partial, 0, from - writeAheadBytes, SYNC_FILE_RANGE_WAIT_BEFORE);
+    // it, waits for that much at most, whatever the page cache could hold. The pieces before
+    // this one were waited for at their own turn, so only the one that just fell behind is.
+    const std::int64_t behind = to - writeAheadBytes;
+    if (behind > 0) {
+        const std::int64_t start = std::max<std::int64_t>(0, from - writeAheadBytes);
+        ::sync_file_range(partial, start, behind - start, SYNC_FILE_RANGE_WAIT_BEFORE);
     }
 }
 
