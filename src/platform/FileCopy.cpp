@@ -319,12 +319,12 @@ private:
         return inPlace(parent, before);
     }
 
-    // A copy cut short keeps what it wrote when it was a kept partial: on disk and recorded,
-    // for a later copy to continue.
+    // A copy cut short keeps what it wrote when it was a kept partial, recorded for a later
+    // copy to continue.
     void keepForLater(PartialFile& partial) {
         if (kept_) {
             partial.keep();
-            kept_->keep(partial.fd(), done_);
+            kept_->leave(partial.fd(), done_);
         }
     }
 

@@ -44,16 +44,19 @@ struct Record {
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
     std::int64_t length = 0;
+    // The part made durable by a flush; a Stop records more than that without waiting for the
+    // disk, and only bytes read back equal to the source's are trusted beyond it.
+    std::int64_t flushed = 0;
 };
 
 std::int64_t modifiedNs(const struct stat& info) {
     return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
 }
 
-std::string factsLine(const struct stat& source, std::int64_t length) {
+std::string factsLine(const struct stat& source, std::int64_t length, std::int64_t flushed) {
     return std::to_string(source.st_dev) + " " + std::to_string(source.st_ino) + " " +
            std::to_string(source.st_size) + " " + std::to_string(modifiedNs(source)) + " " +
-           std::to_string(length);
+           std::to_string(length) + " " + std::to_string(flushed);
 }
 
 std::string checkLine(const std::string& facts) {
@@ -82,12 +85,13 @@ Record parseRecord(const std::string& text) {
     long long size = 0;
     long long modified = 0;
     long long length = 0;
-    if (std::sscanf(facts.c_str(), "%llu %llu %lld %lld %lld", &device, &inode, &size, &modified,
-                    &length) != 5 ||
-        length < 0 || length > size) {
+    long long flushed = 0;
+    if (std::sscanf(facts.c_str(), "%llu %llu %lld %lld %lld %lld", &device, &inode, &size,
+                    &modified, &length, &flushed) != 6 ||
+        length < 0 || length > size || flushed < 0 || flushed > length) {
         return record;
     }
-    return {Record::Kind::Whole, device, inode, size, modified, length};
+    return {Record::Kind::Whole, device, inode, size, modified, length, flushed};
 }
 
 Record readRecord(int fd) {
@@ -251,8 +255,12 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
     }
     // Nothing kept is nothing to continue: a new file costs less than rewriting the old one,
     // which some file systems refuse (FAT through FUSE).
-    if (found.kind == Record::Kind::Whole && found.length > 0 && cutFrom(found, sourceInfo) &&
-        kept.continueFrom(source, sourceInfo, found.length)) {
+    // What a Stop recorded beyond the flushed part, when all of it reads back right; else the
+    // flushed part, when a crash cost bytes beyond it.
+    if (found.kind == Record::Kind::Whole && cutFrom(found, sourceInfo) &&
+        (kept.continueFrom(source, sourceInfo, found.length, found.flushed) ||
+         (found.flushed < found.length &&
+          kept.continueFrom(source, sourceInfo, found.flushed, found.flushed)))) {
         return kept;
     }
     // The partial stood beside one of this program's records, so it is one of its partials.
@@ -274,19 +282,23 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
 bool KeptPartial::startAfresh(const struct stat& sourceInfo) {
     source_ = sourceInfo;
     resumed_ = 0;
+    flushed_ = 0;
     // Exclusive: an entry found under the name without a record is not this program's.
     file_ = FileDescriptor(::openat(folder_, partialName_.c_str(),
                                     O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    return file_.isOpen() && writeRecord(0);
+    return file_.isOpen() && writeRecord(0) && ::fdatasync(record_.get()) == 0;
 }
 
-bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::int64_t length) {
+bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::int64_t length,
+                               std::int64_t flushed) {
     FileDescriptor file(
         ::openat(folder_, partialName_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+    if (length == 0 || !file.isOpen() || ::fstat(file.get(), &info) != 0 ||
+        !S_ISREG(info.st_mode) ||
         info.st_size < length || length > sourceInfo.st_size ||
-        !sameBytes(file.get(), source, std::max<std::int64_t>(0, length - verifiedTailBytes),
+        !sameBytes(file.get(), source,
+                   std::max<std::int64_t>(0, std::min(flushed, length - verifiedTailBytes)),
                    length) ||
         // Past the recorded part the bytes may never have reached the disk.
         (info.st_size > length && ::ftruncate(file.get(), length) != 0)) {
@@ -294,16 +306,16 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
     }
     file_ = std::move(file);
     resumed_ = length;
+    flushed_ = std::min(flushed, length);
     return true;
 }
 
 bool KeptPartial::writeRecord(std::int64_t length) {
-    const std::string facts = factsLine(source_, length);
+    const std::string facts = factsLine(source_, length, flushed_);
     std::string text = std::string(kRecordTitle) + "\n" + facts + "\n" + checkLine(facts) + "\n";
     text.resize(std::max(text.size(), kRecordBytes), ' ');
     return ::pwrite(record_.get(), text.data(), text.size(), 0) ==
-               static_cast<ssize_t>(text.size()) &&
-           ::fdatasync(record_.get()) == 0;
+           static_cast<ssize_t>(text.size());
 }
 
 void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) {
@@ -320,7 +332,17 @@ void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) 
 }
 
 bool KeptPartial::keep(int partial, std::int64_t length) {
-    return ::fdatasync(partial) == 0 && writeRecord(length);
+    if (::fdatasync(partial) != 0) {
+        return false;
+    }
+    flushed_ = length;
+    return writeRecord(length) && ::fdatasync(record_.get()) == 0;
+}
+
+void KeptPartial::leave(int partial, std::int64_t length) {
+    // The rest goes to the disk in its own time; nothing waits for it.
+    ::sync_file_range(partial, flushed_, 0, SYNC_FILE_RANGE_WRITE);
+    writeRecord(length);
 }
 
 void KeptPartial::forget() {

@@ -54,6 +54,10 @@ public:
     // Forces the first `length` bytes of the partial to disk, then records them as the part
     // a later copy continues from: a crash never leaves a record ahead of the data.
     bool keep(int partial, std::int64_t length);
+    // A copy cut short records its `length` at once, without waiting for the disk: a Stop
+    // ends without delay. A later copy continues from there only when every byte past the
+    // part flushed by `keep` reads back as the source's, which a crash can have cost.
+    void leave(int partial, std::int64_t length);
     // Starts writing bytes `from` to `to` of the partial to disk without waiting for them, so
     // that the next `keep`, a Stop's among them, finds little left to wait for.
     static void startWriting(int partial, std::int64_t from, std::int64_t to);
@@ -66,7 +70,8 @@ private:
     KeptPartial(int folder, std::string partialName, std::string recordName, FileDescriptor record);
 
     bool startAfresh(const struct stat& sourceInfo);
-    bool continueFrom(int source, const struct stat& sourceInfo, std::int64_t length);
+    bool continueFrom(int source, const struct stat& sourceInfo, std::int64_t length,
+                      std::int64_t flushed);
     bool writeRecord(std::int64_t length);
 
     int folder_;
@@ -76,6 +81,7 @@ private:
     FileDescriptor file_;
     struct stat source_ {};
     std::int64_t resumed_ = 0;
+    std::int64_t flushed_ = 0;
 };
 
 } // namespace orvane::platform
