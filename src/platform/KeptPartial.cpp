@@ -295,8 +295,7 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
         ::openat(folder_, partialName_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (length == 0 || !file.isOpen() || ::fstat(file.get(), &info) != 0 ||
-        !S_ISREG(info.st_mode) ||
-        info.st_size < length || length > sourceInfo.st_size ||
+        !S_ISREG(info.st_mode) || info.st_size < length || length > sourceInfo.st_size ||
         !sameBytes(file.get(), source,
                    std::max<std::int64_t>(0, std::min(flushed, length - verifiedTailBytes)),
                    length) ||
@@ -321,9 +320,9 @@ bool KeptPartial::writeRecord(std::int64_t length) {
 void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) {
     // Only a hint: where it is refused, `keep` writes everything itself.
     ::sync_file_range(partial, from, to - from, SYNC_FILE_RANGE_WRITE);
-    // The copy runs at most writeAheadBytes ahead of the disk: a Stop, which waits for all of
-    // it, waits for that much at most, whatever the page cache could hold. The pieces before
-    // this one were waited for at their own turn, so only the one that just fell behind is.
+    // The copy runs at most writeAheadBytes ahead of the disk, whatever the page cache could
+    // hold. The pieces before this one were waited for at their own turn, so only the one that
+    // just fell behind is.
     const std::int64_t behind = to - writeAheadBytes;
     if (behind > 0) {
         const std::int64_t start = std::max<std::int64_t>(0, from - writeAheadBytes);

@@ -29,7 +29,8 @@ public:
     static constexpr std::int64_t recordEveryBytes = 64 * 1024 * 1024;
     static constexpr std::chrono::milliseconds recordEveryTime{2000};
     // In between, what is written goes to the disk in the background in pieces this large,
-    // so that a Stop, which records all that was copied, waits for little more than one.
+    // and the copy runs at most so far ahead of the disk: the next flush finds little left to
+    // wait for, and the page cache never holds much of the partial that a crash could cost.
     static constexpr std::int64_t writeEveryBytes = 8 * 1024 * 1024;
     static constexpr std::int64_t writeAheadBytes = 64 * 1024 * 1024;
     // The end of the part continued from is read again from both files and compared.
@@ -59,7 +60,7 @@ public:
     // part flushed by `keep` reads back as the source's, which a crash can have cost.
     void leave(int partial, std::int64_t length);
     // Starts writing bytes `from` to `to` of the partial to disk without waiting for them, so
-    // that the next `keep`, a Stop's among them, finds little left to wait for.
+    // that the next `keep` finds little left to wait for.
     static void startWriting(int partial, std::int64_t from, std::int64_t to);
     // The partial was placed under the destination's name, or is worthless: the record goes.
     void forget();
