@@ -324,7 +324,7 @@ private:
     void keepForLater(PartialFile& partial) {
         if (kept_) {
             partial.keep();
-            kept_->leave(partial.fd(), done_);
+            kept_->record(done_);
         }
     }
 
@@ -336,11 +336,13 @@ private:
         }
     }
 
-    // A long copy into a kept partial records its progress now and then, so that a crash
+    // A long copy into a kept partial records its progress at every piece it starts writing,
+    // which a killed run leaves behind, and now and then makes it durable, so that a crash
     // costs at most that much.
     void recordProgress(int out, std::int64_t done) {
         if (kept_ && done - writing_ >= KeptPartial::writeEveryBytes) {
             KeptPartial::startWriting(out, writing_, done);
+            kept_->record(done);
             writing_ = done;
         }
         if (kept_ && done - recorded_ >= KeptPartial::recordEveryBytes &&

@@ -338,9 +338,7 @@ bool KeptPartial::keep(int partial, std::int64_t length) {
     return writeRecord(length) && ::fdatasync(record_.get()) == 0;
 }
 
-void KeptPartial::leave(int partial, std::int64_t length) {
-    // The rest goes to the disk in its own time; nothing waits for it.
-    ::sync_file_range(partial, flushed_, 0, SYNC_FILE_RANGE_WRITE);
+void KeptPartial::record(std::int64_t length) {
     writeRecord(length);
 }
 

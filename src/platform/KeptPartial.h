@@ -55,10 +55,11 @@ public:
     // Forces the first `length` bytes of the partial to disk, then records them as the part
     // a later copy continues from: a crash never leaves a record ahead of the data.
     bool keep(int partial, std::int64_t length);
-    // A copy cut short records its `length` at once, without waiting for the disk: a Stop
-    // ends without delay. A later copy continues from there only when every byte past the
-    // part flushed by `keep` reads back as the source's, which a crash can have cost.
-    void leave(int partial, std::int64_t length);
+    // Records `length` bytes as copied without waiting for the disk: a Stop ends without
+    // delay, and a killed run leaves its last record. A later copy continues from there only
+    // when every byte past the part flushed by `keep` reads back as the source's, since a
+    // crash can have cost them.
+    void record(std::int64_t length);
     // Starts writing bytes `from` to `to` of the partial to disk without waiting for them, so
     // that the next `keep` finds little left to wait for.
     static void startWriting(int partial, std::int64_t from, std::int64_t to);

@@ -186,23 +186,23 @@ TEST(KeptPartial, APartialItDoesNotOwnIsLeftAsItIs) {
     }
 }
 
-// A copy cut short 8 MiB past 64 MiB. Killed, it leaves only what it made durable; stopped, it
-// records all it copied, but a crash may cost the bytes past the durable part, and only what
-// reads back as the source's is trusted. It makes its progress durable every 64 MiB once two
-// seconds have passed since the last time, not before: a copy that the page cache takes at
-// memory speed does not wait for the disk every 64 MiB.
+// A copy cut short 12 MiB past 64 MiB. Killed, it leaves the record of the last 8 MiB it started
+// writing; stopped, it records all it copied. A crash may cost the bytes past the part made
+// durable, and only what reads back as the source's is trusted there. The copy makes its
+// progress durable every 64 MiB once two seconds have passed since the last time, not before:
+// a copy that the page cache takes at memory speed does not wait for the disk every 64 MiB.
 TEST(KeptPartial, ACopyCutShortMidFileIsContinuedFromWhatItRecordedAndReadsBackRight) {
     TempFolder dir;
     const std::int64_t size = KeptPartial::recordEveryBytes + 16 * MiB;
-    const std::int64_t cut = KeptPartial::recordEveryBytes + 8 * MiB;
+    const std::int64_t cut = KeptPartial::recordEveryBytes + 12 * MiB;
     dir.write("src/big", sourceBytes(size));
     dir.makeFolder("dst");
     const struct {
         bool slow, killed;
         std::int64_t lostByte, resumed;
     } cases[] = {
-        {false, true, -1, -1},
-        {true, true, -1, KeptPartial::recordEveryBytes},
+        {false, true, -1, KeptPartial::recordEveryBytes + 8 * MiB},
+        {false, false, cut - 6 * MiB, -1},
         {true, false, cut - 6 * MiB, KeptPartial::recordEveryBytes},
     };
     for (const auto& c : cases) {
