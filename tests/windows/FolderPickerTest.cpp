@@ -1,5 +1,4 @@
 #include "windows/FolderPicker.h"
-#include "windows/WindowTestSupport.h"
 
 #include <QDir>
 

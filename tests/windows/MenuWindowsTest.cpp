@@ -11,13 +11,12 @@ namespace {
 
 using windows::frmMain;
 
-// The Debug, History and About commands open their windows on the main window's own state:
+// The Debug and About commands open their windows on the main window's own state:
 // the run's totals in the scale they are held in (four decimals of the raw scale), refreshed by
-// the debug window itself twice a second, the history file named after the program
-// (bin/bin_history.txt) or a message that there is none, the use count of this first start, the
-// version, the copyright from 2004 to this year and links opened through the window's dialogs,
-// as Update opens the project's page with the short version.
-TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
+// the debug window itself twice a second, the use count of this first start, the version, the
+// copyright from 2004 to this year and links opened through the window's dialogs, as Update opens
+// the project's page with the short version.
+TEST(MenuWindows, DebugAndAboutOpenOnTheMainWindowsState) {
     WindowHarness harness("-DEBUG");
     frmMain& w = harness.window();
     w.runState().CTotalFileSize = Amount::fromRaw(-12345);
@@ -29,15 +28,6 @@ TEST(MenuWindows, DebugHistoryAndAboutOpenOnTheMainWindowsState) {
     ASSERT_TRUE(eventually([&] { return debug->lblCTotalFileSize().text() != "Label1"; }));
     EXPECT_EQ(debug->lblCTotalFileSize().text(), "CTotalFileSize: -1.2345");
     EXPECT_EQ(debug->lblCTotalFileSizeTrans().text(), "CTotalFileSizetrans: 1234.5");
-
-    w.mnuHelpHistory.trigger();
-    EXPECT_EQ(harness.shown, std::vector<QString>{"Orvane|No history file found"});
-    harness.folder().write("bin/bin_history.txt", "1.0 Build37 BETA\r\n- first\r\n");
-    w.mnuHelpHistory.trigger();
-    ASSERT_NE(w.secondaryWindows().history(), nullptr);
-    EXPECT_EQ(w.secondaryWindows().history()->txtHistory().toPlainText(),
-              "1.0 Build37 BETA\n- first");
-    EXPECT_EQ(harness.shown.size(), 1U);
 
     w.mnuHelpAbout.trigger();
     windows::frminfo* info = w.secondaryWindows().info();

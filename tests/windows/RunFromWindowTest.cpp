@@ -103,11 +103,10 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
         expectIdle(w);
         EXPECT_EQ(fs::exists(source + "/a.txt"), !c.moved);
         EXPECT_EQ(w.txtDestination.text().toStdString(), dir / "backup/");
-        const auto lines = harness.logLines();
-        EXPECT_EQ(contains(lines, "Direct Copying on"), c.walked);
-        EXPECT_EQ(contains(lines, "Total files to copy: 3 file(s) in 5 directory(s)"), !c.walked);
-        EXPECT_EQ(contains(lines, "Move is on, deleted the file a.txt"), c.moved);
-        EXPECT_EQ(lines.back(), std::string(46, '-'));
+        EXPECT_EQ(harness.logged("Direct Copying on"), c.walked);
+        EXPECT_EQ(harness.logged("Total files to copy: 3 file(s) in 5 directory(s)"), !c.walked);
+        EXPECT_EQ(harness.logged("Move is on, deleted the file a.txt"), c.moved);
+        EXPECT_EQ(harness.logLines().back(), std::string(46, '-'));
         // The bars carry their percentages: a file's with one decimal, the total with three,
         // told at each file's turn like the count, so the last turn leaves 2 of 3 files done.
         EXPECT_EQ(w.pbFileCopy.Text(), QStringLiteral("100.0%"));
@@ -157,10 +156,9 @@ TEST_F(LargeFileRun, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
 
     EXPECT_EQ(captions, (QStringList{"Un&pause", "&Pause"}));
     EXPECT_FALSE(fs::exists(harness.folder() / "backup/Big/big.bin"));
-    const auto lines = harness.logLines();
     for (const char* line :
          {"User clicked on [Stop]", "File big.bin Canceled", "User clicked [STOP]"}) {
-        EXPECT_TRUE(contains(lines, line)) << line;
+        EXPECT_TRUE(harness.logged(line)) << line;
     }
     expectIdle(w);
     EXPECT_TRUE(w.cmdCancel.isEnabled());

@@ -30,7 +30,6 @@ TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
         EXPECT_EQ(window.debugMode(), c.debug);
         EXPECT_EQ(window.windowTitle().toStdString(), c.debug ? title + " DEBUG" : title);
         EXPECT_EQ(window.width(), pixels(window, c.debug ? 13050 : 6450));
-        EXPECT_EQ(window.height(), pixels(window, 3795));
         EXPECT_EQ(window.mnuOptDebug.isVisible(), c.debug);
 
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
@@ -39,16 +38,6 @@ TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
         EXPECT_EQ(window.width(), pixels(window, c.debug ? 10000 : 6450));
         EXPECT_EQ(window.cmdOptions.text(), c.debug ? "&Options <<" : "&Options >>");
-    }
-}
-
-// Fifteen twips a pixel at 96 dots per inch, ten at 144; a part of a pixel goes to the nearest
-// whole one: 8 twips are 0.53 of a pixel, 7 are 0.47, 5005 are 333.67.
-TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) {
-    const int cases[][3] = {{15, 96, 1}, {6450, 96, 430}, {3795, 96, 253}, {6450, 144, 645},
-                            {0, 96, 0},  {8, 96, 1},      {7, 96, 0},      {5005, 96, 334}};
-    for (const auto& [twips, dpi, pixels] : cases) {
-        EXPECT_EQ(windows::TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi;
     }
 }
 
