@@ -1,6 +1,5 @@
 #include "platform/DestinationTree.h"
 #include "platform/FileCopy.h"
-#include "platform/HeldNames.h"
 
 #include "common/CopyFixtures.h"
 
@@ -100,25 +99,4 @@ TEST(DestinationTree, TreeDeeperThanThePathLimitIsServedFolderByFolder) {
     EXPECT_TRUE(errno == ELOOP || errno == ENOTDIR) << errno;
     // rm walks folder by folder too, where the scratch folder's own removal would stop.
     EXPECT_EQ(std::system(("rm -rf '" + dir / name + "'").c_str()), 0);
-}
-
-// A case-insensitive file system finds `Notes.txt` when asked for `notes.txt`, and
-// `Sub/a.txt` for `sub/a.txt`; only the listings tell them apart. A name made after a
-// listing was read is still found.
-TEST(DestinationTree, HeldNamesAnswerOnlyTheNamesTheFoldersList) {
-    TempFolder dir;
-    dir.write("root/Notes.txt", "first");
-    dir.write("root/Sub/a.txt", "a");
-    const std::string root = dir / "root";
-    HeldNames names;
-    const auto held = [&](const std::string& name) {
-        return names.holdsExactly(TreePath{root, root + "/" + name});
-    };
-    EXPECT_TRUE(held("Notes.txt"));
-    EXPECT_FALSE(held("notes.txt"));
-    dir.write("root/notes.txt", "second");
-    EXPECT_TRUE(held("notes.txt"));
-    EXPECT_FALSE(held("NOTES.TXT"));
-    EXPECT_TRUE(held("Sub/a.txt"));
-    EXPECT_FALSE(held("Sub/A.txt"));
 }

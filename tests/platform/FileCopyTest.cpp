@@ -249,22 +249,6 @@ TEST(DriveSpace, LongestMountPointAtAFolderBoundaryHoldsTheFolder) {
     }
 }
 
-TEST(DriveSpace, MissingDestinationOnATmpfsGivesItsMountPointAndFreeBytes) {
-    TempFolder dir;
-    Tmpfs drive(dir / "mount point", "size=1m");
-    if (!drive.mounted()) {
-        GTEST_SKIP() << drive.why();
-    }
-    const std::string real = std::filesystem::canonical(dir / "mount point").string();
-    const auto empty = queryDriveSpace(dir / "mount point/not/yet/made/file.bin");
-    EXPECT_EQ(std::tuple(empty.drive, empty.freeBytes, empty.totalBytes),
-              std::tuple(real, 1L << 20, 1L << 20));
-    writeAll(dir / "mount point/used", patterned(256 * 1024));
-    // The path passes through a file: the folder above it is the nearest existing one.
-    const auto used = queryDriveSpace(dir / "mount point/used/below");
-    EXPECT_EQ(std::pair(used.drive, used.freeBytes), std::pair(real, 768L * 1024));
-}
-
 // Identity is the entry itself to the nanosecond; contents compare across buffers, and links
 // by their targets; a flush takes regular files and links to them only.
 TEST(FileIdentity, IdentityContentsAndFlushTakeTheEntryItself) {

@@ -28,7 +28,8 @@ TEST(PathRules, PartsSplitJoinAndMapOnlyAtFolderBoundaries) {
     EXPECT_EQ(posix.mapToDestination("/data/" + name, "/data", "/b"), "/b/" + name);
 }
 
-// The source's dots are resolved as text, so the last part names a real folder, not "." or "..".
+// The source's dots are resolved as text, so the last part names a real folder, not "." or "..";
+// without a current folder a relative source cannot be made absolute.
 TEST(PathRules, SourceIsMadeAbsoluteWithItsDotsResolvedAndKeepsATrailingSeparator) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"x/src/sub/..", "/home/u", "/home/u/x/src"},
@@ -39,8 +40,7 @@ TEST(PathRules, SourceIsMadeAbsoluteWithItsDotsResolvedAndKeepsATrailingSeparato
         {"photos/../", "/home/u", "/home/u/"},
         {"//data//photos", "/", "/data/photos"},
         {"/..", "/", "/"},
-        {"photos", "", ""}, // no current folder to make it absolute
-    };
+        {"photos", "", ""}};
     for (const auto& [path, current, resolved] : cases) {
         EXPECT_EQ(posix.absoluteWithDotsResolved(path, current), resolved)
             << "'" << path << "' in '" << current << "'";
