@@ -24,28 +24,25 @@ int pixels(const frmMain& window, int twips) {
 // The debug mode widens the window; a click on Options then narrows it, while in normal mode
 // it widens the window to 10000 twips and a second click narrows it back.
 TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
-    struct Case {
-        const char* arguments;
-        bool debug;
-    };
-    for (const Case& c :
-         {Case{"-DEBUG", true}, Case{"-debug", true}, Case{"-DeBuG", true}, Case{"", false},
-          Case{"-debug extra", false}, Case{"debug", false}, Case{" -debug", false}}) {
-        SCOPED_TRACE(c.arguments);
-        WindowHarness harness(c.arguments);
+    const std::pair<const char*, bool> cases[] = {
+        {"-DEBUG", true},        {"-debug", true}, {"-DeBuG", true},  {"", false},
+        {"-debug extra", false}, {"debug", false}, {" -debug", false}};
+    for (const auto& [arguments, debug] : cases) {
+        SCOPED_TRACE(arguments);
+        WindowHarness harness(arguments);
         frmMain& window = harness.window();
         const std::string title = TitleText();
-        EXPECT_EQ(window.debugMode(), c.debug);
-        EXPECT_EQ(window.windowTitle().toStdString(), c.debug ? title + " DEBUG" : title);
-        EXPECT_EQ(window.width(), pixels(window, c.debug ? 13050 : 6450));
-        EXPECT_EQ(window.mnuOptDebug.isVisible(), c.debug);
+        EXPECT_EQ(window.debugMode(), debug);
+        EXPECT_EQ(window.windowTitle().toStdString(), debug ? title + " DEBUG" : title);
+        EXPECT_EQ(window.width(), pixels(window, debug ? 13050 : 6450));
+        EXPECT_EQ(window.mnuOptDebug.isVisible(), debug);
 
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
-        EXPECT_EQ(window.width(), pixels(window, c.debug ? 6450 : 10000));
-        EXPECT_EQ(window.cmdOptions.text(), c.debug ? "&Options >>" : "&Options <<");
+        EXPECT_EQ(window.width(), pixels(window, debug ? 6450 : 10000));
+        EXPECT_EQ(window.cmdOptions.text(), debug ? "&Options >>" : "&Options <<");
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
-        EXPECT_EQ(window.width(), pixels(window, c.debug ? 10000 : 6450));
-        EXPECT_EQ(window.cmdOptions.text(), c.debug ? "&Options <<" : "&Options >>");
+        EXPECT_EQ(window.width(), pixels(window, debug ? 10000 : 6450));
+        EXPECT_EQ(window.cmdOptions.text(), debug ? "&Options <<" : "&Options >>");
     }
 }
 
