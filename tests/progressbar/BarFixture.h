@@ -27,7 +27,6 @@ inline const QColor kButton(0xC0, 0xC0, 0xB0);
 inline const QColor kDark(0x40, 0x50, 0x60);
 inline const QColor kLight(0xF0, 0xE0, 0xD0);
 inline const QColor kWindowText(0x90, 0x00, 0x90);
-inline const QColor kHighlight(0x00, 0x90, 0x90);
 // RGB(0, 0, 128), the initial BarColor.
 inline const QColor kNavy(0, 0, 128);
 
@@ -36,8 +35,7 @@ inline QPalette DistinctPalette() {
     for (const auto& [role, color] : {std::pair{QPalette::Button, kButton},
                                       {QPalette::Dark, kDark},
                                       {QPalette::Light, kLight},
-                                      {QPalette::WindowText, kWindowText},
-                                      {QPalette::Highlight, kHighlight}}) {
+                                      {QPalette::WindowText, kWindowText}}) {
         palette.setColor(role, color);
     }
     return palette;
