@@ -95,21 +95,6 @@ TEST(FileCopy, ReportsEveryChunkReadsTheFlagBeforeEachButTheLastAndKeepsModeAndT
     }
 }
 
-// Files below /proc state a size of 0, and one below /sys a page, whatever they hold: each
-// copy holds what a plain read gives, and the last report counts it as done of done.
-TEST(FileCopy, PseudoFilesAreCopiedToTheirEndNotToTheirStatedSize) {
-    TempFolder dir;
-    for (const std::string path :
-         {"/proc/version", "/sys/kernel/mm/transparent_hugepage/enabled"}) {
-        SCOPED_TRACE(path);
-        const std::string plain = readFile(path);
-        const auto size = static_cast<std::int64_t>(plain.size());
-        const auto [result, reports] = copyOnce(path, dir / "copy");
-        EXPECT_TRUE(plain.empty() || readFile(dir / "copy") == plain); // no /sys here
-        EXPECT_TRUE(plain.empty() || reports.back() == std::tuple(Chunk, size, size));
-    }
-}
-
 // Names that look like a copy's temporary (the one earlier versions used, and this process's
 // own pattern) are a user's files: never deleted, taken over or written through, by a new copy
 // or by one that replaces its destination. No copy leaves a name of its own behind.
@@ -195,21 +180,6 @@ TEST(FileCopy, FifoAndDeviceAreRefusedWithoutBeingOpened) {
     EXPECT_LT(::read(opens, event, sizeof event), 0) << "the FIFO was opened";
     ::close(opens);
     EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"fifo"}));
-}
-
-TEST(FileCopy, AnotherFileSystemIsServedChunkByChunkAndAFullOneKeepsNothing) {
-    TempFolder dir;
-    Tmpfs other(dir / "other", "size=12m");
-    if (!other.mounted()) {
-        GTEST_SKIP() << other.why();
-    }
-    const std::string data = patterned(static_cast<std::size_t>(2 * chunk + 5), 7);
-    writeAll(dir / "src", data);
-    EXPECT_EQ(copyOnce(dir / "src", dir / "other/dst").second.size(), 4U);
-    EXPECT_TRUE(readFile(dir / "other/dst") == data);
-    const auto full = copyOnce(dir / "src", dir / "other/more").first;
-    EXPECT_EQ(std::pair(full.outcome, full.error), std::pair(CopyOutcome::Failed, ENOSPC));
-    EXPECT_EQ(namesIn(dir / "other"), (std::set<std::string>{"dst"}));
 }
 
 TEST(AppendFile, AppendsToAPlainFileOnlyCreatingItWithModeLessUmask) {
