@@ -8,8 +8,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <climits>
-
 using namespace orvane::platform;
 using namespace orvane::test;
 
@@ -62,41 +60,4 @@ TEST(DestinationTree, LinkBelowTheRootIsNeverFollowed) {
     EXPECT_EQ(copyInto(root, dir / "src", root + "/made/copy").outcome, CopyOutcome::Copied);
     EXPECT_EQ(readFile(dir / "real/made/copy"), "new");
     EXPECT_TRUE(namesIn(dir / "real/made/deeper").empty());
-}
-
-// The space a replacement gives back is the old file's blocks, unless a hard link keeps them.
-TEST(DestinationTree, ReplacedFileReleasesItsBlocksOnlyWhenItHasNoOtherName) {
-    TempFolder dir;
-    writeAll(dir / "single", patterned(100000));
-    writeAll(dir / "twice", patterned(100000));
-    std::filesystem::create_hard_link(dir / "twice", dir / "other name");
-    struct stat info {};
-    ASSERT_EQ(::stat((dir / "single").c_str(), &info), 0);
-    EXPECT_EQ(treeFileAt({dir.path(), dir / "single"})->releasedBytes, info.st_blocks * 512);
-    EXPECT_EQ(treeFileAt({dir.path(), dir / "twice"})->releasedBytes, 0);
-    EXPECT_FALSE(treeFileAt({dir.path(), dir / "missing"}));
-}
-
-// Deeper than the system's path limit below the root, folders are made and files copied and
-// found, folder by folder, and still no link is followed.
-TEST(DestinationTree, TreeDeeperThanThePathLimitIsServedFolderByFolder) {
-    TempFolder dir;
-    writeAll(dir / "src", "deep");
-    std::string path = dir.path();
-    const std::string name(200, 'd');
-    while (path.size() <= PATH_MAX + 200) {
-        path += "/" + name;
-        ASSERT_TRUE(makeTreeFolder({dir.path(), path})) << path.size() << " " << errno;
-    }
-    EXPECT_TRUE(isTreeFolder({dir.path(), path}));
-    EXPECT_EQ(copyInto(dir.path(), dir / "src", path + "/file").outcome, CopyOutcome::Copied);
-    EXPECT_EQ(treeFileAt({dir.path(), path + "/file"})->identity.size, 4);
-    // A link at the top of a path too long for one call is refused all the same; followed, it
-    // would lead into this very tree, and the folder would be made.
-    std::filesystem::create_directory_symlink(dir.path(), dir / "linked");
-    const std::string linked = dir / "linked" + path.substr(dir.path().size());
-    EXPECT_FALSE(makeTreeFolder({dir.path(), linked + "/x"}));
-    EXPECT_TRUE(errno == ELOOP || errno == ENOTDIR) << errno;
-    // rm walks folder by folder too, where the scratch folder's own removal would stop.
-    EXPECT_EQ(std::system(("rm -rf '" + dir / name + "'").c_str()), 0);
 }
