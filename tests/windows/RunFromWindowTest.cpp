@@ -120,29 +120,28 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
     }
 }
 
-class LargeFileRun : public ::testing::Test {
-protected:
-    void SetUp() override {
-        harness.folder().makeFolder("data/Big");
-        writeAll(harness.folder() / "data/Big/big.bin", patterned(24 * 1024 * 1024));
-        harness.folder().makeFolder("backup");
+// A window with one large file to copy, and whether the run is in its middle: part of it
+// copied, not all.
+struct LargeFileRun : WindowHarness {
+    LargeFileRun() {
+        writeAll(folder().makeFolder("data/Big") + "/big.bin", patterned(24 * 1024 * 1024));
+        folder().makeFolder("backup");
     }
-    // True in the middle of the large file: part of it is copied, not all.
     bool midFile() {
-        const int percent = harness.elements().pbFileCopy.Value();
+        const int percent = elements().pbFileCopy.Value();
         return percent > 0 && percent < 100;
     }
-    WindowHarness harness;
 };
 
 // Pause, Unpause and Stop clicked in the middle of the file: the run never saw the pause, the
 // file is abandoned and the run ends with its stop lines; Stop stays off until the run's end.
-TEST_F(LargeFileRun, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
+TEST(RunFromWindow, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
+    LargeFileRun harness;
     windows::frmMain& w = harness.window();
     w.mnuOptDcopy.trigger();
     harness.answers = {true};
     QStringList captions;
-    harness.whenDuringRun([this] { return midFile(); },
+    harness.whenDuringRun([&] { return harness.midFile(); },
                           [&] {
                               for (int click = 0; click < 2; ++click) {
                                   QTest::mouseClick(&w.cmdPause, Qt::LeftButton);
@@ -166,7 +165,8 @@ TEST_F(LargeFileRun, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
 
 // Quit in the middle of the file, and in the report of its last chunk: nothing is placed
 // once the log is saved, since no line for it can reach the saved log.
-TEST_F(LargeFileRun, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) {
+TEST(RunFromWindow, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) {
+    LargeFileRun harness;
     for (const bool lastChunk : {false, true}) {
         SCOPED_TRACE(lastChunk ? "in the last chunk's report" : "in the middle of the file");
         if (lastChunk) {
@@ -174,8 +174,8 @@ TEST_F(LargeFileRun, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) 
         }
         windows::frmMain& w = harness.window();
         harness.whenDuringRun(
-            [this, lastChunk] {
-                return lastChunk ? harness.elements().pbFileCopy.Value() == 100 : midFile();
+            [&harness, lastChunk] {
+                return lastChunk ? harness.elements().pbFileCopy.Value() == 100 : harness.midFile();
             },
             [&] { w.mnuMenuQuit.trigger(); });
 
