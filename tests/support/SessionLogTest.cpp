@@ -4,7 +4,6 @@
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
 #include "support/SessionJournal.h"
-#include "support/ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +56,6 @@ TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
                       "a\\tb\\rc\\x01d\\x1f\\x7f\\\\e\\x00f \xc3\xa9\x80~"};
     EXPECT_EQ(heard, shown);
     EXPECT_EQ(log.line(2), shown[1]);
-    EXPECT_EQ(ShownText("Copying file a\nb"), "Copying file a\\nb");
 }
 
 // Each session is appended as a block, byte for byte, followed by two empty lines: two sessions
