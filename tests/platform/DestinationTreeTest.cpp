@@ -5,20 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <cerrno>
 
 using namespace orvane::platform;
 using namespace orvane::test;
-
-namespace {
-
-CopyResult copyInto(const std::string& root, const std::string& from, const std::string& to) {
-    const std::int32_t flag = 0;
-    return copyFileWithProgress(from, to, {}, flag, {false, root, std::nullopt});
-}
-
-} // namespace
 
 // The root may be reached through a link (the user chose it); below it a link is an entry in
 // the way for every operation, whatever it points at, and a path outside the tree is refused.
@@ -31,6 +21,10 @@ TEST(DestinationTree, LinkBelowTheRootIsNeverFollowed) {
     writeAll(dir / "src", "new");
     const std::string root = dir / "root";
     const auto at = [&](const std::string& relative) { return TreePath{root, root + relative}; };
+    const auto copyTo = [&](const std::string& relative) {
+        const std::int32_t flag = 0;
+        return copyFileWithProgress(dir / "src", root + relative, {}, flag, {false, root, {}});
+    };
 
     EXPECT_TRUE(isTreeFolder(at("")));
     EXPECT_TRUE(makeTreeFolder(at("/made")) && isTreeFolder(at("/made")));
@@ -46,7 +40,7 @@ TEST(DestinationTree, LinkBelowTheRootIsNeverFollowed) {
         EXPECT_FALSE(makeTreeFolder(at(below)));
         EXPECT_TRUE(errno == ELOOP || errno == ENOTDIR) << errno;
         EXPECT_FALSE(treeFileAt(at(below)));
-        const CopyResult copy = copyInto(root, dir / "src", root + below);
+        const CopyResult copy = copyTo(below);
         EXPECT_EQ(copy.outcome, CopyOutcome::Failed);
         EXPECT_TRUE(copy.error == ELOOP || copy.error == ENOTDIR) << copy.error;
     }
@@ -57,7 +51,7 @@ TEST(DestinationTree, LinkBelowTheRootIsNeverFollowed) {
         EXPECT_EQ(errno, EXDEV) << outside;
     }
     EXPECT_FALSE(exists(dir / "elsewhere") || exists(dir / "x") || exists(dir / "rootx"));
-    EXPECT_EQ(copyInto(root, dir / "src", root + "/made/copy").outcome, CopyOutcome::Copied);
+    EXPECT_EQ(copyTo("/made/copy").outcome, CopyOutcome::Copied);
     EXPECT_EQ(readFile(dir / "real/made/copy"), "new");
     EXPECT_TRUE(namesIn(dir / "real/made/deeper").empty());
 }
