@@ -52,7 +52,6 @@ TEST(ReportWindow, ListsEveryLineInOrderThenShowsEachNewLineSelectedAtTheBottom)
         windows::frmErr& report = windows.showReport();
         EXPECT_EQ(steps,
                   (std::vector<std::string>{"0/3", "0/3", "1/3", "2/3", "2/4", "3/4", "4/4"}));
-        EXPECT_EQ(report.windowTitle(), "Log");
         EXPECT_EQ(itemsOf(report.lstErr()), linesOf(log));
         EXPECT_TRUE(!panel.fraSave.visible() && panel.cmdCancelLoad.visible());
         EXPECT_EQ(harness.window().runState().RunControl, flag);

@@ -31,9 +31,8 @@ TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
         SCOPED_TRACE(arguments);
         WindowHarness harness(arguments);
         frmMain& window = harness.window();
-        const std::string title = TitleText();
         EXPECT_EQ(window.debugMode(), debug);
-        EXPECT_EQ(window.windowTitle().toStdString(), debug ? title + " DEBUG" : title);
+        EXPECT_EQ(window.windowTitle().toStdString(), TitleText() + (debug ? " DEBUG" : ""));
         EXPECT_EQ(window.width(), pixels(window, debug ? 13050 : 6450));
         EXPECT_EQ(window.mnuOptDebug.isVisible(), debug);
 
@@ -52,8 +51,9 @@ TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsThe
     harness.folder().makeFolder("bin/logs/log_04_12_2026.txt");
     harness.window().Form_Unload();
     ASSERT_EQ(harness.shown.size(), 1U);
-    EXPECT_TRUE(harness.shown[0].startsWith("Orvane|"));
-    EXPECT_TRUE(harness.shown[0].contains("log_04_12_2026.txt"));
+    EXPECT_TRUE(harness.shown[0].startsWith("Orvane|") &&
+                harness.shown[0].contains("log_04_12_2026.txt"))
+        << harness.shown[0].toStdString();
     EXPECT_EQ(harness.endings, 1);
 
     harness.restart();
