@@ -1,6 +1,5 @@
 #include "support/VersionText.h"
 #include "windows/OrvaneApplication.h"
-#include "windows/Twips.h"
 #include "windows/UnloadSignals.h"
 #include "windows/WindowHarness.h"
 
@@ -17,12 +16,10 @@ namespace {
 
 using windows::frmMain;
 
-int pixels(const frmMain& window, int twips) {
-    return windows::TwipsToPixels(twips, window.logicalDpiX());
-}
-
 // The debug mode widens the window; a click on Options then narrows it, while in normal mode
-// it widens the window to 10000 twips and a second click narrows it back.
+// it widens the window to 10000 twips and a second click narrows it back. At 96 dots per inch
+// a pixel is 15 twips, a part of one going to the nearest: 6450 twips are 430 pixels, 13050 are
+// 870 and 10000 are 666.67, so 667.
 TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
     const std::pair<const char*, bool> cases[] = {
         {"-DEBUG", true},        {"-debug", true}, {"-DeBuG", true},  {"", false},
@@ -33,14 +30,15 @@ TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
         frmMain& window = harness.window();
         EXPECT_EQ(window.debugMode(), debug);
         EXPECT_EQ(window.windowTitle().toStdString(), TitleText() + (debug ? " DEBUG" : ""));
-        EXPECT_EQ(window.width(), pixels(window, debug ? 13050 : 6450));
+        ASSERT_EQ(window.logicalDpiX(), 96);
+        EXPECT_EQ(window.width(), debug ? 870 : 430);
         EXPECT_EQ(window.mnuOptDebug.isVisible(), debug);
 
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
-        EXPECT_EQ(window.width(), pixels(window, debug ? 6450 : 10000));
+        EXPECT_EQ(window.width(), debug ? 430 : 667);
         EXPECT_EQ(window.cmdOptions.text(), debug ? "&Options >>" : "&Options <<");
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
-        EXPECT_EQ(window.width(), pixels(window, debug ? 10000 : 6450));
+        EXPECT_EQ(window.width(), debug ? 667 : 430);
         EXPECT_EQ(window.cmdOptions.text(), debug ? "&Options <<" : "&Options >>");
     }
 }
