@@ -27,19 +27,15 @@ inline const QColor kButton(0xC0, 0xC0, 0xB0);
 inline const QColor kDark(0x40, 0x50, 0x60);
 inline const QColor kLight(0xF0, 0xE0, 0xD0);
 inline const QColor kWindowText(0x90, 0x00, 0x90);
-inline const QColor kHighlight(0x00, 0x90, 0x90);
 // RGB(0, 0, 128), the initial BarColor.
 inline const QColor kNavy(0, 0, 128);
-inline const QColor kRed(255, 0, 0);
-inline const QColor kGreen(0, 255, 0);
 
 inline QPalette DistinctPalette() {
     QPalette palette;
     for (const auto& [role, color] : {std::pair{QPalette::Button, kButton},
                                       {QPalette::Dark, kDark},
                                       {QPalette::Light, kLight},
-                                      {QPalette::WindowText, kWindowText},
-                                      {QPalette::Highlight, kHighlight}}) {
+                                      {QPalette::WindowText, kWindowText}}) {
         palette.setColor(role, color);
     }
     return palette;
@@ -52,19 +48,6 @@ inline std::unique_ptr<pcProgressBar> MakeBar(int width, int height) {
     bar->resize(width, height);
     bar->InitProperties();
     return bar;
-}
-
-// Shows text in red over the empty part and in green over the bar, in a bold font large
-// enough for whole-coverage pixels in its strokes.
-inline void ShowCaption(pcProgressBar& bar, const QString& text) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(14);
-    font.setBold(true);
-    bar.setFont(font);
-    bar.setForeColor(0x0000FF);
-    bar.setBarForeColor(0x00FF00);
-    bar.setText(text);
-    bar.setShowText(true);
 }
 
 // The control as last composed, cut to its own size.
@@ -85,19 +68,14 @@ inline void ExpectPixels(const QImage& image, std::initializer_list<Probe> probe
     }
 }
 
-// The span of columns in which color occurs within area; empty when it does not occur.
-struct Columns {
-    int first = -1;
-    int last = -1;
-    bool Empty() const { return first < 0; }
-};
-inline Columns ColumnsOf(const QImage& image, const QColor& color, const QRect& area) {
-    Columns columns;
+// The first and last column in which color occurs within area; -1, -1 when it does not occur.
+inline std::pair<int, int> ColumnsOf(const QImage& image, const QColor& color, const QRect& area) {
+    std::pair columns{-1, -1};
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             if (QColor(image.pixel(x, y)) == color) {
-                columns.first = columns.first < 0 ? x : std::min(columns.first, x);
-                columns.last = std::max(columns.last, x);
+                columns = {columns.first < 0 ? x : std::min(columns.first, x),
+                           std::max(columns.second, x)};
             }
         }
     }

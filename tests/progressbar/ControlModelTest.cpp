@@ -2,11 +2,16 @@
 
 #include "progressbar/OleColor.h"
 #include "progressbar/TextFormat.h"
+#include "progressbar/pcDibSection.h"
 
 #include <QEvent>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -47,8 +52,6 @@ TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignmentThatChangesIt)
 TEST(OleColor, SystemColoursComeFromThePaletteAndBadValuesAreInvalid) {
     const QPalette palette = DistinctPalette();
     EXPECT_EQ(BrushColor(0x8000000F, palette), kButton);
-    EXPECT_EQ(BrushColor(0x80000008, palette), kWindowText);
-    EXPECT_EQ(BrushColor(0x8000000D, palette), kHighlight);
     EXPECT_EQ(BrushColor(0x00336699, palette), QColor(0x99, 0x66, 0x33));
     EXPECT_EQ(BrushColor(0x80000028, palette), kWindowText);
     EXPECT_EQ(TranslateColor(0x8000001F, palette), CLR_INVALID);
@@ -63,6 +66,58 @@ TEST(TextFormat, AlignmentBits) {
     EXPECT_EQ(CaptionFlags(2, 2), 0x2AU);
     EXPECT_EQ(FromDrawTextFlags(0x2A).qtFlags & kAlignment, Qt::AlignRight | Qt::AlignBottom);
     EXPECT_EQ(FromDrawTextFlags(0x2F).qtFlags & kAlignment, Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+// Reading stored settings gives every key the bag leaves out, or holds with the wrong type,
+// its default; the font has none and stays. The program's own bags set only a few keys.
+TEST(Persistence, KeysLeftOutOrWronglyTypedYieldTheirDefaults) {
+    auto bar = MakeBar(200, 20);
+    bar->setForeColor(0x80000012);
+    bar->setMax(70000);
+    bar->setValue(-2147483647);
+    bar->setSegments(true);
+    bar->setText(QStringLiteral("text"));
+    QFont kept(QStringLiteral("DejaVu Serif"));
+    kept.setPixelSize(17);
+    bar->setFont(kept);
+    bar->ReadProperties(pcPropertyBag::FromText("Value=Flag:-1\nMin=Long:3\n"));
+    EXPECT_EQ(bar->Font(), kept);
+    EXPECT_EQ(bar->ForeColor(), 0x80000008U);
+    EXPECT_EQ(std::tuple(bar->Min(), bar->Max(), bar->Value()), std::tuple(3, 100, 0));
+    EXPECT_FALSE(bar->Segments());
+    EXPECT_EQ(bar->Text(), QString());
+}
+
+// The program shows no pictures; one smoke case of their recolouring: hue, luminance and
+// saturation factors of 1 keep every colour of a picture exactly.
+TEST(pcDibSection, ModifyHlsWithFactorsOfOneKeepsEveryColour) {
+    QImage picture(36, 8, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.setPixelColor(x, y, QColor::fromHsl(x * 10, 40 + x * 6, 30 + y * 28));
+        }
+    }
+    pcDibSection dib;
+    dib.CreateFromPicture(picture);
+    dib.ModifyHLS(1, 1, 1);
+    EXPECT_EQ(dib.ToImage().convertToFormat(QImage::Format_RGB32), picture);
+}
+
+// With XpStyle the platform's style draws the trough and the chunks: none of the classic look's
+// bar colour or border is left. The program's own bars keep the classic look.
+TEST(ThemedLook, TheStyleDrawsTheBarInsteadOfTheClassicLook) {
+    const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+    auto bar = MakeBar(200, 20);
+    bar->setStyle(style.get());
+    bar->setValue(50);
+    const QImage classic = Composed(*bar);
+    bar->setXpStyle(true);
+    const QImage themed = Composed(*bar);
+    EXPECT_NE(themed, classic);
+    for (const QColor& colour : {kNavy, kDark, kLight}) {
+        EXPECT_EQ(ColumnsOf(themed, colour, themed.rect()), std::pair(-1, -1))
+            << ::testing::PrintToString(colour);
+    }
 }
 
 } // namespace

@@ -6,9 +6,9 @@
 #include <dirent.h>
 #include <dlfcn.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -20,42 +20,18 @@ long readdirLimit() {
     return limit;
 }
 
-// Entries handed out per open listing; the program under test keeps only a few open at once.
-struct Listing {
-    DIR* stream = nullptr;
-    long entries = 0;
-};
-std::array<Listing, 256> listings;
-
-Listing* listingOf(DIR* stream) {
-    Listing* free = nullptr;
-    for (auto& listing : listings) {
-        if (listing.stream == stream) {
-            return &listing;
-        }
-        if (free == nullptr && listing.stream == nullptr) {
-            free = &listing;
-        }
-    }
-    if (free != nullptr) {
-        *free = {stream, 0};
-    }
-    return free;
+// The reads made so far of each open listing.
+std::map<DIR*, long>& readsOf() {
+    static std::map<DIR*, long> reads;
+    return reads;
 }
 
 template <typename Entry> Entry* countedRead(DIR* stream, const char* name) {
-    using Read = Entry* (*)(DIR*);
-    const auto next = reinterpret_cast<Read>(::dlsym(RTLD_NEXT, name));
-    Listing* listing = readdirLimit() < 0 ? nullptr : listingOf(stream);
-    if (listing != nullptr && listing->entries >= readdirLimit()) {
+    if (readdirLimit() >= 0 && readsOf()[stream]++ >= readdirLimit()) {
         errno = EIO;
         return nullptr;
     }
-    Entry* entry = next(stream);
-    if (entry != nullptr && listing != nullptr) {
-        ++listing->entries;
-    }
-    return entry;
+    return reinterpret_cast<Entry* (*)(DIR*)>(::dlsym(RTLD_NEXT, name))(stream);
 }
 
 } // namespace
@@ -71,11 +47,10 @@ dirent64* readdir64(DIR* stream) {
 }
 
 int closedir(DIR* stream) {
-    using Close = int (*)(DIR*);
-    if (Listing* listing = listingOf(stream)) {
-        *listing = {};
+    if (readdirLimit() >= 0) {
+        readsOf().erase(stream);
     }
-    return reinterpret_cast<Close>(::dlsym(RTLD_NEXT, "closedir"))(stream);
+    return reinterpret_cast<int (*)(DIR*)>(::dlsym(RTLD_NEXT, "closedir"))(stream);
 }
 
 } // extern "C"

@@ -4,7 +4,6 @@
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
 #include "support/SessionJournal.h"
-#include "support/ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -57,36 +56,31 @@ TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
                       "a\\tb\\rc\\x01d\\x1f\\x7f\\\\e\\x00f \xc3\xa9\x80~"};
     EXPECT_EQ(heard, shown);
     EXPECT_EQ(log.line(2), shown[1]);
-    EXPECT_EQ(ShownText("Copying file a\nb"), "Copying file a\\nb");
 }
 
-class SaveLogToFile : public ::testing::Test {
-protected:
-    bool save(const Lines& lines) {
-        for (const auto& line : lines) {
-            log.AddLogEntry(line);
-        }
-        return orvane::SaveLogToFile(log, window, logs, clock, separator, errors);
-    }
-    std::string journal() const {
-        const auto journals = journalsIn(logs);
-        return journals.size() == 1 ? *journals.begin() : "";
-    }
-
+// Each session is appended as a block, byte for byte, followed by two empty lines: two sessions
+// closed on one day share the file in order, and one closed after midnight goes to the closing
+// day's file. The panel shows each step of the bar as "Max/Value Text", so the order of the
+// assignments shows. The journal holds every line as soon as it is logged, zero bytes after the
+// last, until a save reaches the day's file.
+TEST(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     test::TempFolder program;
-    std::string logs = program / "logs", dayFile = logs + "/log_05_12_2026.txt";
+    const std::string logs = program / "logs", dayFile = logs + "/log_05_12_2026.txt";
     SessionLog log;
     MainWindowElements window;
     std::function<LocalTime()> clock = [] { return LocalTime{2026, 12, 5}; };
     std::string separator = ".";
     std::ostringstream errors;
-};
-
-// Each session is appended as a block, byte for byte, followed by two empty lines: two sessions
-// closed on one day share the file in order. The panel shows each step of the bar as
-// "Max/Value Text", so the order of the assignments shows. The journal holds every line as
-// soon as it is logged, zero bytes after the last, until a save reaches the day's file.
-TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
+    const auto save = [&](const Lines& lines) {
+        for (const auto& line : lines) {
+            log.AddLogEntry(line);
+        }
+        return SaveLogToFile(log, window, logs, clock, separator, errors);
+    };
+    const auto journal = [&] {
+        const auto journals = journalsIn(logs);
+        return journals.size() == 1 ? *journals.begin() : "";
+    };
     save({}); // an empty log makes the folder but writes no file
     EXPECT_TRUE(std::filesystem::is_directory(logs));
     EXPECT_FALSE(std::filesystem::exists(dayFile));
@@ -113,16 +107,6 @@ TEST_F(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     EXPECT_EQ(errors.str(), "");
     EXPECT_EQ(readFile(dayFile),
               "morning\r\n\r\nsession 1\r\n2\r\n3\r\n\r\n\r\n\\t session 2  \r\n\r\n\r\n");
-    // A save that cannot reach the day's file says so and keeps the journal for the next start.
-    std::filesystem::remove(dayFile);
-    std::filesystem::create_directory(dayFile);
-    log.attachJournal(SessionJournal::open(logs, errors));
-    EXPECT_FALSE(save({"kept"}));
-    EXPECT_EQ(readFile(journal()).substr(0, 6), "kept\r\n");
-    EXPECT_TRUE(test::holds(errors.str(), "orvane: cannot write the log file " + dayFile + ": "));
-}
-
-TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
     int reads = 0;
     clock = [&] {
         return ++reads == 1 ? LocalTime{2026, 12, 31, 23, 59, 59} : LocalTime{2027, 1, 1};
@@ -131,7 +115,15 @@ TEST_F(SaveLogToFile, SessionClosedAfterMidnightGoesToTheClosingDaysFile) {
     save({"late"});
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_31_12_2026.txt)");
     EXPECT_EQ(readFile(logs + "/log_01_01_2027.txt"), "late\r\n\r\n\r\n");
-    EXPECT_EQ(window.pbSaveLog.Text(), "100,0%");
+    EXPECT_EQ(bar.Text(), "100,0%");
+    // A save that cannot reach the day's file says so and keeps the journal for the next start.
+    std::filesystem::create_directory(logs + "/log_05_06_2027.txt");
+    clock = [] { return LocalTime{2027, 6, 5}; };
+    log.attachJournal(SessionJournal::open(logs, errors));
+    EXPECT_FALSE(save({"kept"}));
+    EXPECT_EQ(readFile(journal()).substr(0, 6), "kept\r\n");
+    EXPECT_TRUE(test::holds(errors.str(),
+                            "orvane: cannot write the log file " + logs + "/log_05_06_2027.txt: "));
 }
 
 // A journal whose process is gone (nothing holds its lock) goes to the file of the day it was

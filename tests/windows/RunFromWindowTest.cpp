@@ -98,16 +98,14 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
             EXPECT_EQ(std::count(reached.begin(), reached.end(), control), 0)
                 << control->objectName().toStdString();
         }
-        EXPECT_EQ(w.cmdOptions.text(), "&Options <<");
         EXPECT_EQ(QApplication::focusWidget(), &w.cmdStart);
         expectIdle(w);
         EXPECT_EQ(fs::exists(source + "/a.txt"), !c.moved);
         EXPECT_EQ(w.txtDestination.text().toStdString(), dir / "backup/");
-        const auto lines = harness.logLines();
-        EXPECT_EQ(contains(lines, "Direct Copying on"), c.walked);
-        EXPECT_EQ(contains(lines, "Total files to copy: 3 file(s) in 5 directory(s)"), !c.walked);
-        EXPECT_EQ(contains(lines, "Move is on, deleted the file a.txt"), c.moved);
-        EXPECT_EQ(lines.back(), std::string(46, '-'));
+        EXPECT_EQ(harness.logged("Direct Copying on"), c.walked);
+        EXPECT_EQ(harness.logged("Total files to copy: 3 file(s) in 5 directory(s)"), !c.walked);
+        EXPECT_EQ(harness.logged("Move is on, deleted the file a.txt"), c.moved);
+        EXPECT_EQ(harness.logLines().back(), std::string(46, '-'));
         // The bars carry their percentages: a file's with one decimal, the total with three,
         // told at each file's turn like the count, so the last turn leaves 2 of 3 files done.
         EXPECT_EQ(w.pbFileCopy.Text(), QStringLiteral("100.0%"));
@@ -121,29 +119,28 @@ TEST(RunFromWindow, ConfirmedOptionsDecideHowTheTreeIsCopied) {
     }
 }
 
-class LargeFileRun : public ::testing::Test {
-protected:
-    void SetUp() override {
-        harness.folder().makeFolder("data/Big");
-        writeAll(harness.folder() / "data/Big/big.bin", patterned(24 * 1024 * 1024));
-        harness.folder().makeFolder("backup");
+// A window with one large file to copy, and whether the run is in its middle: part of it
+// copied, not all.
+struct LargeFileRun : WindowHarness {
+    LargeFileRun() {
+        writeAll(folder().makeFolder("data/Big") + "/big.bin", patterned(24 * 1024 * 1024));
+        folder().makeFolder("backup");
     }
-    // True in the middle of the large file: part of it is copied, not all.
     bool midFile() {
-        const int percent = harness.elements().pbFileCopy.Value();
+        const int percent = elements().pbFileCopy.Value();
         return percent > 0 && percent < 100;
     }
-    WindowHarness harness;
 };
 
 // Pause, Unpause and Stop clicked in the middle of the file: the run never saw the pause, the
 // file is abandoned and the run ends with its stop lines; Stop stays off until the run's end.
-TEST_F(LargeFileRun, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
+TEST(RunFromWindow, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
+    LargeFileRun harness;
     windows::frmMain& w = harness.window();
     w.mnuOptDcopy.trigger();
     harness.answers = {true};
     QStringList captions;
-    harness.whenDuringRun([this] { return midFile(); },
+    harness.whenDuringRun([&] { return harness.midFile(); },
                           [&] {
                               for (int click = 0; click < 2; ++click) {
                                   QTest::mouseClick(&w.cmdPause, Qt::LeftButton);
@@ -157,10 +154,9 @@ TEST_F(LargeFileRun, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
 
     EXPECT_EQ(captions, (QStringList{"Un&pause", "&Pause"}));
     EXPECT_FALSE(fs::exists(harness.folder() / "backup/Big/big.bin"));
-    const auto lines = harness.logLines();
     for (const char* line :
          {"User clicked on [Stop]", "File big.bin Canceled", "User clicked [STOP]"}) {
-        EXPECT_TRUE(contains(lines, line)) << line;
+        EXPECT_TRUE(harness.logged(line)) << line;
     }
     expectIdle(w);
     EXPECT_TRUE(w.cmdCancel.isEnabled());
@@ -168,7 +164,8 @@ TEST_F(LargeFileRun, StopInTheMiddleOfTheFileAbandonsItAndEndsTheRun) {
 
 // Quit in the middle of the file, and in the report of its last chunk: nothing is placed
 // once the log is saved, since no line for it can reach the saved log.
-TEST_F(LargeFileRun, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) {
+TEST(RunFromWindow, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) {
+    LargeFileRun harness;
     for (const bool lastChunk : {false, true}) {
         SCOPED_TRACE(lastChunk ? "in the last chunk's report" : "in the middle of the file");
         if (lastChunk) {
@@ -176,8 +173,8 @@ TEST_F(LargeFileRun, QuitInTheMiddleSavesTheLinesSoFarAndNoneOfTheClosingLines) 
         }
         windows::frmMain& w = harness.window();
         harness.whenDuringRun(
-            [this, lastChunk] {
-                return lastChunk ? harness.elements().pbFileCopy.Value() == 100 : midFile();
+            [&harness, lastChunk] {
+                return lastChunk ? harness.elements().pbFileCopy.Value() == 100 : harness.midFile();
             },
             [&] { w.mnuMenuQuit.trigger(); });
 

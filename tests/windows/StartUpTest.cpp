@@ -1,54 +1,45 @@
 #include "support/VersionText.h"
-#include "windows/Twips.h"
+#include "windows/OrvaneApplication.h"
+#include "windows/UnloadSignals.h"
 #include "windows/WindowHarness.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <stdexcept>
 
 namespace orvane::test {
 namespace {
 
 using windows::frmMain;
 
-int pixels(const frmMain& window, int twips) {
-    return windows::TwipsToPixels(twips, window.logicalDpiX());
-}
-
 // The debug mode widens the window; a click on Options then narrows it, while in normal mode
-// it widens the window to 10000 twips and a second click narrows it back.
+// it widens the window to 10000 twips and a second click narrows it back. At 96 dots per inch
+// a pixel is 15 twips, a part of one going to the nearest: 6450 twips are 430 pixels, 13050 are
+// 870 and 10000 are 666.67, so 667.
 TEST(StartUp, OnlyTheExactArgumentDebugInAnyCaseTurnsOnDebugMode) {
-    struct Case {
-        const char* arguments;
-        bool debug;
-    };
-    for (const Case& c :
-         {Case{"-DEBUG", true}, Case{"-debug", true}, Case{"-DeBuG", true}, Case{"", false},
-          Case{"-debug extra", false}, Case{"debug", false}, Case{" -debug", false}}) {
-        SCOPED_TRACE(c.arguments);
-        WindowHarness harness(c.arguments);
+    const std::pair<const char*, bool> cases[] = {
+        {"-DEBUG", true},        {"-debug", true}, {"-DeBuG", true},  {"", false},
+        {"-debug extra", false}, {"debug", false}, {" -debug", false}};
+    for (const auto& [arguments, debug] : cases) {
+        SCOPED_TRACE(arguments);
+        WindowHarness harness(arguments);
         frmMain& window = harness.window();
-        const std::string title = TitleText();
-        EXPECT_EQ(window.debugMode(), c.debug);
-        EXPECT_EQ(window.windowTitle().toStdString(), c.debug ? title + " DEBUG" : title);
-        EXPECT_EQ(window.width(), pixels(window, c.debug ? 13050 : 6450));
-        EXPECT_EQ(window.height(), pixels(window, 3795));
-        EXPECT_EQ(window.mnuOptDebug.isVisible(), c.debug);
+        EXPECT_EQ(window.debugMode(), debug);
+        EXPECT_EQ(window.windowTitle().toStdString(), TitleText() + (debug ? " DEBUG" : ""));
+        ASSERT_EQ(window.logicalDpiX(), 96);
+        EXPECT_EQ(window.width(), debug ? 870 : 430);
+        EXPECT_EQ(window.mnuOptDebug.isVisible(), debug);
 
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
-        EXPECT_EQ(window.width(), pixels(window, c.debug ? 6450 : 10000));
-        EXPECT_EQ(window.cmdOptions.text(), c.debug ? "&Options >>" : "&Options <<");
+        EXPECT_EQ(window.width(), debug ? 430 : 667);
+        EXPECT_EQ(window.cmdOptions.text(), debug ? "&Options >>" : "&Options <<");
         QTest::mouseClick(&window.cmdOptions, Qt::LeftButton);
-        EXPECT_EQ(window.width(), pixels(window, c.debug ? 10000 : 6450));
-        EXPECT_EQ(window.cmdOptions.text(), c.debug ? "&Options <<" : "&Options >>");
-    }
-}
-
-// Fifteen twips a pixel at 96 dots per inch, ten at 144; a part of a pixel goes to the nearest
-// whole one: 8 twips are 0.53 of a pixel, 7 are 0.47, 5005 are 333.67.
-TEST(StartUp, TwipsAreFifteenPerPixelAtNinetySixDotsPerInchRoundedToTheNearest) {
-    const int cases[][3] = {{15, 96, 1}, {6450, 96, 430}, {3795, 96, 253}, {6450, 144, 645},
-                            {0, 96, 0},  {8, 96, 1},      {7, 96, 0},      {5005, 96, 334}};
-    for (const auto& [twips, dpi, pixels] : cases) {
-        EXPECT_EQ(windows::TwipsToPixels(twips, dpi), pixels) << twips << " twips at " << dpi;
+        EXPECT_EQ(window.width(), debug ? 667 : 430);
+        EXPECT_EQ(window.cmdOptions.text(), debug ? "&Options <<" : "&Options >>");
     }
 }
 
@@ -58,14 +49,56 @@ TEST(Unload, ALogFileThatCannotBeWrittenIsNamedInAMessageBoxUnlessASignalEndsThe
     harness.folder().makeFolder("bin/logs/log_04_12_2026.txt");
     harness.window().Form_Unload();
     ASSERT_EQ(harness.shown.size(), 1U);
-    EXPECT_TRUE(harness.shown[0].startsWith("Orvane|"));
-    EXPECT_TRUE(harness.shown[0].contains("log_04_12_2026.txt"));
+    EXPECT_TRUE(harness.shown[0].startsWith("Orvane|") &&
+                harness.shown[0].contains("log_04_12_2026.txt"))
+        << harness.shown[0].toStdString();
     EXPECT_EQ(harness.endings, 1);
 
     harness.restart();
     harness.window().unloadWithoutQuestions();
     EXPECT_TRUE(harness.window().unloaded());
     EXPECT_EQ(harness.shown.size(), 1U);
+}
+
+TEST(UnloadSignals, ASignalDuringARunSavesTheLogAndEndsTheProgram) {
+    WindowHarness harness;
+    windows::frmMain& w = harness.window();
+    const windows::UnloadSignals unloadSignals([&w](int) { w.close(); });
+    harness.folder().makeFolder("backup");
+    for (int i = 0; i < 50; ++i) {
+        harness.folder().write("data/Photos/" + std::to_string(i) + ".txt", "alpha");
+    }
+    harness.whenDuringRun([] { return true; }, [] { std::raise(SIGTERM); });
+
+    harness.runCopy(harness.folder() / "data/Photos", harness.folder() / "backup");
+
+    EXPECT_TRUE(w.unloaded());
+    EXPECT_EQ(harness.endings, 1);
+    const std::string saved = harness.logFile();
+    EXPECT_TRUE(test::holds(saved, "Start copying on "));
+    EXPECT_EQ(saved.find("Stopped copying on "), std::string::npos) << saved;
+}
+
+// An object whose every event fails, as a handler with a fault would.
+class FailingObject : public QObject {
+public:
+    bool event(QEvent*) override { throw std::runtime_error("a fault in a handler"); }
+};
+
+TEST(OrvaneApplication, AnExceptionFromAHandlerUnloadsTheWindowInsteadOfEndingTheProgram) {
+    auto* application = dynamic_cast<windows::OrvaneApplication*>(QCoreApplication::instance());
+    ASSERT_NE(application, nullptr);
+    WindowHarness harness;
+    application->setFailureHandler([&harness] { harness.window().Form_Unload(); });
+    FailingObject failing;
+    // The event queue takes the event over.
+    QCoreApplication::postEvent(&failing, std::make_unique<QEvent>(QEvent::User).release());
+    // The failure ends the event loop with the failure status.
+    EXPECT_EQ(QCoreApplication::exec(), windows::OrvaneApplication::kFailureStatus);
+    application->setFailureHandler({});
+
+    EXPECT_TRUE(harness.window().unloaded());
+    EXPECT_EQ(harness.logFile().rfind("New session started on ", 0), 0U);
 }
 
 } // namespace
