@@ -8,12 +8,16 @@ using namespace std::string_literals;
 using std::nullopt;
 
 const PathRules posix{PathStyle::Posix};
+const PathRules windows{PathStyle::Windows};
 
+// The program runs on POSIX paths; the Windows style keeps one case of each of its own rules.
 TEST(PathRules, PartsSplitJoinAndMapOnlyAtFolderBoundaries) {
     EXPECT_TRUE(posix.isRoot("/") && posix.descendsInto("a")); // however short its name
-    EXPECT_FALSE(posix.isRoot("//"));
+    EXPECT_FALSE(posix.isRoot("//") || windows.descendsInto("C:"));
     EXPECT_EQ(posix.join("/", "usr"), "/usr");
+    EXPECT_EQ(windows.join("C:", "a.txt"), "C:a.txt");
     EXPECT_EQ(posix.lastPart("/data/a\\b"), "a\\b"); // a backslash is part of a POSIX name
+    EXPECT_EQ(windows.lastPart("C:\\data\\a.txt"), "a.txt");
     EXPECT_EQ(posix.folderPart("/a.txt") + "|" + posix.folderPart("a.txt"), "/|");
     // One left-to-right pass halves each doubled separator.
     EXPECT_EQ(posix.reduceDoubledSeparators("/backup////photos"), "/backup//photos");
@@ -22,6 +26,7 @@ TEST(PathRules, PartsSplitJoinAndMapOnlyAtFolderBoundaries) {
     // A plain text replacement would turn /data2/data into /backup2/data.
     EXPECT_EQ(posix.mapToDestination("/data2/data", "/data", "/backup"), "/data2/data");
     EXPECT_EQ(posix.mapToDestination("/x/data/a", "/data", "/backup"), "/x/data/a");
+    EXPECT_EQ(windows.mapToDestination("C:\\Data\\a", "C:\\data", "D:\\b"), "C:\\Data\\a");
     // Names that are not UTF-8 pass through unchanged.
     const std::string name = "caf\xe9\xff.txt";
     EXPECT_EQ(posix.lastPart(posix.join("/data", name)), name);
@@ -45,6 +50,7 @@ TEST(PathRules, SourceIsMadeAbsoluteWithItsDotsResolvedAndKeepsATrailingSeparato
         EXPECT_EQ(posix.absoluteWithDotsResolved(path, current), resolved)
             << "'" << path << "' in '" << current << "'";
     }
+    EXPECT_EQ(windows.absoluteWithDotsResolved("D:\\Data\\.\\..", "C:\\"), "D:\\");
 }
 
 // Names match with ASCII case folded only: Latin-1 e-acute and E-acute are one letter in two
