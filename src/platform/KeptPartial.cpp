@@ -44,8 +44,8 @@ struct Record {
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
     std::int64_t length = 0;
-    // The part made durable by a flush; a Stop records more than that without waiting for the
-    // disk, and only bytes read back equal to the source's are trusted beyond it.
+    // The part made durable by a flush. The length may be more, recorded without waiting for
+    // the disk, and is trusted beyond this part only where it reads back as the source's.
     std::int64_t flushed = 0;
 };
 
@@ -253,10 +253,10 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
         // A file of someone else's that merely has a partial's name: never touched.
         return std::nullopt;
     }
-    // Nothing kept is nothing to continue: a new file costs less than rewriting the old one,
-    // which some file systems refuse (FAT through FUSE).
-    // What a Stop recorded beyond the flushed part, when all of it reads back right; else the
-    // flushed part, when a crash cost bytes beyond it.
+    // The length recorded beyond the flushed part, when all of it reads back right; else the
+    // flushed part, when a crash cost bytes beyond it. Nothing kept is nothing to continue: a
+    // new file costs less than rewriting the old one, which some file systems refuse (FAT
+    // through FUSE).
     if (found.kind == Record::Kind::Whole && cutFrom(found, sourceInfo) &&
         (kept.continueFrom(source, sourceInfo, found.length, found.flushed) ||
          (found.flushed < found.length &&
