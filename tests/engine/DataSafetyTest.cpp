@@ -63,7 +63,8 @@ TEST_F(DataSafetyTest, TwoRunsDoNotShareTemporaries) {
         // A placed its file and moved its source; B found a file it had not seen in its place,
         // so it failed that file and kept its source.
         EXPECT_EQ(a.harness.lines(),
-                  (Lines{"File f copied in <t> [192.0 kB]", "Move is on, deleted the file f"}));
+                  (Lines{"Total files to copy: 1 file(s) in 1 directory(s)",
+                         "File f copied in <t> [192.0 kB]", "Move is on, deleted the file f"}));
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 10) << status;
         EXPECT_TRUE(contentOf(a.dst("f")) == patterned(kThreeChunks, 1));
         EXPECT_FALSE(exists(a.src("f")));
@@ -100,8 +101,9 @@ TEST_F(DataSafetyTest, SourceChangedDuringItsCopyIsNeverPlacedAsCopied) {
             };
             run.runSurveyMode();
             const auto& done = run.state.outcome;
-            EXPECT_EQ(run.lines(), Lines{always ? "1. File f reported err: 0"
-                                                : "File f copied in <t> [192.0 kB]"});
+            EXPECT_EQ(run.lines(), (Lines{"Total files to copy: 1 file(s) in 1 directory(s)",
+                                          always ? "1. File f reported err: 0"
+                                                 : "File f copied in <t> [192.0 kB]"}));
             EXPECT_EQ(std::pair(done.filesFailed, done.filesCopied),
                       always ? std::pair(1, 0) : std::pair(0, 1));
             EXPECT_TRUE(contentOf(dst("f")) == (always ? "(none)" : readFile(path)));
@@ -130,7 +132,9 @@ TEST_F(DataSafetyTest, LinkedDestinationFolderIsAFolderThatCouldNotBeMade) {
                   inAnyOrder({"Failed to create dir: " + s.dst("sub"),
                               "Failed to create dir: " + s.dst("other"),
                               "File g copied in <t> [13 B]", "#. File g reported err: 0",
-                              "#. File h reported err: 0", "Move is on, deleted the file g"}));
+                              "#. File h reported err: 0", "Move is on, deleted the file g",
+                              direct ? "Direct Copying on"
+                                     : "Total files to copy: 3 file(s) in 5 directory(s)"}));
         const auto& done = s.harness.state.outcome;
         EXPECT_EQ(std::pair(done.foldersFailed, done.filesFailed), std::pair(2, 2));
         EXPECT_EQ(contentOf(s.dst("g")) + contentOf(s.src("g")), "ORIGINAL long(none)");
@@ -155,7 +159,8 @@ TEST_F(DataSafetyTest, OldDestinationIsKeptUntilTheNewOneIsComplete) {
         EngineHarness run(source, destination);
         run.runSurveyMode();
         EXPECT_EQ(run.lines(),
-                  (Lines{"1. File big allready there, filesize wrong, deleted and recopied",
+                  (Lines{"Total files to copy: 1 file(s) in 1 directory(s)",
+                         "1. File big allready there, filesize wrong, deleted and recopied",
                          size == 6U << 20 ? "2. Cannot copy: " + src("big") +
                                                 " [6.0 MB ] not enough space on drive: " +
                                                 temp / "backup" + " [5.0 MB ]"

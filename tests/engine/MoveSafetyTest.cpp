@@ -51,7 +51,8 @@ TEST_F(MoveSafetyTest, EveryTurnThatMayNotHavePlacedTheSameBytesKeepsItsSource) 
                      "File .x.orvane-part-1-1 copied in <t> [8 B]",
                      "Move is on, deleted the file .orvane-part-0123456789abcdef-1-1",
                      "Move is on, deleted the file .x.orvane-part-1-1",
-                     "Move is on, deleted the file moved.txt"}));
+                     "Move is on, deleted the file moved.txt",
+                     "Total files to copy: 7 file(s) in 3 directory(s)"}));
     EXPECT_EQ(listing(source), (Lines{"blocked.txt = blocked", "linked.txt = one file, two names",
                                       "other.txt = wxyz", "sub/", "sub/inner.txt = inner"}));
     EXPECT_EQ(readFile(dst("sub")) + readFile(dst("blocked.txt/keep.txt")), "a filekeep");
@@ -114,7 +115,8 @@ TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsT
             }
         });
         run.runSurveyMode();
-        EXPECT_EQ(run.lines(), Lines{"File big.bin copied in <t> [4.0 MB]"});
+        EXPECT_EQ(run.lines(), (Lines{"Total files to copy: 1 file(s) in 1 directory(s)",
+                                      "File big.bin copied in <t> [4.0 MB]"}));
         EXPECT_TRUE(readFile(src("big.bin")) == patterned(size, source ? 2 : 1));
         EXPECT_TRUE(readFile(dst("big.bin")) == patterned(size, source ? 1 : 2));
     }
