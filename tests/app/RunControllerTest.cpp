@@ -272,31 +272,6 @@ TEST_F(RunControllerTest, SourceEndingInDotOrDotDotIsNamedAfterTheFolderItMeans)
     }
 }
 
-// Kept sources are told apart with their reason: a skip whose log line reads like success,
-// and a copy whose source never settled.
-TEST_F(RunControllerTest, KeptSourcesAreToldWithTheirReason) {
-    test::writeAll(source + "/grows.bin", test::patterned(12 << 20)); // three chunks
-    temp.write("data/same.txt", "mine");
-    temp.write("backup/data/same.txt", "your");
-    ControllerHarness h(source, backup);
-    h.window.mnuOptMove.setChecked(true);
-    Lines told;
-    h.state.problemListener = [&](const std::string& path, const std::string& reason) {
-        told.push_back(path + ": " + reason);
-    };
-    h.onYield = [&](int) { // every try at the copy sees the source grow under it
-        if (h.state.CLastTransferred > Amount::fromRaw(1 << 20)) {
-            std::ofstream(source + "/grows.bin", std::ios::binary | std::ios::app) << "late";
-        }
-    };
-    h.run();
-    std::sort(told.begin(), told.end());
-    EXPECT_EQ(told, (Lines{source + "/grows.bin: not copied: it kept changing while it was copied",
-                           source + "/same.txt: source kept: the destination holds other bytes"}));
-    EXPECT_EQ(h.state.outcome.sourcesKept, 2);
-    EXPECT_EQ(ExitStatus(h.controller.lastEnding(), false, h.state.outcome), 1);
-}
-
 TEST(DestinationPath, InsideSourceIsJudgedOnResolvedPaths) {
     const test::TempFolder temp;
     const std::string photos = temp.makeFolder("Data/Photos");
@@ -313,49 +288,10 @@ TEST(DestinationPath, InsideSourceIsJudgedOnResolvedPaths) {
         GTEST_SKIP() << one.why() << two.why();
     }
     const std::string from = temp.makeFolder("one/data"), to = temp.makeFolder("two/backup");
-    struct stat a {
-    }, b{};
-    ASSERT_EQ(::stat(from.c_str(), &a) + ::stat(to.c_str(), &b), 0);
-    if (a.st_ino != b.st_ino) {
+    if (test::statOf(from).st_ino != test::statOf(to).st_ino) {
         GTEST_SKIP() << "the two drives numbered their first folders differently";
     }
     EXPECT_FALSE(DestinationInsideSource(from, to + "/data"));
-}
-
-// The survey counts bytes as values and the list run as raw amounts; only the rescale between
-// the two makes the clock's captions right. A 12 MiB file (three chunks), the clock ticking at
-// every yield of the list run: each caption triple (estimate, rate, size to do) as it changes.
-TEST_F(RunControllerTest, ClockCaptionsFollowTheRescaledTotalsThroughAWholeRun) {
-    test::writeAll(source + "/big.bin", test::patterned(12 << 20));
-    ControllerHarness h(source, backup);
-    Lines shown;
-    std::string surveyed;
-    h.onYield = [&](int) {
-        if (!h.state.ListCopyActive) {
-            return;
-        }
-        if (surveyed.empty()) { // what the controller showed before the first tick of the list
-            surveyed = h.window.lblTime[3].caption();
-        }
-        h.tick += 1000;
-        h.controller.tmrClock_Timer();
-        const std::string triple = h.window.lblTime[1].caption() + " | " +
-                                   h.window.lblTime[2].caption() + " | " +
-                                   h.window.lblTime[3].caption();
-        if (shown.empty() || shown.back() != triple) {
-            shown.push_back(triple);
-        }
-    };
-    h.run();
-    EXPECT_EQ(surveyed, "Total size todo: 12.0 MB");
-    EXPECT_EQ(shown,
-              (Lines{
-                  "Estimated time: 0:00:01 | Data rate: 12.0 MBps | Total size todo: 12.0 MB",
-                  "Estimated time: 0:00:02 | Data rate: 4.0 MBps | Total size todo: 8.0 MB",
-                  "Estimated time: 0:00:01 | Data rate: 4.0 MBps | Total size todo: 4.0 MB",
-                  "Estimated time: 0:00:00 | Data rate: 4.0 MBps | Total size todo: 0 B",
-                  "Estimated time: 0:00:00 | Data rate: 0 Bps | Total size todo: 0 B",
-              }));
 }
 
 } // namespace orvane

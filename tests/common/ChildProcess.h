@@ -103,7 +103,6 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
-    const std::string& output() const { return piped_; }
     std::string errors() const { return readFile(errorFile_); }
 
 private:

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <regex>
+#include <tuple>
 #include <vector>
 
 namespace orvane::test {
@@ -51,6 +52,11 @@ struct RunHarness {
                 then();
             }
         };
+    }
+    // The byte totals, raw: at the start, still to do, done.
+    std::tuple<std::int64_t, std::int64_t, std::int64_t> totals() const {
+        return {state.CTotalFileSizeStart.raw(), state.CTotalFileSize.raw(),
+                state.CTotalFileSizetrans.raw()};
     }
     // A chunk of a file is copied: for a file of several chunks, the copy is under way.
     bool midFile() const { return !state.CLastTransferred.isZero(); }

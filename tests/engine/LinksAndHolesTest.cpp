@@ -9,12 +9,6 @@
 namespace orvane::test {
 namespace {
 
-struct stat statOf(const std::string& path) {
-    struct stat info {};
-    ::lstat(path.c_str(), &info);
-    return info;
-}
-
 using LinksAndHolesTest = EngineTest;
 
 // Two names of one file in two folders, moved: one destination file with two names, and a

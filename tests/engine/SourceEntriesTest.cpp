@@ -116,8 +116,7 @@ TEST(SwappedSourceFolder, NothingOutsideTheListedFolderIsReadOrDeleted) {
 }
 
 mode_t modeOf(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+    return statOf(path).st_mode & 07777;
 }
 
 // Regression: moving home/private (0700, a private key inside) left its copy 0755, readable
