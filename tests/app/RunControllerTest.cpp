@@ -236,42 +236,6 @@ TEST_F(RunControllerTest, PauseWhileAStopIsPendingWithdrawsTheStop) {
     EXPECT_FALSE(h.controller.lastRunStopped());
 }
 
-// "." and ".." name the folder they stand for; a trailing separator names no folder, so the
-// contents go into the chosen destination itself.
-TEST_F(RunControllerTest, SourceEndingInDotOrDotDotIsNamedAfterTheFolderItMeans) {
-    temp.write("data/a.txt", "a");
-    temp.write("data/sub/b.txt", "b");
-    const std::string home = std::filesystem::current_path();
-    const struct {
-        std::string cwd, from, box, copiedInto;
-    } cases[] = {
-        {home, source + "/sub/..", backup, backup + "/data"},
-        {home, source + "/sub/.", backup, backup + "/sub"},
-        {source, ".", backup, backup + "/data"},
-        {source + "/sub", "./../", backup, backup},
-        {home, source + "/", backup, backup},
-        {source, ".", "..", ""}, // the source itself
-    };
-    for (const auto& [cwd, from, box, copiedInto] : cases) {
-        SCOPED_TRACE("in " + cwd + ": '" + from + "' into '" + box + "'");
-        std::filesystem::current_path(cwd);
-        ControllerHarness h(from, box);
-        h.window.mnuOptDcopy.setChecked(from.ends_with("."));
-        h.run();
-        std::filesystem::current_path(home);
-        EXPECT_EQ(h.window.txtDestination.caption(), box + "/");
-        if (copiedInto.empty()) {
-            EXPECT_EQ(h.controller.lastEnding(), RunEnding::DestinationPathError);
-        } else {
-            EXPECT_TRUE(test::exists(copiedInto + (from.ends_with("sub/.") ? "/b.txt" : "/a.txt")));
-        }
-        // Nothing landed beside the destination.
-        EXPECT_EQ(test::namesIn(temp.path()), (std::set<std::string>{"backup", "data"}));
-        std::filesystem::remove_all(backup);
-        std::filesystem::create_directory(backup);
-    }
-}
-
 TEST(DestinationPath, InsideSourceIsJudgedOnResolvedPaths) {
     const test::TempFolder temp;
     const std::string photos = temp.makeFolder("Data/Photos");

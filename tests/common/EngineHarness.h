@@ -118,19 +118,12 @@ inline Lines listing(const std::string& folder) {
     Lines entries;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().lexically_relative(folder).string();
-        switch (entry.symlink_status().type()) {
-        case fs::file_type::directory:
-            entries.push_back(name + "/");
-            break;
-        case fs::file_type::symlink:
-            entries.push_back(name + " -> " + fs::read_symlink(entry.path()).string());
-            break;
-        case fs::file_type::regular:
-            entries.push_back(name + " = " + readFile(entry.path()));
-            break;
-        default:
-            entries.push_back(name + " |");
-        }
+        const auto type = entry.symlink_status().type();
+        entries.push_back(type == fs::file_type::directory ? name + "/"
+                          : type == fs::file_type::symlink
+                              ? name + " -> " + fs::read_symlink(entry.path()).string()
+                          : type == fs::file_type::regular ? name + " = " + readFile(entry.path())
+                                                           : name + " |");
     }
     std::sort(entries.begin(), entries.end());
     return entries;

@@ -121,30 +121,6 @@ TEST_F(DataSafetyTest, SourceChangedDuringItsCopyIsNeverPlacedAsCopied) {
     }
 }
 
-// A link planted in the destination tree, to a source folder or anywhere else: no copy,
-// replacement or deletion may pass through it.
-TEST_F(DataSafetyTest, LinkedDestinationFolderIsAFolderThatCouldNotBeMade) {
-    inBothModes(true, [](Scene& s, bool direct) {
-        s.plant({"data/g = ORIGINAL long", "data/sub/g = short", "data/other/h = h",
-                 "elsewhere/keep = keep"});
-        std::filesystem::create_directory_symlink(s.source, s.dst("sub"));
-        std::filesystem::create_directory_symlink(s.temp / "elsewhere", s.dst("other"));
-        s.harness.runIn(direct);
-        EXPECT_EQ(inAnyOrder(s.harness.lines()),
-                  inAnyOrder({"Failed to create dir: " + s.dst("sub"),
-                              "Failed to create dir: " + s.dst("other"),
-                              "File g copied in <t> [13 B]", "#. File g reported err: 0",
-                              "#. File h reported err: 0", "Move is on, deleted the file g",
-                              direct ? "Direct Copying on"
-                                     : "Total files to copy: 3 file(s) in 5 directory(s)"}));
-        const auto& done = s.harness.state.outcome;
-        EXPECT_EQ(std::pair(done.foldersFailed, done.filesFailed), std::pair(2, 2));
-        EXPECT_EQ(contentOf(s.dst("g")) + contentOf(s.src("g")), "ORIGINAL long(none)");
-        EXPECT_EQ(readFile(s.src("sub/g")) + readFile(s.src("other/h")), "shorth");
-        EXPECT_EQ(namesIn(s.temp / "elsewhere"), std::set<std::string>{"keep"});
-    });
-}
-
 // 5 MiB of space holding a 4 MiB old copy: a 6 MiB source is refused with the old copy's
 // space counted as free, a 4.5 MiB one runs out of space while copying; both keep the old copy.
 TEST_F(DataSafetyTest, OldDestinationIsKeptUntilTheNewOneIsComplete) {
@@ -170,50 +146,6 @@ TEST_F(DataSafetyTest, OldDestinationIsKeptUntilTheNewOneIsComplete) {
         EXPECT_TRUE(readFile(dst("big")) == old);
         EXPECT_EQ(namesIn(destination), std::set<std::string>{"big"});
     }
-}
-
-// The destination folder is reached through a link that the test turns, while the run makes
-// the destination of sub-folder z, so that the destination now lies inside z.
-TEST_F(DataSafetyTest, RunNeverDescendsIntoItsOwnDestinationAppearingInsideTheSource) {
-    inBothModes(false, [](Scene& s, bool direct) {
-        s.plant({"data/z/zf = zf", "real/data/"});
-        std::filesystem::create_directory_symlink(s.temp / "real", s.temp / "out");
-        s.harness.window.txtDestination.setCaption(s.temp / "out/data");
-        bool turned = false;
-        s.harness.onceWhen([&] { return exists(s.temp / "real/data/z"); },
-                           [&] {
-                               turned = true;
-                               std::filesystem::rename(s.temp / "real/data", s.src("z/data"));
-                               std::filesystem::remove(s.temp / "out");
-                               std::filesystem::create_directory_symlink(s.src("z"),
-                                                                         s.temp / "out");
-                           });
-        s.harness.runIn(direct);
-        EXPECT_TRUE(turned);
-        EXPECT_EQ(namesIn(s.src("z/data/z")), std::set<std::string>{"zf"});
-    });
-}
-
-// Folders 200 characters long, one file in each, 25 deep: past the system's path limit.
-// Every folder is listed and reopened relative to its parent, and made, so every file is
-// copied, also those whose paths are too long for any path call.
-TEST_F(DataSafetyTest, TreeDeeperThanThePathLimitIsCopiedWhole) {
-    const std::string name(200, 'd');
-    // Made folder by folder from within: no path call takes the deepest paths.
-    const auto home = std::filesystem::current_path();
-    std::filesystem::current_path(source);
-    for (int level = 1; level <= 25; ++level) {
-        std::filesystem::create_directory(name);
-        std::filesystem::current_path(name);
-        writeAll("f", "f");
-    }
-    std::filesystem::current_path(home);
-    harness.runSurveyMode();
-    const auto& done = harness.state.outcome;
-    EXPECT_EQ(std::tuple(done.foldersCreated, done.filesCopied, done.filesFailed),
-              std::tuple(25, 25, 0));
-    const std::string remove = "rm -rf '" + src(name) + "' '" + dst(name) + "'";
-    EXPECT_EQ(std::system(remove.c_str()), 0);
 }
 
 } // namespace

@@ -65,20 +65,6 @@ TEST_F(MoveSafetyTest, EveryTurnThatMayNotHavePlacedTheSameBytesKeepsItsSource) 
     EXPECT_EQ(deleted, 3) << testing::PrintToString(events);
 }
 
-// A run killed in the middle of a file leaves no part of its copy, hidden or not.
-TEST_F(MoveSafetyTest, KillInTheMiddleOfAFileLeavesNothingOfItsCopy) {
-    writeAll(src("big.bin"), patterned(kLargeFile));
-    plant({"data/a.txt = a", "data/sub/c.txt = c"});
-    // Past the first chunk of the large file: small files never get this far.
-    harness.onceWhen([&] { return harness.state.CLastTransferred > Amount::fromRaw(1 << 20); },
-                     [] { ::raise(SIGKILL); });
-    GTEST_FLAG_SET(death_test_style, "fast"); // a forked child, working in these folders
-    EXPECT_EXIT(harness.runSurveyMode(), testing::KilledBySignal(SIGKILL), "");
-    for (const auto& name : namesIn(destination)) {
-        EXPECT_TRUE(name == "a.txt" || name == "sub") << name;
-    }
-}
-
 // Between a file's copy and its source's deletion, the source or the new copy is rewritten in
 // place with bytes of the same size and its modification time is set back, as rsync or touch -r
 // would: the source must stay. (Megabytes: their copy takes longer than a tick of the file

@@ -77,25 +77,5 @@ TEST_F(FreeSpaceCheck, SpaceReservedForRootIsNotFree) {
     EXPECT_FALSE(exists(drive + "/big.bin"));
 }
 
-// Files below /proc state a size of 0 whatever they hold. Each is copied to its end; the
-// survey counted 0 for it, so the totals take the difference: the to-do total ends at 0 and
-// the done total holds what was copied.
-TEST_F(AmountRange, PseudoFilesAreCopiedWholeAndTheTotalsTakeTheDifference) {
-    const std::string proc = "/proc/sys/kernel/random";
-    if (!exists(proc + "/boot_id")) {
-        GTEST_SKIP() << "no " << proc << " here";
-    }
-    EngineHarness run(proc, destination);
-    run.runSurveyMode();
-    std::int64_t copied = 0;
-    for (const auto& name : namesIn(proc)) {
-        const std::string bytes = readFile(dst(name));
-        EXPECT_FALSE(bytes.empty()) << name;
-        copied += static_cast<std::int64_t>(bytes.size());
-    }
-    EXPECT_EQ(readFile(dst("boot_id")), readFile(proc + "/boot_id"));
-    EXPECT_EQ(run.totals(), std::tuple(copied, 0, copied));
-}
-
 } // namespace
 } // namespace orvane::test
