@@ -5,8 +5,6 @@
 
 #include "platform/ErrorText.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 
 namespace orvane {

@@ -1,6 +1,5 @@
 #include "common/ChildProcess.h"
 #include "common/CopyFixtures.h"
-#include "common/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,6 @@
 namespace orvane::test {
 
 using Lines = std::vector<std::string>;
-// Three chunks of the platform copy: a file whose copy can be caught in the middle.
-inline constexpr std::size_t kLargeFile = 12 << 20;
 
 // The state, window and log of a headless run; its yield hook counts yields and can click at
 // any one.

@@ -2,11 +2,8 @@
 
 #include "platform/FileCopy.h"
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace orvane::test {
 namespace {
@@ -26,51 +23,6 @@ protected:
 
 std::string contentOf(const std::string& path) {
     return exists(path) ? readFile(path) : "(none)";
-}
-
-// Run A is mid-copy when run B starts copying a file of the same name into the same folder;
-// A then finishes first and B last: the order in which one run renamed the other's partial
-// temporary over the file and then deleted its own source.
-TEST_F(DataSafetyTest, TwoRunsDoNotShareTemporaries) {
-    // Unnamed temporaries, and the named ones of file systems that offer no unnamed files.
-    for (const bool unnamed : {true, false}) {
-        SCOPED_TRACE(unnamed ? "unnamed" : "named");
-        const TemporaryKind kind(unnamed);
-        Scene a(true);
-        const std::string second = a.temp.makeFolder("s2/data");
-        writeAll(a.src("f"), patterned(kThreeChunks, 1));
-        writeAll(second + "/f", patterned(kThreeChunks + 5, 2));
-        pid_t child = -1;
-        a.harness.onceWhen([&] { return a.harness.midFile(); },
-                           [&] {
-                               if ((child = ::fork()) == 0) {
-                                   EngineHarness b(second, a.destination, true);
-                                   // B holds its temporary until A is done.
-                                   b.onceWhen([&] { return b.midFile(); },
-                                              [] { ::raise(SIGSTOP); });
-                                   b.runSurveyMode();
-                                   const auto& done = b.state.outcome;
-                                   ::_exit(done.filesFailed * 10 + done.sourcesDeleted);
-                               }
-                               int stopped = 0; // B is in the middle of its copy
-                               ::waitpid(child, &stopped, WUNTRACED);
-                           });
-        a.harness.runSurveyMode();
-        ASSERT_GT(child, 0);
-        ::kill(child, SIGCONT);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        // A placed its file and moved its source; B found a file it had not seen in its place,
-        // so it failed that file and kept its source.
-        EXPECT_EQ(a.harness.lines(),
-                  (Lines{"Total files to copy: 1 file(s) in 1 directory(s)",
-                         "File f copied in <t> [192.0 kB]", "Move is on, deleted the file f"}));
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 10) << status;
-        EXPECT_TRUE(contentOf(a.dst("f")) == patterned(kThreeChunks, 1));
-        EXPECT_FALSE(exists(a.src("f")));
-        EXPECT_TRUE(contentOf(second + "/f") == patterned(kThreeChunks + 5, 2));
-        EXPECT_EQ(namesIn(a.destination), std::set<std::string>{"f"}); // no temporary left
-    }
 }
 
 // A source rewritten, grown or cut while its copy runs: tried again, and placed only when a

@@ -3,7 +3,6 @@
 #include "platform/FileCopy.h"
 #include "platform/FileEvents.h"
 
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

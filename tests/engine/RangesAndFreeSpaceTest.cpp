@@ -2,8 +2,6 @@
 #include "engine/DestinationDirs.h"
 #include "engine/TreeSteps.h"
 
-#include <gtest/gtest.h>
-
 #include <limits>
 
 namespace orvane::test {

@@ -77,40 +77,6 @@ TEST_F(TreeRunTest, WalkNumbersPerFolderAndAMoveRunOfTheListNumbersOnAndSkipsAll
 // Stop and pause clicks played at exact yield points of a run.
 using RunSteeringTest = EngineTest;
 
-TEST_F(RunSteeringTest, PauseAbandonsAFileUnpauseGoesOnAndStopCancelsTheNextMidFile) {
-    writeAll(src("one.bin"), patterned(kLargeFile, 1));
-    writeAll(src("two.bin"), patterned(kLargeFile, 2));
-    harness.window.mnuOptMove.setChecked(true);
-    std::string paused, stopped;
-    int pausedYields = 0;
-    harness.onYield = [&](int) {
-        auto& control = harness.state.RunControl;
-        if (control == run_control::pause) {
-            control = ++pausedYields == 3 ? run_control::none : control;
-        } else if (harness.midFile() && stopped.empty()) {
-            // The first file met mid-copy is paused, the second stopped.
-            (paused.empty() ? paused : stopped) =
-                harness.window.lstCopy.first().substr(source.size() + 1, 7);
-            control = stopped.empty() ? run_control::pause : run_control::stop;
-        }
-    };
-    harness.runSurveyMode();
-    EXPECT_EQ(harness.lines(),
-              (Lines{"Total files to copy: 2 file(s) in 1 directory(s)",
-                     "1. File " + paused + " reported err: 0", "File " + stopped + " Canceled"}));
-    EXPECT_EQ(harness.window.lblInfo[1].caption(),
-              "Copying file " + stopped + "\r\nFrom: " + source + "/\r\nTo: " + destination + "/");
-    EXPECT_TRUE(namesIn(destination).empty()); // neither the files nor their temporaries
-    EXPECT_EQ(namesIn(source), (std::set<std::string>{"one.bin", "two.bin"}));
-    // The list run clears the stop on its way out and gives the Stop button back.
-    EXPECT_EQ(harness.state.RunControl, run_control::none);
-    EXPECT_TRUE(harness.window.cmdCancel.enabled());
-    // Only the bytes reported moved from the to-do to the done total.
-    EXPECT_GT(harness.state.CTotalFileSizetrans.raw(), 0);
-    EXPECT_EQ(harness.state.CTotalFileSize + harness.state.CTotalFileSizetrans,
-              Amount::fromRaw(2 * kLargeFile));
-}
-
 TEST_F(RunSteeringTest, StopEndsTheSurveyAtOnceEvenWhenPausedAndTheWalkAfterWaitingOutAPause) {
     plant({"data/sub/b.txt = b", "data/sub/c.txt = c"});
     // Yield 1 makes sub's destination, 2 and 3 list the files, 4 follows the survey's totals
