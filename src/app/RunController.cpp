@@ -1,11 +1,9 @@
 #include "app/RunController.h"
 
 #include "app/DestinationPath.h"
-#include "engine/CopyFromList.h"
+#include "engine/CopySourceTree.h"
 #include "engine/DestinationDirs.h"
-#include "engine/DirectCopyTree.h"
 #include "engine/FileOperations.h"
-#include "engine/SurveySource.h"
 #include "platform/TickCount.h"
 #include "support/PercentText.h"
 #include "support/ValueFormat.h"
@@ -137,22 +135,7 @@ bool RunController::checkFolders(bool& composed, std::string& sourceName) {
 }
 
 void RunController::copyTree() {
-    const RunContext run = context();
-    if (window_.mnuOptDcopy.checked()) {
-        log_.AddLogEntry("Direct Copying on");
-        DirectCopyTree(run, window_.txtSource.caption(), window_.txtDestination.caption());
-    } else {
-        SurveySource(run, window_.txtSource.caption());
-        window_.pbTotalFiles.setMax(window_.pbTotalFiles.Max() - 1);
-        log_.AddLogEntry("Total files to copy: " + std::to_string(window_.pbTotalFiles.Max()) +
-                         " file(s) in " + std::to_string(state_.DirCount) + " directory(s)");
-        run.yield();
-        window_.lblTime[3].setCaption("Total size todo: " +
-                                      FormatSize(state_.CTotalFileSize, decimalSeparator_));
-        state_.CTotalFileSize = state_.CTotalFileSize.dividedBy(Amount::kScale);
-        state_.CTotalFileSizeStart = state_.CTotalFileSizeStart.dividedBy(Amount::kScale);
-        CopyFromList(run);
-    }
+    CopySourceTree(context(), window_.mnuOptDcopy.checked());
     const auto elapsed = static_cast<std::int32_t>(clocks_.tickCount() -
                                                    static_cast<std::uint32_t>(state_.StartTick));
     log_.AddLogEntry("Total time taken " + FormatDuration(elapsed, false, false, true, false));

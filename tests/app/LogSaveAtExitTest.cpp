@@ -1,7 +1,6 @@
 #include "app/LogSaveAtExit.h"
 
 #include "common/CopyFixtures.h"
-#include "common/TempFolder.h"
 #include "state/MainWindowElements.h"
 #include "support/SessionLog.h"
 

@@ -1,6 +1,5 @@
 #include "common/ChildProcess.h"
 #include "common/CopyFixtures.h"
-#include "common/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +11,6 @@
 namespace orvane {
 
 namespace {
-
-// The line that closes a session recovered from its journal, and the block's ending.
-const std::string kRecovered = "Session ended without closing (recovered from its journal)\n\n\n";
 
 // A day's log file holds what the program printed, with CR LF line ends.
 std::string asSaved(const std::string& printed) {
@@ -145,28 +141,6 @@ TEST_F(CliProgramTest, StopSignalOrAVanishedReaderStopsTheRunAndTheLogIsStillSav
         EXPECT_TRUE(test::exists(source + "/big.bin"));
         EXPECT_TRUE(child.errors().ends_with(" folders unreadable\n")) << child.errors();
     }
-}
-
-// A second Ctrl+C ends a run stuck in a system call (here a write to a full pipe nobody
-// reads) at once, and the session's lines still reach the day's file.
-TEST_F(CliProgramTest, SecondInterruptEndsAStuckRunAndStillSavesTheLog) {
-    for (int i = 0; i < 100; ++i) {
-        temp.write("data/" + std::string(80, 'f') + std::to_string(i), "x");
-    }
-    test::ChildProcess child(program, {"--direct", source, destination}, temp / "err.txt");
-    // It sleeps writing to its output pipe, full as nobody reads it.
-    ASSERT_TRUE(child.comesToShow("wchan", "pipe_write")) << "the output never filled the pipe";
-    child.signal(SIGINT);
-    // Taken, none pending any more: the second is not merged into the first.
-    child.comesToShow("status", "ShdPnd:\t0000000000000000");
-    child.signal(SIGINT);
-    EXPECT_EQ(child.wait(), 128 + SIGINT);
-    const std::string log = logFile();
-    EXPECT_TRUE(log.starts_with("New session started on ")) << log;
-    EXPECT_TRUE(log.ends_with(asSaved("\n" + kRecovered))) << log;
-    EXPECT_GT(log.size(), 4096U);
-    EXPECT_EQ(child.errors(),
-              "Ended at once by a second stop signal; the log went to the day's log file.\n");
 }
 
 } // namespace orvane

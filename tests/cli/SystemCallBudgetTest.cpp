@@ -31,11 +31,9 @@ TEST(SystemCallBudget, EachMoreFileOfAFreshCopyCostsAtMostItsBudget) {
     // usecs/call, calls, [errors,] total.
     const auto callsToCopy = [&](const std::string& tree, int folders) {
         for (int file = 0; file < 100 * folders; ++file) {
-            test::writeAll(
-                cli.temp.makeFolder(tree + "/f" + std::to_string(file / 100)) + "/" +
-                    std::to_string(file % 100),
-                test::patterned(1024 + static_cast<std::size_t>(file % 100 * 157 % 15360),
-                                static_cast<std::uint32_t>(file % 100 + 1)));
+            const int n = file % 100;
+            cli.temp.write(tree + "/f" + std::to_string(file / 100) + "/" + std::to_string(n),
+                           test::patterned(1024 + n * 157 % 15360, n + 1));
         }
         EXPECT_EQ(cli.run({"-f", "-c", "-o", summary, cli.program, cli.temp / tree,
                            cli.temp.makeFolder("to-" + tree)},

@@ -9,7 +9,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <optional>
-#include <sched.h>
 #include <utility>
 #include <vector>
 
@@ -80,21 +79,6 @@ public:
     }
 
     void signal(int number) const { ::kill(pid_, number); }
-    // Waits until the program's file in /proc ("wchan": the kernel function it sleeps in,
-    // "status") holds the text; false if the program ended first.
-    bool comesToShow(const std::string& file, const std::string& text) const {
-        siginfo_t ended{};
-        const std::string path = "/proc/" + std::to_string(pid_) + "/" + file;
-        while (::waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 &&
-               ended.si_pid == 0) {
-            if (readFile(path).find(text) != std::string::npos) {
-                return true;
-            }
-            ::sched_yield();
-        }
-        return false;
-    }
-
     // The exit status, or 128 + the signal that ended it.
     int wait() {
         int status = 0;
@@ -103,7 +87,6 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
-    const std::string& output() const { return piped_; }
     std::string errors() const { return readFile(errorFile_); }
 
 private:

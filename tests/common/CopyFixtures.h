@@ -84,6 +84,13 @@ inline std::set<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
+// The entry at the path itself, not what a link points to; all zero when there is none.
+inline struct stat statOf(const std::string& path) {
+    struct stat info {};
+    ::lstat(path.c_str(), &info);
+    return info;
+}
+
 // True when any entry stands at the path, a dangling link included.
 inline bool exists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::symlink_status(path));

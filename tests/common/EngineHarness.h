@@ -1,62 +1,47 @@
 #pragma once
 
 #include "common/CopyFixtures.h"
-#include "engine/CopyFromList.h"
-#include "engine/DirectCopyTree.h"
-#include "engine/SurveySource.h"
+#include "engine/CopySourceTree.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <regex>
+#include <tuple>
 #include <vector>
 
 namespace orvane::test {
 
 using Lines = std::vector<std::string>;
-// Three chunks of the platform copy: a file whose copy can be caught in the middle.
-inline constexpr std::size_t kLargeFile = 12 << 20;
 
-// A headless run as Start drives it; its yield hook counts yields and can click at any one.
-struct EngineHarness {
+// The state, window and log of a headless run; its yield hook counts yields and can click at
+// any one.
+struct RunHarness {
     RunState state;
     MainWindowElements window;
     SessionLog log;
     int yields = 0;
     std::function<void(int)> onYield = [](int) {}; // called at every yield with its number
-    std::function<void()> afterSurvey = [] {};
-    RunContext run{state, window, log, [this] { onYield(++yields); }};
 
-    EngineHarness(const std::string& source, const std::string& destination, bool move = false) {
+    RunHarness(const std::string& source, const std::string& destination, bool move = false) {
         window.txtSource.setCaption(source);
         window.txtDestination.setCaption(destination);
         window.mnuOptMove.setChecked(move);
     }
-    // The log, with the time of each " copied in " line, which a test cannot know, as <t>.
-    Lines lines() const {
+    YieldHook yieldHook() {
+        return [this] { onYield(++yields); };
+    }
+    // The log from line `from` on, with the time of each " copied in " line, which a test
+    // cannot know, as <t>.
+    Lines lines(std::size_t from = 1) const {
         Lines all;
-        for (std::size_t i = 1; i <= log.count(); ++i) {
+        for (std::size_t i = from; i <= log.count(); ++i) {
             all.push_back(std::regex_replace(log.line(i), std::regex(" copied in [0-9:.]+ \\["),
                                              " copied in <t> ["));
         }
         return all;
     }
-    // Survey, turn the file count and the totals into the list run's terms, copy the list.
-    void runSurveyMode() {
-        window.pbTotalFiles.setMax(1);
-        SurveySource(run, window.txtSource.caption());
-        afterSurvey(); // where Start yields, once it has logged the survey's totals
-        window.pbTotalFiles.setMax(window.pbTotalFiles.Max() - 1);
-        state.CTotalFileSize = state.CTotalFileSize.dividedBy(Amount::kScale);
-        state.CTotalFileSizeStart = state.CTotalFileSizeStart.dividedBy(Amount::kScale);
-        CopyFromList(run);
-    }
-    void runDirectMode() {
-        window.pbTotalFiles.setMax(1);
-        DirectCopyTree(run, window.txtSource.caption(), window.txtDestination.caption());
-    }
-    void runIn(bool direct) { direct ? runDirectMode() : runSurveyMode(); }
     // Does `then` at the first yield where `when` holds, and never again.
     void onceWhen(const std::function<bool()>& when, const std::function<void()>& then) {
         onYield = [when, then, done = false](int) mutable {
@@ -66,8 +51,30 @@ struct EngineHarness {
             }
         };
     }
+    // The byte totals, raw: at the start, still to do, done.
+    std::tuple<std::int64_t, std::int64_t, std::int64_t> totals() const {
+        return {state.CTotalFileSizeStart.raw(), state.CTotalFileSize.raw(),
+                state.CTotalFileSizetrans.raw()};
+    }
     // A chunk of a file is copied: for a file of several chunks, the copy is under way.
     bool midFile() const { return !state.CLastTransferred.isZero(); }
+    // The survey has logged its totals, where the run yields before it copies the list.
+    bool surveyed() const {
+        return log.count() > 0 && log.line(log.count()).starts_with("Total files to copy: ");
+    }
+};
+
+// The copy Start runs once it has checked both folders, with the total bar as Start left it.
+struct EngineHarness : RunHarness {
+    using RunHarness::RunHarness;
+    RunContext run{state, window, log, yieldHook()};
+
+    void runIn(bool direct) {
+        window.pbTotalFiles.setMax(1);
+        CopySourceTree(run, direct);
+    }
+    void runSurveyMode() { runIn(false); }
+    void runDirectMode() { runIn(true); }
 };
 
 // Sorted, numbers as "#": the system's listing order decides the order and the numbers only.
@@ -109,19 +116,12 @@ inline Lines listing(const std::string& folder) {
     Lines entries;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().lexically_relative(folder).string();
-        switch (entry.symlink_status().type()) {
-        case fs::file_type::directory:
-            entries.push_back(name + "/");
-            break;
-        case fs::file_type::symlink:
-            entries.push_back(name + " -> " + fs::read_symlink(entry.path()).string());
-            break;
-        case fs::file_type::regular:
-            entries.push_back(name + " = " + readFile(entry.path()));
-            break;
-        default:
-            entries.push_back(name + " |");
-        }
+        const auto type = entry.symlink_status().type();
+        entries.push_back(type == fs::file_type::directory ? name + "/"
+                          : type == fs::file_type::symlink
+                              ? name + " -> " + fs::read_symlink(entry.path()).string()
+                          : type == fs::file_type::regular ? name + " = " + readFile(entry.path())
+                                                           : name + " |");
     }
     std::sort(entries.begin(), entries.end());
     return entries;

@@ -43,10 +43,8 @@ TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
         next.run.driveSpace = [](const std::string&) {
             return platform::DriveSpace{"/", kLarge - kLarge / 6, kLarge};
         };
-        next.afterSurvey = [&next] {
-            // As if the clock had just ticked: what it saw left to copy.
-            next.state.CRemainingLast = Amount::fromRaw(kLarge).times(Amount::kScale);
-        };
+        // As if the clock had just ticked at the survey's end: what it saw left to copy.
+        next.state.CRemainingLast = Amount::fromRaw(kLarge).times(Amount::kScale);
         std::vector<int> fileBar;
         Amount todoAtFirstReport, remainingAtFirstReport, counted;
         next.onYield = [&](int) {
