@@ -100,5 +100,27 @@ TEST_F(DataSafetyTest, OldDestinationIsKeptUntilTheNewOneIsComplete) {
     }
 }
 
+// Folders 200 characters long, one file in each, 25 deep: past the system's path limit.
+// Every folder is listed and reopened relative to its parent, and made, so every file is
+// copied, also those whose paths are too long for any path call.
+TEST_F(DataSafetyTest, TreeDeeperThanThePathLimitIsCopiedWhole) {
+    const std::string name(200, 'd');
+    // Made folder by folder from within: no path call takes the deepest paths.
+    const auto home = std::filesystem::current_path();
+    std::filesystem::current_path(source);
+    for (int level = 1; level <= 25; ++level) {
+        std::filesystem::create_directory(name);
+        std::filesystem::current_path(name);
+        writeAll("f", "f");
+    }
+    std::filesystem::current_path(home);
+    harness.runSurveyMode();
+    const auto& done = harness.state.outcome;
+    EXPECT_EQ(std::tuple(done.foldersCreated, done.filesCopied, done.filesFailed),
+              std::tuple(25, 25, 0));
+    const std::string remove = "rm -rf '" + src(name) + "' '" + dst(name) + "'";
+    EXPECT_EQ(std::system(remove.c_str()), 0);
+}
+
 } // namespace
 } // namespace orvane::test
