@@ -143,4 +143,27 @@ TEST_F(CliProgramTest, StopSignalOrAVanishedReaderStopsTheRunAndTheLogIsStillSav
     }
 }
 
+// A second Ctrl+C ends a run stuck in a system call (here a write to a full pipe nobody
+// reads) at once, and the session's lines still reach the day's file.
+TEST_F(CliProgramTest, SecondInterruptEndsAStuckRunAndStillSavesTheLog) {
+    for (int i = 0; i < 100; ++i) {
+        temp.write("data/" + std::string(80, 'f') + std::to_string(i), "x");
+    }
+    test::ChildProcess child(program, {"--direct", source, destination}, temp / "err.txt");
+    // It sleeps writing to its output pipe, full as nobody reads it.
+    ASSERT_TRUE(child.comesToShow("wchan", "pipe_write")) << "the output never filled the pipe";
+    child.signal(SIGINT);
+    // Taken, none pending any more: the second is not merged into the first.
+    child.comesToShow("status", "ShdPnd:\t0000000000000000");
+    child.signal(SIGINT);
+    EXPECT_EQ(child.wait(), 128 + SIGINT);
+    const std::string log = logFile();
+    EXPECT_TRUE(log.starts_with("New session started on ")) << log;
+    EXPECT_TRUE(log.ends_with(
+        asSaved("\nSession ended without closing (recovered from its journal)\n\n\n")))
+        << log;
+    EXPECT_EQ(child.errors(),
+              "Ended at once by a second stop signal; the log went to the day's log file.\n");
+}
+
 } // namespace orvane

@@ -79,6 +79,20 @@ public:
     }
 
     void signal(int number) const { ::kill(pid_, number); }
+    // Waits until the program's file in /proc ("wchan": the kernel function it sleeps in,
+    // "status") holds the text; false if the program ended first.
+    bool comesToShow(const std::string& file, const std::string& text) const {
+        siginfo_t ended{};
+        const std::string path = "/proc/" + std::to_string(pid_) + "/" + file;
+        while (::waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+               ended.si_pid == 0) {
+            if (readFile(path).find(text) != std::string::npos) {
+                return true;
+            }
+            ::sched_yield();
+        }
+        return false;
+    }
     // The exit status, or 128 + the signal that ended it.
     int wait() {
         int status = 0;
