@@ -72,7 +72,6 @@ for _ in $(seq 300); do
         -f "$scratch/backup/Photos/sub/c.bin" && -f "$scratch/backup/Photos/big.bin" ]] && break
     sleep 0.1
 done
-sleep 1
 # The report window's current line follows the newest one; Ctrl+C copies the current line.
 copyLine() {
     xdotool key "$1" ctrl+c
@@ -81,7 +80,12 @@ copyLine() {
 }
 xdotool windowfocus "$report"
 sleep 0.3
-copyLine End last
+# The run's last line, the rule, comes a moment after the files: on a busy machine, longer.
+rule="$(printf -- '-%.0s' $(seq 46))"
+for _ in $(seq 40); do
+    copyLine End last
+    [[ "$(cat "$scratch/report-last.txt")" == "$rule" ]] && break
+done
 copyLine Up before-last
 copyLine Home first
 xdotool windowfocus "$window"
