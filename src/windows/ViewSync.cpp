@@ -10,13 +10,28 @@ ViewSync::Slot& ViewSync::add(std::function<void()> show) {
 }
 
 void ViewSync::changed(Slot& slot) {
-    if (!deferring_) {
+    if (!deferring_ && pace_ == std::chrono::steady_clock::duration::zero()) {
         slot.show();
         return;
     }
     if (!slot.pending) {
         slot.pending = true;
         pending_.push_back(&slot);
+    }
+    if (pace_ > std::chrono::steady_clock::duration::zero()) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - shownAt_ >= pace_) {
+            shownAt_ = now;
+            flush();
+        }
+    }
+}
+
+void ViewSync::setPace(std::chrono::steady_clock::duration interval) {
+    pace_ = interval;
+    shownAt_ = {};
+    if (pace_ == std::chrono::steady_clock::duration::zero() && !deferring_) {
+        flush();
     }
 }
 

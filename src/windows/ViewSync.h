@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -31,10 +32,19 @@ public:
     bool deferring() const { return deferring_; }
     void flush();
 
+    // A loop that never returns to the event loop (the log save at exit) sets its bar twice
+    // per line, and a synchronously presented bar composes its whole picture at each; the
+    // screen shows a few dozen pictures a second. While a pace is set, the marked widgets
+    // take their elements' states at most once per `interval` (the first change at once);
+    // setting it back to zero shows what waits.
+    void setPace(std::chrono::steady_clock::duration interval);
+
 private:
     std::deque<Slot> slots_;
     std::vector<Slot*> pending_;
     bool deferring_ = false;
+    std::chrono::steady_clock::duration pace_{};
+    std::chrono::steady_clock::time_point shownAt_{};
 };
 
 } // namespace orvane::windows

@@ -87,9 +87,11 @@ void frmMain::Form_Unload() {
     unloaded_ = true;
     // The report window stops echoing before the log it shows is saved and emptied.
     secondary_.unloadReport();
+    sync_.setPace(std::chrono::milliseconds(16)); // a frame of a 60 Hz screen
     const std::string failure =
         SaveLogAtExit(log_, elements_, setup_.folders.logs, setup_.clocks.now,
                       setup_.decimalSeparator, std::cerr);
+    sync_.setPace({});
     sync_.flush();
     if (!failure.empty() && !quietUnload_) {
         setup_.dialogs.inform(this, QStringLiteral("Orvane"), QString::fromLocal8Bit(failure));
