@@ -197,17 +197,21 @@ TEST(KeptPartial, ACopyCutShortMidFileIsContinuedFromWhatItRecordedAndReadsBackR
     const std::int64_t cut = KeptPartial::recordEveryBytes + 12 * MiB;
     dir.write("src/big", sourceBytes(size));
     dir.makeFolder("dst");
+    const std::string partial = "dst/.big.orvane-resume";
     const struct {
         bool slow, killed;
-        std::int64_t lostByte, resumed;
+        std::string changed; // a byte of it flipped after the cut
+        std::int64_t at, resumed;
     } cases[] = {
-        {false, true, -1, KeptPartial::recordEveryBytes + 8 * MiB},
-        {false, false, cut - 6 * MiB, -1},
-        {true, false, cut - 6 * MiB, KeptPartial::recordEveryBytes},
+        {false, true, "", 0, KeptPartial::recordEveryBytes + 8 * MiB},
+        {false, false, partial, cut - 6 * MiB, -1},
+        {true, false, partial, cut - 6 * MiB, KeptPartial::recordEveryBytes},
+        // Rewritten in place below the durable part's checked end: only its time tells.
+        {true, false, "src/big", 10 * MiB, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.slow ? "two seconds before 64 MiB, " : "at once, ")
-                                        << (c.killed ? "killed" : "stopped, a byte lost"));
+                                        << (c.killed ? "killed" : "stopped, ") << c.changed);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -224,8 +228,8 @@ TEST(KeptPartial, ACopyCutShortMidFileIsContinuedFromWhatItRecordedAndReadsBackR
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_EQ(WIFSIGNALED(status), c.killed);
-        if (c.lostByte >= 0) {
-            flipByte(dir / "dst/.big.orvane-resume", c.lostByte);
+        if (!c.changed.empty()) {
+            flipByte(dir / c.changed, c.at);
         }
         const Outcome resumed = copyLarge(dir);
         EXPECT_EQ(resumed.outcome, CopyOutcome::Copied);
