@@ -286,7 +286,7 @@ bool KeptPartial::startAfresh(const struct stat& sourceInfo) {
     // Exclusive: an entry found under the name without a record is not this program's.
     file_ = FileDescriptor(::openat(folder_, partialName_.c_str(),
                                     O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    return file_.isOpen() && writeRecord(0) && ::fdatasync(record_.get()) == 0;
+    return file_.isOpen() && record(0) && ::fdatasync(record_.get()) == 0;
 }
 
 bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::int64_t length,
@@ -309,7 +309,7 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
     return true;
 }
 
-bool KeptPartial::writeRecord(std::int64_t length) {
+bool KeptPartial::record(std::int64_t length) {
     const std::string facts = factsLine(source_, length, flushed_);
     std::string text = std::string(kRecordTitle) + "\n" + facts + "\n" + checkLine(facts) + "\n";
     text.resize(std::max(text.size(), kRecordBytes), ' ');
@@ -335,11 +335,7 @@ bool KeptPartial::keep(int partial, std::int64_t length) {
         return false;
     }
     flushed_ = length;
-    return writeRecord(length) && ::fdatasync(record_.get()) == 0;
-}
-
-void KeptPartial::record(std::int64_t length) {
-    writeRecord(length);
+    return record(length) && ::fdatasync(record_.get()) == 0;
 }
 
 void KeptPartial::forget() {

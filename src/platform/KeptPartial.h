@@ -58,8 +58,8 @@ public:
     // Records `length` bytes as copied without waiting for the disk: a Stop ends without
     // delay, and a killed run leaves its last record. A later copy continues from there only
     // when every byte past the part flushed by `keep` reads back as the source's, since a
-    // crash can have cost them.
-    void record(std::int64_t length);
+    // crash can have cost them. False when the record could not be written.
+    bool record(std::int64_t length);
     // Starts writing bytes `from` to `to` of the partial to disk without waiting for them, so
     // that the next `keep` finds little left to wait for.
     static void startWriting(int partial, std::int64_t from, std::int64_t to);
@@ -74,7 +74,6 @@ private:
     bool startAfresh(const struct stat& sourceInfo);
     bool continueFrom(int source, const struct stat& sourceInfo, std::int64_t length,
                       std::int64_t flushed);
-    bool writeRecord(std::int64_t length);
 
     int folder_;
     std::string partialName_;

@@ -10,7 +10,8 @@ ViewSync::Slot& ViewSync::add(std::function<void()> show) {
 }
 
 void ViewSync::changed(Slot& slot) {
-    if (!deferring_ && pace_ == std::chrono::steady_clock::duration::zero()) {
+    const bool paced = pace_ > std::chrono::steady_clock::duration::zero();
+    if (!deferring_ && !paced) {
         slot.show();
         return;
     }
@@ -18,21 +19,20 @@ void ViewSync::changed(Slot& slot) {
         slot.pending = true;
         pending_.push_back(&slot);
     }
-    if (pace_ > std::chrono::steady_clock::duration::zero()) {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - shownAt_ >= pace_) {
-            shownAt_ = now;
-            flush();
-        }
+    if (!paced) {
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now - shownAt_ >= pace_) {
+        shownAt_ = now;
+        flush();
     }
 }
 
 void ViewSync::setPace(std::chrono::steady_clock::duration interval) {
     pace_ = interval;
     shownAt_ = {};
-    if (pace_ == std::chrono::steady_clock::duration::zero() && !deferring_) {
-        flush();
-    }
+    flush();
 }
 
 void ViewSync::setDeferring(bool deferring, bool flushPending) {

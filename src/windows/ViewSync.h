@@ -36,7 +36,7 @@ public:
     // per line, and a synchronously presented bar composes its whole picture at each; the
     // screen shows a few dozen pictures a second. While a pace is set, the marked widgets
     // take their elements' states at most once per `interval` (the first change at once);
-    // setting it back to zero shows what waits.
+    // setting a pace shows what waits.
     void setPace(std::chrono::steady_clock::duration interval);
 
 private:

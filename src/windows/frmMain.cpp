@@ -92,7 +92,6 @@ void frmMain::Form_Unload() {
         SaveLogAtExit(log_, elements_, setup_.folders.logs, setup_.clocks.now,
                       setup_.decimalSeparator, std::cerr);
     sync_.setPace({});
-    sync_.flush();
     if (!failure.empty() && !quietUnload_) {
         setup_.dialogs.inform(this, QStringLiteral("Orvane"), QString::fromLocal8Bit(failure));
     }
