@@ -1,11 +1,11 @@
 #include "platform/FileCopy.h"
 
-#include "platform/KeptPartial.h"
-#include "platform/MetadataCopy.h"
-#include "platform/PartialFile.h"
-#include "platform/PosixFile.h"
-#include "platform/SparseCopy.h"
-#include "platform/TreeResolve.h"
+#include "platform/posix/KeptPartial.h"
+#include "platform/posix/MetadataCopy.h"
+#include "platform/posix/PartialFile.h"
+#include "platform/posix/PosixFile.h"
+#include "platform/posix/SparseCopy.h"
+#include "platform/posix/TreeResolve.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

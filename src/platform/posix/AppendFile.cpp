@@ -1,7 +1,7 @@
 #include "platform/AppendFile.h"
 
 #include "platform/OwnFile.h"
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <cerrno>
 #include <sys/file.h>

@@ -2,7 +2,7 @@
 
 #include "platform/Directory.h"
 #include "platform/OwnFile.h"
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <algorithm>
 #include <csignal>

@@ -1,6 +1,6 @@
 #include "platform/Directory.h"
 
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <cerrno>
 #include <dirent.h>

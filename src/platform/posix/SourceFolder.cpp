@@ -1,6 +1,6 @@
 #include "platform/SourceFolder.h"
 
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <utility>
 
