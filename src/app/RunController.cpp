@@ -142,8 +142,8 @@ void RunController::copyTree() {
 }
 
 void RunController::finishRun(bool composed, const std::string& sourceName) {
-    if (state_.pendingError.number != 0) {
-        log_.AddLogEntry("Err " + std::to_string(state_.pendingError.number) + ": " +
+    if (state_.pendingError.error.code() != 0) {
+        log_.AddLogEntry("Err " + std::to_string(state_.pendingError.error.code()) + ": " +
                          state_.pendingError.description);
     }
     if (state_.RunControl == run_control::stop) {

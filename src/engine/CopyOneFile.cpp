@@ -7,8 +7,6 @@
 #include "platform/TickCount.h"
 #include "support/ValueFormat.h"
 
-#include <cerrno>
-
 namespace orvane {
 
 namespace {
@@ -42,8 +40,9 @@ std::string whyNotCopied(const platform::CopyResult& copy) {
     case platform::CopyOutcome::FolderInTheWay:
         return "a folder stands in its place";
     default:
-        return copy.error == EEXIST ? "another entry took the destination's place meanwhile"
-                                    : platform::errorText(copy.error);
+        return copy.error.kind() == platform::ErrorKind::Exists
+                   ? "another entry took the destination's place meanwhile"
+                   : platform::errorText(copy.error);
     }
 }
 

@@ -7,10 +7,11 @@
 
 namespace orvane {
 
-void noteUnreadableFolder(const RunContext& run, const std::string& folder, int error) {
+void noteUnreadableFolder(const RunContext& run, const std::string& folder,
+                          const platform::SystemError& error) {
     ++run.state.outcome.foldersUnreadable;
     run.reportProblem(folder, "folder not read: " + platform::errorText(error));
-    if (run.state.pendingError.number == 0) {
+    if (!run.state.pendingError.error) {
         run.state.pendingError = {error, "Cannot read the folder " + folder + " (" +
                                              platform::errorText(error) + ")"};
     }

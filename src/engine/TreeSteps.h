@@ -13,7 +13,8 @@ namespace orvane {
 // A folder that could not be read: the walk goes on without it, but it counts against the
 // run, its reason is told, and the first such folder is kept as the run's pending error, which
 // the run names in its closing "Err " line so that it is not lost silently.
-void noteUnreadableFolder(const RunContext& run, const std::string& folder, int error);
+void noteUnreadableFolder(const RunContext& run, const std::string& folder,
+                          const platform::SystemError& error);
 
 // Opens a source folder the run lists: a sub-folder relative to its parent folder, held open
 // (`parent`), never through a link, the top folder by its path. So a tree deeper than the
@@ -47,7 +48,7 @@ void forEachRunEntry(const RunContext& run, const std::string& path,
         entry = listing.next();
         run.waitWhilePaused();
     }
-    if (listing.readError() != 0) {
+    if (listing.readError()) {
         noteUnreadableFolder(run, path, listing.readError());
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SystemHandle.h"
+
 #include <string>
 #include <string_view>
 
@@ -25,7 +27,7 @@ public:
     AppendFile(const AppendFile&) = delete;
     AppendFile& operator=(const AppendFile&) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const { return file_.isValid(); }
     bool failed() const { return error_ != 0; }
     // The system's text for the first failure ("not a regular file" for a link or a FIFO);
     // empty when there was none.
@@ -41,7 +43,7 @@ public:
     bool close();
 
 private:
-    int fd_ = -1;
+    SystemHandle file_;
     int error_ = 0;
     long long lengthBefore_ = 0;
 };

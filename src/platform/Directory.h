@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SourceFolder.h"
+#include "platform/SystemError.h"
 
 #include <memory>
 #include <optional>
@@ -24,21 +25,21 @@ public:
     explicit DirectoryReader(const SourceFolder& folder);
     // False when the folder could not be opened; the reader then lists nothing.
     bool isOpen() const { return stream_ != nullptr; }
-    // The system's error number when the folder could not be opened, else 0.
-    int openError() const { return openError_; }
+    // Why the folder could not be opened; no error when it was.
+    SystemError openError() const { return openError_; }
     // The next entry; empty at the end of the listing, and when it broke off (see readError).
     std::optional<DirectoryEntry> next();
-    // The system's error number when the listing broke off before its end, else 0: what was
-    // listed then is not the whole folder.
-    int readError() const { return readError_; }
+    // Why the listing broke off before its end, or no error: what was listed after a break is
+    // not the whole folder.
+    SystemError readError() const { return readError_; }
 
 private:
     struct Closer {
         void operator()(void* stream) const;
     };
     std::unique_ptr<void, Closer> stream_;
-    int openError_ = 0;
-    int readError_ = 0;
+    SystemError openError_;
+    SystemError readError_;
 };
 
 } // namespace orvane::platform

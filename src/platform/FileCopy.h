@@ -3,6 +3,7 @@
 #include "platform/FileIdentity.h"
 #include "platform/HardLinkTable.h"
 #include "platform/SourceFolder.h"
+#include "platform/SystemError.h"
 #include "platform/TreeFolders.h"
 
 #include <cstdint>
@@ -100,10 +101,10 @@ enum class CopyOutcome {
 
 struct CopyResult {
     CopyOutcome outcome = CopyOutcome::Failed;
-    // The errno behind a failure: ECANCELED for a cancel, EINVAL for a special file, EAGAIN
-    // for a source that changed, EEXIST for a destination that is not the one the caller saw,
-    // EISDIR for a folder in the destination's place.
-    int error = 0;
+    // The system's error behind a failure. A destination that is not the one the caller saw
+    // is of the kind Exists; the outcome tells a cancel, a special file, a source that changed
+    // and a folder in the destination's place.
+    SystemError error;
     // The source as it was when its copy began (for a link, the link itself). The move step
     // deletes the source only while it still matches this. Empty when it could not be read.
     std::optional<FileIdentity> source;

@@ -18,9 +18,6 @@ bool fileExists(const std::string& path);
 bool makeFolder(const std::string& path);
 bool removeFolder(const std::string& path);
 bool deleteFile(const std::string& path);
-// Deletes a file: 0 when done, otherwise the system's error number, for a caller that tells
-// the user why a file stayed.
-int deleteFileError(const std::string& path);
 
 // True when both paths lead to the same folder, links followed: the walk's test for having
 // reached its own destination.

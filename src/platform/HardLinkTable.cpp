@@ -1,8 +1,5 @@
 #include "platform/HardLinkTable.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace orvane::platform {
 
 namespace {
@@ -21,20 +18,18 @@ void HardLinkTable::remember(const FileIdentity& source, const std::string& dest
     copies_.insert_or_assign({source.device, source.inode}, Copy{source, destination, copy});
 }
 
-bool HardLinkTable::linkEarlierCopy(const FileIdentity& source, int folder,
-                                    const std::string& name) const {
+std::optional<std::string> HardLinkTable::earlierCopy(const FileIdentity& source) const {
     const auto found = copies_.find({source.device, source.inode});
     // An inode number freed and given to a new file is not the file that was copied, nor is
     // a copy rewritten since.
     if (found == copies_.end() || !sameContent(found->second.source, source)) {
-        return false;
+        return std::nullopt;
     }
     const auto copy = identityOf(found->second.destination);
     if (!copy || !sameContent(*copy, found->second.made)) {
-        return false;
+        return std::nullopt;
     }
-    // linkat never replaces an entry, so whatever stands at the name stays untouched.
-    return ::linkat(AT_FDCWD, found->second.destination.c_str(), folder, name.c_str(), 0) == 0;
+    return found->second.destination;
 }
 
 } // namespace orvane::platform

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -17,11 +18,11 @@ public:
     // Notes the destination that now holds the copy of a source file with several names.
     void remember(const FileIdentity& source, const std::string& destination,
                   const FileIdentity& copy);
-    // Makes the entry `name` of an open folder another name of the copy made earlier of the
-    // same source file. False when there is none, when that copy is gone or its content
-    // changed since, or when the name is taken: the caller then copies the file. A move may
-    // already have deleted the other source names, so the source may have one name left.
-    bool linkEarlierCopy(const FileIdentity& source, int folder, const std::string& name) const;
+    // The destination of the copy made earlier of the same source file, for the caller to
+    // give it another name. Empty when there is none, or when that copy is gone or its content
+    // changed since: the caller then copies the file. A move may already have deleted the
+    // other source names, so the source may have one name left.
+    std::optional<std::string> earlierCopy(const FileIdentity& source) const;
     void clear() { copies_.clear(); }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/LocaleFacts.h"
+#include "platform/SystemHandle.h"
 
 #include <functional>
 #include <memory>
@@ -28,8 +29,6 @@ public:
     // when saveJournalNow() puts them there. Null when the journal cannot be made.
     static std::unique_ptr<JournalFile> create(const std::string& folder, DayFileNamer dayFile,
                                                std::string closingBytes);
-    // Takes over an open, locked descriptor of the file at the path; create() makes them.
-    JournalFile(int fd, std::string path, DayFileNamer dayFile);
     ~JournalFile();
     JournalFile(const JournalFile&) = delete;
     JournalFile& operator=(const JournalFile&) = delete;
@@ -44,12 +43,15 @@ public:
     const std::string& path() const { return path_; }
 
 private:
+    // Takes over the open, locked file at the path.
+    JournalFile(SystemHandle file, std::string path, DayFileNamer dayFile);
+
     void followDay();
 
     bool reserve(std::size_t size);
     void unmap();
 
-    int fd_;
+    SystemHandle file_;
     std::string path_;
     char* map_ = nullptr;
     std::size_t capacity_ = 0;

@@ -50,6 +50,11 @@ private:
     PathStyle style_;
 };
 
+// The rules of the system the program is built for.
+#ifdef _WIN32
+inline constexpr PathRules nativePathRules{PathStyle::Windows};
+#else
 inline constexpr PathRules nativePathRules{PathStyle::Posix};
+#endif
 
 } // namespace orvane::platform

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "platform/SystemError.h"
+#include "platform/SystemHandle.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,9 +35,9 @@ public:
     SourceFolder& operator=(const SourceFolder&) = delete;
 
     // False when the folder could not be opened; every entry operation then fails.
-    bool isOpen() const { return fd_ >= 0; }
-    // The system's error number when the folder could not be opened, else 0.
-    int openError() const { return openError_; }
+    bool isOpen() const { return handle_.isValid(); }
+    // Why the folder could not be opened; no error when it was.
+    SystemError openError() const { return openError_; }
     FolderIdentity identity() const { return identity_; }
 
     // The entry itself, a link never followed; empty when it cannot be examined.
@@ -44,18 +46,18 @@ public:
     std::optional<bool> contentsEqual(const std::string& name, const std::string& other) const;
     // Adds the owner's write bit to the entry; false for a link, or when the system refuses.
     bool makeOwnerWritable(const std::string& name) const;
-    // Deletes the entry: 0 when done, otherwise the system's error number. `path` names it
-    // for the event hook.
-    int deleteFile(const std::string& name, const std::string& path) const;
+    // Deletes the entry: no error when done, otherwise why not. `path` names it for the event
+    // hook.
+    SystemError deleteFile(const std::string& name, const std::string& path) const;
 
     // For the platform's own calls, which open the entries relative to it.
-    int descriptor() const { return fd_; }
+    SystemHandle handle() const { return handle_; }
 
 private:
     void takeIdentity();
 
-    int fd_ = -1;
-    int openError_ = 0;
+    SystemHandle handle_;
+    SystemError openError_;
     FolderIdentity identity_;
 };
 

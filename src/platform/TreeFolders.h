@@ -42,7 +42,7 @@ public:
         std::uint32_t folderGroup = 0;
     };
 
-    // For the platform's tree operations (see TreeResolve.h).
+    // For the platform's tree operations (see posix/TreeResolve.h).
     struct Held {
         std::string root;
         std::string folder; // below the root, as the tree path gives it

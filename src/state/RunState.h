@@ -4,6 +4,7 @@
 #include "platform/HeldNames.h"
 #include "platform/MadeFolders.h"
 #include "platform/SourceFolder.h"
+#include "platform/SystemError.h"
 #include "platform/TreeFolders.h"
 #include "state/Amount.h"
 #include "state/KnownFreeSpace.h"
@@ -18,7 +19,8 @@ namespace orvane {
 
 // A failure that a step passed over and left for the run to report at its end.
 struct PendingError {
-    std::int32_t number = 0;
+    // Its number is the system's, shown as it stands.
+    platform::SystemError error;
     std::string description;
 };
 

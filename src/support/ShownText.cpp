@@ -4,8 +4,8 @@ namespace orvane {
 
 namespace {
 
-bool needsEscape(unsigned char byte) {
-    return byte < 0x20 || byte == 0x7f || byte == '\\';
+bool needsEscape(unsigned char byte, bool escapeBackslash) {
+    return byte < 0x20 || byte == 0x7f || (byte == '\\' && escapeBackslash);
 }
 
 void appendEscape(std::string& text, unsigned char byte) {
@@ -32,11 +32,12 @@ void appendEscape(std::string& text, unsigned char byte) {
 
 } // namespace
 
-std::string ShownText(std::string text) {
+std::string ShownText(std::string text, const platform::PathRules& paths) {
+    const bool escapeBackslash = paths.separator() != '\\';
     // Nearly every line holds nothing to escape: it is passed on without a copy.
     bool plain = true;
     for (const char c : text) {
-        plain = plain && !needsEscape(static_cast<unsigned char>(c));
+        plain = plain && !needsEscape(static_cast<unsigned char>(c), escapeBackslash);
     }
     if (plain) {
         return text;
@@ -45,7 +46,7 @@ std::string ShownText(std::string text) {
     shown.reserve(text.size());
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (needsEscape(byte)) {
+        if (needsEscape(byte, escapeBackslash)) {
             appendEscape(shown, byte);
         } else {
             shown += c;

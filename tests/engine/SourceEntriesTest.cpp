@@ -1,4 +1,5 @@
 #include "common/EngineHarness.h"
+#include "platform/ErrorText.h"
 
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -57,8 +58,10 @@ TEST_F(BadSourceEntryTest, EachCostsOnlyItselfAndTheRestIsCopiedExactly) {
     EXPECT_EQ(inAnyOrder(harness.lines()), inAnyOrder(lines));
     EXPECT_EQ(captions.count("Copying file " + shown), 1U);
     EXPECT_EQ(harness.window.pbTotalFiles.Value(), 12);
+    const platform::SystemError& pending = harness.state.pendingError.error;
+    EXPECT_EQ(pending.kind(), platform::ErrorKind::NotFound);
     EXPECT_EQ(harness.state.pendingError.description,
-              "Cannot read the folder " + src("gone") + " (" + std::strerror(ENOENT) + ")");
+              "Cannot read the folder " + src("gone") + " (" + platform::errorText(pending) + ")");
     // Links are recreated as links, targets included, never followed; no temporary stays.
     EXPECT_TRUE(sameTree(source, destination, "-x fifo -x sock -x gone"));
 

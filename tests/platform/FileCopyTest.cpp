@@ -73,7 +73,7 @@ TEST(FileCopy, ReportsEveryChunkReadsTheFlagBeforeEachButTheLastAndKeepsModeAndT
 
         const bool copied = c.reports.size() > 1 && std::get<2>(c.reports.back()) == size;
         EXPECT_EQ(result.outcome, copied ? CopyOutcome::Copied : CopyOutcome::Cancelled);
-        EXPECT_EQ(result.error, copied ? 0 : ECANCELED);
+        EXPECT_EQ(result.error.code(), copied ? 0 : ECANCELED);
         EXPECT_EQ(result.source, identityOf(dir / "src"));
         EXPECT_EQ(reports, c.reports);
         EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"src-target", "src", "dst"}));
@@ -154,8 +154,9 @@ TEST(FileCopy, CopyNeverReplacesAnEntryItDidNotSee) {
                     }
                 }
             }).first;
-        EXPECT_EQ(std::pair(result.outcome, result.error),
-                  std::pair(c.outcome, c.outcome == CopyOutcome::Copied ? 0 : EEXIST));
+        EXPECT_EQ(std::pair(result.outcome, result.error.kind()),
+                  std::pair(c.outcome, c.outcome == CopyOutcome::Copied ? ErrorKind::None
+                                                                        : ErrorKind::Exists));
         EXPECT_TRUE(readFile(dir / "dst") == (c.move == "remove" ? data : "theirs"));
         EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"src", "dst"}));
         EXPECT_EQ(result.placed.has_value(), c.outcome == CopyOutcome::Copied);

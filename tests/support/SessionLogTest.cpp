@@ -4,6 +4,7 @@
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
 #include "support/SessionJournal.h"
+#include "support/ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,8 @@ void writeJournal(test::TempFolder& program, const std::string& name, const std:
 
 // A name can hold any byte but "/" and NUL: every C0 control character, DEL and the backslash
 // are shown escaped, so each event is one line that reads back unambiguously, and every other
-// byte stays. The listener hears each line as it is kept.
+// byte stays. The listener hears each line as it is kept. Where the backslash separates folders
+// (Windows), a path shows its separators once.
 TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
     SessionLog log;
     Lines heard;
@@ -56,6 +58,8 @@ TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
                       "a\\tb\\rc\\x01d\\x1f\\x7f\\\\e\\x00f \xc3\xa9\x80~"};
     EXPECT_EQ(heard, shown);
     EXPECT_EQ(log.line(2), shown[1]);
+    EXPECT_EQ(ShownText("C:\\Backup\\a\tb", platform::PathRules(platform::PathStyle::Windows)),
+              "C:\\Backup\\a\\tb");
 }
 
 // Each session is appended as a block, byte for byte, followed by two empty lines: two sessions

@@ -1,6 +1,6 @@
 #include "platform/HeldNames.h"
 
-#include "platform/TreeResolve.h"
+#include "platform/posix/TreeResolve.h"
 
 #include <dirent.h>
 

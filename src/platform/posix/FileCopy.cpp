@@ -1,11 +1,11 @@
 #include "platform/FileCopy.h"
 
-#include "platform/KeptPartial.h"
-#include "platform/MetadataCopy.h"
-#include "platform/PartialFile.h"
-#include "platform/PosixFile.h"
-#include "platform/SparseCopy.h"
-#include "platform/TreeResolve.h"
+#include "platform/posix/KeptPartial.h"
+#include "platform/posix/MetadataCopy.h"
+#include "platform/posix/PartialFile.h"
+#include "platform/posix/PosixFile.h"
+#include "platform/posix/SparseCopy.h"
+#include "platform/posix/TreeResolve.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,7 +34,7 @@ std::int64_t& chunkBytes() {
 }
 
 CopyResult failure(int error, std::optional<FileIdentity> source = std::nullopt) {
-    return CopyResult{CopyOutcome::Failed, error, source, std::nullopt};
+    return CopyResult{CopyOutcome::Failed, posixError(error), source, std::nullopt};
 }
 
 // Any of size, modification and status change time: the last moves with every write, also
@@ -166,7 +166,7 @@ public:
          const std::int32_t& cancelFlag, const CopyOptions& options)
         : source_(source), destination_(destination), progress_(progress), cancelFlag_(cancelFlag),
           options_(options),
-          sourceFolder_(options.sourceFolder ? options.sourceFolder->descriptor() : AT_FDCWD),
+          sourceFolder_(options.sourceFolder ? fdOf(options.sourceFolder->handle()) : AT_FDCWD),
           sourceName_(options.sourceFolder ? splitPath(source).name : source) {}
 
     CopyResult run() {
@@ -192,7 +192,8 @@ public:
 
 private:
     CopyResult refuse(const struct stat& entry) const {
-        return CopyResult{CopyOutcome::SpecialFile, EINVAL, identityFrom(entry), std::nullopt};
+        return CopyResult{CopyOutcome::SpecialFile, posixError(EINVAL), identityFrom(entry),
+                          std::nullopt};
     }
 
     std::optional<OpenedParent> openParent() const {
@@ -203,7 +204,8 @@ private:
     }
 
     CopyResult folderInTheWay(const struct stat& entry) const {
-        return CopyResult{CopyOutcome::FolderInTheWay, EISDIR, identityFrom(entry), std::nullopt};
+        return CopyResult{CopyOutcome::FolderInTheWay, posixError(EISDIR), identityFrom(entry),
+                          std::nullopt};
     }
 
     // Placing a copy where a folder stands fails all the same; a look before a file of more
@@ -217,7 +219,17 @@ private:
     }
 
     CopyResult cancelled(const struct stat& entry) const {
-        return CopyResult{CopyOutcome::Cancelled, ECANCELED, identityFrom(entry), std::nullopt};
+        return CopyResult{CopyOutcome::Cancelled, posixError(ECANCELED), identityFrom(entry),
+                          std::nullopt};
+    }
+
+    // Makes the destination another name of the copy made earlier of the same source file.
+    // linkat never replaces an entry, so whatever stands at the name stays untouched.
+    bool linkEarlierCopy(const FileIdentity& source, const OpenedParent& parent) const {
+        const auto earlier =
+            options_.hardLinks ? options_.hardLinks->earlierCopy(source) : std::nullopt;
+        return earlier && ::linkat(AT_FDCWD, earlier->c_str(), parent.folder.get(),
+                                   parent.name.c_str(), 0) == 0;
     }
 
     bool abandonedBeforePlacing() const {
@@ -254,8 +266,7 @@ private:
         if (!options_.replaces && before.st_size > chunkBytes() && folderStandsAt(*parent)) {
             return folderInTheWay(before);
         }
-        if (options_.hardLinks && options_.hardLinks->linkEarlierCopy(
-                                      identityFrom(before), parent->folder.get(), parent->name)) {
+        if (linkEarlierCopy(identityFrom(before), *parent)) {
             return linked(*parent, before);
         }
         PartialFile partial(parent->folder.get(), parent->name);
@@ -295,7 +306,7 @@ private:
         }
         if (differs(before, after)) {
             discardKept(partial);
-            return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
+            return CopyResult{CopyOutcome::SourceChanged, posixError(EAGAIN), identityFrom(before),
                               std::nullopt};
         }
         const CopyResult result = place(*parent, partial, before);
@@ -448,7 +459,7 @@ private:
             return failure(errno, identityFrom(before));
         }
         if (differs(before, after) || after.st_ino != before.st_ino) {
-            return CopyResult{CopyOutcome::SourceChanged, EAGAIN, identityFrom(before),
+            return CopyResult{CopyOutcome::SourceChanged, posixError(EAGAIN), identityFrom(before),
                               std::nullopt};
         }
         return place(parent, partial, before);
@@ -481,7 +492,9 @@ private:
              !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
             return failure(errno, identityFrom(before));
         }
-        return CopyResult{CopyOutcome::Copied, 0, identityFrom(before),
+        return CopyResult{CopyOutcome::Copied,
+                          {},
+                          identityFrom(before),
                           checkedLater ? std::optional(identityFrom(placed)) : std::nullopt,
                           copied_};
     }

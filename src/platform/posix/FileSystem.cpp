@@ -2,8 +2,6 @@
 
 #include "platform/FileEvents.h"
 
-#include <cerrno>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,15 +39,11 @@ bool removeFolder(const std::string& path) {
 }
 
 bool deleteFile(const std::string& path) {
-    return deleteFileError(path) == 0;
-}
-
-int deleteFileError(const std::string& path) {
     if (::unlink(path.c_str()) != 0) {
-        return errno;
+        return false;
     }
     noteFileEvent(FileEvent::FileDeleted, path);
-    return 0;
+    return true;
 }
 
 bool sameFolder(const std::string& first, const std::string& second) {

@@ -1,7 +1,7 @@
 #include "platform/PrivateProfile.h"
 
-#include "platform/PosixFile.h"
 #include "platform/ProfileText.h"
+#include "platform/posix/PosixFile.h"
 
 #include <atomic>
 #include <cerrno>

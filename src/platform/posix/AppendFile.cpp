@@ -1,7 +1,7 @@
 #include "platform/AppendFile.h"
 
 #include "platform/OwnFile.h"
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <cerrno>
 #include <sys/file.h>
@@ -9,17 +9,17 @@
 namespace orvane::platform {
 
 AppendFile::AppendFile(const std::string& path)
-    : fd_(openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT)) {
-    if (fd_ < 0) {
+    : file_(openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT)) {
+    if (!file_.isValid()) {
         error_ = errno;
         return;
     }
     // Waits while another session writes its block. A file system without locks still gets
     // the block, as before there were locks.
-    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    while (::flock(fdOf(file_), LOCK_EX) != 0 && errno == EINTR) {
     }
     struct stat info {};
-    if (::fstat(fd_, &info) != 0) {
+    if (::fstat(fdOf(file_), &info) != 0) {
         error_ = errno;
         return;
     }
@@ -35,10 +35,10 @@ std::string AppendFile::failureReason() const {
 }
 
 bool AppendFile::write(std::string_view bytes) {
-    if (fd_ < 0 || error_ != 0) {
+    if (!file_.isValid() || error_ != 0) {
         return false;
     }
-    if (!writeAll(fd_, bytes)) {
+    if (!writeAll(fdOf(file_), bytes)) {
         error_ = errno;
         return false;
     }
@@ -46,11 +46,11 @@ bool AppendFile::write(std::string_view bytes) {
 }
 
 bool AppendFile::close() {
-    if (fd_ < 0) {
+    if (!file_.isValid()) {
         return error_ == 0;
     }
-    const int fd = fd_;
-    fd_ = -1;
+    const int fd = fdOf(file_);
+    file_ = SystemHandle();
     if (error_ != 0) {
         // Still under the lock: nobody has appended after this block's first bytes.
         // If even the cut fails the save is still reported failed, so the journal keeps the

@@ -1,4 +1,4 @@
-#include "platform/PartialFile.h"
+#include "platform/posix/PartialFile.h"
 
 #include "platform/TextHash.h"
 

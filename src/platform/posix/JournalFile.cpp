@@ -2,7 +2,7 @@
 
 #include "platform/Directory.h"
 #include "platform/OwnFile.h"
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <algorithm>
 #include <csignal>
@@ -156,27 +156,28 @@ std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayF
     if (path.empty()) {
         return nullptr;
     }
-    auto journal = std::make_unique<JournalFile>(fd.release(), path, std::move(dayFile));
+    std::unique_ptr<JournalFile> journal(
+        new JournalFile(SystemHandle(fd.release()), path, std::move(dayFile)));
     if (signalSave.journalFd < 0 && copyText(signalSave.journalPath, SignalSave::kPathSize, path) &&
         copyText(signalSave.closing, sizeof signalSave.closing, closingBytes)) {
         signalSave.closingSize = closingBytes.size();
         signalSave.used = 0;
         journal->followDay();
-        signalSave.journalFd = journal->fd_;
+        signalSave.journalFd = fdOf(journal->file_);
     }
     return journal;
 }
 
-JournalFile::JournalFile(int fd, std::string path, DayFileNamer dayFile)
-    : fd_(fd), path_(std::move(path)), dayFile_(std::move(dayFile)) {}
+JournalFile::JournalFile(SystemHandle file, std::string path, DayFileNamer dayFile)
+    : file_(file), path_(std::move(path)), dayFile_(std::move(dayFile)) {}
 
 JournalFile::~JournalFile() {
-    if (signalSave.journalFd == fd_) {
+    if (signalSave.journalFd == fdOf(file_)) {
         signalSave.journalFd = -1;
     }
     unmap();
-    if (fd_ >= 0) {
-        ::close(fd_);
+    if (file_.isValid()) {
+        ::close(fdOf(file_));
     }
 }
 
@@ -198,18 +199,18 @@ bool JournalFile::reserve(std::size_t size) {
     // The space is taken for real: a file only made longer would have its pages found
     // missing when a line is copied into the mapping on a full disk, and the process would
     // be killed (SIGBUS) rather than told.
-    const int refused = ::posix_fallocate(fd_, static_cast<off_t>(capacity_),
+    const int refused = ::posix_fallocate(fdOf(file_), static_cast<off_t>(capacity_),
                                           static_cast<off_t>(capacity - capacity_));
     if (refused != 0) {
         // Whatever posix_fallocate took before it gave up is given back where it can be;
         // where it cannot, the file is only longer than its lines, which recovery ignores.
-        if (::ftruncate(fd_, static_cast<off_t>(capacity_)) != 0) {
+        if (::ftruncate(fdOf(file_), static_cast<off_t>(capacity_)) != 0) {
         }
         errno = refused;
         return false;
     }
     void* map = map_ == nullptr
-                    ? ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0)
+                    ? ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_SHARED, fdOf(file_), 0)
                     : ::mremap(map_, capacity_, capacity, MREMAP_MAYMOVE);
     if (map == MAP_FAILED) {
         return false;
@@ -232,10 +233,10 @@ void JournalFile::followDay() {
 }
 
 bool JournalFile::append(std::string_view bytes) {
-    if (failure_ != 0 || fd_ < 0) {
+    if (failure_ != 0 || !file_.isValid()) {
         return false;
     }
-    const bool current = signalSave.journalFd == fd_;
+    const bool current = signalSave.journalFd == fdOf(file_);
     if (current) {
         followDay();
     }
@@ -256,13 +257,13 @@ std::string JournalFile::failureReason() const {
 }
 
 void JournalFile::remove() {
-    if (signalSave.journalFd == fd_) {
+    if (signalSave.journalFd == fdOf(file_)) {
         signalSave.journalFd = -1;
     }
     unmap();
     ::unlink(path_.c_str());
-    ::close(fd_);
-    fd_ = -1;
+    ::close(fdOf(file_));
+    file_ = SystemHandle();
 }
 
 std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder,

@@ -1,6 +1,6 @@
 #include "platform/DestinationTree.h"
 
-#include "platform/TreeResolve.h"
+#include "platform/posix/TreeResolve.h"
 
 #include <sys/stat.h>
 

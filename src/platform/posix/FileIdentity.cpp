@@ -1,6 +1,6 @@
 #include "platform/FileIdentity.h"
 
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

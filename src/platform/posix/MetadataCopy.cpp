@@ -1,4 +1,4 @@
-#include "platform/MetadataCopy.h"
+#include "platform/posix/MetadataCopy.h"
 
 #include <fcntl.h>
 #include <sys/xattr.h>

@@ -3,8 +3,8 @@
 // Shared by the platform's own sources only: it hands out file descriptors.
 
 #include "platform/DestinationTree.h"
-#include "platform/PosixFile.h"
 #include "platform/TreeFolders.h"
+#include "platform/posix/PosixFile.h"
 
 #include <memory>
 #include <optional>

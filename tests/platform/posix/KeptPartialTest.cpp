@@ -1,4 +1,4 @@
-#include "platform/KeptPartial.h"
+#include "platform/posix/KeptPartial.h"
 #include "platform/FileCopy.h"
 
 #include "common/CopyFixtures.h"

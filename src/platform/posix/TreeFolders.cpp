@@ -1,6 +1,6 @@
 #include "platform/TreeFolders.h"
 
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 #include "platform/Directory.h"
 
+#include "platform/posix/PosixFile.h"
+
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -27,16 +29,16 @@ void DirectoryReader::Closer::operator()(void* stream) const {
 
 DirectoryReader::DirectoryReader(const std::string& folder) : stream_(::opendir(folder.c_str())) {
     if (!stream_) {
-        openError_ = errno;
+        openError_ = posixError(errno);
     }
 }
 
 DirectoryReader::DirectoryReader(const SourceFolder& folder) {
     // A descriptor of its own, so that the listing's stream can close it.
-    const int fd = folder.isOpen() ? ::fcntl(folder.descriptor(), F_DUPFD_CLOEXEC, 0) : -1;
+    const int fd = folder.isOpen() ? ::fcntl(fdOf(folder.handle()), F_DUPFD_CLOEXEC, 0) : -1;
     DIR* stream = fd < 0 ? nullptr : ::fdopendir(fd);
     if (stream == nullptr) {
-        openError_ = folder.isOpen() ? errno : folder.openError();
+        openError_ = folder.isOpen() ? posixError(errno) : folder.openError();
         if (fd >= 0) {
             ::close(fd);
         }
@@ -54,7 +56,7 @@ std::optional<DirectoryEntry> DirectoryReader::next() {
     errno = 0;
     const dirent* entry = ::readdir(stream);
     if (entry == nullptr) {
-        readError_ = errno;
+        readError_ = posixError(errno);
         return std::nullopt;
     }
     return DirectoryEntry{entry->d_name, isRealFolder(stream, *entry)};

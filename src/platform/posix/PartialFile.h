@@ -3,7 +3,7 @@
 // Shared by the platform's own sources only: it works on file descriptors.
 
 #include "platform/FileIdentity.h"
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <sys/types.h>
 

@@ -1,4 +1,4 @@
-#include "platform/RealPath.h"
+#include "platform/posix/RealPath.h"
 
 #include <climits>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "platform/SourceFolder.h"
 
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <utility>
 
@@ -14,12 +14,14 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 } // namespace
 
-SourceFolder::SourceFolder(const std::string& path) : fd_(::open(path.c_str(), kFolderFlags)) {
+SourceFolder::SourceFolder(const std::string& path) : handle_(::open(path.c_str(), kFolderFlags)) {
     takeIdentity();
 }
 
 SourceFolder::SourceFolder(const SourceFolder& parent, const std::string& name)
-    : fd_(parent.isOpen() ? ::openat(parent.fd_, name.c_str(), kFolderFlags | O_NOFOLLOW) : -1) {
+    : handle_(parent.isOpen()
+                  ? ::openat(fdOf(parent.handle_), name.c_str(), kFolderFlags | O_NOFOLLOW)
+                  : -1) {
     if (!parent.isOpen()) {
         errno = EBADF;
     }
@@ -28,33 +30,34 @@ SourceFolder::SourceFolder(const SourceFolder& parent, const std::string& name)
 
 void SourceFolder::takeIdentity() {
     struct stat info {};
-    if (fd_ >= 0 && ::fstat(fd_, &info) == 0) {
+    if (isOpen() && ::fstat(fdOf(handle_), &info) == 0) {
         identity_ = {static_cast<std::uint64_t>(info.st_dev),
                      static_cast<std::uint64_t>(info.st_ino)};
         return;
     }
-    openError_ = errno;
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
+    openError_ = posixError(errno);
+    if (isOpen()) {
+        ::close(fdOf(handle_));
+        handle_ = SystemHandle();
     }
 }
 
 SourceFolder::~SourceFolder() {
-    if (fd_ >= 0) {
-        ::close(fd_);
+    if (isOpen()) {
+        ::close(fdOf(handle_));
     }
 }
 
 SourceFolder::SourceFolder(SourceFolder&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), openError_(other.openError_), identity_(other.identity_) {}
+    : handle_(std::exchange(other.handle_, SystemHandle())), openError_(other.openError_),
+      identity_(other.identity_) {}
 
 SourceFolder& SourceFolder::operator=(SourceFolder&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0) {
-            ::close(fd_);
+        if (isOpen()) {
+            ::close(fdOf(handle_));
         }
-        fd_ = std::exchange(other.fd_, -1);
+        handle_ = std::exchange(other.handle_, SystemHandle());
         openError_ = other.openError_;
         identity_ = other.identity_;
     }
@@ -63,7 +66,7 @@ SourceFolder& SourceFolder::operator=(SourceFolder&& other) noexcept {
 
 std::optional<FileIdentity> SourceFolder::identityOf(const std::string& name) const {
     struct stat info {};
-    if (::fstatat(fd_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (::fstatat(fdOf(handle_), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
         return std::nullopt;
     }
     return identityFrom(info);
@@ -71,27 +74,29 @@ std::optional<FileIdentity> SourceFolder::identityOf(const std::string& name) co
 
 std::optional<bool> SourceFolder::contentsEqual(const std::string& name,
                                                 const std::string& other) const {
-    return contentsEqualAt(fd_, name, AT_FDCWD, other);
+    return contentsEqualAt(fdOf(handle_), name, AT_FDCWD, other);
 }
 
 bool SourceFolder::makeOwnerWritable(const std::string& name) const {
     struct stat info {};
-    if (::fstatat(fd_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 || S_ISLNK(info.st_mode)) {
+    if (::fstatat(fdOf(handle_), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        S_ISLNK(info.st_mode)) {
         return false;
     }
     if ((info.st_mode & S_IWUSR) != 0) {
         return true;
     }
     // Not following a link here either: one swapped in since the check is refused.
-    return ::fchmodat(fd_, name.c_str(), info.st_mode | S_IWUSR, AT_SYMLINK_NOFOLLOW) == 0;
+    return ::fchmodat(fdOf(handle_), name.c_str(), info.st_mode | S_IWUSR, AT_SYMLINK_NOFOLLOW) ==
+           0;
 }
 
-int SourceFolder::deleteFile(const std::string& name, const std::string& path) const {
-    if (::unlinkat(fd_, name.c_str(), 0) != 0) {
-        return errno;
+SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path) const {
+    if (::unlinkat(fdOf(handle_), name.c_str(), 0) != 0) {
+        return posixError(errno);
     }
     noteFileEvent(FileEvent::FileDeleted, path);
-    return 0;
+    return {};
 }
 
 bool removeListedFolder(const std::string& path, const FolderIdentity& listed) {

@@ -1,4 +1,4 @@
-#include "platform/TreeResolve.h"
+#include "platform/posix/TreeResolve.h"
 
 #include <fcntl.h>
 #include <linux/openat2.h>

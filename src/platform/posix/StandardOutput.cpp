@@ -1,6 +1,6 @@
 #include "platform/StandardOutput.h"
 
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 namespace orvane::platform {
 

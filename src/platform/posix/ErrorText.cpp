@@ -4,10 +4,10 @@
 
 namespace orvane::platform {
 
-std::string errorText(int error) {
+std::string errorText(const SystemError& error) {
     char buffer[256];
     // The GNU variant may return a static text instead of filling the buffer.
-    return ::strerror_r(error, buffer, sizeof buffer);
+    return ::strerror_r(error.code(), buffer, sizeof buffer);
 }
 
 } // namespace orvane::platform

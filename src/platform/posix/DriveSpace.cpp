@@ -1,6 +1,6 @@
 #include "platform/DriveSpace.h"
 
-#include "platform/RealPath.h"
+#include "platform/posix/RealPath.h"
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>

@@ -1,8 +1,8 @@
 #include "platform/MadeFolders.h"
 
-#include "platform/MetadataCopy.h"
-#include "platform/PosixFile.h"
-#include "platform/TreeResolve.h"
+#include "platform/posix/MetadataCopy.h"
+#include "platform/posix/PosixFile.h"
+#include "platform/posix/TreeResolve.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
-#include "platform/KeptPartial.h"
+#include "platform/posix/KeptPartial.h"
 
 #include "platform/DestinationTree.h"
 #include "platform/TextHash.h"
-#include "platform/TreeResolve.h"
+#include "platform/posix/TreeResolve.h"
 
 #include <dirent.h>
 #include <fcntl.h>

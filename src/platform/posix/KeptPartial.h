@@ -2,7 +2,7 @@
 
 // Shared by the platform's own sources only: it works on file descriptors.
 
-#include "platform/PosixFile.h"
+#include "platform/posix/PosixFile.h"
 
 #include <sys/stat.h>
 

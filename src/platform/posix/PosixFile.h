@@ -5,6 +5,8 @@
 
 #include "platform/FileEvents.h"
 #include "platform/FileIdentity.h"
+#include "platform/SystemError.h"
+#include "platform/SystemHandle.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -17,6 +19,25 @@
 #include <unistd.h>
 
 namespace orvane::platform {
+
+// An error number as the platform hands it on, with the kind that code above it tells apart.
+inline SystemError posixError(int error) {
+    switch (error) {
+    case 0:
+        return {};
+    case ENOENT:
+        return {ErrorKind::NotFound, error};
+    case EEXIST:
+        return {ErrorKind::Exists, error};
+    default:
+        return {ErrorKind::Other, error};
+    }
+}
+
+// The descriptor a handle of the platform's classes holds.
+inline int fdOf(SystemHandle handle) {
+    return static_cast<int>(handle.value());
+}
 
 // Owns one file descriptor and closes it when it goes out of scope. A descriptor that was
 // written to should be closed through close(), whose result reports late write errors
