@@ -3,10 +3,15 @@
 
 #include "common/WindowsFiles.h"
 #include "platform/DriveSpace.h"
+#include "platform/FileCopy.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+#include <vector>
 
 namespace orvane {
 
@@ -41,6 +46,90 @@ TEST(WindowsLayerTest, DriveTextIsTheVolumeRoot) {
     EXPECT_EQ(space.drive.substr(1), ":\\");
     EXPECT_GT(space.totalBytes, 0);
     EXPECT_GT(space.freeBytes, 0);
+}
+
+namespace {
+
+using Reports = std::vector<std::tuple<platform::CopyReason, std::int64_t, std::int64_t>>;
+constexpr auto Switch = platform::CopyReason::StreamSwitch;
+constexpr auto Chunk = platform::CopyReason::ChunkFinished;
+
+std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW((test::longPath(folder) + L"\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found)) {
+        names.insert(test::narrow(found.cFileName));
+    }
+    ::FindClose(search);
+    names.erase(".");
+    names.erase("..");
+    return names;
+}
+
+} // namespace
+
+// The copy reports its stream switch and every chunk, reads the cancel flag after each report
+// but the last, and places the copy, with the source's write time, only when it is whole and
+// the destination is still what the caller saw: a cancelled copy, or one whose destination
+// someone else made meanwhile, leaves the destination as it was and no temporary behind.
+TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole) {
+    platform::setCopyChunkForTests(4);
+    const struct {
+        Reports reports;
+        platform::CopyReason at = Switch;
+        std::int32_t stop = 0;
+        bool sawDestination = true;
+    } cases[] = {
+        {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}},
+        {{{Switch, 0, 0}, {Chunk, 0, 0}}},
+        {{{Switch, 10, 0}}, Switch, 1},
+        {{{Switch, 10, 0}, {Chunk, 10, 4}}, Chunk, 2},
+        {{{Switch, 3, 0}, {Chunk, 3, 3}}, Chunk, 1}, // a stop in the last report
+        {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}, Switch, 0, false},
+    };
+    for (const auto& c : cases) {
+        const std::int64_t size = std::get<1>(c.reports.front());
+        SCOPED_TRACE(testing::Message()
+                     << size << " stop " << c.stop << " saw " << c.sawDestination);
+        const test::WindowsTempFolder temp;
+        const std::string bytes = std::string("0123456789").substr(0, size);
+        ASSERT_TRUE(test::writeFile(temp / "src", bytes));
+        ASSERT_TRUE(test::writeFile(temp / "dst", "previous copy"));
+        const HANDLE source =
+            ::CreateFileW(test::longPath(temp / "src").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const FILETIME written{0x12345600, 0x01d00000};
+        ASSERT_TRUE(::SetFileTime(source, nullptr, nullptr, &written));
+        ::CloseHandle(source);
+        Reports reports;
+        std::int32_t flag = 0;
+        const platform::CopyProgress progress = [&](const platform::CopyReport& report) {
+            reports.emplace_back(report.reason, report.totalSize, report.transferred);
+            flag = report.reason == c.at ? c.stop : flag;
+        };
+        platform::CopyOptions options;
+        options.replaces = c.sawDestination ? platform::identityOf(temp / "dst") : std::nullopt;
+        const auto result =
+            platform::copyFileWithProgress(temp / "src", temp / "dst", progress, flag, options);
+
+        EXPECT_EQ(reports, c.reports);
+        const bool whole = c.reports.size() > 1 && std::get<2>(c.reports.back()) == size;
+        const bool placed = whole && c.sawDestination;
+        EXPECT_EQ(result.outcome, placed  ? platform::CopyOutcome::Copied
+                                  : whole ? platform::CopyOutcome::Failed
+                                          : platform::CopyOutcome::Cancelled);
+        if (whole && !placed) {
+            EXPECT_EQ(result.error.kind(), platform::ErrorKind::Exists);
+        }
+        EXPECT_EQ(test::readFile(temp / "dst"), placed ? bytes : "previous copy");
+        EXPECT_EQ(namesIn(temp.path()), (std::set<std::string>{"src", "dst"}));
+        const auto copy = platform::identityOf(temp / "dst");
+        const auto original = platform::identityOf(temp / "src");
+        ASSERT_TRUE(copy && original);
+        EXPECT_EQ(copy->modifiedNs == original->modifiedNs, placed);
+    }
+    platform::setCopyChunkForTests(0);
 }
 
 } // namespace orvane
