@@ -1,4 +1,5 @@
 #include "common/ChildProcess.h"
+#include "common/PosixFixtures.h"
 #include "common/CopyFixtures.h"
 
 #include <sys/stat.h>
