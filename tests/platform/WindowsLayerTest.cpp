@@ -6,6 +6,7 @@
 #include "platform/FileCopy.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
+#include "platform/PrivateProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,34 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         EXPECT_EQ(copy->modifiedNs == original->modifiedNs, placed);
     }
     platform::setCopyChunkForTests(0);
+}
+
+// The INI file: a new one is made with CR LF lines, an edit keeps every other byte and leaves
+// no temporary beside it, a read-only file is neither changed nor made writable, and a folder
+// in the file's place is neither read nor written.
+TEST(WindowsLayerTest, ProfileWritesKeepOtherBytesAndLeaveReadOnlyFilesAndFoldersAlone) {
+    const test::WindowsTempFolder temp;
+    const std::string fresh = temp / "fresh.ini";
+    EXPECT_TRUE(platform::writeProfileString("Main", "USE", "2", fresh));
+    EXPECT_EQ(test::readFile(fresh), "[Main]\r\nUSE=2\r\n");
+    const std::string mine = temp / "mine.ini";
+    ASSERT_TRUE(test::writeFile(mine, "; mine\n[Main]\r\nUSE=5\r\nKeep= 1 \r\n"));
+    EXPECT_TRUE(platform::writeProfileString("Main", "USE", "6", mine));
+    EXPECT_EQ(test::readFile(mine), "; mine\n[Main]\r\nUSE=6\r\nKeep= 1 \r\n");
+    EXPECT_EQ(platform::readProfileString("main", "KEEP", "none", 2048, mine), "1");
+    const std::string locked = temp / "locked.ini";
+    ASSERT_TRUE(test::writeFile(locked, "[Main]\r\nUSE=7\r\n"));
+    ASSERT_TRUE(::SetFileAttributesW(test::longPath(locked).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(platform::writeProfileString("Main", "USE", "8", locked));
+    EXPECT_EQ(test::readFile(locked), "[Main]\r\nUSE=7\r\n");
+    EXPECT_NE(::GetFileAttributesW(test::longPath(locked).c_str()) & FILE_ATTRIBUTE_READONLY, 0U);
+    ::SetFileAttributesW(test::longPath(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string folder = temp / "folder.ini";
+    ASSERT_TRUE(test::makeFolder(folder));
+    EXPECT_FALSE(platform::writeProfileString("Main", "USE", "3", folder));
+    EXPECT_EQ(platform::readProfileString("Main", "USE", "1", 2048, folder), "1");
+    EXPECT_EQ(namesIn(temp.path()),
+              (std::set<std::string>{"fresh.ini", "mine.ini", "locked.ini", "folder.ini"}));
 }
 
 } // namespace orvane
