@@ -6,6 +6,7 @@
 #include "platform/FileCopy.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderContainment.h"
 #include "platform/PrivateProfile.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,17 @@
 namespace orvane {
 
 // Each folder is itself and no other (MinGW's stat gives every one inode 0), also through
-// another spelling of its path; and a file's identity changes when it is rewritten.
+// another spelling of its path, and so is what lies within it; and a file's identity changes
+// when it is rewritten.
 TEST(WindowsLayerTest, FoldersAndFilesAreToldApartByVolumeAndFileIndex) {
     const test::WindowsTempFolder temp;
     ASSERT_TRUE(test::makeFolder(temp / "one"));
     ASSERT_TRUE(test::makeFolder(temp / "two"));
     EXPECT_FALSE(platform::sameFolder(temp / "one", temp / "two"));
     EXPECT_TRUE(platform::sameFolder(temp / "one", temp / "two\\..\\one"));
+    // A destination not made yet lies within the folder it would be made in.
+    EXPECT_TRUE(platform::liesWithin(temp / "two\\..\\one\\not\\yet", temp / "one"));
+    EXPECT_FALSE(platform::liesWithin(temp / "two\\not\\yet", temp / "one"));
     ASSERT_TRUE(test::writeFile(temp / "one\\a.txt", "first"));
     ASSERT_TRUE(test::writeFile(temp / "two\\b.txt", "first"));
     const auto a = platform::identityOf(temp / "one\\a.txt");
