@@ -2,6 +2,7 @@
 // emulation of the same calls would get wrong.
 
 #include "common/WindowsFiles.h"
+#include "platform/DestinationTree.h"
 #include "platform/DriveSpace.h"
 #include "platform/FileCopy.h"
 #include "platform/FileIdentity.h"
@@ -26,6 +27,11 @@ TEST(WindowsLayerTest, FoldersAndFilesAreToldApartByVolumeAndFileIndex) {
     ASSERT_TRUE(test::makeFolder(temp / "two"));
     EXPECT_FALSE(platform::sameFolder(temp / "one", temp / "two"));
     EXPECT_TRUE(platform::sameFolder(temp / "one", temp / "two\\..\\one"));
+    // Nothing of a tree is made outside it, whatever the path's ".." say.
+    const std::string root = temp / "one";
+    EXPECT_FALSE(platform::makeTreeFolder({root, root + "\\..\\two\\x"}));
+    EXPECT_TRUE(platform::makeTreeFolder({root, root + "\\x"}));
+    EXPECT_FALSE(test::exists(temp / "two\\x"));
     // A destination not made yet lies within the folder it would be made in.
     EXPECT_TRUE(platform::liesWithin(temp / "two\\..\\one\\not\\yet", temp / "one"));
     EXPECT_FALSE(platform::liesWithin(temp / "two\\not\\yet", temp / "one"));

@@ -4,6 +4,9 @@
 #include "platform/windows/SystemPath.h"
 #include "platform/windows/TreeParent.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace orvane::platform {
 
 namespace {
@@ -24,9 +27,13 @@ std::optional<std::string> treeParentPath(const TreePath& entry) {
         ::SetLastError(ERROR_PATH_NOT_FOUND);
         return std::nullopt;
     }
-    for (auto cut = entry.path.find(separator, below.size()); cut != std::string::npos;
-         cut = entry.path.find(separator, cut + 1)) {
-        if (!isRealFolder(attributesOf(entry.path.substr(0, cut)))) {
+    // Each part below the root: a name (never "." or "..", which would leave the tree or
+    // stand for another folder of it), and every one but the last a real folder.
+    for (std::size_t start = below.size(), cut = 0; start <= entry.path.size(); start = cut + 1) {
+        cut = std::min(entry.path.find(separator, start), entry.path.size());
+        const std::string_view part(entry.path.data() + start, cut - start);
+        if (part == "." || part == ".." ||
+            (cut < entry.path.size() && !isRealFolder(attributesOf(entry.path.substr(0, cut))))) {
             ::SetLastError(ERROR_PATH_NOT_FOUND);
             return std::nullopt;
         }
