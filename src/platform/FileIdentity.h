@@ -13,6 +13,8 @@ enum class EntryKind { File, Link, Other };
 // What the move step compares before it deletes a source: the entry itself (a link is
 // never followed) and the facts that change when its content is rewritten.
 struct FileIdentity {
+    // The volume and the entry on it: the device and inode numbers on POSIX, the volume serial
+    // number and the file id on Windows.
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;

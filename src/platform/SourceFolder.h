@@ -10,7 +10,8 @@
 
 namespace orvane::platform {
 
-// Which folder a source folder was when the run listed it.
+// Which folder a source folder was when the run listed it: as in FileIdentity, the volume and
+// the folder's number on it.
 struct FolderIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;

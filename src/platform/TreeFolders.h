@@ -47,6 +47,7 @@ public:
         std::string root;
         std::string folder; // below the root, as the tree path gives it
         std::shared_ptr<FileDescriptor> fd;
+        // The folder's volume and number on it, as in FileIdentity.
         std::uint64_t device = 0;
         std::uint64_t inode = 0;
         std::shared_ptr<NewFiles> newFiles;
