@@ -101,7 +101,8 @@ protected:
 // A move of a tree with names in three scripts and a file 300 characters deep, its source
 // typed with slashes: every file reaches the destination and leaves the source, the log
 // lines name the files as they are, and the day's log file holds them with CR LF line ends. A
-// missing source is reported with its Windows path, each separator once.
+// missing source is reported with its Windows path, each separator once, and the help
+// speaks in Windows paths.
 TEST_F(WindowsRunTest, MovesATreeWithWideNamesAndLongPathsAndLogsWindowsPaths) {
     const std::string source = temp / "Grüße";
     std::string deep = source;
@@ -149,6 +150,11 @@ TEST_F(WindowsRunTest, MovesATreeWithWideNamesAndLongPathsAndLogsWindowsPaths) {
         bareLineFeeds += at == 0 || saved[at - 1] != '\r' ? 1 : 0;
     }
     EXPECT_EQ(bareLineFeeds, 0U) << saved;
+
+    // The help speaks of Windows paths, the logs folder among them.
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_TRUE(holds(output, "orvane-cli photos\\ D:\\backup "));
+    EXPECT_TRUE(holds(output, "\n  " + temp / "bin\\logs\r\n"));
 
     const std::string missing = temp / "missing";
     EXPECT_EQ(run({missing, destination}), 2) << errors;
