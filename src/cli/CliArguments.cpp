@@ -1,5 +1,9 @@
 #include "cli/CliArguments.h"
 
+#include "platform/PathRules.h"
+
+#include <algorithm>
+
 namespace orvane::cli {
 
 CliArguments ParseArguments(const std::vector<std::string>& arguments) {
@@ -42,17 +46,31 @@ CliArguments ParseArguments(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
+namespace {
+
+// One example: the command, and from the 34th column on what it does.
+std::string example(const std::string& command, const std::string& meaning) {
+    const std::string left = "  orvane-cli " + command;
+    return left + std::string(std::max<std::size_t>(1, 33 - left.size()), ' ') + meaning + "\n";
+}
+
+} // namespace
+
 std::string UsageText(const std::string& logsFolder) {
+    // In the system's own path terms: its separator and a folder as its users name one.
+    const auto& paths = platform::nativePathRules;
+    const std::string backup = platform::exampleDestination;
     return "usage: orvane-cli [--move] [--direct] SOURCE DESTINATION\n"
            "       orvane-cli --help | --version\n"
            "\n"
-           "Copies the folder SOURCE into a folder of the same name inside DESTINATION:\n"
-           "  orvane-cli photos /backup      copies photos into /backup/photos\n"
-           "  orvane-cli . /backup           copies the current folder, under its own name\n"
+           "Copies the folder SOURCE into a folder of the same name inside DESTINATION:\n" +
+           example("photos " + backup, "copies photos into " + paths.join(backup, "photos")) +
+           example(". " + backup, "copies the current folder, under its own name") +
            "  (\".\" and \"..\" in SOURCE are resolved first and name the folders they mean)\n"
            "A separator at the end of SOURCE means the folder's contents: they go into\n"
-           "DESTINATION itself, with no folder of its name (as with rsync):\n"
-           "  orvane-cli photos/ /backup     copies what is in photos into /backup\n"
+           "DESTINATION itself, with no folder of its name (as with rsync):\n" +
+           example("photos" + std::string(1, paths.separator()) + " " + backup,
+                   "copies what is in photos into " + backup) +
            "\n"
            "  --move     delete each source file once its copy is complete and on disk\n"
            "  --direct   copy while walking the tree, without surveying it first\n"

@@ -6,6 +6,7 @@
 #include "app/SessionStart.h"
 #include "app/StatusLine.h"
 #include "cli/CliArguments.h"
+#include "platform/CommandLine.h"
 #include "platform/RunningProgramFolders.h"
 #include "platform/StandardOutput.h"
 #include "platform/StopSignals.h"
@@ -124,7 +125,8 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
 } // namespace
 
 int main(int argc, char** argv) {
-    const cli::CliArguments arguments = cli::ParseArguments({argv + 1, argv + argc});
+    const cli::CliArguments arguments =
+        cli::ParseArguments(platform::commandLineArguments(argc, argv));
     // The layout decides where the INI file and the logs go; nothing below start-up knows it.
     const platform::ProgramFolders folders = platform::runningProgramFolders();
     switch (arguments.action) {

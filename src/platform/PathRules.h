@@ -53,8 +53,11 @@ private:
 // The rules of the system the program is built for.
 #ifdef _WIN32
 inline constexpr PathRules nativePathRules{PathStyle::Windows};
+// A destination folder as a user of the system would type one, for examples in help texts.
+inline constexpr const char* exampleDestination = "D:\\backup";
 #else
 inline constexpr PathRules nativePathRules{PathStyle::Posix};
+inline constexpr const char* exampleDestination = "/backup";
 #endif
 
 } // namespace orvane::platform

@@ -1,6 +1,7 @@
 #include "app/LogSaveAtExit.h"
 
 #include "common/CopyFixtures.h"
+#include "common/PosixFixtures.h"
 #include "state/MainWindowElements.h"
 #include "support/SessionLog.h"
 

@@ -2,6 +2,7 @@
 #include "app/DestinationPath.h"
 #include "app/RunReport.h"
 #include "common/EngineHarness.h"
+#include "common/PosixFixtures.h"
 
 #include "platform/Directory.h"
 #include "platform/ErrorText.h"

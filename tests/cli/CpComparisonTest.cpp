@@ -1,5 +1,6 @@
 #include "common/ChildProcess.h"
 #include "common/CopyFixtures.h"
+#include "common/PosixFixtures.h"
 
 #include <sys/stat.h>
 #include <sys/xattr.h>

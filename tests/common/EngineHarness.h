@@ -86,15 +86,36 @@ inline Lines inAnyOrder(Lines lines) {
     return lines;
 }
 
-// Same names, bytes and link targets (diff tells what differs, and -x exclusions can be
-// passed), and every regular file with the same permission bits and modification time.
+// A tree as text, sorted, one entry a line: "name/" a folder, "name -> target" a link,
+// "name = bytes" a file, "name |" anything else. Links are not followed.
+inline Lines listing(const std::string& folder) {
+    namespace fs = std::filesystem;
+    Lines entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().lexically_relative(folder).generic_string();
+        const auto type = entry.symlink_status().type();
+        entries.push_back(type == fs::file_type::directory ? name + "/"
+                          : type == fs::file_type::symlink
+                              ? name + " -> " + fs::read_symlink(entry.path()).string()
+                          : type == fs::file_type::regular
+                              ? name + " = " + readFile(entry.path().string())
+                              : name + " |");
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+// Same names, bytes and link targets (with exclusions, diff's -x options, diff tells what
+// differs), and every regular file with the same permission bits and modification time.
 // Links are not followed, so a loop among them is just another entry.
 inline bool sameTree(const std::string& expected, const std::string& actual,
                      const std::string& excluded = "") {
     namespace fs = std::filesystem;
-    const std::string diff =
-        "diff -r --no-dereference " + excluded + " '" + expected + "' '" + actual + "' >&2";
-    if (std::system(diff.c_str()) != 0) {
+    if (excluded.empty() ? listing(expected) != listing(actual)
+                         : std::system(("diff -r --no-dereference " + excluded + " '" + expected +
+                                        "' '" + actual + "' >&2")
+                                           .c_str()) != 0) {
+        ADD_FAILURE() << actual << " does not hold what " << expected << " holds";
         return false;
     }
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
@@ -109,24 +130,6 @@ inline bool sameTree(const std::string& expected, const std::string& actual,
     return true;
 }
 
-// A tree as text, sorted, one entry a line: "name/" a folder, "name -> target" a link,
-// "name = bytes" a file, "name |" anything else. Links are not followed.
-inline Lines listing(const std::string& folder) {
-    namespace fs = std::filesystem;
-    Lines entries;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const std::string name = entry.path().lexically_relative(folder).string();
-        const auto type = entry.symlink_status().type();
-        entries.push_back(type == fs::file_type::directory ? name + "/"
-                          : type == fs::file_type::symlink
-                              ? name + " -> " + fs::read_symlink(entry.path()).string()
-                          : type == fs::file_type::regular ? name + " = " + readFile(entry.path())
-                                                           : name + " |");
-    }
-    std::sort(entries.begin(), entries.end());
-    return entries;
-}
-
 // Makes the folders, links and files of such a listing below the folder.
 inline void plant(const std::string& folder, const Lines& entries) {
     namespace fs = std::filesystem;
@@ -137,7 +140,7 @@ inline void plant(const std::string& folder, const Lines& entries) {
         if (link != std::string::npos) {
             fs::create_symlink(entry.substr(link + 4), path);
         } else if (bytes != std::string::npos) {
-            writeAll(path, entry.substr(bytes + 3));
+            writeAll(path.string(), entry.substr(bytes + 3));
         }
     }
 }
@@ -146,8 +149,11 @@ inline void plant(const std::string& folder, const Lines& entries) {
 // a run, and the run between them.
 struct Scene {
     explicit Scene(bool move = false) : harness(source, destination, move) {}
-    std::string src(const std::string& relative) const { return source + "/" + relative; }
-    std::string dst(const std::string& relative) const { return destination + "/" + relative; }
+    std::string src(const std::string& relative) const { return below(source, relative); }
+    std::string dst(const std::string& relative) const { return below(destination, relative); }
+    static std::string below(const std::string& folder, const std::string& relative) {
+        return folder + std::filesystem::path("/" + relative).make_preferred().string();
+    }
     void plant(const Lines& entries) const { test::plant(temp.path(), entries); }
 
     TempFolder temp;

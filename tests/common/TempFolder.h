@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -16,8 +17,20 @@ namespace orvane::test {
 // ORVANE_KEEP_TEMP is set, so a failing run can be inspected.
 class TempFolder {
 public:
-    TempFolder() : path_((std::filesystem::temp_directory_path() / "orvane-test-XXXXXX").string()) {
-        if (::mkdtemp(path_.data()) == nullptr) {
+    // A name nobody has: a folder that exists already is never taken over. Only its owner
+    // may enter it, as others could otherwise plant entries in a test's tree.
+    TempFolder() {
+        namespace fs = std::filesystem;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const fs::path candidate =
+                fs::temp_directory_path() / ("orvane-test-" + std::to_string(random()));
+            if (fs::create_directory(candidate)) {
+                fs::permissions(candidate, fs::perms::owner_all);
+                path_ = candidate.string();
+            }
+        }
+        if (path_.empty()) {
             throw std::runtime_error("cannot create a temporary folder");
         }
     }
@@ -29,19 +42,26 @@ public:
     }
 
     const std::string& path() const { return path_; }
-    std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+    // Joined with the system's separator, whichever the relative path uses.
+    std::string operator/(const std::string& relative) const {
+        return path_ + join(std::filesystem::path(relative).make_preferred().string());
+    }
     std::string makeFolder(const std::string& relative) const {
         std::filesystem::create_directories(*this / relative);
         return *this / relative;
     }
     // Writes a file (and its missing folders) below the scratch folder; returns its path.
     std::string write(const std::string& relative, const std::string& content) const {
-        makeFolder(std::filesystem::path(relative).parent_path());
+        makeFolder(std::filesystem::path(relative).parent_path().string());
         std::ofstream(*this / relative, std::ios::binary) << content;
         return *this / relative;
     }
 
 private:
+    static std::string join(const std::string& relative) {
+        return std::string(1, std::filesystem::path::preferred_separator) + relative;
+    }
+
     std::string path_;
 };
 

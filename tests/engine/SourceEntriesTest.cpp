@@ -1,4 +1,5 @@
 #include "common/EngineHarness.h"
+#include "common/PosixFixtures.h"
 #include "platform/ErrorText.h"
 
 #include <sys/stat.h>

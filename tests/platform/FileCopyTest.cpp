@@ -4,6 +4,7 @@
 #include "platform/FileIdentity.h"
 
 #include "common/CopyFixtures.h"
+#include "common/PosixFixtures.h"
 
 #include <gtest/gtest.h>
 

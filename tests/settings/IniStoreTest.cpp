@@ -2,6 +2,7 @@
 #include "settings/UsageCounter.h"
 
 #include "common/CopyFixtures.h"
+#include "common/PosixFixtures.h"
 
 #include <gtest/gtest.h>
 

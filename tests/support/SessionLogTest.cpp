@@ -1,6 +1,7 @@
 #include "support/SessionLog.h"
 
 #include "common/CopyFixtures.h"
+#include "common/PosixFixtures.h"
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
 #include "support/SessionJournal.h"

@@ -1,0 +1,91 @@
+#include "platform/MadeFolders.h"
+
+#include "platform/windows/SystemPath.h"
+#include "platform/windows/TreeParent.h"
+
+#include <algorithm>
+
+namespace orvane::platform {
+
+namespace {
+
+// What a folder's copy takes of its source's attributes; read-only means nothing on a folder
+// to Windows Explorer, and compression or encryption are the volume's business.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+void applyMetadata(const MadeFolders::Pending& folder) {
+    // Only the folder made: another folder put in its place meanwhile must not receive what
+    // was meant for this one. It is checked and changed through the same handle.
+    if (!treeParentPath(folder.destination)) {
+        return;
+    }
+    const Handle target =
+        openEntry(folder.destination.path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+    const auto made = target.isOpen() ? identityOfHandle(target.get()) : std::nullopt;
+    if (!made || made->kind != EntryKind::Other || made->device != folder.device ||
+        made->inode != folder.inode) {
+        return;
+    }
+    FILE_BASIC_INFO basic{};
+    if (!::GetFileInformationByHandleEx(target.get(), FileBasicInfo, &basic, sizeof basic)) {
+        return;
+    }
+    const FILETIME accessed = windowsTimeOf(folder.accessedNs);
+    const FILETIME modified = windowsTimeOf(folder.modifiedNs);
+    basic.LastAccessTime.LowPart = accessed.dwLowDateTime;
+    basic.LastAccessTime.HighPart = static_cast<LONG>(accessed.dwHighDateTime);
+    basic.LastWriteTime.LowPart = modified.dwLowDateTime;
+    basic.LastWriteTime.HighPart = static_cast<LONG>(modified.dwHighDateTime);
+    basic.ChangeTime.QuadPart = 0; // left as the system keeps it
+    basic.CreationTime.QuadPart = 0;
+    basic.FileAttributes =
+        (basic.FileAttributes & ~kKeptAttributes) | (folder.mode & kKeptAttributes);
+    ::SetFileInformationByHandle(target.get(), FileBasicInfo, &basic, sizeof basic);
+}
+
+} // namespace
+
+bool MadeFolders::make(const TreePath& destination, const std::string& source) {
+    if (!treeParentPath(destination) ||
+        !::CreateDirectoryW(systemPath(destination.path).c_str(), nullptr)) {
+        return false;
+    }
+    const Handle origin = openEntry(source);
+    const auto sourceIdentity = origin.isOpen() ? identityOfHandle(origin.get()) : std::nullopt;
+    FILE_BASIC_INFO basic{};
+    const auto made = identityOf(destination.path);
+    if (sourceIdentity && sourceIdentity->kind == EntryKind::Other && made &&
+        ::GetFileInformationByHandleEx(origin.get(), FileBasicInfo, &basic, sizeof basic)) {
+        Pending pending{
+            destination,          source, made->device, made->inode, sourceIdentity->device,
+            sourceIdentity->inode};
+        pending.mode = basic.FileAttributes;
+        pending.accessedNs = nanosecondsOf(basic.LastAccessTime.QuadPart);
+        pending.modifiedNs = nanosecondsOf(basic.LastWriteTime.QuadPart);
+        pending_.push_back(std::move(pending));
+    }
+    return true;
+}
+
+void MadeFolders::finish(const std::string& destination) {
+    // A walk finishes the folder it made last of those still pending.
+    const auto found = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& folder) {
+        return folder.destination.path == destination;
+    });
+    if (found == pending_.rend()) {
+        return;
+    }
+    applyMetadata(*found);
+    pending_.erase(std::next(found).base());
+}
+
+void MadeFolders::finishAll() {
+    // Parents are made before their children, so the reverse order finishes children first.
+    for (auto folder = pending_.rbegin(); folder != pending_.rend(); ++folder) {
+        applyMetadata(*folder);
+    }
+    pending_.clear();
+}
+
+} // namespace orvane::platform

@@ -1,0 +1,120 @@
+#include "platform/SourceFolder.h"
+
+#include "platform/FileEvents.h"
+#include "platform/FileSystem.h"
+#include "platform/windows/SystemPath.h"
+
+#include <utility>
+
+namespace orvane::platform {
+
+namespace {
+
+// Held open for listing; every kind of sharing allowed, so that the run (or the user) can
+// still rename and delete it. The handle follows such a rename: the folder's entries are
+// always reached where the folder is now.
+constexpr DWORD kFolderAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES;
+
+Handle openFolder(const std::string& path, DWORD flags) {
+    return Handle(::CreateFileW(systemPath(path).c_str(), kFolderAccess, kShareAll, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
+}
+
+} // namespace
+
+SourceFolder::SourceFolder(const std::string& path) : handle_(systemHandleOf(openFolder(path, 0))) {
+    takeIdentity();
+    rememberFolderPath(handle_, userPath(systemPath(path)));
+}
+
+SourceFolder::SourceFolder(const SourceFolder& parent, const std::string& name) {
+    const std::string path = pathIn(parent, name);
+    if (path.empty()) {
+        openError_ = parent.isOpen() ? lastError() : parent.openError();
+        return;
+    }
+    // Never through a link: one in the folder's place is refused.
+    handle_ = systemHandleOf(openFolder(path, FILE_FLAG_OPEN_REPARSE_POINT));
+    takeIdentity();
+    rememberFolderPath(handle_, path);
+}
+
+void SourceFolder::takeIdentity() {
+    const auto identity = isOpen() ? identityOfHandle(handleOf(handle_)) : std::nullopt;
+    if (identity && identity->kind == EntryKind::Other) {
+        identity_ = {identity->device, identity->inode};
+        return;
+    }
+    openError_ = !isOpen() || !identity ? lastError() : windowsError(ERROR_DIRECTORY);
+    forgetFolderPath(handle_);
+    closeHandle(handle_);
+}
+
+SourceFolder::~SourceFolder() {
+    forgetFolderPath(handle_);
+    closeHandle(handle_);
+}
+
+SourceFolder::SourceFolder(SourceFolder&& other) noexcept
+    : handle_(std::exchange(other.handle_, SystemHandle())), openError_(other.openError_),
+      identity_(other.identity_) {}
+
+SourceFolder& SourceFolder::operator=(SourceFolder&& other) noexcept {
+    if (this != &other) {
+        forgetFolderPath(handle_);
+        closeHandle(handle_);
+        handle_ = std::exchange(other.handle_, SystemHandle());
+        openError_ = other.openError_;
+        identity_ = other.identity_;
+    }
+    return *this;
+}
+
+std::optional<FileIdentity> SourceFolder::identityOf(const std::string& name) const {
+    const std::string path = pathIn(*this, name);
+    return path.empty() ? std::nullopt : platform::identityOf(path);
+}
+
+std::optional<bool> SourceFolder::contentsEqual(const std::string& name,
+                                                const std::string& other) const {
+    const std::string path = pathIn(*this, name);
+    return path.empty() ? std::nullopt : platform::contentsEqual(path, other);
+}
+
+bool SourceFolder::makeOwnerWritable(const std::string& name) const {
+    const std::string path = pathIn(*this, name);
+    return !path.empty() && platform::makeOwnerWritable(path);
+}
+
+SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path) const {
+    const std::string inFolder = pathIn(*this, name);
+    if (inFolder.empty()) {
+        return isOpen() ? lastError() : openError_;
+    }
+    // The entry itself: a linked folder goes as the link it is.
+    const DWORD attributes = attributesOf(inFolder);
+    const bool linkedFolder =
+        isLinkAttribute(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const std::wstring wide = systemPath(inFolder);
+    if (!(linkedFolder ? ::RemoveDirectoryW(wide.c_str()) : ::DeleteFileW(wide.c_str()))) {
+        return lastError();
+    }
+    noteFileEvent(FileEvent::FileDeleted, path);
+    return {};
+}
+
+bool removeListedFolder(const std::string& path, const FolderIdentity& listed) {
+    // The folder is checked and removed through one handle: nothing put in its place between
+    // the look and the removal can be removed instead.
+    const Handle folder = openEntry(path, DELETE | FILE_READ_ATTRIBUTES);
+    const auto identity = folder.isOpen() ? identityOfHandle(folder.get()) : std::nullopt;
+    if (!identity || identity->kind != EntryKind::Other ||
+        FolderIdentity{identity->device, identity->inode} != listed) {
+        return false;
+    }
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    return ::SetFileInformationByHandle(folder.get(), FileDispositionInfo, &disposition,
+                                        sizeof disposition) != 0;
+}
+
+} // namespace orvane::platform

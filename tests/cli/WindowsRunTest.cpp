@@ -1,0 +1,197 @@
+// Built into the Windows test program only: orvane-cli.exe run as a Windows user runs it, with
+// UTF-16 arguments, on a tree with names outside any ANSI code page and a path longer than
+// the 260 characters of the old Windows limit.
+
+#include "common/WindowsFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+namespace {
+
+using test::exists;
+using test::longPath;
+using test::makeFolder;
+using test::readFile;
+using test::wide;
+using test::writeFile;
+
+::testing::AssertionResult holds(const std::string& text, const std::string& part) {
+    if (text.find(part) != std::string::npos) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
+}
+
+} // namespace
+
+class WindowsRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A copy of the program of its own: its logs folder is beside it.
+        ASSERT_TRUE(makeFolder(temp / "bin"));
+        ASSERT_TRUE(::CopyFileW(programBuilt().c_str(), longPath(program()).c_str(), TRUE));
+    }
+
+    // Beside the test program's folder, as the build puts it.
+    static std::wstring programBuilt() {
+        wchar_t self[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring path = self;
+        path.erase(path.rfind(L'\\'));
+        path.erase(path.rfind(L'\\') + 1);
+        return path + L"src\\orvane-cli.exe";
+    }
+
+    std::string program() const { return temp / "bin\\orvane-cli.exe"; }
+
+    // Runs the program with the arguments; its standard output and error are kept.
+    int run(const std::vector<std::string>& arguments) {
+        std::wstring line = L"\"" + wide(program()) + L"\"";
+        for (const auto& argument : arguments) {
+            line += L" \"" + wide(argument) + L"\"";
+        }
+        SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        const auto create = [&](const std::string& path) {
+            return ::CreateFileW(longPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        };
+        STARTUPINFOW start{};
+        start.cb = sizeof start;
+        start.dwFlags = STARTF_USESTDHANDLES;
+        start.hStdInput = nullptr;
+        start.hStdOutput = create(temp / "out.txt");
+        start.hStdError = create(temp / "err.txt");
+        PROCESS_INFORMATION process{};
+        DWORD status = 255;
+        if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                             nullptr, nullptr, &start, &process)) {
+            ::WaitForSingleObject(process.hProcess, INFINITE);
+            ::GetExitCodeProcess(process.hProcess, &status);
+            ::CloseHandle(process.hThread);
+            ::CloseHandle(process.hProcess);
+        }
+        ::CloseHandle(start.hStdOutput);
+        ::CloseHandle(start.hStdError);
+        output = readFile(temp / "out.txt");
+        errors = readFile(temp / "err.txt");
+        return static_cast<int>(status);
+    }
+
+    std::string dayLog() const {
+        SYSTEMTIME now{};
+        ::GetLocalTime(&now);
+        char name[40];
+        std::snprintf(name, sizeof name, "\\log_%02u_%02u_%04u.txt", now.wDay, now.wMonth,
+                      now.wYear);
+        return readFile(temp / "bin\\logs" + name);
+    }
+
+    test::WindowsTempFolder temp;
+    std::string output;
+    std::string errors;
+};
+
+// A move of a tree with names in three scripts and a file 300 characters deep, its source
+// typed with slashes: every file reaches the destination and leaves the source, the log
+// lines name the files as they are, and the day's log file holds them with CR LF line ends. A
+// missing source is reported with its Windows path, each separator once, and the help
+// speaks in Windows paths.
+TEST_F(WindowsRunTest, MovesATreeWithWideNamesAndLongPathsAndLogsWindowsPaths) {
+    const std::string source = temp / "Grüße";
+    std::string deep = source;
+    for (int level = 0; level < 5; ++level) {
+        deep += "\\" + std::string(60, static_cast<char>('a' + level));
+    }
+    ASSERT_GT(deep.size(), 260U);
+    ASSERT_TRUE(makeFolder(source));
+    for (std::string folder = source + "\\"; folder.size() < deep.size();) {
+        folder = deep.substr(0, deep.find('\\', folder.size() + 1));
+        ASSERT_TRUE(makeFolder(folder)) << folder;
+    }
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {source + "\\naïve résumé.txt", "café"},
+        {source + "\\日本語.txt", "kanji"},
+        {deep + "\\deep.txt", "far down"},
+    };
+    for (const auto& [path, bytes] : files) {
+        ASSERT_TRUE(writeFile(path, bytes)) << path;
+    }
+    const std::string destination = temp / "backup";
+    ASSERT_TRUE(makeFolder(destination));
+
+    // Typed with slashes, as Windows takes them too.
+    std::string typed = source;
+    std::replace(typed.begin(), typed.end(), '\\', '/');
+    EXPECT_EQ(run({"--move", typed, destination}), 0) << errors;
+    for (const auto& [path, bytes] : files) {
+        SCOPED_TRACE(path);
+        const std::string copy = destination + path.substr(temp.path().size());
+        EXPECT_EQ(readFile(copy), bytes);
+        EXPECT_FALSE(exists(path));
+        const std::string name = path.substr(path.rfind('\\') + 1);
+        EXPECT_TRUE(holds(output, "File " + name + " copied in "));
+        EXPECT_TRUE(holds(output, "Move is on, deleted the file " + name));
+    }
+    EXPECT_TRUE(holds(output, "Total files to copy: 3 file(s) in "));
+    EXPECT_TRUE(holds(output, "Stopped copying on "));
+    const std::string saved = dayLog();
+    EXPECT_TRUE(holds(saved, "\r\nFile deep.txt copied in "));
+    EXPECT_TRUE(holds(saved, std::string(46, '-') + "\r\n"));
+    std::size_t bareLineFeeds = 0;
+    for (std::size_t at = saved.find('\n'); at != std::string::npos;
+         at = saved.find('\n', at + 1)) {
+        bareLineFeeds += at == 0 || saved[at - 1] != '\r' ? 1 : 0;
+    }
+    EXPECT_EQ(bareLineFeeds, 0U) << saved;
+
+    // The help speaks of Windows paths, the logs folder among them.
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_TRUE(holds(output, "orvane-cli photos\\ D:\\backup "));
+    EXPECT_TRUE(holds(output, "\n  " + temp / "bin\\logs\r\n"));
+
+    const std::string missing = temp / "missing";
+    EXPECT_EQ(run({missing, destination}), 2) << errors;
+    EXPECT_TRUE(holds(output, "Source Path error: " + missing));
+}
+
+// A journal whose session is gone goes to the day's file at the next start, closed by the
+// recovery line; one that another running session holds (open, unshared) is left alone, and
+// the run's own journal is gone once its lines are saved.
+TEST_F(WindowsRunTest, StartRecoversAnOrphanJournalAndLeavesAHeldOneAlone) {
+    const std::string logs = temp / "bin\\logs";
+    ASSERT_TRUE(makeFolder(logs));
+    ASSERT_TRUE(writeFile(logs + "\\session-4000000-0.journal",
+                          "left\r\nbehind\r\n" + std::string(64, '\0')));
+    const std::string held = logs + "\\session-4000001-0.journal";
+    ASSERT_TRUE(writeFile(held, "running\r\n"));
+    const HANDLE live = ::CreateFileW(longPath(held).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(live, INVALID_HANDLE_VALUE);
+
+    EXPECT_EQ(run({temp / "missing", temp.path()}), 2) << errors;
+    ::CloseHandle(live);
+    const std::string saved = dayLog();
+    EXPECT_TRUE(saved.starts_with(
+        "left\r\nbehind\r\nSession ended without closing (recovered from its journal)\r\n\r\n\r\n"))
+        << saved;
+    EXPECT_FALSE(holds(saved, "running"));
+    EXPECT_FALSE(exists(logs + "\\session-4000000-0.journal"));
+    EXPECT_EQ(readFile(held), "running\r\n");
+    std::size_t journals = 0;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW((longPath(logs) + L"\\session-*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found)) {
+        ++journals;
+    }
+    ::FindClose(search);
+    EXPECT_EQ(journals, 1U);
+}
+
+} // namespace orvane

@@ -1,0 +1,120 @@
+#pragma once
+
+// For the tests built into the Windows test program only: files made and read through the
+// system's own wide calls, with the long-path prefix, as a Windows user's tools would.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace orvane::test {
+
+inline std::wstring wide(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(), length);
+    return result;
+}
+
+inline std::string narrow(const wchar_t* text) {
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), length, nullptr, nullptr);
+    return result;
+}
+
+// An absolute path as the system takes it beyond 260 characters.
+inline std::wstring longPath(const std::string& path) {
+    return L"\\\\?\\" + wide(path);
+}
+
+inline bool makeFolder(const std::string& path) {
+    return ::CreateDirectoryW(longPath(path).c_str(), nullptr) != 0;
+}
+
+inline bool writeFile(const std::string& path, const std::string& bytes) {
+    const HANDLE file = ::CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool done =
+        file != INVALID_HANDLE_VALUE &&
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    ::CloseHandle(file);
+    return done;
+}
+
+// The bytes of a file; empty when it cannot be opened.
+inline std::string readFile(const std::string& path) {
+    const HANDLE file = ::CreateFileW(longPath(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (file != INVALID_HANDLE_VALUE && ::ReadFile(file, chunk, sizeof chunk, &got, nullptr) &&
+           got > 0) {
+        bytes.append(chunk, got);
+    }
+    ::CloseHandle(file);
+    return bytes;
+}
+
+inline bool exists(const std::string& path) {
+    return ::GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Removes a folder and everything in it, at any depth.
+inline void removeTree(const std::string& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW((longPath(folder) + L"\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found)) {
+        const std::wstring name = found.cFileName;
+        const std::string path = folder + "\\" + narrow(name.c_str());
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            removeTree(path);
+        } else {
+            ::SetFileAttributesW(longPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::DeleteFileW(longPath(path).c_str());
+        }
+    }
+    ::FindClose(search);
+    ::RemoveDirectoryW(longPath(folder).c_str());
+}
+
+// A scratch folder in the user's temporary folder, with a Windows path; removed at the end
+// unless ORVANE_KEEP_TEMP is set, so a failing run can be inspected.
+class WindowsTempFolder {
+public:
+    WindowsTempFolder() {
+        wchar_t folder[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, folder);
+        static unsigned serial = 0;
+        char name[64];
+        std::snprintf(name, sizeof name, "orvane-test-%lu-%u", ::GetCurrentProcessId(), ++serial);
+        path_ = narrow(folder) + name;
+        makeFolder(path_);
+    }
+    ~WindowsTempFolder() {
+        if (std::getenv("ORVANE_KEEP_TEMP") != nullptr) {
+            return;
+        }
+        removeTree(path_);
+    }
+    WindowsTempFolder(const WindowsTempFolder&) = delete;
+    WindowsTempFolder& operator=(const WindowsTempFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
+
+private:
+    std::string path_;
+};
+
+} // namespace orvane::test

@@ -1,0 +1,175 @@
+// Built into the Windows test program only: what the Windows layer must tell that a POSIX
+// emulation of the same calls would get wrong.
+
+#include "common/WindowsFiles.h"
+#include "platform/DestinationTree.h"
+#include "platform/DriveSpace.h"
+#include "platform/FileCopy.h"
+#include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderContainment.h"
+#include "platform/PrivateProfile.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace orvane {
+
+// Each folder is itself and no other (MinGW's stat gives every one inode 0), also through
+// another spelling of its path, and so is what lies within it; and a file's identity changes
+// when it is rewritten.
+TEST(WindowsLayerTest, FoldersAndFilesAreToldApartByVolumeAndFileIndex) {
+    const test::WindowsTempFolder temp;
+    ASSERT_TRUE(test::makeFolder(temp / "one"));
+    ASSERT_TRUE(test::makeFolder(temp / "two"));
+    EXPECT_FALSE(platform::sameFolder(temp / "one", temp / "two"));
+    EXPECT_TRUE(platform::sameFolder(temp / "one", temp / "two\\..\\one"));
+    // Nothing of a tree is made outside it, whatever the path's ".." say.
+    const std::string root = temp / "one";
+    EXPECT_FALSE(platform::makeTreeFolder({root, root + "\\..\\two\\x"}));
+    EXPECT_TRUE(platform::makeTreeFolder({root, root + "\\x"}));
+    EXPECT_FALSE(test::exists(temp / "two\\x"));
+    // A destination not made yet lies within the folder it would be made in.
+    EXPECT_TRUE(platform::liesWithin(temp / "two\\..\\one\\not\\yet", temp / "one"));
+    EXPECT_FALSE(platform::liesWithin(temp / "two\\not\\yet", temp / "one"));
+    ASSERT_TRUE(test::writeFile(temp / "one\\a.txt", "first"));
+    ASSERT_TRUE(test::writeFile(temp / "two\\b.txt", "first"));
+    const auto a = platform::identityOf(temp / "one\\a.txt");
+    const auto b = platform::identityOf(temp / "two\\b.txt");
+    ASSERT_TRUE(a && b);
+    EXPECT_NE(a->inode, b->inode);
+    EXPECT_TRUE(platform::sameFile(temp / "one\\a.txt", temp / "two\\..\\one\\a.txt"));
+    ASSERT_TRUE(test::writeFile(temp / "one\\a.txt", "other"));
+    const auto rewritten = platform::identityOf(temp / "one\\a.txt");
+    ASSERT_TRUE(rewritten);
+    EXPECT_FALSE(*rewritten == *a);
+}
+
+// The drive of a destination not made yet is its volume's root in the drive-root form of
+// the log ("C:\"), with the space on it.
+TEST(WindowsLayerTest, DriveTextIsTheVolumeRoot) {
+    const test::WindowsTempFolder temp;
+    const auto space = platform::queryDriveSpace(temp / "not\\made\\yet");
+    EXPECT_EQ(space.drive, temp.path().substr(0, 3));
+    ASSERT_EQ(space.drive.size(), 3U);
+    EXPECT_EQ(space.drive.substr(1), ":\\");
+    EXPECT_GT(space.totalBytes, 0);
+    EXPECT_GT(space.freeBytes, 0);
+}
+
+namespace {
+
+using Reports = std::vector<std::tuple<platform::CopyReason, std::int64_t, std::int64_t>>;
+constexpr auto Switch = platform::CopyReason::StreamSwitch;
+constexpr auto Chunk = platform::CopyReason::ChunkFinished;
+
+std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW((test::longPath(folder) + L"\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found)) {
+        names.insert(test::narrow(found.cFileName));
+    }
+    ::FindClose(search);
+    names.erase(".");
+    names.erase("..");
+    return names;
+}
+
+} // namespace
+
+// The copy reports its stream switch and every chunk, reads the cancel flag after each report
+// but the last, and places the copy, with the source's write time, only when it is whole and
+// the destination is still what the caller saw: a cancelled copy, or one whose destination
+// someone else made meanwhile, leaves the destination as it was and no temporary behind.
+TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole) {
+    platform::setCopyChunkForTests(4);
+    const struct {
+        Reports reports;
+        platform::CopyReason at = Switch;
+        std::int32_t stop = 0;
+        bool sawDestination = true;
+    } cases[] = {
+        {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}},
+        {{{Switch, 0, 0}, {Chunk, 0, 0}}},
+        {{{Switch, 10, 0}}, Switch, 1},
+        {{{Switch, 10, 0}, {Chunk, 10, 4}}, Chunk, 2},
+        {{{Switch, 3, 0}, {Chunk, 3, 3}}, Chunk, 1}, // a stop in the last report
+        {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}, Switch, 0, false},
+    };
+    for (const auto& c : cases) {
+        const std::int64_t size = std::get<1>(c.reports.front());
+        SCOPED_TRACE(testing::Message()
+                     << size << " stop " << c.stop << " saw " << c.sawDestination);
+        const test::WindowsTempFolder temp;
+        const std::string bytes = std::string("0123456789").substr(0, size);
+        ASSERT_TRUE(test::writeFile(temp / "src", bytes));
+        ASSERT_TRUE(test::writeFile(temp / "dst", "previous copy"));
+        const HANDLE source =
+            ::CreateFileW(test::longPath(temp / "src").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const FILETIME written{0x12345600, 0x01d00000};
+        ASSERT_TRUE(::SetFileTime(source, nullptr, nullptr, &written));
+        ::CloseHandle(source);
+        Reports reports;
+        std::int32_t flag = 0;
+        const platform::CopyProgress progress = [&](const platform::CopyReport& report) {
+            reports.emplace_back(report.reason, report.totalSize, report.transferred);
+            flag = report.reason == c.at ? c.stop : flag;
+        };
+        platform::CopyOptions options;
+        options.replaces = c.sawDestination ? platform::identityOf(temp / "dst") : std::nullopt;
+        const auto result =
+            platform::copyFileWithProgress(temp / "src", temp / "dst", progress, flag, options);
+
+        EXPECT_EQ(reports, c.reports);
+        const bool whole = c.reports.size() > 1 && std::get<2>(c.reports.back()) == size;
+        const bool placed = whole && c.sawDestination;
+        EXPECT_EQ(result.outcome, placed  ? platform::CopyOutcome::Copied
+                                  : whole ? platform::CopyOutcome::Failed
+                                          : platform::CopyOutcome::Cancelled);
+        if (whole && !placed) {
+            EXPECT_EQ(result.error.kind(), platform::ErrorKind::Exists);
+        }
+        EXPECT_EQ(test::readFile(temp / "dst"), placed ? bytes : "previous copy");
+        EXPECT_EQ(namesIn(temp.path()), (std::set<std::string>{"src", "dst"}));
+        const auto copy = platform::identityOf(temp / "dst");
+        const auto original = platform::identityOf(temp / "src");
+        ASSERT_TRUE(copy && original);
+        EXPECT_EQ(copy->modifiedNs == original->modifiedNs, placed);
+    }
+    platform::setCopyChunkForTests(0);
+}
+
+// The INI file: a new one is made with CR LF lines, an edit keeps every other byte and leaves
+// no temporary beside it, a read-only file is neither changed nor made writable, and a folder
+// in the file's place is neither read nor written.
+TEST(WindowsLayerTest, ProfileWritesKeepOtherBytesAndLeaveReadOnlyFilesAndFoldersAlone) {
+    const test::WindowsTempFolder temp;
+    const std::string fresh = temp / "fresh.ini";
+    EXPECT_TRUE(platform::writeProfileString("Main", "USE", "2", fresh));
+    EXPECT_EQ(test::readFile(fresh), "[Main]\r\nUSE=2\r\n");
+    const std::string mine = temp / "mine.ini";
+    ASSERT_TRUE(test::writeFile(mine, "; mine\n[Main]\r\nUSE=5\r\nKeep= 1 \r\n"));
+    EXPECT_TRUE(platform::writeProfileString("Main", "USE", "6", mine));
+    EXPECT_EQ(test::readFile(mine), "; mine\n[Main]\r\nUSE=6\r\nKeep= 1 \r\n");
+    EXPECT_EQ(platform::readProfileString("main", "KEEP", "none", 2048, mine), "1");
+    const std::string locked = temp / "locked.ini";
+    ASSERT_TRUE(test::writeFile(locked, "[Main]\r\nUSE=7\r\n"));
+    ASSERT_TRUE(::SetFileAttributesW(test::longPath(locked).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(platform::writeProfileString("Main", "USE", "8", locked));
+    EXPECT_EQ(test::readFile(locked), "[Main]\r\nUSE=7\r\n");
+    EXPECT_NE(::GetFileAttributesW(test::longPath(locked).c_str()) & FILE_ATTRIBUTE_READONLY, 0U);
+    ::SetFileAttributesW(test::longPath(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string folder = temp / "folder.ini";
+    ASSERT_TRUE(test::makeFolder(folder));
+    EXPECT_FALSE(platform::writeProfileString("Main", "USE", "3", folder));
+    EXPECT_EQ(platform::readProfileString("Main", "USE", "1", 2048, folder), "1");
+    EXPECT_EQ(namesIn(temp.path()),
+              (std::set<std::string>{"fresh.ini", "mine.ini", "locked.ini", "folder.ini"}));
+}
+
+} // namespace orvane
