@@ -78,9 +78,11 @@ public:
     void close() { file_.reset(); }
 
     // The name becomes the destination's only while it is free, or while it still holds
-    // the entry the caller saw there. The rename goes to the disk before it returns.
-    SystemError place(const std::string& destination, const std::optional<FileIdentity>& replaces) {
-        DWORD flags = MOVEFILE_WRITE_THROUGH;
+    // the entry the caller saw there. For a durable copy the rename goes to the disk before it
+    // returns; a plain copy does not wait for the disk, as a plain copy on Linux does not.
+    SystemError place(const std::string& destination, const std::optional<FileIdentity>& replaces,
+                      bool durable) {
+        DWORD flags = durable ? MOVEFILE_WRITE_THROUGH : 0;
         if (replaces) {
             const auto standing = identityOf(destination);
             if (standing && !(*standing == *replaces)) {
@@ -206,7 +208,8 @@ private:
         if (options_.abandonBeforePlacing != nullptr && *options_.abandonBeforePlacing) {
             return ended(CopyOutcome::Cancelled, windowsError(ERROR_OPERATION_ABORTED), before);
         }
-        if (const SystemError refused = temporary.place(destination_, options_.replaces)) {
+        if (const SystemError refused =
+                temporary.place(destination_, options_.replaces, options_.durable)) {
             return ended(CopyOutcome::Failed, refused, before);
         }
         if (options_.durable) {
