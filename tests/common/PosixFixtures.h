@@ -1,11 +1,17 @@
 #pragma once
 
-// Fixtures that need Linux itself: mounts (root only) and the POSIX view of an entry.
+// Fixtures that need Linux itself: mounts (root only), owners and the POSIX view of an entry.
+// On Windows they build but refuse (a mount is never made, no file changes owner), so a case
+// that needs them skips there as it does where Linux refuses them.
 
 #include "common/CopyFixtures.h"
+#include "common/System.h"
 
-#include <sys/mount.h>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -19,20 +25,31 @@ public:
           const char* options)
         : folder_(folder) {
         std::filesystem::create_directories(folder);
+#ifdef _WIN32
+        (void)type, (void)flags, (void)options;
+        why_ = std::string("not on Windows: needs a mount of ") + source;
+#else
         if (::mount(source, folder.c_str(), type, flags, options) != 0) {
             why_ = std::string("cannot mount ") + source + " here (" + std::strerror(errno) + ")";
         }
+#endif
     }
     Mount(const Mount&) = delete;
     Mount& operator=(const Mount&) = delete;
     ~Mount() {
+#ifndef _WIN32
         if (mounted() && ::umount(folder_.c_str()) != 0) {
             ::umount2(folder_.c_str(), MNT_DETACH);
         }
+#endif
     }
 
-    bool mounted() const { return why_.empty(); }
-    const std::string& why() const { return why_; }
+    bool mounted() const {
+        return why_.empty();
+    }
+    const std::string& why() const {
+        return why_;
+    }
 
 private:
     std::string folder_;
@@ -48,14 +65,33 @@ struct Tmpfs : Mount {
 // A folder shown a second time at another place, as `mount --bind` does.
 struct BindMount : Mount {
     BindMount(const std::string& folder, const std::string& at)
-        : Mount(folder.c_str(), at, nullptr, MS_BIND, nullptr) {}
+        : Mount(folder.c_str(), at, nullptr, kBind, nullptr) {}
+#ifdef _WIN32
+    static constexpr unsigned long kBind = 0;
+#else
+    static constexpr unsigned long kBind = MS_BIND;
+#endif
 };
 
 // The entry at the path itself, not what a link points to; all zero when there is none.
 inline struct stat statOf(const std::string& path) {
     struct stat info {};
+#ifdef _WIN32
+    ::stat(path.c_str(), &info);
+#else
     ::lstat(path.c_str(), &info);
+#endif
     return info;
+}
+
+// Gives the entry to the user "nobody"; false where that cannot be done (not root, Windows).
+inline bool giveToAnotherUser(const std::string& path) {
+#ifdef _WIN32
+    (void)path;
+    return false;
+#else
+    return ::chown(path.c_str(), 65534, 65534) == 0;
+#endif
 }
 
 } // namespace orvane::test
