@@ -210,7 +210,7 @@ private:
             return ended(CopyOutcome::Failed, refused, before);
         }
         if (options_.durable) {
-            noteFileEvent(FileEvent::FolderFlushed, nativePathRules.folderPart(destination_));
+            noteFileEvent(FileEvent::FolderFlushed, folderOf(destination_));
         }
         return placed(before, done);
     }
