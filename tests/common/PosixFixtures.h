@@ -10,8 +10,11 @@
 #include <sys/stat.h>
 #ifndef _WIN32
 #include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
+
+#include <functional>
 
 #include <cerrno>
 #include <cstring>
@@ -91,6 +94,31 @@ inline bool giveToAnotherUser(const std::string& path) {
     return false;
 #else
     return ::chown(path.c_str(), 65534, 65534) == 0;
+#endif
+}
+
+inline bool runningAsRoot() {
+#ifdef _WIN32
+    return false;
+#else
+    return ::geteuid() == 0;
+#endif
+}
+
+// Plays a part in a child process run as the user "nobody" (root only): the exit status the
+// part gives, 2 when the child could not become that user, -1 when it did not end normally.
+inline int exitStatusAsAnotherUser(const std::function<int()>& play) {
+#ifdef _WIN32
+    (void)play;
+    return -1;
+#else
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(::setgid(65534) != 0 || ::setuid(65534) != 0 ? 2 : play());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
 }
 
