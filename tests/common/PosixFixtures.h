@@ -8,7 +8,9 @@
 #include "common/System.h"
 
 #include <sys/stat.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -87,15 +89,69 @@ inline struct stat statOf(const std::string& path) {
     return info;
 }
 
-// Gives the entry to the user "nobody"; false where that cannot be done (not root, Windows).
-inline bool giveToAnotherUser(const std::string& path) {
+// Gives the entry to another user and their group, "nobody" unless told; false where that
+// cannot be done (not root, Windows).
+inline bool giveToAnotherUser(const std::string& path, unsigned user = 65534) {
 #ifdef _WIN32
-    (void)path;
+    (void)path, (void)user;
     return false;
 #else
-    return ::chown(path.c_str(), 65534, 65534) == 0;
+    return ::chown(path.c_str(), user, user) == 0;
 #endif
 }
+
+// The names a file has; 0 when it cannot be looked at. (The C++ library counts one name on
+// Windows, whatever the file has.)
+inline std::uintmax_t nameCount(const std::string& path) {
+#ifdef _WIN32
+    const HANDLE file = ::CreateFileW(std::filesystem::path(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = file != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(file, &info);
+    if (file != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(file);
+    }
+    return known ? info.nNumberOfLinks : 0;
+#else
+    return statOf(path).st_nlink;
+#endif
+}
+
+// The bytes the entry takes on its drive (less than its size where it has holes).
+inline std::int64_t allocatedBytes(const std::string& path) {
+#ifdef _WIN32
+    return statOf(path).st_size;
+#else
+    return static_cast<std::int64_t>(statOf(path).st_blocks) * 512;
+#endif
+}
+
+// A FIFO and a socket at the two paths; false where the system has neither.
+inline bool makeFifoAndSocket(const std::string& fifo, const std::string& socket) {
+#ifdef _WIN32
+    (void)fifo, (void)socket;
+    return false;
+#else
+    return ::mkfifo(fifo.c_str(), 0644) == 0 && ::mknod(socket.c_str(), S_IFSOCK | 0644, 0) == 0;
+#endif
+}
+
+// The process's umask for one scope.
+class Umask {
+public:
+#ifdef _WIN32
+    explicit Umask(unsigned) {}
+#else
+    explicit Umask(unsigned bits) : saved_(::umask(bits)) {}
+    ~Umask() {
+        ::umask(saved_);
+    }
+
+private:
+    mode_t saved_;
+#endif
+};
 
 inline bool runningAsRoot() {
 #ifdef _WIN32
