@@ -13,6 +13,7 @@
 #else
 #include <sys/mount.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #endif
 
@@ -134,6 +135,24 @@ inline bool makeFifoAndSocket(const std::string& fifo, const std::string& socket
     return false;
 #else
     return ::mkfifo(fifo.c_str(), 0644) == 0 && ::mknod(socket.c_str(), S_IFSOCK | 0644, 0) == 0;
+#endif
+}
+
+// A user extended attribute on the entry, set or looked for; false where there is none.
+inline bool markWithAttribute(const std::string& path) {
+#ifdef _WIN32
+    (void)path;
+    return false;
+#else
+    return ::setxattr(path.c_str(), "user.orvane.mark", "x", 1, 0) == 0;
+#endif
+}
+inline bool hasAttributeMark(const std::string& path) {
+#ifdef _WIN32
+    (void)path;
+    return false;
+#else
+    return ::getxattr(path.c_str(), "user.orvane.mark", nullptr, 0) >= 0;
 #endif
 }
 
