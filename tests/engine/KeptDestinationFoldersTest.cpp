@@ -1,9 +1,6 @@
 #include "common/EngineHarness.h"
 #include "common/PosixFixtures.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace orvane::test {
 namespace {
 
@@ -22,6 +19,10 @@ TEST(KeptDestinationFolders, FollowTheFolderAtTheirPathAfterItChanges) {
                  {"replaced by a link to a folder outside", "link", 0, 2, 1}};
     for (const auto& change : cases) {
         SCOPED_TRACE(change.what);
+        if (*change.placed != '\0') { // the last cases
+            SKIP_ON_WINDOWS("a destination folder held open while its files are copied, which "
+                            "the Windows layer does not do yet, and symbolic links");
+        }
         inBothModes(false, [&change](Scene& s, bool direct) {
             const std::string folder = s.dst("sub"), outside = s.temp.makeFolder("outside");
             s.plant({"data/sub/a = a", "data/sub/b = b", "data/sub/c = c"});
@@ -62,29 +63,31 @@ TEST(KeptDestinationFolders, FollowTheFolderAtTheirPathAfterItChanges) {
 // may leave a copy with other bits or another owner than its source, whatever the umask
 // takes from new files and in whatever order the files come.
 TEST(KeptDestinationFolders, EveryCopyHasItsSourcesModeAndOwnerUnderAnyUmask) {
+    SKIP_ON_WINDOWS("POSIX modes, owners and the umask");
     const struct {
         const char* name;
-        mode_t mode;
-        uid_t owner;
+        unsigned mode;
+        unsigned owner;
     } cases[] = {
         {"plain", 0644, 0},        {"private", 0600, 0},        {"program", 0755, 0},
         {"read-only", 0444, 0},    {"no bits", 0000, 0},        {"group", 0660, 0},
         {"set-user-ID", 04755, 0}, {"other owner", 0644, 4321}, {"open", 0777, 0},
     };
-    for (const mode_t umaskBits : {mode_t{022}, mode_t{077}, mode_t{0}}) {
+    for (const unsigned umaskBits : {022U, 077U, 0U}) {
         SCOPED_TRACE("umask " + std::to_string(umaskBits));
         TempFolder t;
         const std::string from = t.makeFolder("data"), to = t.makeFolder("backup/data");
         for (const auto& file : cases) {
             const std::string path = t.write(std::string("data/") + file.name, file.name);
-            if (file.owner != 0 && ::geteuid() == 0) {
-                ASSERT_EQ(::chown(path.c_str(), file.owner, file.owner), 0);
+            if (file.owner != 0 && runningAsRoot()) {
+                ASSERT_TRUE(giveToAnotherUser(path, file.owner));
             }
-            ASSERT_EQ(::chmod(path.c_str(), file.mode), 0);
+            std::filesystem::permissions(path, std::filesystem::perms(file.mode));
         }
-        const mode_t saved = ::umask(umaskBits);
-        EngineHarness(from, to).runDirectMode();
-        ::umask(saved);
+        {
+            const Umask only(umaskBits);
+            EngineHarness(from, to).runDirectMode();
+        }
         for (const auto& file : cases) {
             const auto source = statOf(from + "/" + file.name), copy = statOf(to + "/" + file.name);
             // A link count of 0: no copy.

@@ -4,10 +4,6 @@
 #include "platform/FileCopy.h"
 #include "platform/FileEvents.h"
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace orvane::test {
 namespace {
 
@@ -55,7 +51,7 @@ TEST_F(MoveSafetyTest, EveryTurnThatMayNotHavePlacedTheSameBytesKeepsItsSource) 
     int deleted = 0;
     for (std::size_t turn = 2; turn < events.size(); ++turn) {
         if (events[turn].starts_with("deleted ")) {
-            const std::string name = events[turn].substr(events[turn].rfind('/') + 1);
+            const std::string name = std::filesystem::path(events[turn]).filename().string();
             ++deleted;
             EXPECT_EQ(Lines(events.begin() + turn - 2, events.begin() + turn + 1),
                       (Lines{"file flushed " + dst(name), "folder flushed " + destination,
@@ -78,12 +74,10 @@ TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsT
         writeAll(src("big.bin"), patterned(size, 1));
         EngineHarness run(this->source, destination, true);
         run.log.setLineListener([&](const std::string& line) {
-            struct stat before {};
-            if (line.find(" copied in ") != std::string::npos &&
-                ::stat(path.c_str(), &before) == 0) {
+            if (line.find(" copied in ") != std::string::npos && exists(path)) {
+                const auto before = std::filesystem::last_write_time(path);
                 writeAll(path, patterned(size, 2));
-                const timespec times[2] = {before.st_atim, before.st_mtim};
-                ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+                std::filesystem::last_write_time(path, before);
             }
         });
         run.runSurveyMode();
@@ -98,25 +92,23 @@ TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsT
 // cannot read the source (a user moving, from a folder of their own, a file shut to them)
 // cannot compare, and keeps it.
 TEST_F(MoveSafetyTest, SkippedFileThatCannotBeComparedKeepsItsSource) {
-    if (::geteuid() != 0) {
+    SKIP_ON_WINDOWS("another user to run the move as");
+    if (!runningAsRoot()) {
         GTEST_SKIP() << "needs root to run the move as a user the source is shut to";
     }
     plant({"data/shut.txt = same", "backup/data/shut.txt = same"});
-    ASSERT_EQ(::chmod(src("shut.txt").c_str(), 0) + ::chmod(temp.path().c_str(), 0755) +
-                  ::chmod((temp / "backup").c_str(), 0755) + ::chown(source.c_str(), 65534, 65534) +
-                  ::chown(destination.c_str(), 65534, 65534),
+    namespace fs = std::filesystem;
+    const auto open = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                      fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(src("shut.txt"), fs::perms::none);
+    fs::permissions(temp.path(), open);
+    fs::permissions(temp / "backup", open);
+    ASSERT_TRUE(giveToAnotherUser(source) && giveToAnotherUser(destination));
+    EXPECT_EQ(exitStatusAsAnotherUser([&] {
+                  harness.runSurveyMode();
+                  return harness.state.outcome.sourcesKept == 1 ? 0 : 1;
+              }),
               0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
-            ::_exit(2);
-        }
-        harness.runSurveyMode();
-        ::_exit(harness.state.outcome.sourcesKept == 1 ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_TRUE(exists(src("shut.txt")));
 }
 

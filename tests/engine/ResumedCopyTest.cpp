@@ -1,4 +1,5 @@
 #include "common/EngineHarness.h"
+#include "common/System.h"
 
 #include "platform/FileCopy.h"
 
@@ -29,6 +30,8 @@ void pauseAtAThird(EngineHarness& run, std::int32_t click) {
 // that third from its first report on, takes the third out of what is left to copy without counting
 // it as copied now, and places the whole file.
 TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
+    SKIP_ON_WINDOWS("a copy that continues the part an earlier run kept, which the Windows "
+                    "layer does not do yet");
     temp.write("data/big", patterned(static_cast<std::size_t>(kLarge)));
     for (const std::int32_t click : {run_control::stop, run_control::pause}) {
         SCOPED_TRACE(click == run_control::stop ? "Stop" : "Pause");

@@ -2,30 +2,30 @@
 #include "settings/UsageCounter.h"
 
 #include "common/CopyFixtures.h"
-#include "common/PosixFixtures.h"
+#include "common/System.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 using namespace orvane;
 using platform::ProgramLocation;
 using test::readFile;
+namespace fs = std::filesystem;
 
 // An edit keeps every other byte of the file and its mode, and leaves no temporary behind; a
 // write that cannot be made is silent.
 TEST(IniStore, EditsKeepEveryOtherByteAndAWriteThatCannotBeMadeIsSilent) {
+    SKIP_ON_WINDOWS("a folder name that is not UTF-8, and POSIX modes");
     test::TempFolder temp;
     const std::string folder = temp.makeFolder("Ordner-\xE4\xFF"); // not UTF-8
     const std::string path = temp.write("Ordner-\xE4\xFF/Orvane.ini",
                                         "; mine\n[Main]\r\nUSE=5\r\nKeep= 1 \r\n[Other]\nA=1\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, mode);
     const IniStore store(ProgramLocation{folder, "Orvane"});
     EXPECT_EQ(store.IniRead("main", "KEEP", "none", "", ""), "1");
     store.IniWrite("Main", "USE", "6", "", "");
     EXPECT_EQ(readFile(path), "; mine\n[Main]\r\nUSE=6\r\nKeep= 1 \r\n[Other]\nA=1\n");
-    struct stat info {};
-    EXPECT_TRUE(::stat(path.c_str(), &info) == 0 && (info.st_mode & 07777) == 0640);
+    EXPECT_EQ(fs::status(path).permissions(), mode);
     EXPECT_EQ(test::namesIn(folder), std::set<std::string>{"Orvane.ini"});
     // A file where the program's folder should be: nothing read, nothing written, no complaint.
     const IniStore blocked(ProgramLocation{path, "Orvane"});
@@ -64,17 +64,20 @@ TEST(IniUsageCounter, CountsStartsPerExecutableNameAndRestartsFromNonsense) {
 // and keeps no tail of the longer old text.
 TEST(IniStore, WriteUpdatesTheFileItselfNotALinkNorAReadOnlyFile) {
     test::TempFolder temp;
+    const std::string hard = temp.write("hard.ini", "[Main]\r\nUSE=nonsense\r\nKeep=yes\r\n");
+    fs::create_hard_link(hard, temp / "twin.ini");
+    EXPECT_EQ(countThisStart(IniStore(ProgramLocation{temp.path(), "hard"})), 1);
+    EXPECT_EQ(readFile(temp / "twin.ini"), "[Main]\r\nUSE=2\r\nKeep=yes\r\n");
+    const std::string locked = temp.write("locked.ini", "[Main]\r\nUSE=7\r\n");
+    fs::permissions(locked,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_EQ(countThisStart(IniStore(ProgramLocation{temp.path(), "locked"})), 7);
+    EXPECT_EQ(readFile(locked), "[Main]\r\nUSE=7\r\n");
+    SKIP_ON_WINDOWS("symbolic links, which the C++ library makes on POSIX systems only");
     const std::string target = temp.write("real/target.ini", "[Main]\r\nUSE=4\r\n");
     std::filesystem::create_symlink(target, temp / "Orvane.ini");
     EXPECT_EQ(countThisStart(IniStore(ProgramLocation{temp.path(), "Orvane"})), 1);
     EXPECT_TRUE(std::filesystem::is_symlink(temp / "Orvane.ini"));
     EXPECT_EQ(readFile(target), "[Main]\r\nUSE=4\r\n");
-    const std::string hard = temp.write("hard.ini", "[Main]\r\nUSE=nonsense\r\nKeep=yes\r\n");
-    ASSERT_EQ(::link(hard.c_str(), (temp / "twin.ini").c_str()), 0);
-    EXPECT_EQ(countThisStart(IniStore(ProgramLocation{temp.path(), "hard"})), 1);
-    EXPECT_EQ(readFile(temp / "twin.ini"), "[Main]\r\nUSE=2\r\nKeep=yes\r\n");
-    const std::string locked = temp.write("locked.ini", "[Main]\r\nUSE=7\r\n");
-    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
-    EXPECT_EQ(countThisStart(IniStore(ProgramLocation{temp.path(), "locked"})), 7);
-    EXPECT_EQ(readFile(locked), "[Main]\r\nUSE=7\r\n");
 }

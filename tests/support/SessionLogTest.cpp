@@ -2,6 +2,7 @@
 
 #include "common/CopyFixtures.h"
 #include "common/PosixFixtures.h"
+#include "common/System.h"
 #include "state/MainWindowElements.h"
 #include "support/LogFileSaver.h"
 #include "support/SessionJournal.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <ctime>
 #include <sstream>
 
@@ -27,7 +29,7 @@ std::set<std::string> journalsIn(const std::string& logs) {
     std::set<std::string> journals;
     for (const auto& name : test::namesIn(logs)) {
         if (name.ends_with(".journal")) {
-            journals.insert(logs + "/" + name);
+            journals.insert((std::filesystem::path(logs) / name).string());
         }
     }
     return journals;
@@ -37,10 +39,14 @@ std::set<std::string> journalsIn(const std::string& logs) {
 void writeJournal(test::TempFolder& program, const std::string& name, const std::string& bytes,
                   int day) {
     std::tm noon{};
-    ::strptime(("2026-12-" + std::to_string(day) + " 12").c_str(), "%Y-%m-%d %H", &noon);
+    noon.tm_year = 2026 - 1900;
+    noon.tm_mon = 11;
+    noon.tm_mday = day;
+    noon.tm_hour = 12;
     noon.tm_isdst = -1;
-    const timespec times[2] = {{std::mktime(&noon), 0}, {std::mktime(&noon), 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, program.write("logs/" + name, bytes).c_str(), times, 0), 0);
+    const auto time = std::chrono::system_clock::from_time_t(std::mktime(&noon));
+    std::filesystem::last_write_time(program.write("logs/" + name, bytes),
+                                     std::chrono::file_clock::from_sys(time));
 }
 
 // A name can hold any byte but "/" and NUL: every C0 control character, DEL and the backslash
@@ -55,8 +61,9 @@ TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
     log.AddLogEntry("a\tb\rc\x01"
                     "d\x1f\x7f\\e" +
                     std::string(1, '\0') + "f \xc3\xa9\x80~");
+    const std::string backslash = test::kOnWindows ? "\\" : "\\\\"; // the separator there
     const Lines shown{"File x\\nMove is on, deleted the file IMPORTANT copied",
-                      "a\\tb\\rc\\x01d\\x1f\\x7f\\\\e\\x00f \xc3\xa9\x80~"};
+                      "a\\tb\\rc\\x01d\\x1f\\x7f" + backslash + "e\\x00f \xc3\xa9\x80~"};
     EXPECT_EQ(heard, shown);
     EXPECT_EQ(log.line(2), shown[1]);
     EXPECT_EQ(ShownText("C:\\Backup\\a\tb", platform::PathRules(platform::PathStyle::Windows)),
@@ -70,7 +77,7 @@ TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
 // last, until a save reaches the day's file.
 TEST(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     test::TempFolder program;
-    const std::string logs = program / "logs", dayFile = logs + "/log_05_12_2026.txt";
+    const std::string logs = program / "logs", dayFile = program / "logs/log_05_12_2026.txt";
     SessionLog log;
     MainWindowElements window;
     std::function<LocalTime()> clock = [] { return LocalTime{2026, 12, 5}; };
@@ -99,9 +106,14 @@ TEST(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     });
     log.attachJournal(SessionJournal::open(logs, errors));
     log.AddLogEntry("session 1");
+    // On Windows a live journal is shared with nobody (that tells it from an orphan): only
+    // its name shows there.
     const std::string bytes = readFile(journal());
-    EXPECT_EQ(bytes.substr(0, bytes.find('\0')), "session 1\r\n");
-    EXPECT_EQ(bytes.find_first_not_of('\0', bytes.find('\0')), std::string::npos);
+    EXPECT_NE(journal(), "");
+    if (!test::kOnWindows) {
+        EXPECT_EQ(bytes.substr(0, bytes.find('\0')), "session 1\r\n");
+        EXPECT_EQ(bytes.find_first_not_of('\0', bytes.find('\0')), std::string::npos);
+    }
     EXPECT_TRUE(save({"2", "3"}));
     EXPECT_EQ(journal(), "");
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_05_12_2026.txt)");
@@ -119,16 +131,17 @@ TEST(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
     separator = ",";
     save({"late"});
     EXPECT_EQ(window.lblSave.caption(), "Saving log entry's to log file (log_31_12_2026.txt)");
-    EXPECT_EQ(readFile(logs + "/log_01_01_2027.txt"), "late\r\n\r\n\r\n");
+    EXPECT_EQ(readFile(program / "logs/log_01_01_2027.txt"), "late\r\n\r\n\r\n");
     EXPECT_EQ(bar.Text(), "100,0%");
     // A save that cannot reach the day's file says so and keeps the journal for the next start.
-    std::filesystem::create_directory(logs + "/log_05_06_2027.txt");
+    std::filesystem::create_directory(program / "logs/log_05_06_2027.txt");
     clock = [] { return LocalTime{2027, 6, 5}; };
     log.attachJournal(SessionJournal::open(logs, errors));
     EXPECT_FALSE(save({"kept"}));
-    EXPECT_EQ(readFile(journal()).substr(0, 6), "kept\r\n");
-    EXPECT_TRUE(test::holds(errors.str(),
-                            "orvane: cannot write the log file " + logs + "/log_05_06_2027.txt: "));
+    EXPECT_NE(journal(), "");
+    EXPECT_EQ(readFile(journal()).substr(0, 6), test::kOnWindows ? "" : "kept\r\n");
+    EXPECT_TRUE(test::holds(errors.str(), "orvane: cannot write the log file " +
+                                              program / "logs/log_05_06_2027.txt" + ": "));
 }
 
 // A journal whose process is gone (nothing holds its lock) goes to the file of the day it was
@@ -138,13 +151,14 @@ TEST(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
 // not recovered (its target would land in the day's file), one named like the journal being
 // made is replaced rather than written through. A journal of another user is theirs to recover.
 TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesEveryOtherEntryAlone) {
+    SKIP_ON_WINDOWS("symbolic links in the logs folder");
     test::TempFolder program;
     const std::string logs = program.makeFolder("logs");
     program.write("logs/log_03_12_2026.txt", "earlier\r\n\r\n\r\n");
     writeJournal(program, "session-4000000-0.journal", "a\r\nb\r\nhalf", 3);
     writeJournal(program, "session-4000001-0.journal", "c\r\n" + std::string(100, '\0'), 4);
     writeJournal(program, "session-4000002-0.journal", "d\r\n", 1);
-    std::filesystem::create_directory(logs + "/log_01_12_2026.txt");
+    std::filesystem::create_directory(program / "logs/log_01_12_2026.txt");
     writeJournal(program, "session-4000003-0.journal", std::string(4096, '\0'), 2);
     program.write("logs/session-notes.txt", "not a journal");
     const std::string secret = program.write("secret", "private\r\n");
@@ -153,17 +167,17 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesEveryOtherEnt
     std::filesystem::create_symlink(victim,
                                     logs + "/session-" + std::to_string(::getpid()) + ".opening");
     const std::string foreign = program.write("logs/session-4243-0.journal", "theirs\r\n");
-    const bool chowned = ::chown(foreign.c_str(), 65534, 65534) == 0;
+    const bool chowned = test::giveToAnotherUser(foreign);
 
     SessionLog live;
     std::ostringstream errors;
     live.attachJournal(SessionJournal::open(logs, errors));
     live.AddLogEntry("running");
     EXPECT_EQ(RecoverJournals(logs, errors), chowned ? 2 : 3);
-    EXPECT_EQ(readFile(logs + "/log_03_12_2026.txt"),
+    EXPECT_EQ(readFile(program / "logs/log_03_12_2026.txt"),
               "earlier\r\n\r\n\r\na\r\nb\r\nhalf\r\n" + kClosing);
-    EXPECT_EQ(readFile(logs + "/log_04_12_2026.txt"), "c\r\n" + kClosing);
-    EXPECT_FALSE(exists(logs + "/log_02_12_2026.txt"));
+    EXPECT_EQ(readFile(program / "logs/log_04_12_2026.txt"), "c\r\n" + kClosing);
+    EXPECT_FALSE(exists(program / "logs/log_02_12_2026.txt"));
     EXPECT_TRUE(exists(logs + "/session-4000002-0.journal") && exists(logs + "/session-notes.txt"));
     EXPECT_EQ(readFile(victim) + readFile(secret), "keep meprivate\r\n");
     // The live one, the blocked one, the link and the other user's.

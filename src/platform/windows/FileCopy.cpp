@@ -145,11 +145,11 @@ public:
 
 private:
     // A file met again under another name becomes a name of its earlier copy. A hard link
-    // never replaces an entry, so whatever stands at the name stays untouched.
+    // never replaces an entry, so whatever stands at the name stays untouched. The name count
+    // is not asked here: a move has deleted the names met before, and this may be the last.
     std::optional<CopyResult> linkEarlierCopy(const FileIdentity& before) const {
-        const auto earlier = options_.hardLinks && sourceLinks_ > 1
-                                 ? options_.hardLinks->earlierCopy(before)
-                                 : std::nullopt;
+        const auto earlier =
+            options_.hardLinks ? options_.hardLinks->earlierCopy(before) : std::nullopt;
         if (!earlier || !::CreateHardLinkW(systemPath(destination_).c_str(),
                                            systemPath(*earlier).c_str(), nullptr)) {
             return std::nullopt;
@@ -213,7 +213,7 @@ private:
             return ended(CopyOutcome::Failed, refused, before);
         }
         if (options_.durable) {
-            noteFileEvent(FileEvent::FolderFlushed, nativePathRules.folderPart(destination_));
+            noteFileEvent(FileEvent::FolderFlushed, folderOf(destination_));
         }
         return placed(before, done);
     }

@@ -77,21 +77,34 @@ std::optional<bool> contentsEqual(const std::string& first, const std::string& s
     return fileContentsEqual(a.get(), b.get());
 }
 
+namespace {
+
+bool flushFolder(const std::string& folder) {
+    const Handle handle = openEntry(folder, GENERIC_READ | GENERIC_WRITE);
+    if (!handle.isOpen() || !::FlushFileBuffers(handle.get())) {
+        return false;
+    }
+    noteFileEvent(FileEvent::FolderFlushed, folder);
+    return true;
+}
+
+} // namespace
+
 bool flushToDisk(const std::string& path) {
     const Handle entry = openEntry(path, GENERIC_READ | GENERIC_WRITE);
     const auto identity = entry.isOpen() ? identityOfHandle(entry.get()) : std::nullopt;
     if (!identity || identity->kind == EntryKind::Other) {
         return false;
     }
-    // A link holds no data; its entry, like every name this layer places, was written
-    // through to the disk by the rename that placed it.
+    // A link holds no data. The entry may be a leftover of an earlier run or of another
+    // program, never written through to the disk: its folder is flushed too.
     if (identity->kind == EntryKind::File) {
         if (!::FlushFileBuffers(entry.get())) {
             return false;
         }
         noteFileEvent(FileEvent::FileFlushed, path);
     }
-    return true;
+    return flushFolder(folderOf(path));
 }
 
 } // namespace orvane::platform

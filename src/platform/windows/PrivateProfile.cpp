@@ -13,6 +13,7 @@ struct FileContents {
     std::string bytes;
     // The file's attributes; empty when it does not exist yet.
     std::optional<DWORD> attributes;
+    DWORD links = 0;
 };
 
 bool readAll(HANDLE file, std::string& bytes) {
@@ -47,6 +48,7 @@ std::optional<FileContents> readContents(const std::string& path) {
         return std::nullopt;
     }
     contents.attributes = info.dwFileAttributes;
+    contents.links = info.nNumberOfLinks;
     return contents;
 }
 
@@ -72,10 +74,21 @@ bool replaceWhole(const std::string& path, std::string_view bytes) {
     return false;
 }
 
+// A file with other names is rewritten through its handle, so that every name sees the change.
+bool overwriteInPlace(const std::string& path, std::string_view bytes) {
+    DWORD error = ERROR_SUCCESS;
+    const Handle file = openOwnFile(path, GENERIC_WRITE, OPEN_EXISTING, error);
+    return file.isOpen() && writeAll(file.get(), bytes) && ::SetEndOfFile(file.get()) &&
+           ::FlushFileBuffers(file.get());
+}
+
 // A read-only file is left as it is. The attributes of the old file (hidden, say) carry over.
 bool storeBytes(const std::string& path, std::string_view bytes, const FileContents& old) {
     if (old.attributes && (*old.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return false;
+    }
+    if (old.links > 1) {
+        return overwriteInPlace(path, bytes);
     }
     if (!replaceWhole(path, bytes)) {
         return false;

@@ -1,5 +1,7 @@
 #include "platform/windows/SystemPath.h"
 
+#include "platform/PathRules.h"
+
 #include <algorithm>
 #include <climits>
 #include <map>
@@ -186,6 +188,14 @@ std::optional<FileIdentity> identityOfHandle(HANDLE handle) {
 
 DWORD attributesOf(const std::string& path) {
     return ::GetFileAttributesW(systemPath(path).c_str());
+}
+
+std::string folderOf(const std::string& path) {
+    std::string folder = nativePathRules.folderPart(path);
+    if (folder.size() > 3 && folder.ends_with('\\')) {
+        folder.pop_back();
+    }
+    return folder;
 }
 
 std::string pathOfHandle(HANDLE handle) {

@@ -122,6 +122,9 @@ inline bool isRealFolder(DWORD attributes) {
            !isLinkAttribute(attributes);
 }
 
+// The folder an entry is in, without a closing separator (a drive root keeps its own).
+std::string folderOf(const std::string& path);
+
 // The path of the folder an open handle names now (it follows a rename).
 std::string pathOfHandle(HANDLE handle);
 
