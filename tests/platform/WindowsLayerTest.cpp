@@ -92,6 +92,7 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         platform::CopyReason at = Switch;
         std::int32_t stop = 0;
         bool sawDestination = true;
+        bool readOnly = false;
     } cases[] = {
         {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}},
         {{{Switch, 0, 0}, {Chunk, 0, 0}}},
@@ -99,11 +100,12 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         {{{Switch, 10, 0}, {Chunk, 10, 4}}, Chunk, 2},
         {{{Switch, 3, 0}, {Chunk, 3, 3}}, Chunk, 1}, // a stop in the last report
         {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}, Switch, 0, false},
+        {{{Switch, 3, 0}, {Chunk, 3, 3}}, Switch, 0, false, true}, // a read-only source
     };
     for (const auto& c : cases) {
         const std::int64_t size = std::get<1>(c.reports.front());
-        SCOPED_TRACE(testing::Message()
-                     << size << " stop " << c.stop << " saw " << c.sawDestination);
+        SCOPED_TRACE(testing::Message() << size << " stop " << c.stop << " saw " << c.sawDestination
+                                        << " read-only " << c.readOnly);
         const test::WindowsTempFolder temp;
         const std::string bytes = std::string("0123456789").substr(0, size);
         ASSERT_TRUE(test::writeFile(temp / "src", bytes));
@@ -114,6 +116,10 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         const FILETIME written{0x12345600, 0x01d00000};
         ASSERT_TRUE(::SetFileTime(source, nullptr, nullptr, &written));
         ::CloseHandle(source);
+        if (c.readOnly) {
+            ASSERT_TRUE(::SetFileAttributesW(test::longPath(temp / "src").c_str(),
+                                             FILE_ATTRIBUTE_READONLY));
+        }
         Reports reports;
         std::int32_t flag = 0;
         const platform::CopyProgress progress = [&](const platform::CopyReport& report) {
@@ -142,6 +148,25 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         EXPECT_EQ(copy->modifiedNs == original->modifiedNs, placed);
     }
     platform::setCopyChunkForTests(0);
+}
+
+// A name that Windows' own path parsing would change (a trailing dot or blank, a device
+// name) is still the name of an entry below a folder: the copy reads that entry and places
+// its copy under the same name, never a device or a sibling without the ending.
+TEST(WindowsLayerTest, CopyKeepsNamesThatPathParsingWouldChange) {
+    for (const std::string name : {"aux.c", "nul", "notes.", "draft "}) {
+        SCOPED_TRACE("[" + name + "]");
+        const test::WindowsTempFolder temp;
+        ASSERT_TRUE(test::makeFolder(temp / "one"));
+        ASSERT_TRUE(test::makeFolder(temp / "two"));
+        ASSERT_TRUE(test::writeFile(temp / ("one\\" + name), "kept " + name));
+        std::int32_t flag = 0;
+        const auto result = platform::copyFileWithProgress(
+            temp / ("one\\" + name), temp / ("two\\" + name), [](const auto&) {}, flag);
+        EXPECT_EQ(result.outcome, platform::CopyOutcome::Copied);
+        EXPECT_EQ(test::readFile(temp / ("two\\" + name)), "kept " + name);
+        EXPECT_EQ(namesIn(temp / "two"), std::set<std::string>{name});
+    }
 }
 
 // The INI file: a new one is made with CR LF lines, an edit keeps every other byte and leaves
