@@ -83,8 +83,8 @@ bool flushToDisk(const std::string& path) {
     if (!identity || identity->kind == EntryKind::Other) {
         return false;
     }
-    // A link holds no data; its entry, like every name this layer places, was written
-    // through to the disk by the rename that placed it.
+    // A link holds no data; its entry, like every name a durable copy places, went to the
+    // disk with the flush that followed the rename placing it.
     if (identity->kind == EntryKind::File) {
         if (!::FlushFileBuffers(entry.get())) {
             return false;
