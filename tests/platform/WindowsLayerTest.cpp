@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -92,6 +94,7 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         platform::CopyReason at = Switch;
         std::int32_t stop = 0;
         bool sawDestination = true;
+        bool readOnly = false;
     } cases[] = {
         {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}},
         {{{Switch, 0, 0}, {Chunk, 0, 0}}},
@@ -99,11 +102,13 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         {{{Switch, 10, 0}, {Chunk, 10, 4}}, Chunk, 2},
         {{{Switch, 3, 0}, {Chunk, 3, 3}}, Chunk, 1}, // a stop in the last report
         {{{Switch, 10, 0}, {Chunk, 10, 4}, {Chunk, 10, 8}, {Chunk, 10, 10}}, Switch, 0, false},
+        {{{Switch, 3, 0}, {Chunk, 3, 3}}, Switch, 0, false, true}, // a read-only source
+        {{{Switch, 3, 0}, {Chunk, 3, 3}}, Switch, 0, true, true},
     };
     for (const auto& c : cases) {
         const std::int64_t size = std::get<1>(c.reports.front());
-        SCOPED_TRACE(testing::Message()
-                     << size << " stop " << c.stop << " saw " << c.sawDestination);
+        SCOPED_TRACE(testing::Message() << size << " stop " << c.stop << " saw " << c.sawDestination
+                                        << " read-only " << c.readOnly);
         const test::WindowsTempFolder temp;
         const std::string bytes = std::string("0123456789").substr(0, size);
         ASSERT_TRUE(test::writeFile(temp / "src", bytes));
@@ -114,6 +119,10 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         const FILETIME written{0x12345600, 0x01d00000};
         ASSERT_TRUE(::SetFileTime(source, nullptr, nullptr, &written));
         ::CloseHandle(source);
+        if (c.readOnly) {
+            ASSERT_TRUE(::SetFileAttributesW(test::longPath(temp / "src").c_str(),
+                                             FILE_ATTRIBUTE_READONLY));
+        }
         Reports reports;
         std::int32_t flag = 0;
         const platform::CopyProgress progress = [&](const platform::CopyReport& report) {
@@ -140,8 +149,101 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         const auto original = platform::identityOf(temp / "src");
         ASSERT_TRUE(copy && original);
         EXPECT_EQ(copy->modifiedNs == original->modifiedNs, placed);
+        // The copy keeps the source's read-only mark, never the temporary's hidden one.
+        const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+        EXPECT_EQ(::GetFileAttributesW(test::longPath(temp / "dst").c_str()) & marks,
+                  placed && c.readOnly ? FILE_ATTRIBUTE_READONLY : 0U);
     }
     platform::setCopyChunkForTests(0);
+}
+
+// A copy whose process is killed midway leaves no temporary behind: the system deletes it.
+// The test program runs itself as the copying process, which waits in its first report.
+TEST(WindowsLayerTest, KilledCopyLeavesNoTemporary) {
+    if (const char* child = std::getenv("ORVANE_KILLED_COPY")) {
+        char* folder = nullptr;
+        const HANDLE ready = reinterpret_cast<HANDLE>(std::strtoull(child, &folder, 10));
+        std::int32_t flag = 0;
+        platform::copyFileWithProgress(
+            std::string(folder + 1) + "\\src", std::string(folder + 1) + "\\dst",
+            [&](const auto&) {
+                ::SetEvent(ready);
+                ::Sleep(INFINITE);
+            },
+            flag);
+        return;
+    }
+    const test::WindowsTempFolder temp;
+    ASSERT_TRUE(test::writeFile(temp / "src", "0123456789"));
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const HANDLE ready = ::CreateEventW(&inherited, TRUE, FALSE, nullptr);
+    const auto handleText = std::to_string(reinterpret_cast<std::uintptr_t>(ready));
+    ::SetEnvironmentVariableW(L"ORVANE_KILLED_COPY",
+                              test::wide(handleText + " " + temp.path()).c_str());
+    wchar_t program[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring line = L"x --gtest_filter=WindowsLayerTest.KilledCopyLeavesNoTemporary";
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(::CreateProcessW(program, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                 &start, &child));
+    ::SetEnvironmentVariableW(L"ORVANE_KILLED_COPY", nullptr);
+    const HANDLE ends[] = {ready, child.hProcess};
+    EXPECT_EQ(::WaitForMultipleObjects(2, ends, FALSE, INFINITE), WAIT_OBJECT_0);
+    EXPECT_EQ(namesIn(temp.path()).size(), 2U); // the source and the temporary
+    ::TerminateProcess(child.hProcess, 1);
+    ::WaitForSingleObject(child.hProcess, INFINITE);
+    for (const HANDLE handle : {ready, child.hProcess, child.hThread}) {
+        ::CloseHandle(handle);
+    }
+    EXPECT_EQ(namesIn(temp.path()), std::set<std::string>{"src"});
+}
+
+// When every name a temporary could take stands already, the copy fails and deletes none of
+// them: the first copy, stopped at its first report, shows which name comes next.
+TEST(WindowsLayerTest, CopyDeletesNoNameItDidNotMake) {
+    const test::WindowsTempFolder temp;
+    ASSERT_TRUE(test::writeFile(temp / "src", "new"));
+    std::set<std::string> names;
+    std::int32_t flag = 1;
+    const auto list = [&](const auto&) { names = namesIn(temp.path()); };
+    platform::copyFileWithProgress(temp / "src", temp / "dst", list, flag);
+    names.erase("src");
+    ASSERT_EQ(names.size(), 1U);
+    const std::string used = *names.begin();
+    const std::size_t dash = used.rfind('-');
+    names = {"src"};
+    for (unsigned n = std::stoul(used.substr(dash + 1)) + 1; names.size() <= 16; ++n) {
+        const std::string name = used.substr(0, dash + 1) + std::to_string(n) + ".tmp";
+        ASSERT_TRUE(test::writeFile(temp / name, "not the copy's"));
+        names.insert(name);
+    }
+    flag = 0;
+    const auto result = platform::copyFileWithProgress(
+        temp / "src", temp / "dst", [](const auto&) {}, flag);
+    EXPECT_EQ(result.outcome, platform::CopyOutcome::Failed);
+    EXPECT_EQ(namesIn(temp.path()), names);
+}
+
+// A name that Windows' own path parsing would change (a trailing dot or blank, a device
+// name) is still the name of an entry below a folder: the copy reads that entry and places
+// its copy under the same name, never a device or a sibling without the ending.
+TEST(WindowsLayerTest, CopyKeepsNamesThatPathParsingWouldChange) {
+    for (const std::string name : {"aux.c", "nul", "notes.", "draft "}) {
+        SCOPED_TRACE("[" + name + "]");
+        const test::WindowsTempFolder temp;
+        ASSERT_TRUE(test::makeFolder(temp / "one"));
+        ASSERT_TRUE(test::makeFolder(temp / "two"));
+        ASSERT_TRUE(test::writeFile(temp / ("one\\" + name), "kept " + name));
+        std::int32_t flag = 0;
+        const auto result = platform::copyFileWithProgress(
+            temp / ("one\\" + name), temp / ("two\\" + name), [](const auto&) {}, flag);
+        EXPECT_EQ(result.outcome, platform::CopyOutcome::Copied);
+        EXPECT_EQ(test::readFile(temp / ("two\\" + name)), "kept " + name);
+        EXPECT_EQ(namesIn(temp / "two"), std::set<std::string>{name});
+    }
 }
 
 // The INI file: a new one is made with CR LF lines, an edit keeps every other byte and leaves

@@ -5,7 +5,9 @@
 #include "platform/windows/SystemPath.h"
 #include "platform/windows/TreeParent.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstddef>
 #include <vector>
 
 namespace orvane::platform {
@@ -45,28 +47,35 @@ long long readFully(HANDLE file, char* buffer, DWORD size) {
 }
 
 // The copy while it is written: a hidden file of its own in the destination's folder, made
-// exclusively under a name no entry had, and deleted again unless it was placed. It is
-// never a partial under the destination's name, whatever ends the copy.
+// exclusively under a name no entry had. Until it is placed the system deletes it when its
+// handle closes, however the process ends (a kill, a second Ctrl+C, a crash), and it is
+// renamed through that same handle, so what is placed is what was written. It is never a
+// partial under the destination's name, and no name this copy did not make is ever deleted.
 class Temporary {
 public:
     explicit Temporary(const std::string& destination) {
         static std::atomic<unsigned> serial{0};
         const std::string folder = nativePathRules.folderPart(destination);
         for (int attempt = 0; attempt < 16 && !file_.isOpen(); ++attempt) {
-            path_ = folder + "~orvane-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                    std::to_string(serial.fetch_add(1)) + ".tmp";
+            const std::string path = folder + "~orvane-" + std::to_string(::GetCurrentProcessId()) +
+                                     "-" + std::to_string(serial.fetch_add(1)) + ".tmp";
             file_ = Handle(::CreateFileW(
-                systemPath(path_).c_str(), GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES, 0,
-                nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-            if (!file_.isOpen() && ::GetLastError() != ERROR_FILE_EXISTS) {
+                systemPath(path).c_str(),
+                GENERIC_READ | GENERIC_WRITE | DELETE | FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                CREATE_NEW, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+            if (file_.isOpen()) {
+                path_ = path;
+            } else if (::GetLastError() != ERROR_FILE_EXISTS) {
                 break;
             }
         }
         error_ = file_.isOpen() ? SystemError{} : lastError();
+        deletedOnClose_ = file_.isOpen() && markDeleted(true);
     }
     ~Temporary() {
-        file_.reset();
-        if (!placed_ && !path_.empty()) {
+        // Where the volume takes no delete-on-close, the name is deleted, as this copy made it.
+        if (!placed_ && file_.isOpen() && !markDeleted(true)) {
+            file_.reset();
             ::DeleteFileW(systemPath(path_).c_str());
         }
     }
@@ -75,23 +84,30 @@ public:
 
     HANDLE get() const { return file_.get(); }
     SystemError error() const { return error_; }
-    void close() { file_.reset(); }
+    // Once placed, the copy is left to whoever opens it next.
+    void close() {
+        if (placed_) {
+            file_.reset();
+        }
+    }
 
     // The name becomes the destination's only while it is free, or while it still holds
-    // the entry the caller saw there. For a durable copy the rename goes to the disk before it
-    // returns; a plain copy does not wait for the disk, as a plain copy on Linux does not.
-    SystemError place(const std::string& destination, const std::optional<FileIdentity>& replaces,
-                      bool durable) {
-        DWORD flags = durable ? MOVEFILE_WRITE_THROUGH : 0;
+    // the entry the caller saw there.
+    SystemError place(const std::string& destination, const std::optional<FileIdentity>& replaces) {
+        bool replace = false;
         if (replaces) {
             const auto standing = identityOf(destination);
             if (standing && !(*standing == *replaces)) {
                 return windowsError(ERROR_FILE_EXISTS);
             }
-            flags |= standing ? MOVEFILE_REPLACE_EXISTING : 0;
+            replace = standing.has_value();
         }
-        if (!::MoveFileExW(systemPath(path_).c_str(), systemPath(destination).c_str(), flags)) {
+        if (deletedOnClose_ && !markDeleted(false)) {
+            return lastError();
+        }
+        if (!renameTo(destination, replace)) {
             const DWORD error = ::GetLastError();
+            deletedOnClose_ = markDeleted(true);
             return windowsError(error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error);
         }
         placed_ = true;
@@ -99,9 +115,32 @@ public:
     }
 
 private:
+    bool markDeleted(bool deleted) {
+        FILE_DISPOSITION_INFO disposition{static_cast<BOOLEAN>(deleted)};
+        return ::SetFileInformationByHandle(file_.get(), FileDispositionInfo, &disposition,
+                                            sizeof disposition) != 0;
+    }
+
+    // Without replacing, an entry at the name makes the rename fail: no entry made meanwhile
+    // is ever replaced.
+    bool renameTo(const std::string& destination, bool replace) {
+        const std::wstring name = systemPath(destination);
+        const std::size_t bytes =
+            offsetof(FILE_RENAME_INFO, FileName) + (name.size() + 1) * sizeof(wchar_t);
+        std::vector<FILE_RENAME_INFO> block(bytes / sizeof(FILE_RENAME_INFO) + 1);
+        FILE_RENAME_INFO& rename = block.front();
+        rename.ReplaceIfExists = replace ? TRUE : FALSE;
+        rename.RootDirectory = nullptr;
+        rename.FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+        std::copy(name.c_str(), name.c_str() + name.size() + 1, rename.FileName);
+        return ::SetFileInformationByHandle(file_.get(), FileRenameInfo, &rename,
+                                            static_cast<DWORD>(bytes)) != 0;
+    }
+
     std::string path_;
     Handle file_;
     SystemError error_;
+    bool deletedOnClose_ = false;
     bool placed_ = false;
 };
 
@@ -201,40 +240,63 @@ private:
         if (!after || !(*after == before)) {
             return ended(CopyOutcome::SourceChanged, windowsError(ERROR_FILE_CHECKED_OUT), before);
         }
-        if (const SystemError failed = finishFile(source, temporary.get())) {
+        if (const SystemError failed = finishData(source, temporary.get())) {
             return ended(CopyOutcome::Failed, failed, before);
         }
-        temporary.close();
         if (options_.abandonBeforePlacing != nullptr && *options_.abandonBeforePlacing) {
             return ended(CopyOutcome::Cancelled, windowsError(ERROR_OPERATION_ABORTED), before);
         }
-        if (const SystemError refused =
-                temporary.place(destination_, options_.replaces, options_.durable)) {
+        if (const SystemError refused = temporary.place(destination_, options_.replaces)) {
             return ended(CopyOutcome::Failed, refused, before);
         }
-        if (options_.durable) {
-            noteFileEvent(FileEvent::FolderFlushed, folderOf(destination_));
+        if (const SystemError failed = finishPlaced(source, temporary.get())) {
+            return ended(CopyOutcome::Failed, failed, before);
         }
+        temporary.close();
         return placed(before, done);
     }
 
-    // The source's times and attributes, set last (a write after them would move the write
-    // time again); the data forced to disk first for a durable copy.
-    SystemError finishFile(HANDLE source, HANDLE target) const {
+    // The data forced to disk first for a durable copy, then the source's times (a write
+    // after them would move the write time again).
+    SystemError finishData(HANDLE source, HANDLE target) const {
         if (options_.durable) {
             if (!::FlushFileBuffers(target)) {
                 return lastError();
             }
             noteFileEvent(FileEvent::FileFlushed, destination_);
         }
+        return keepBasicInfo(source, target, false);
+    }
+
+    // The source's attributes only once the copy is placed: a read-only temporary would
+    // refuse to be deleted. A durable copy then has its new name and attributes on disk
+    // before a moved source may go: on NTFS the flush takes the volume's log with it.
+    SystemError finishPlaced(HANDLE source, HANDLE target) const {
+        if (const SystemError failed = keepBasicInfo(source, target, true)) {
+            return failed;
+        }
+        if (options_.durable) {
+            if (!::FlushFileBuffers(target)) {
+                return lastError();
+            }
+            noteFileEvent(FileEvent::FolderFlushed, folderOf(destination_));
+        }
+        return {};
+    }
+
+    // Either the times or the attributes: a zero time or attribute field leaves that one be.
+    static SystemError keepBasicInfo(HANDLE source, HANDLE target, bool attributes) {
         FILE_BASIC_INFO basic{};
         if (!::GetFileInformationByHandleEx(source, FileBasicInfo, &basic, sizeof basic)) {
             return lastError();
         }
         basic.ChangeTime.QuadPart = 0; // left as the system keeps it
-        basic.FileAttributes = basic.FileAttributes & kKeptAttributes;
-        if (basic.FileAttributes == 0) {
-            basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+        if (attributes) {
+            basic = FILE_BASIC_INFO{{}, {}, {}, {}, basic.FileAttributes & kKeptAttributes};
+            basic.FileAttributes =
+                basic.FileAttributes == 0 ? FILE_ATTRIBUTE_NORMAL : basic.FileAttributes;
+        } else {
+            basic.FileAttributes = 0;
         }
         if (!::SetFileInformationByHandle(target, FileBasicInfo, &basic, sizeof basic)) {
             return lastError();
