@@ -2,6 +2,7 @@
 // emulation of the same calls would get wrong.
 
 #include "common/WindowsFiles.h"
+#include "platform/AppendFile.h"
 #include "platform/DestinationTree.h"
 #include "platform/DriveSpace.h"
 #include "platform/FileCopy.h"
@@ -167,6 +168,27 @@ TEST(WindowsLayerTest, CopyKeepsNamesThatPathParsingWouldChange) {
         EXPECT_EQ(test::readFile(temp / ("two\\" + name)), "kept " + name);
         EXPECT_EQ(namesIn(temp / "two"), std::set<std::string>{name});
     }
+}
+
+// Two sessions saving to the day's log file at once: the second can open the file the first
+// is writing and waits on its lock for the first's whole block, rather than failing to open it.
+TEST(WindowsLayerTest, ASecondSessionWaitsForTheLogFileInsteadOfFailingToOpenIt) {
+    const test::WindowsTempFolder temp;
+    const std::string log = temp / "day.log";
+    platform::AppendFile first(log);
+    ASSERT_TRUE(first.write("first 1\r\n"));
+    const HANDLE other = ::CreateFileW(test::longPath(log).c_str(), GENERIC_WRITE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE) << ::GetLastError();
+    OVERLAPPED start{};
+    EXPECT_FALSE(::LockFileEx(other, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
+                              MAXDWORD, MAXDWORD, &start));
+    ::CloseHandle(other);
+    EXPECT_TRUE(first.write("first 2\r\n") && first.close());
+    platform::AppendFile second(log);
+    EXPECT_TRUE(second.write("second\r\n") && second.close());
+    EXPECT_EQ(test::readFile(log), "first 1\r\nfirst 2\r\nsecond\r\n");
 }
 
 // The INI file: a new one is made with CR LF lines, an edit keeps every other byte and leaves

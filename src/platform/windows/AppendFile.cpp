@@ -17,7 +17,10 @@ bool lockAll(HANDLE file) {
 
 AppendFile::AppendFile(const std::string& path) {
     DWORD error = ERROR_SUCCESS;
-    Handle file = openOwnFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, error);
+    // Shared for writing: another session appending meanwhile waits on the lock below
+    // instead of failing to open the file at all.
+    Handle file = openOwnFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, error,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (!file.isOpen()) {
         error_ = static_cast<int>(error);
         return;

@@ -190,9 +190,10 @@ Handle openEntry(const std::string& path, DWORD access) {
                                 nullptr));
 }
 
-Handle openOwnFile(const std::string& path, DWORD access, DWORD disposition, DWORD& error) {
-    Handle file(::CreateFileW(systemPath(path).c_str(), access | FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ, nullptr, disposition,
+Handle openOwnFile(const std::string& path, DWORD access, DWORD disposition, DWORD& error,
+                   DWORD share) {
+    Handle file(::CreateFileW(systemPath(path).c_str(), access | FILE_READ_ATTRIBUTES, share,
+                              nullptr, disposition,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.isOpen()) {
         error = ::GetLastError();
