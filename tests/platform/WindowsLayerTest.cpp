@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/FolderContainment.h"
 #include "platform/PrivateProfile.h"
+#include "platform/SourceFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -189,6 +190,22 @@ TEST(WindowsLayerTest, ASecondSessionWaitsForTheLogFileInsteadOfFailingToOpenIt)
     platform::AppendFile second(log);
     EXPECT_TRUE(second.write("second\r\n") && second.close());
     EXPECT_EQ(test::readFile(log), "first 1\r\nfirst 2\r\nsecond\r\n");
+}
+
+// A moved source is deleted only while it is still the file that was copied: one saved over
+// it since (as editors save, by a rename) is kept.
+TEST(WindowsLayerTest, MovedSourceIsDeletedOnlyWhileItIsTheFileCopied) {
+    const test::WindowsTempFolder temp;
+    ASSERT_TRUE(test::writeFile(temp / "a", "copied"));
+    const platform::SourceFolder folder(temp.path());
+    const auto copied = folder.identityOf("a");
+    ASSERT_TRUE(test::writeFile(temp / "saved", "saved over"));
+    ASSERT_TRUE(::MoveFileExW(test::longPath(temp / "saved").c_str(),
+                              test::longPath(temp / "a").c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_TRUE(folder.deleteFile("a", temp / "a", copied));
+    EXPECT_EQ(test::readFile(temp / "a"), "saved over");
+    EXPECT_FALSE(folder.deleteFile("a", temp / "a", folder.identityOf("a")));
+    EXPECT_FALSE(test::exists(temp / "a"));
 }
 
 // The INI file: a new one is made with CR LF lines, an edit keeps every other byte and leaves
