@@ -172,7 +172,8 @@ TEST(WindowsLayerTest, CopyKeepsNamesThatPathParsingWouldChange) {
 }
 
 // Two sessions saving to the day's log file at once: the second can open the file the first
-// is writing and waits on its lock for the first's whole block, rather than failing to open it.
+// is writing and waits on its lock for the first's whole block, rather than failing to open
+// it; but not for ever.
 TEST(WindowsLayerTest, ASecondSessionWaitsForTheLogFileInsteadOfFailingToOpenIt) {
     const test::WindowsTempFolder temp;
     const std::string log = temp / "day.log";
@@ -186,6 +187,9 @@ TEST(WindowsLayerTest, ASecondSessionWaitsForTheLogFileInsteadOfFailingToOpenIt)
     EXPECT_FALSE(::LockFileEx(other, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
                               MAXDWORD, MAXDWORD, &start));
     ::CloseHandle(other);
+    // A session that never lets go holds up another's save for a while only, which then fails.
+    platform::AppendFile stuck(log);
+    EXPECT_FALSE(stuck.write("stuck\r\n") && stuck.close());
     EXPECT_TRUE(first.write("first 2\r\n") && first.close());
     platform::AppendFile second(log);
     EXPECT_TRUE(second.write("second\r\n") && second.close());
