@@ -61,7 +61,7 @@ bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedF
         return false;
     }
     pair.sourceFolder->makeOwnerWritable(name);
-    if (const auto error = pair.sourceFolder->deleteFile(name, pair.source)) {
+    if (const auto error = pair.sourceFolder->deleteFile(name, pair.source, moved.sourceAsCopied)) {
         run.reportProblem(pair.source,
                           "source kept: cannot delete it: " + platform::errorText(error));
         return false;

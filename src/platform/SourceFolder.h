@@ -48,8 +48,11 @@ public:
     // Adds the owner's write bit to the entry; false for a link, or when the system refuses.
     bool makeOwnerWritable(const std::string& name) const;
     // Deletes the entry: no error when done, otherwise why not. `path` names it for the event
-    // hook.
-    SystemError deleteFile(const std::string& name, const std::string& path) const;
+    // hook. Where the system allows it, the entry is checked to still be `expected` (itself,
+    // its size and its write time) through the same opening that deletes it, so a file put in
+    // its place since the caller's own check is kept.
+    SystemError deleteFile(const std::string& name, const std::string& path,
+                           const std::optional<FileIdentity>& expected) const;
 
     // For the platform's own calls, which open the entries relative to it.
     SystemHandle handle() const { return handle_; }

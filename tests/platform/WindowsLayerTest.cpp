@@ -2,6 +2,7 @@
 // emulation of the same calls would get wrong.
 
 #include "common/WindowsFiles.h"
+#include "platform/AppendFile.h"
 #include "platform/DestinationTree.h"
 #include "platform/DriveSpace.h"
 #include "platform/FileCopy.h"
@@ -9,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "platform/FolderContainment.h"
 #include "platform/PrivateProfile.h"
+#include "platform/SourceFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -244,6 +246,47 @@ TEST(WindowsLayerTest, CopyKeepsNamesThatPathParsingWouldChange) {
         EXPECT_EQ(test::readFile(temp / ("two\\" + name)), "kept " + name);
         EXPECT_EQ(namesIn(temp / "two"), std::set<std::string>{name});
     }
+}
+
+// Two sessions saving to the day's log file at once: the second can open the file the first
+// is writing and waits on its lock for the first's whole block, rather than failing to open
+// it; but not for ever.
+TEST(WindowsLayerTest, ASecondSessionWaitsForTheLogFileInsteadOfFailingToOpenIt) {
+    const test::WindowsTempFolder temp;
+    const std::string log = temp / "day.log";
+    platform::AppendFile first(log);
+    ASSERT_TRUE(first.write("first 1\r\n"));
+    const HANDLE other = ::CreateFileW(test::longPath(log).c_str(), GENERIC_WRITE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE) << ::GetLastError();
+    OVERLAPPED start{};
+    EXPECT_FALSE(::LockFileEx(other, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
+                              MAXDWORD, MAXDWORD, &start));
+    ::CloseHandle(other);
+    // A session that never lets go holds up another's save for a while only, which then fails.
+    platform::AppendFile stuck(log);
+    EXPECT_FALSE(stuck.write("stuck\r\n") && stuck.close());
+    EXPECT_TRUE(first.write("first 2\r\n") && first.close());
+    platform::AppendFile second(log);
+    EXPECT_TRUE(second.write("second\r\n") && second.close());
+    EXPECT_EQ(test::readFile(log), "first 1\r\nfirst 2\r\nsecond\r\n");
+}
+
+// A moved source is deleted only while it is still the file that was copied: one saved over
+// it since (as editors save, by a rename) is kept.
+TEST(WindowsLayerTest, MovedSourceIsDeletedOnlyWhileItIsTheFileCopied) {
+    const test::WindowsTempFolder temp;
+    ASSERT_TRUE(test::writeFile(temp / "a", "copied"));
+    const platform::SourceFolder folder(temp.path());
+    const auto copied = folder.identityOf("a");
+    ASSERT_TRUE(test::writeFile(temp / "saved", "saved over"));
+    ASSERT_TRUE(::MoveFileExW(test::longPath(temp / "saved").c_str(),
+                              test::longPath(temp / "a").c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_TRUE(folder.deleteFile("a", temp / "a", copied));
+    EXPECT_EQ(test::readFile(temp / "a"), "saved over");
+    EXPECT_FALSE(folder.deleteFile("a", temp / "a", folder.identityOf("a")));
+    EXPECT_FALSE(test::exists(temp / "a"));
 }
 
 // The INI file: a new one is made with CR LF lines, an edit keeps every other byte and leaves

@@ -91,7 +91,8 @@ bool SourceFolder::makeOwnerWritable(const std::string& name) const {
            0;
 }
 
-SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path) const {
+SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path,
+                                     const std::optional<FileIdentity>&) const {
     if (::unlinkat(fdOf(handle_), name.c_str(), 0) != 0) {
         return posixError(errno);
     }

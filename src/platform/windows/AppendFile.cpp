@@ -7,24 +7,43 @@ namespace orvane::platform {
 
 namespace {
 
-// The whole file, for the lock that makes one session's block whole.
+// The whole file, for the lock that makes one session's block whole. The wait is bounded: a
+// session that never lets go (a hung process) must not hang this one, least of all its stop
+// handler; the save then fails, and the block stays in the journal. False only then: a file
+// system without locks still gets the block, as before there were locks.
+constexpr int kLockTries = 100;
+constexpr DWORD kLockPauseMs = 20;
+
 bool lockAll(HANDLE file) {
-    OVERLAPPED start{};
-    return ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &start) != 0;
+    for (int tries = 0; tries < kLockTries; ++tries) {
+        OVERLAPPED start{};
+        if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                         MAXDWORD, &start) ||
+            ::GetLastError() != ERROR_LOCK_VIOLATION) {
+            return true;
+        }
+        ::Sleep(kLockPauseMs);
+    }
+    return false;
 }
 
 } // namespace
 
 AppendFile::AppendFile(const std::string& path) {
     DWORD error = ERROR_SUCCESS;
-    Handle file = openOwnFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, error);
+    // Shared for writing: another session appending meanwhile waits on the lock below
+    // instead of failing to open the file at all.
+    Handle file = openOwnFile(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS, error,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (!file.isOpen()) {
         error_ = static_cast<int>(error);
         return;
     }
-    // Waits while another session writes its block. A file system without locks still gets
-    // the block, as before there were locks.
-    lockAll(file.get());
+    // Waits while another session writes its block, for two seconds at most.
+    if (!lockAll(file.get())) {
+        error_ = ERROR_LOCK_VIOLATION;
+        return;
+    }
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file.get(), &size) ||
         !::SetFilePointerEx(file.get(), LARGE_INTEGER{}, nullptr, FILE_END)) {

@@ -86,19 +86,34 @@ bool SourceFolder::makeOwnerWritable(const std::string& name) const {
     return !path.empty() && platform::makeOwnerWritable(path);
 }
 
-SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path) const {
+SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path,
+                                     const std::optional<FileIdentity>& expected) const {
     const std::string inFolder = pathIn(*this, name);
     if (inFolder.empty()) {
         return isOpen() ? lastError() : openError_;
     }
-    // The entry itself: a linked folder goes as the link it is.
-    const DWORD attributes = attributesOf(inFolder);
-    const bool linkedFolder =
-        isLinkAttribute(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    const std::wstring wide = systemPath(inFolder);
-    if (!(linkedFolder ? ::RemoveDirectoryW(wide.c_str()) : ::DeleteFileW(wide.c_str()))) {
+    // Checked and deleted through one handle, the entry itself (a linked folder goes as the
+    // link it is): a file saved over it since it was copied is never the one deleted. The
+    // change time is not compared: making the entry writable for the delete has just set it.
+    Handle entry = openEntry(inFolder, DELETE | FILE_READ_ATTRIBUTES);
+    if (!entry.isOpen()) {
         return lastError();
     }
+    const auto identity = identityOfHandle(entry.get());
+    if (!identity) {
+        return lastError();
+    }
+    if (expected &&
+        (identity->device != expected->device || identity->inode != expected->inode ||
+         identity->size != expected->size || identity->modifiedNs != expected->modifiedNs)) {
+        return windowsError(ERROR_FILE_INVALID);
+    }
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    if (!::SetFileInformationByHandle(entry.get(), FileDispositionInfo, &disposition,
+                                      sizeof disposition)) {
+        return lastError();
+    }
+    entry.reset(); // the entry goes when its last handle is closed
     noteFileEvent(FileEvent::FileDeleted, path);
     return {};
 }

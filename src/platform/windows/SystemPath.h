@@ -100,8 +100,10 @@ Handle openEntry(const std::string& path, DWORD access = FILE_READ_ATTRIBUTES);
 
 // Opens one of the program's own files as a plain file only: a link in its place is not
 // followed, and a folder or a link there gives kNotRegularFile. Others may read it meanwhile.
-// Not open, with the error in `error`, when that fails.
-Handle openOwnFile(const std::string& path, DWORD access, DWORD disposition, DWORD& error);
+// Not open, with the error in `error`, when that fails. `share` says what others may do
+// with it meanwhile.
+Handle openOwnFile(const std::string& path, DWORD access, DWORD disposition, DWORD& error,
+                   DWORD share = FILE_SHARE_READ);
 
 // Nanoseconds since 1970 of a Windows time (100 ns units since 1601), and back.
 std::int64_t nanosecondsOf(std::int64_t windowsTime);
