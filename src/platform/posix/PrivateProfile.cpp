@@ -1,6 +1,5 @@
-#include "platform/PrivateProfile.h"
+#include "platform/PrivateProfileSystem.h"
 
-#include "platform/ProfileText.h"
 #include "platform/posix/PosixFile.h"
 
 #include <atomic>
@@ -17,13 +16,6 @@
 namespace orvane::platform {
 
 namespace {
-
-struct FileContents {
-    std::string bytes;
-    // The permission bits of the file; empty when it does not exist yet.
-    std::optional<mode_t> mode;
-    nlink_t links = 0;
-};
 
 bool readAll(int fd, std::string& bytes) {
     char chunk[8192];
@@ -42,27 +34,29 @@ bool readAll(int fd, std::string& bytes) {
     }
 }
 
-// A file that does not exist reads as empty. A file that exists but cannot be read gives
-// nothing, so that a write never replaces content it has not seen; so does anything that is
-// not a plain file: a link is not followed (it could lead a program run by root to any
-// file) and a FIFO is not waited on.
-std::optional<FileContents> readContents(const std::string& path) {
+} // namespace
+
+// A link is not followed (it could lead a program run by root to any file) and a FIFO is not
+// waited on.
+std::optional<ProfileFileContents> readProfileFile(const std::string& path) {
     FileDescriptor file(openOwnFile(path, O_RDONLY));
     if (!file.isOpen()) {
         if (errno == ENOENT || errno == ENOTDIR) {
-            return FileContents{};
+            return ProfileFileContents{};
         }
         return std::nullopt;
     }
     struct stat info {};
-    FileContents contents;
+    ProfileFileContents contents;
     if (::fstat(file.get(), &info) != 0 || !readAll(file.get(), contents.bytes)) {
         return std::nullopt;
     }
-    contents.mode = info.st_mode & 07777;
+    contents.attributes = info.st_mode & 07777;
     contents.links = info.st_nlink;
     return contents;
 }
+
+namespace {
 
 int createUniqueFile(const std::string& target, std::string& path) {
     static std::atomic<unsigned> serial{0};
@@ -95,11 +89,11 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     // The old file's permission bits carry over; a new file gets those the umask allows.
-    bool fill(std::string_view bytes, std::optional<mode_t> mode) {
+    bool fill(std::string_view bytes, std::optional<std::uint32_t> mode) {
         if (!created_) {
             return false;
         }
-        if (mode && ::fchmod(file_.get(), *mode) != 0) {
+        if (mode && ::fchmod(file_.get(), static_cast<mode_t>(*mode)) != 0) {
             return false;
         }
         return writeAll(file_.get(), bytes) && ::fsync(file_.get()) == 0 && file_.close();
@@ -129,63 +123,25 @@ bool overwriteInPlace(const std::string& path, std::string_view bytes) {
            ::fsync(file.get()) == 0 && file.close();
 }
 
+} // namespace
+
 // The rule: a read-only file (no owner write bit) is left as it is, whoever runs the
 // program. A plain file with one name, or a new file, is replaced by a complete temporary
 // beside it, so a crash leaves the old or the new content whole. Where that cannot be done
 // (the folder takes no new file, or the file has other names that must keep seeing the
 // change) the file is updated in place. A link never gets here: it was not read.
-bool storeBytes(const std::string& path, std::string_view bytes, const FileContents& old) {
-    if (old.mode && (*old.mode & S_IWUSR) == 0) {
+bool storeProfileFile(const std::string& path, std::string_view bytes,
+                      const ProfileFileContents& old) {
+    if (old.attributes && (*old.attributes & S_IWUSR) == 0) {
         return false;
     }
-    if (!old.mode || old.links == 1) {
+    if (!old.attributes || old.links == 1) {
         TemporaryFile temporary(path);
         if (temporary.created()) {
-            return temporary.fill(bytes, old.mode) && temporary.placeAt(path);
+            return temporary.fill(bytes, old.attributes) && temporary.placeAt(path);
         }
     }
     return overwriteInPlace(path, bytes);
-}
-
-} // namespace
-
-std::string readProfileString(std::string_view section, std::string_view key,
-                              std::string_view defaultValue, std::size_t bufferSize,
-                              const std::string& path) {
-    std::string result(defaultValue);
-    if (const auto contents = readContents(path)) {
-        if (auto value = findProfileValue(contents->bytes, section, key)) {
-            result = std::move(*value);
-        }
-    }
-    if (result.size() >= bufferSize) {
-        result.resize(bufferSize == 0 ? 0 : bufferSize - 1);
-    }
-    return result;
-}
-
-bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
-                        const std::string& path) {
-    const auto contents = readContents(path);
-    if (!contents) {
-        return false;
-    }
-    std::optional<std::string> edited;
-    if (key.empty()) {
-        edited = removeProfileSection(contents->bytes, section);
-    } else if (value.empty()) {
-        edited = removeProfileKey(contents->bytes, section, key);
-    } else {
-        edited = setProfileValue(contents->bytes, section, key, value);
-    }
-    if (!edited) {
-        return false;
-    }
-    // Nothing to change: an existing file is not rewritten, and a delete creates no file.
-    if (*edited == contents->bytes) {
-        return true;
-    }
-    return storeBytes(path, *edited, *contents);
 }
 
 } // namespace orvane::platform

@@ -1,6 +1,5 @@
-#include "platform/PrivateProfile.h"
+#include "platform/PrivateProfileSystem.h"
 
-#include "platform/ProfileText.h"
 #include "platform/windows/SystemPath.h"
 
 #include <atomic>
@@ -8,13 +7,6 @@
 namespace orvane::platform {
 
 namespace {
-
-struct FileContents {
-    std::string bytes;
-    // The file's attributes; empty when it does not exist yet.
-    std::optional<DWORD> attributes;
-    DWORD links = 0;
-};
 
 bool readAll(HANDLE file, std::string& bytes) {
     char chunk[8192];
@@ -30,20 +22,19 @@ bool readAll(HANDLE file, std::string& bytes) {
     }
 }
 
-// A file that does not exist reads as empty. A file that exists but cannot be read gives
-// nothing, so that a write never replaces content it has not seen; so does anything that is
-// not a plain file: a link is not followed.
-std::optional<FileContents> readContents(const std::string& path) {
+} // namespace
+
+std::optional<ProfileFileContents> readProfileFile(const std::string& path) {
     DWORD error = ERROR_SUCCESS;
     const Handle file = openOwnFile(path, GENERIC_READ, OPEN_EXISTING, error);
     if (!file.isOpen()) {
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-            return FileContents{};
+            return ProfileFileContents{};
         }
         return std::nullopt;
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    FileContents contents;
+    ProfileFileContents contents;
     if (!::GetFileInformationByHandle(file.get(), &info) || !readAll(file.get(), contents.bytes)) {
         return std::nullopt;
     }
@@ -51,6 +42,8 @@ std::optional<FileContents> readContents(const std::string& path) {
     contents.links = info.nNumberOfLinks;
     return contents;
 }
+
+namespace {
 
 // The new content, complete and on disk, beside the file it replaces; then the one rename
 // that puts it in place, so a crash leaves the old or the new content whole.
@@ -82,8 +75,11 @@ bool overwriteInPlace(const std::string& path, std::string_view bytes) {
            ::FlushFileBuffers(file.get());
 }
 
+} // namespace
+
 // A read-only file is left as it is. The attributes of the old file (hidden, say) carry over.
-bool storeBytes(const std::string& path, std::string_view bytes, const FileContents& old) {
+bool storeProfileFile(const std::string& path, std::string_view bytes,
+                      const ProfileFileContents& old) {
     if (old.attributes && (*old.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         return false;
     }
@@ -97,47 +93,6 @@ bool storeBytes(const std::string& path, std::string_view bytes, const FileConte
         ::SetFileAttributesW(systemPath(path).c_str(), *old.attributes);
     }
     return true;
-}
-
-} // namespace
-
-std::string readProfileString(std::string_view section, std::string_view key,
-                              std::string_view defaultValue, std::size_t bufferSize,
-                              const std::string& path) {
-    std::string result(defaultValue);
-    if (const auto contents = readContents(path)) {
-        if (auto value = findProfileValue(contents->bytes, section, key)) {
-            result = std::move(*value);
-        }
-    }
-    if (result.size() >= bufferSize) {
-        result.resize(bufferSize == 0 ? 0 : bufferSize - 1);
-    }
-    return result;
-}
-
-bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
-                        const std::string& path) {
-    const auto contents = readContents(path);
-    if (!contents) {
-        return false;
-    }
-    std::optional<std::string> edited;
-    if (key.empty()) {
-        edited = removeProfileSection(contents->bytes, section);
-    } else if (value.empty()) {
-        edited = removeProfileKey(contents->bytes, section, key);
-    } else {
-        edited = setProfileValue(contents->bytes, section, key, value);
-    }
-    if (!edited) {
-        return false;
-    }
-    // Nothing to change: an existing file is not rewritten, and a delete creates no file.
-    if (*edited == contents->bytes) {
-        return true;
-    }
-    return storeBytes(path, *edited, *contents);
 }
 
 } // namespace orvane::platform
