@@ -1,4 +1,4 @@
-#include "platform/MadeFolders.h"
+#include "platform/MadeFoldersSystem.h"
 
 #include "platform/posix/MetadataCopy.h"
 #include "platform/posix/PosixFile.h"
@@ -6,8 +6,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-
-#include <algorithm>
 
 namespace orvane::platform {
 
@@ -40,7 +38,9 @@ FileDescriptor openMadeFolder(const TreePath& entry) {
                                  : -1);
 }
 
-void applyMetadata(const MadeFolders::Pending& folder) {
+} // namespace
+
+void applyFolderMetadata(const MadeFolders::Pending& folder) {
     // Only the folder made: a link or another folder put in its place meanwhile must not
     // receive an owner or open bits meant for this one.
     const FileDescriptor target = openMadeFolder(folder.destination);
@@ -62,8 +62,6 @@ void applyMetadata(const MadeFolders::Pending& folder) {
     static_cast<void>(::futimens(target.get(), times));
 }
 
-} // namespace
-
 bool MadeFolders::make(const TreePath& destination, const std::string& source) {
     const auto parent = openTreeParent(destination);
     if (!parent) {
@@ -84,26 +82,6 @@ bool MadeFolders::make(const TreePath& destination, const std::string& source) {
             nanosecondsOf(origin.st_atim), nanosecondsOf(origin.st_mtim)});
     }
     return true;
-}
-
-void MadeFolders::finish(const std::string& destination) {
-    // A walk finishes the folder it made last of those still pending.
-    const auto found = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& folder) {
-        return folder.destination.path == destination;
-    });
-    if (found == pending_.rend()) {
-        return;
-    }
-    applyMetadata(*found);
-    pending_.erase(std::next(found).base());
-}
-
-void MadeFolders::finishAll() {
-    // Parents are made before their children, so the reverse order finishes children first.
-    for (auto folder = pending_.rbegin(); folder != pending_.rend(); ++folder) {
-        applyMetadata(*folder);
-    }
-    pending_.clear();
 }
 
 } // namespace orvane::platform

@@ -1,9 +1,7 @@
-#include "platform/MadeFolders.h"
+#include "platform/MadeFoldersSystem.h"
 
 #include "platform/windows/SystemPath.h"
 #include "platform/windows/TreeParent.h"
-
-#include <algorithm>
 
 namespace orvane::platform {
 
@@ -14,7 +12,9 @@ namespace {
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-void applyMetadata(const MadeFolders::Pending& folder) {
+} // namespace
+
+void applyFolderMetadata(const MadeFolders::Pending& folder) {
     // Only the folder made: another folder put in its place meanwhile must not receive what
     // was meant for this one. It is checked and changed through the same handle.
     if (!treeParentPath(folder.destination)) {
@@ -44,8 +44,6 @@ void applyMetadata(const MadeFolders::Pending& folder) {
     ::SetFileInformationByHandle(target.get(), FileBasicInfo, &basic, sizeof basic);
 }
 
-} // namespace
-
 bool MadeFolders::make(const TreePath& destination, const std::string& source) {
     if (!treeParentPath(destination) ||
         !::CreateDirectoryW(systemPath(destination.path).c_str(), nullptr)) {
@@ -66,26 +64,6 @@ bool MadeFolders::make(const TreePath& destination, const std::string& source) {
         pending_.push_back(std::move(pending));
     }
     return true;
-}
-
-void MadeFolders::finish(const std::string& destination) {
-    // A walk finishes the folder it made last of those still pending.
-    const auto found = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& folder) {
-        return folder.destination.path == destination;
-    });
-    if (found == pending_.rend()) {
-        return;
-    }
-    applyMetadata(*found);
-    pending_.erase(std::next(found).base());
-}
-
-void MadeFolders::finishAll() {
-    // Parents are made before their children, so the reverse order finishes children first.
-    for (auto folder = pending_.rbegin(); folder != pending_.rend(); ++folder) {
-        applyMetadata(*folder);
-    }
-    pending_.clear();
 }
 
 } // namespace orvane::platform
