@@ -1,21 +1,16 @@
 #include "platform/FileIdentity.h"
 
+#include "platform/FileIdentitySystem.h"
+
 #include "platform/posix/PosixFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <vector>
-
 namespace orvane::platform {
 
 namespace {
-
-// Large enough that comparing a big file costs few system calls, small enough for two of
-// them to be an unremarkable allocation per comparison.
-constexpr std::size_t compareBufferBytes = 256 * 1024;
 
 std::optional<struct stat> lstatOf(const std::string& path, int folder = AT_FDCWD) {
     struct stat info {};
@@ -60,21 +55,12 @@ std::optional<bool> regularContentsEqual(const FileDescriptor& a, const FileDesc
     if (infoA.st_size != infoB.st_size) {
         return false;
     }
-    std::vector<char> bufferA(compareBufferBytes);
-    std::vector<char> bufferB(compareBufferBytes);
-    for (;;) {
-        const ssize_t gotA = readFully(a.get(), bufferA.data(), bufferA.size());
-        const ssize_t gotB = readFully(b.get(), bufferB.data(), bufferB.size());
-        if (gotA < 0 || gotB < 0) {
-            return std::nullopt;
-        }
-        if (gotA != gotB || !std::equal(bufferA.begin(), bufferA.begin() + gotA, bufferB.begin())) {
-            return false;
-        }
-        if (gotA == 0) {
-            return true;
-        }
-    }
+    const auto reader = [](int fd) {
+        return [fd](char* buffer, std::size_t size) -> long long {
+            return readFully(fd, buffer, size);
+        };
+    };
+    return sameBytesToEnd(reader(a.get()), reader(b.get()));
 }
 
 } // namespace

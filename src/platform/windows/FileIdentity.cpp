@@ -1,18 +1,12 @@
 #include "platform/FileIdentity.h"
 
 #include "platform/FileEvents.h"
+#include "platform/FileIdentitySystem.h"
 #include "platform/windows/SystemPath.h"
-
-#include <algorithm>
-#include <vector>
 
 namespace orvane::platform {
 
 namespace {
-
-// Large enough that comparing a big file costs few system calls, small enough for two of
-// them to be an unremarkable allocation per comparison.
-constexpr DWORD compareBufferBytes = 256 * 1024;
 
 // Fills the buffer unless the file ends first; the count read, or -1.
 long long readFully(HANDLE file, char* buffer, DWORD size) {
@@ -31,21 +25,12 @@ long long readFully(HANDLE file, char* buffer, DWORD size) {
 }
 
 std::optional<bool> fileContentsEqual(HANDLE a, HANDLE b) {
-    std::vector<char> bufferA(compareBufferBytes);
-    std::vector<char> bufferB(compareBufferBytes);
-    for (;;) {
-        const long long gotA = readFully(a, bufferA.data(), compareBufferBytes);
-        const long long gotB = readFully(b, bufferB.data(), compareBufferBytes);
-        if (gotA < 0 || gotB < 0) {
-            return std::nullopt;
-        }
-        if (gotA != gotB || !std::equal(bufferA.begin(), bufferA.begin() + gotA, bufferB.begin())) {
-            return false;
-        }
-        if (gotA == 0) {
-            return true;
-        }
-    }
+    const auto reader = [](HANDLE file) {
+        return [file](char* buffer, std::size_t size) {
+            return readFully(file, buffer, static_cast<DWORD>(size));
+        };
+    };
+    return sameBytesToEnd(reader(a), reader(b));
 }
 
 } // namespace
