@@ -1,6 +1,7 @@
 #include "platform/JournalFile.h"
 
 #include "platform/Directory.h"
+#include "platform/JournalFileSystem.h"
 #include "platform/OwnFile.h"
 #include "platform/posix/PosixFile.h"
 
@@ -192,10 +193,7 @@ bool JournalFile::reserve(std::size_t size) {
     if (size <= capacity_) {
         return true;
     }
-    std::size_t capacity = capacity_ == 0 ? 64 * 1024 : capacity_;
-    while (capacity < size) {
-        capacity *= 2;
-    }
+    const std::size_t capacity = grownJournalCapacity(capacity_, size);
     // The space is taken for real: a file only made longer would have its pages found
     // missing when a line is copied into the mapping on a full disk, and the process would
     // be killed (SIGBUS) rather than told.
@@ -250,10 +248,6 @@ bool JournalFile::append(std::string_view bytes) {
         signalSave.used = used_;
     }
     return true;
-}
-
-std::string JournalFile::failureReason() const {
-    return failure_ == 0 ? std::string() : ownFileFailure(failure_);
 }
 
 void JournalFile::remove() {

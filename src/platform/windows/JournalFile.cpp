@@ -2,6 +2,7 @@
 
 #include "platform/AppendFile.h"
 #include "platform/Directory.h"
+#include "platform/JournalFileSystem.h"
 #include "platform/OwnFile.h"
 #include "platform/PathRules.h"
 #include "platform/windows/SystemPath.h"
@@ -123,10 +124,7 @@ bool JournalFile::reserve(std::size_t size) {
     if (size <= capacity_) {
         return true;
     }
-    std::size_t capacity = capacity_ == 0 ? 64 * 1024 : capacity_;
-    while (capacity < size) {
-        capacity *= 2;
-    }
+    const std::size_t capacity = grownJournalCapacity(capacity_, size);
     // The file is made longer first, so that a full disk shows as a refusal here and never
     // as a page missing when a line is copied into the view.
     FILE_END_OF_FILE_INFO end{};
@@ -168,10 +166,6 @@ bool JournalFile::append(std::string_view bytes) {
         current.used = used_;
     }
     return true;
-}
-
-std::string JournalFile::failureReason() const {
-    return failure_ == 0 ? std::string() : ownFileFailure(failure_);
 }
 
 void JournalFile::remove() {
