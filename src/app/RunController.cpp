@@ -142,7 +142,7 @@ void RunController::copyTree() {
 }
 
 void RunController::finishRun(bool composed, const std::string& sourceName) {
-    if (state_.pendingError.error.code() != 0) {
+    if (state_.pendingError.error) {
         log_.AddLogEntry("Err " + std::to_string(state_.pendingError.error.code()) + ": " +
                          state_.pendingError.description);
     }

@@ -19,9 +19,6 @@ namespace orvane::platform {
 
 namespace {
 
-constexpr std::string_view kPrefix = "session-";
-constexpr std::string_view kSuffix = ".journal";
-
 // What the signal handler needs, prepared beforehand: it may not allocate or format. The
 // day's file name is kept in two buffers, so that the handler never reads one half-written.
 struct SignalSave {
@@ -129,7 +126,7 @@ std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayF
                                                  std::string closingBytes) {
     // The journal is made and locked under a name no start looks at, and only then given
     // its real name: a start that recovers journals never sees one unlocked.
-    const std::string stem = folder + "/" + std::string(kPrefix) + std::to_string(::getpid());
+    const std::string stem = folder + "/" + std::string(journalPrefix) + std::to_string(::getpid());
     const std::string opening = stem + ".opening";
     // Only a new file of its own: whatever stands under the name (a leftover of an earlier
     // process with this id, or a link to someone's file) is removed, never written through.
@@ -146,7 +143,8 @@ std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayF
     }
     std::string path;
     for (int serial = 0; serial < 100 && path.empty(); ++serial) {
-        const std::string candidate = stem + "-" + std::to_string(serial) + std::string(kSuffix);
+        const std::string candidate =
+            stem + "-" + std::to_string(serial) + std::string(journalSuffix);
         if (::link(opening.c_str(), candidate.c_str()) == 0) {
             path = candidate;
         } else if (errno != EEXIST) {
@@ -265,8 +263,7 @@ std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder,
     std::vector<OrphanJournal> orphans;
     DirectoryReader reader(folder);
     while (const auto entry = reader.next()) {
-        if (entry->isFolder || !entry->name.starts_with(kPrefix) ||
-            !entry->name.ends_with(kSuffix)) {
+        if (entry->isFolder || !isJournalName(entry->name)) {
             continue;
         }
         const std::string path = folder + "/" + entry->name;

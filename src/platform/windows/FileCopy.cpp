@@ -30,22 +30,6 @@ CopyResult ended(CopyOutcome outcome, SystemError error,
     return CopyResult{outcome, error, source, std::nullopt};
 }
 
-// Reads until the buffer is full or the file ends; the count read, or -1.
-long long readFully(HANDLE file, char* buffer, DWORD size) {
-    DWORD filled = 0;
-    while (filled < size) {
-        DWORD got = 0;
-        if (!::ReadFile(file, buffer + filled, size - filled, &got, nullptr)) {
-            return -1;
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += got;
-    }
-    return filled;
-}
-
 // The copy while it is written: a hidden file of its own in the destination's folder, made
 // exclusively under a name no entry had. Until it is placed the system deletes it when its
 // handle closes, however the process ends (a kill, a second Ctrl+C, a crash), and it is

@@ -8,22 +8,6 @@ namespace orvane::platform {
 
 namespace {
 
-// Fills the buffer unless the file ends first; the count read, or -1.
-long long readFully(HANDLE file, char* buffer, DWORD size) {
-    DWORD filled = 0;
-    while (filled < size) {
-        DWORD got = 0;
-        if (!::ReadFile(file, buffer + filled, size - filled, &got, nullptr)) {
-            return -1;
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += got;
-    }
-    return filled;
-}
-
 std::optional<bool> fileContentsEqual(HANDLE a, HANDLE b) {
     const auto reader = [](HANDLE file) {
         return [file](char* buffer, std::size_t size) {

@@ -15,9 +15,6 @@ namespace orvane::platform {
 
 namespace {
 
-constexpr std::string_view kPrefix = "session-";
-constexpr std::string_view kSuffix = ".journal";
-
 // A journal is held open without sharing for as long as its session lives: another start
 // cannot open it, which is how it tells a live journal from one whose process is gone (the
 // system closes every handle of a process that ends, however it ends). A start that claims
@@ -69,11 +66,11 @@ bool deleteThroughHandle(HANDLE file) {
 
 std::unique_ptr<JournalFile> JournalFile::create(const std::string& folder, DayFileNamer dayFile,
                                                  std::string closingBytes) {
-    const std::string stem = nativePathRules.join(folder, std::string(kPrefix)) +
+    const std::string stem = nativePathRules.join(folder, std::string(journalPrefix)) +
                              std::to_string(::GetCurrentProcessId());
     // Only a new file of its own: made exclusively, and never shared, from its first moment.
     for (int serial = 0; serial < 100; ++serial) {
-        const std::string path = stem + "-" + std::to_string(serial) + std::string(kSuffix);
+        const std::string path = stem + "-" + std::to_string(serial) + std::string(journalSuffix);
         Handle file = openJournal(path, GENERIC_READ | GENERIC_WRITE | DELETE, CREATE_NEW);
         if (!file.isOpen()) {
             if (::GetLastError() == ERROR_FILE_EXISTS) {
@@ -183,8 +180,7 @@ std::vector<OrphanJournal> claimOrphanJournals(const std::string& folder,
     std::vector<OrphanJournal> orphans;
     DirectoryReader reader(folder);
     while (const auto entry = reader.next()) {
-        if (entry->isFolder || !entry->name.starts_with(kPrefix) ||
-            !entry->name.ends_with(kSuffix)) {
+        if (entry->isFolder || !isJournalName(entry->name)) {
             continue;
         }
         const std::string path = nativePathRules.join(folder, entry->name);

@@ -273,6 +273,22 @@ std::string pathOfHandle(HANDLE handle) {
     return {};
 }
 
+// Reads until the buffer is full or the file ends; the count read, or -1.
+long long readFully(HANDLE file, char* buffer, DWORD size) {
+    DWORD filled = 0;
+    while (filled < size) {
+        DWORD got = 0;
+        if (!::ReadFile(file, buffer + filled, size - filled, &got, nullptr)) {
+            return -1;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    return filled;
+}
+
 bool writeAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));

@@ -130,6 +130,9 @@ std::string folderOf(const std::string& path);
 // The path of the folder an open handle names now (it follows a rename).
 std::string pathOfHandle(HANDLE handle);
 
+// Reads until the buffer is full or the file ends; the count read, or -1.
+long long readFully(HANDLE file, char* buffer, DWORD size);
+
 // Writes every byte; false with the system's error left in GetLastError.
 bool writeAll(HANDLE file, std::string_view bytes);
 
