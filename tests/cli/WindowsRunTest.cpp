@@ -51,23 +51,31 @@ protected:
 
     std::string program() const { return temp / "bin\\orvane-cli.exe"; }
 
-    // Runs the program with the arguments; its standard output and error are kept.
+    // Runs the program with the arguments; its standard output and error are kept. Each run
+    // writes files of its own: Wine may still hold the last run's files for a moment after
+    // its process ended, and a stale file must never pass for this run's output.
     int run(const std::vector<std::string>& arguments) {
+        ++runs;
+        const std::string outputFile = temp / ("out-" + std::to_string(runs) + ".txt");
+        const std::string errorFile = temp / ("err-" + std::to_string(runs) + ".txt");
         std::wstring line = L"\"" + wide(program()) + L"\"";
         for (const auto& argument : arguments) {
             line += L" \"" + wide(argument) + L"\"";
         }
         SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
         const auto create = [&](const std::string& path) {
-            return ::CreateFileW(longPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
-                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+            return ::CreateFileW(longPath(path).c_str(), GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
         };
         STARTUPINFOW start{};
         start.cb = sizeof start;
         start.dwFlags = STARTF_USESTDHANDLES;
         start.hStdInput = nullptr;
-        start.hStdOutput = create(temp / "out.txt");
-        start.hStdError = create(temp / "err.txt");
+        start.hStdOutput = create(outputFile);
+        start.hStdError = create(errorFile);
+        EXPECT_NE(start.hStdOutput, INVALID_HANDLE_VALUE) << ::GetLastError();
+        EXPECT_NE(start.hStdError, INVALID_HANDLE_VALUE) << ::GetLastError();
         PROCESS_INFORMATION process{};
         DWORD status = 255;
         if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
@@ -79,8 +87,8 @@ protected:
         }
         ::CloseHandle(start.hStdOutput);
         ::CloseHandle(start.hStdError);
-        output = readFile(temp / "out.txt");
-        errors = readFile(temp / "err.txt");
+        output = readFile(outputFile);
+        errors = readFile(errorFile);
         return static_cast<int>(status);
     }
 
@@ -96,6 +104,7 @@ protected:
     test::WindowsTempFolder temp;
     std::string output;
     std::string errors;
+    int runs = 0;
 };
 
 // A move of a tree with names in three scripts and a file 300 characters deep, its source
