@@ -4,9 +4,16 @@
 
 namespace orvane::platform {
 
+bool PathRules::isNetworkPath(std::string_view path) const {
+    return style_ == PathStyle::Windows && path.starts_with("\\\\");
+}
+
 bool PathRules::isRoot(std::string_view folder) const {
     if (style_ == PathStyle::Posix) {
         return folder == "/";
+    }
+    if (isNetworkPath(folder)) {
+        return folder.ends_with('\\') && rootOf(folder) == folder;
     }
     return folder.size() == 3 && folder.substr(1) == ":\\";
 }
@@ -38,7 +45,10 @@ std::string PathRules::folderPart(std::string_view path) const {
 std::string PathRules::reduceDoubledSeparators(std::string_view path) const {
     std::string reduced;
     reduced.reserve(path.size());
-    for (std::size_t i = 0; i < path.size(); ++i) {
+    // A network path's two leading separators are its own, not a doubled one.
+    const std::size_t kept = isNetworkPath(path) ? 2 : 0;
+    reduced += path.substr(0, kept);
+    for (std::size_t i = kept; i < path.size(); ++i) {
         reduced += path[i];
         if (path[i] == separator() && i + 1 < path.size() && path[i + 1] == separator()) {
             ++i;
@@ -50,6 +60,12 @@ std::string PathRules::reduceDoubledSeparators(std::string_view path) const {
 std::string_view PathRules::rootOf(std::string_view path) const {
     if (style_ == PathStyle::Windows && path.size() >= 3 && path.substr(1, 2) == ":\\") {
         return path.substr(0, 3);
+    }
+    if (isNetworkPath(path)) {
+        // \\server\share\ as a whole: nothing above the share can be reached from it.
+        const auto server = path.find('\\', 2);
+        const auto share = server == std::string_view::npos ? server : path.find('\\', server + 1);
+        return share == std::string_view::npos ? path : path.substr(0, share + 1);
     }
     return !path.empty() && path.front() == separator() ? path.substr(0, 1) : std::string_view{};
 }

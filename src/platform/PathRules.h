@@ -13,7 +13,8 @@ enum class PathStyle { Posix, Windows };
 // Posix: the root is exactly "/"; every other folder joins names with "/" and is descended.
 // Windows: a root is three characters with ":\" as the second and third (C:\); a folder of
 // three characters or fewer that is not a root (C:) joins names without a separator and is
-// not descended; every longer folder joins with "\".
+// not descended; every longer folder joins with "\". A network path (\\server\share\...) has
+// the server and share as its root.
 class PathRules {
 public:
     explicit constexpr PathRules(PathStyle style) : style_(style) {}
@@ -44,8 +45,10 @@ public:
                                  std::string_view destinationRoot) const;
 
 private:
-    // The root a path starts with ("/", "C:\" or "\"), or an empty text for a relative one.
+    // The root a path starts with ("/", "C:\", "\\server\share\" or "\"), or an empty text for
+    // a relative one.
     std::string_view rootOf(std::string_view path) const;
+    bool isNetworkPath(std::string_view path) const;
 
     PathStyle style_;
 };

@@ -51,6 +51,12 @@ TEST(PathRules, SourceIsMadeAbsoluteWithItsDotsResolvedAndKeepsATrailingSeparato
             << "'" << path << "' in '" << current << "'";
     }
     EXPECT_EQ(windows.absoluteWithDotsResolved("D:\\Data\\.\\..", "C:\\"), "D:\\");
+    // A network path keeps its leading "\\", and its share is as far up as it goes.
+    EXPECT_EQ(windows.absoluteWithDotsResolved("\\\\nas\\share\\a\\..\\..", "C:\\"),
+              "\\\\nas\\share\\");
+    EXPECT_EQ(windows.reduceDoubledSeparators("\\\\nas\\backup\\\\photos"),
+              "\\\\nas\\backup\\photos");
+    EXPECT_EQ(windows.join("\\\\nas\\share\\", "a"), "\\\\nas\\share\\a");
 }
 
 // Names match with ASCII case folded only: Latin-1 e-acute and E-acute are one letter in two
