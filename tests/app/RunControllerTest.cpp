@@ -60,9 +60,7 @@ protected:
 };
 
 // A path below a folder, joined with the system's separator.
-static std::string at(const std::string& folder, const std::string& relative) {
-    return test::Scene::below(folder, relative);
-}
+constexpr auto at = &test::Scene::below;
 
 // The paths of this process's open descriptors that lie below a folder.
 static Lines descriptorsUnder(const std::string& folder) {

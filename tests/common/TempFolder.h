@@ -1,6 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include "common/System.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -64,14 +64,6 @@ private:
 
     std::string path_;
 };
-
-// Whether text holds part; a failure shows the whole text.
-inline ::testing::AssertionResult holds(const std::string& text, const std::string& part) {
-    if (text.find(part) != std::string::npos) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
-}
 
 // Read in one piece: byte by byte, a file of megabytes takes seconds in a debug build.
 inline std::string readFile(const std::string& path) {

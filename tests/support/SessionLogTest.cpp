@@ -151,7 +151,6 @@ TEST(SaveLogToFile, AppendsEachSessionAsABlockShowingTheProgressLineByLine) {
 // not recovered (its target would land in the day's file), one named like the journal being
 // made is replaced rather than written through. A journal of another user is theirs to recover.
 TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesEveryOtherEntryAlone) {
-    SKIP_ON_WINDOWS("symbolic links in the logs folder");
     test::TempFolder program;
     const std::string logs = program.makeFolder("logs");
     program.write("logs/log_03_12_2026.txt", "earlier\r\n\r\n\r\n");
@@ -163,9 +162,11 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesEveryOtherEnt
     program.write("logs/session-notes.txt", "not a journal");
     const std::string secret = program.write("secret", "private\r\n");
     const std::string victim = program.write("victim", "keep me");
-    std::filesystem::create_symlink(secret, logs + "/session-4242-0.journal");
-    std::filesystem::create_symlink(victim,
-                                    logs + "/session-" + std::to_string(::getpid()) + ".opening");
+    if (!test::kOnWindows) { // the C++ library makes symbolic links on POSIX systems only
+        std::filesystem::create_symlink(secret, logs + "/session-4242-0.journal");
+        std::filesystem::create_symlink(victim, logs + "/session-" + std::to_string(::getpid()) +
+                                                    ".opening");
+    }
     const std::string foreign = program.write("logs/session-4243-0.journal", "theirs\r\n");
     const bool chowned = test::giveToAnotherUser(foreign);
 
@@ -180,9 +181,11 @@ TEST(SessionJournal, RecoveryAppendsOrphansToTheirDaysFileAndLeavesEveryOtherEnt
     EXPECT_FALSE(exists(program / "logs/log_02_12_2026.txt"));
     EXPECT_TRUE(exists(logs + "/session-4000002-0.journal") && exists(logs + "/session-notes.txt"));
     EXPECT_EQ(readFile(victim) + readFile(secret), "keep meprivate\r\n");
-    // The live one, the blocked one, the link and the other user's.
-    EXPECT_EQ(journalsIn(logs).size(), chowned ? 4U : 3U);
-    EXPECT_TRUE(test::holds(errors.str(), "orvane: skipped " + logs +
+    // The live one (on Windows held open, shared with nobody), the blocked one, the link and
+    // the other user's.
+    EXPECT_EQ(journalsIn(logs).size(), (chowned ? 4U : 3U) - (test::kOnWindows ? 1U : 0U));
+    EXPECT_TRUE(test::kOnWindows ||
+                test::holds(errors.str(), "orvane: skipped " + logs +
                                               "/session-4242-0.journal: not a regular file\n"));
     EXPECT_EQ(RecoverJournals(logs, errors), 0);
     if (!chowned) {
