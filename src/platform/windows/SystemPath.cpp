@@ -6,7 +6,6 @@
 #include <climits>
 #include <map>
 #include <string_view>
-#include <vector>
 
 namespace orvane::platform {
 
@@ -73,72 +72,37 @@ std::string narrowText(std::wstring_view text) {
 
 namespace {
 
-bool isDriveRoot(std::wstring_view path) {
-    return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
-}
-
-// How many characters of a path the share ("\\server\share\") takes.
-std::size_t shareLength(std::wstring_view path) {
-    const auto server = path.find(L'\\', 2);
-    const auto share = server == std::wstring_view::npos ? server : path.find(L'\\', server + 1);
-    return share == std::wstring_view::npos ? path.size() : share + 1;
-}
-
-// The path's names after its root, with "." and ".." resolved as text and empty parts
-// dropped; every other name stays as it stands, a trailing dot or blank or a device name
-// included, as the \\?\ prefix passes it to the file system unparsed.
-std::wstring resolvedNames(std::wstring_view rest) {
-    std::vector<std::wstring_view> names;
-    for (std::size_t at = 0; at <= rest.size();) {
-        const auto cut = std::min(rest.find(L'\\', at), rest.size());
-        const std::wstring_view name = rest.substr(at, cut - at);
-        if (name == L"..") {
-            if (!names.empty()) {
-                names.pop_back();
-            }
-        } else if (!name.empty() && name != L".") {
-            names.push_back(name);
-        }
-        at = cut + 1;
-    }
-    std::wstring resolved;
-    for (const auto name : names) {
-        resolved += resolved.empty() ? L"" : L"\\";
-        resolved += name;
-    }
-    if (!names.empty() && rest.ends_with(L'\\')) {
-        resolved += L'\\';
-    }
-    return resolved;
+bool isDriveRoot(std::string_view path) {
+    return path.size() >= 3 && path[1] == ':' && path[2] == '\\';
 }
 
 } // namespace
 
 std::wstring systemPath(const std::string& path) {
-    std::wstring wide = wideText(path);
-    if (wide.starts_with(L"\\\\?\\") || wide.starts_with(L"\\\\.\\")) {
-        return wide; // prefixed already, or a device
+    if (path.starts_with("\\\\?\\") || path.starts_with("\\\\.\\")) {
+        return wideText(path); // prefixed already, or a device
     }
-    std::replace(wide.begin(), wide.end(), L'/', L'\\');
-    if (isDriveRoot(wide)) {
-        return L"\\\\?\\" + wide.substr(0, 3) + resolvedNames(std::wstring_view(wide).substr(3));
-    }
-    if (wide.starts_with(L"\\\\")) {
-        const std::size_t share = shareLength(wide);
-        return L"\\\\?\\UNC\\" + wide.substr(2, share - 2) +
-               resolvedNames(std::wstring_view(wide).substr(share));
+    std::string typed = path;
+    std::replace(typed.begin(), typed.end(), '/', '\\');
+    if (isDriveRoot(typed) || typed.starts_with("\\\\")) {
+        // "." and ".." resolved as text; every other name stays as it stands, a trailing dot
+        // or blank or a device name included, as the \\?\ prefix passes it on unparsed.
+        const std::wstring resolved = wideText(nativePathRules.absoluteWithDotsResolved(typed, {}));
+        return resolved.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + resolved.substr(2)
+                                             : L"\\\\?\\" + resolved;
     }
     // Relative to a current folder ("x", "C:x", "\\x"): only the part that names that folder is
     // left to Windows to resolve, never a name that follows it.
-    const std::size_t typed = wide.size() >= 2 && wide[1] == L':' ? 2
-                              : wide.starts_with(L'\\')           ? 1
-                                                                  : 0;
-    const std::wstring current = fullPath(typed == 0 ? std::wstring(L".") : wide.substr(0, typed));
-    if (!isDriveRoot(current) && !current.starts_with(L"\\\\")) {
-        return L"\\\\?\\" + wide;
+    const std::size_t named = typed.size() >= 2 && typed[1] == ':' ? 2
+                              : typed.starts_with('\\')            ? 1
+                                                                   : 0;
+    const std::string current =
+        narrowText(fullPath(wideText(named == 0 ? std::string(".") : typed.substr(0, named))));
+    if (!isDriveRoot(current) && !current.starts_with("\\\\")) {
+        return L"\\\\?\\" + wideText(typed);
     }
-    const std::wstring rest = wide.substr(typed);
-    return systemPath(narrowText(rest.empty() ? current : current + L"\\" + rest));
+    const std::string rest = typed.substr(named);
+    return systemPath(rest.empty() ? current : current + "\\" + rest);
 }
 
 std::string userPath(std::wstring_view path) {
