@@ -10,18 +10,31 @@ set -euo pipefail
 program="$1"
 # Under the sanitizer build: leaks of the system's D-Bus library are not the program's.
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null ||
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null ||
     ! command -v xclip >/dev/null; then
-    echo "SKIPPED: xvfb-run, xdotool or xclip is missing (scripts/install-deps --gui installs them)"
-    exit 77
-fi
-if ! xvfb-run -a true 2>/dev/null; then
-    echo "SKIPPED: no X server can be started here"
+    echo "SKIPPED: Xvfb, xdotool or xclip is missing (scripts/install-deps --gui installs them)"
     exit 77
 fi
 
 scratch="$(mktemp -d /tmp/orvane-e2e-XXXXXX)"
-trap 'rm -rf "$scratch"' EXIT
+xvfb=""
+trap '[[ -z "$xvfb" ]] || kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
+# xvfb-run -a picks its display by the lock files it sees, so a server still going away, or
+# another one starting, can leave it on a display nobody serves; the server itself finds a free
+# one and writes its number once clients can connect.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [[ -s "$scratch/display" ]] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+done
+if ! read -r display <"$scratch/display" || [[ -z "$display" ]]; then
+    echo "SKIPPED: no X server can be started here"
+    cat "$scratch/xvfb.log"
+    exit 77
+fi
+export DISPLAY=":$display"
 # The program keeps its INI file and logs folder beside itself.
 mkdir -p "$scratch/bin" "$scratch/data/Photos/sub" "$scratch/backup"
 cp "$program" "$scratch/bin/orvane"
@@ -99,7 +112,7 @@ DRIVE
 chmod +x "$scratch/drive.sh"
 
 status=0
-timeout 60 xvfb-run -a "$scratch/drive.sh" "$scratch" || status=$?
+timeout 60 "$scratch/drive.sh" "$scratch" || status=$?
 if [[ $status -ne 0 ]]; then
     echo "FAILED: the program or its driver ended with status $status"
     exit 1
