@@ -303,6 +303,7 @@ def main():
                         "(orvane-window-bench; needs a display)")
     parser.add_argument("--baseline", help="an earlier orvane-cli, timed beside the measured one")
     parser.add_argument("--workloads", default="abcde", help="the workloads to run, as letters")
+    parser.add_argument("--rounds", type=int, help="timed rounds of each workload")
     options = parser.parse_args()
 
     quick = options.quick
@@ -310,6 +311,8 @@ def main():
     if options.window_only and not quick:
         # The two differ by a few per cent while one round's time swings by half on this disk.
         rounds = 11
+    if options.rounds:
+        rounds = options.rounds
     scratch = os.path.abspath(options.scratch)
     fresh(scratch)
     cli = os.path.join(scratch, "bin", "orvane-cli")

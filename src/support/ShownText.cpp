@@ -1,5 +1,7 @@
 #include "support/ShownText.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -35,11 +37,9 @@ void appendEscape(std::string& text, unsigned char byte) {
 std::string ShownText(std::string text, const platform::PathRules& paths) {
     const bool escapeBackslash = paths.separator() != '\\';
     // Nearly every line holds nothing to escape: it is passed on without a copy.
-    bool plain = true;
-    for (const char c : text) {
-        plain = plain && !needsEscape(static_cast<unsigned char>(c), escapeBackslash);
-    }
-    if (plain) {
+    if (std::none_of(text.begin(), text.end(), [escapeBackslash](char c) {
+            return needsEscape(static_cast<unsigned char>(c), escapeBackslash);
+        })) {
         return text;
     }
     std::string shown;
