@@ -23,7 +23,7 @@ void ViewSync::changed(Slot& slot) {
         return;
     }
     const auto now = std::chrono::steady_clock::now();
-    if (now - shownAt_ >= pace_) {
+    if (!shownAt_ || now - *shownAt_ >= pace_) {
         shownAt_ = now;
         flush();
     }
@@ -31,7 +31,7 @@ void ViewSync::changed(Slot& slot) {
 
 void ViewSync::setPace(std::chrono::steady_clock::duration interval) {
     pace_ = interval;
-    shownAt_ = {};
+    shownAt_.reset();
     flush();
 }
 

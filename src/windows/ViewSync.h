@@ -3,6 +3,7 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace orvane::windows {
@@ -44,7 +45,9 @@ private:
     std::vector<Slot*> pending_;
     bool deferring_ = false;
     std::chrono::steady_clock::duration pace_{};
-    std::chrono::steady_clock::time_point shownAt_{};
+    // None until the pace's first showing: the steady clock counts from boot, so no time
+    // point stands for "long ago" on a machine up for less than one interval.
+    std::optional<std::chrono::steady_clock::time_point> shownAt_;
 };
 
 } // namespace orvane::windows
