@@ -32,15 +32,15 @@ public:
     std::string folderPart(std::string_view path) const;
     // One left-to-right pass that turns every doubled separator into one.
     std::string reduceDoubledSeparators(std::string_view path) const;
-    // The path with a leading source root replaced by the destination root. The root must
-    // end at a folder boundary, so /data does not match /data2/data; any other path comes
-    // back unchanged.
     // The path made absolute against `currentFolder` (itself absolute) when it is relative,
     // with its "." and ".." parts resolved as text and empty parts dropped; a ".." at the root
     // stays there. A trailing separator is kept. Empty for a relative path when the current
     // folder is not an absolute path either.
     std::string absoluteWithDotsResolved(std::string_view path,
                                          std::string_view currentFolder) const;
+    // The path with a leading source root replaced by the destination root. The root must
+    // end at a folder boundary, so /data does not match /data2/data; any other path comes
+    // back unchanged.
     std::string mapToDestination(std::string_view path, std::string_view sourceRoot,
                                  std::string_view destinationRoot) const;
 
