@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QObject>
+#include "platform/UnloadSignalPipe.h"
+
 #include <QSocketNotifier>
 
 #include <functional>
@@ -8,16 +9,14 @@
 
 namespace orvane::windows {
 
-// SIGTERM, SIGINT and SIGHUP (a desktop ending its session, a terminal's Ctrl+C or hang-up)
-// close the window as Quit does, so the session log is saved. A signal handler may do
-// almost nothing, so it only writes the signal's number into a pipe; the event loop reads
-// it and calls `unload`. The window runs it at its next yield, also in the middle of a run.
+// SIGTERM, SIGINT and SIGHUP close the window as Quit does, so the session log is saved: the
+// event loop watches the platform's signal pipe and calls `unload`. The window runs it at
+// its next yield, also in the middle of a run.
 //
 // One instance at a time; the destructor puts the previous handlers back.
 class UnloadSignals final {
 public:
     explicit UnloadSignals(std::function<void(int signal)> unload);
-    ~UnloadSignals();
     UnloadSignals(const UnloadSignals&) = delete;
     UnloadSignals& operator=(const UnloadSignals&) = delete;
 
@@ -25,7 +24,8 @@ private:
     void readSignal();
 
     std::function<void(int)> unload_;
-    int pipe_[2] = {-1, -1};
+    platform::UnloadSignalPipe pipe_;
+    // Declared after the pipe, so it stops watching before the pipe is closed.
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
