@@ -8,7 +8,8 @@ namespace {
 std::optional<std::vector<std::string>> foldersBelowRoot(const platform::PathRules& paths,
                                                          const std::string& root,
                                                          const std::string& file) {
-    const std::string prefix = paths.isRoot(root) ? root : root + paths.separator();
+    // What the root's names follow: the root as the walk joins a name to it.
+    const std::string prefix = paths.join(root, "");
     if (!file.starts_with(prefix)) {
         return std::nullopt;
     }

@@ -24,7 +24,11 @@ bool PathRules::descendsInto(std::string_view folder) const {
 
 std::string PathRules::join(std::string_view folder, std::string_view name) const {
     std::string joined(folder);
-    const bool bare = isRoot(folder) || (style_ == PathStyle::Windows && folder.size() <= 3);
+    // A folder that ends with a separator (a root, the contents of a source typed with one,
+    // the destination such a source gets) takes the name as it is: a doubled separator would
+    // put the name outside the tree for every walk that follows the path part by part.
+    const bool bare = folder.ends_with(separator()) ||
+                      (style_ == PathStyle::Windows && folder.size() <= 3);
     if (!bare) {
         joined += separator();
     }

@@ -10,11 +10,13 @@ enum class PathStyle { Posix, Windows };
 // The path rules the engine relies on, in both styles. Paths are byte strings from the text
 // box to the system call; none of these rules looks at their encoding.
 //
-// Posix: the root is exactly "/"; every other folder joins names with "/" and is descended.
+// Posix: the root is exactly "/"; every folder is descended.
 // Windows: a root is three characters with ":\" as the second and third (C:\); a folder of
 // three characters or fewer that is not a root (C:) joins names without a separator and is
-// not descended; every longer folder joins with "\". A network path (\\server\share\...) has
+// not descended; every longer folder is descended. A network path (\\server\share\...) has
 // the server and share as its root.
+// Both: a folder that ends with the separator joins names without another one; any other
+// folder joins them with one.
 class PathRules {
 public:
     explicit constexpr PathRules(PathStyle style) : style_(style) {}

@@ -144,6 +144,43 @@ TEST_F(RunControllerTest, RunsLogEveryStepAskForCheckedOptionsAndRepeatIntoTheSa
     EXPECT_EQ(leftOpen, Lines{});
 }
 
+// A source typed with a separator at its end names its contents: they go into the destination
+// itself, in both walks, sub-folders included, and a second run skips each of them.
+TEST_F(RunControllerTest, ASourceEndingInASeparatorCopiesItsContentsAndTheNextRunSkipsThem) {
+    temp.write("data/a.txt", "a");
+    temp.write("data/sub/b.txt", "bb");
+    // The file lines from "File " on, in name order: the walk's order is the system's.
+    const auto fileLines = [](const Lines& lines) {
+        Lines files;
+        for (const std::string& line : lines) {
+            if (const auto at = line.find("File "); at != std::string::npos) {
+                files.push_back(line.substr(at));
+            }
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    for (const bool direct : {false, true}) {
+        SCOPED_TRACE(direct ? "direct" : "survey");
+        ControllerHarness h(source + platform::nativePathRules.separator(), backup);
+        h.window.mnuOptDcopy.setChecked(direct);
+        const Lines first = h.run();
+        EXPECT_NE(std::find(first.begin(), first.end(), "Dir: " + at(backup, "sub") + " created"),
+                  first.end());
+        EXPECT_EQ(fileLines(first),
+                  (Lines{"File a.txt copied in <t> [1 B]", "File b.txt copied in <t> [2 B]"}));
+        EXPECT_EQ(test::readFile(at(backup, "sub/b.txt")), "bb");
+        EXPECT_EQ(test::namesIn(backup), (std::set<std::string>{"a.txt", "sub"}));
+        EXPECT_EQ(ExitStatus(h.controller.lastEnding(), false, h.state.outcome), 0);
+
+        h.window.mnuOptDcopy.setChecked(direct);
+        EXPECT_EQ(fileLines(h.run()), (Lines{"File a.txt skipped, allready there, filesize ok",
+                                             "File b.txt skipped, allready there, filesize ok"}));
+        std::filesystem::remove_all(backup);
+        std::filesystem::create_directory(backup);
+    }
+}
+
 // A destination inside its source would copy the tree into itself (and move would delete it),
 // also when it is reached through a second mount, with another path but the same identity.
 TEST_F(RunControllerTest, PathErrorsEndTheRunWithNothingTouched) {

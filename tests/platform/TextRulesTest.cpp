@@ -16,6 +16,11 @@ TEST(PathRules, PartsSplitJoinAndMapOnlyAtFolderBoundaries) {
     EXPECT_FALSE(posix.isRoot("//") || windows.descendsInto("C:"));
     EXPECT_EQ(posix.join("/", "usr"), "/usr");
     EXPECT_EQ(windows.join("C:", "a.txt"), "C:a.txt");
+    // A folder given with its separator at the end (a source's contents) gains no second one.
+    EXPECT_EQ(posix.join("/data/photos/", "a") + "|" + posix.join("/data/photos", "a"),
+              "/data/photos/a|/data/photos/a");
+    EXPECT_EQ(windows.join("D:\\Backup\\", "a") + "|" + windows.join("D:\\Backup", "a"),
+              "D:\\Backup\\a|D:\\Backup\\a");
     EXPECT_EQ(posix.lastPart("/data/a\\b"), "a\\b"); // a backslash is part of a POSIX name
     EXPECT_EQ(windows.lastPart("C:\\data\\a.txt"), "a.txt");
     EXPECT_EQ(posix.folderPart("/a.txt") + "|" + posix.folderPart("a.txt"), "/|");
