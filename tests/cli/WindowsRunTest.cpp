@@ -14,13 +14,13 @@
 
 namespace orvane {
 
-using test::exists;
+using test::win::exists;
 using test::holds;
-using test::longPath;
-using test::makeFolder;
-using test::readFile;
-using test::wide;
-using test::writeFile;
+using test::win::longPath;
+using test::win::makeFolder;
+using test::win::readFile;
+using test::win::wide;
+using test::win::writeFile;
 
 class WindowsRunTest : public ::testing::Test {
 protected:
@@ -92,7 +92,7 @@ protected:
         return readFile(temp / "bin\\logs" + name);
     }
 
-    test::WindowsTempFolder temp;
+    test::win::WindowsTempFolder temp;
     std::string output;
     std::string errors;
     int runs = 0;

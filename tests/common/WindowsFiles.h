@@ -1,7 +1,9 @@
 #pragma once
 
 // For the tests built into the Windows test program only: files made and read through the
-// system's own wide calls, with the long-path prefix, as a Windows user's tools would.
+// system's own wide calls, with the long-path prefix, as a Windows user's tools would. In a
+// namespace of their own: the portable helpers of the same names read and write through the
+// C++ library, and one program holding both under one name would run either of them.
 
 #include <windows.h>
 
@@ -9,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace orvane::test {
+namespace orvane::test::win {
 
 inline std::wstring wide(const std::string& text) {
     const int size = static_cast<int>(text.size());
@@ -117,4 +119,4 @@ private:
     std::string path_;
 };
 
-} // namespace orvane::test
+} // namespace orvane::test::win

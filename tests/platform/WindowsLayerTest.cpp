@@ -26,27 +26,27 @@ namespace orvane {
 // another spelling of its path, and so is what lies within it; and a file's identity changes
 // when it is rewritten.
 TEST(WindowsLayerTest, FoldersAndFilesAreToldApartByVolumeAndFileIndex) {
-    const test::WindowsTempFolder temp;
-    ASSERT_TRUE(test::makeFolder(temp / "one"));
-    ASSERT_TRUE(test::makeFolder(temp / "two"));
+    const test::win::WindowsTempFolder temp;
+    ASSERT_TRUE(test::win::makeFolder(temp / "one"));
+    ASSERT_TRUE(test::win::makeFolder(temp / "two"));
     EXPECT_FALSE(platform::sameFolder(temp / "one", temp / "two"));
     EXPECT_TRUE(platform::sameFolder(temp / "one", temp / "two\\..\\one"));
     // Nothing of a tree is made outside it, whatever the path's ".." say.
     const std::string root = temp / "one";
     EXPECT_FALSE(platform::makeTreeFolder({root, root + "\\..\\two\\x"}));
     EXPECT_TRUE(platform::makeTreeFolder({root, root + "\\x"}));
-    EXPECT_FALSE(test::exists(temp / "two\\x"));
+    EXPECT_FALSE(test::win::exists(temp / "two\\x"));
     // A destination not made yet lies within the folder it would be made in.
     EXPECT_TRUE(platform::liesWithin(temp / "two\\..\\one\\not\\yet", temp / "one"));
     EXPECT_FALSE(platform::liesWithin(temp / "two\\not\\yet", temp / "one"));
-    ASSERT_TRUE(test::writeFile(temp / "one\\a.txt", "first"));
-    ASSERT_TRUE(test::writeFile(temp / "two\\b.txt", "first"));
+    ASSERT_TRUE(test::win::writeFile(temp / "one\\a.txt", "first"));
+    ASSERT_TRUE(test::win::writeFile(temp / "two\\b.txt", "first"));
     const auto a = platform::identityOf(temp / "one\\a.txt");
     const auto b = platform::identityOf(temp / "two\\b.txt");
     ASSERT_TRUE(a && b);
     EXPECT_NE(a->inode, b->inode);
     EXPECT_TRUE(platform::sameFile(temp / "one\\a.txt", temp / "two\\..\\one\\a.txt"));
-    ASSERT_TRUE(test::writeFile(temp / "one\\a.txt", "other"));
+    ASSERT_TRUE(test::win::writeFile(temp / "one\\a.txt", "other"));
     const auto rewritten = platform::identityOf(temp / "one\\a.txt");
     ASSERT_TRUE(rewritten);
     EXPECT_FALSE(*rewritten == *a);
@@ -55,7 +55,7 @@ TEST(WindowsLayerTest, FoldersAndFilesAreToldApartByVolumeAndFileIndex) {
 // The drive of a destination not made yet is its volume's root in the drive-root form of
 // the log ("C:\"), with the space on it.
 TEST(WindowsLayerTest, DriveTextIsTheVolumeRoot) {
-    const test::WindowsTempFolder temp;
+    const test::win::WindowsTempFolder temp;
     const auto space = platform::queryDriveSpace(temp / "not\\made\\yet");
     EXPECT_EQ(space.drive, temp.path().substr(0, 3));
     ASSERT_EQ(space.drive.size(), 3U);
@@ -73,9 +73,9 @@ constexpr auto Chunk = platform::CopyReason::ChunkFinished;
 std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileW((test::longPath(folder) + L"\\*").c_str(), &found);
+    const HANDLE search = ::FindFirstFileW((test::win::longPath(folder) + L"\\*").c_str(), &found);
     for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found)) {
-        names.insert(test::narrow(found.cFileName));
+        names.insert(test::win::narrow(found.cFileName));
     }
     ::FindClose(search);
     names.erase(".");
@@ -111,18 +111,18 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         const std::int64_t size = std::get<1>(c.reports.front());
         SCOPED_TRACE(testing::Message() << size << " stop " << c.stop << " saw " << c.sawDestination
                                         << " read-only " << c.readOnly);
-        const test::WindowsTempFolder temp;
+        const test::win::WindowsTempFolder temp;
         const std::string bytes = std::string("0123456789").substr(0, size);
-        ASSERT_TRUE(test::writeFile(temp / "src", bytes));
-        ASSERT_TRUE(test::writeFile(temp / "dst", "previous copy"));
+        ASSERT_TRUE(test::win::writeFile(temp / "src", bytes));
+        ASSERT_TRUE(test::win::writeFile(temp / "dst", "previous copy"));
         const HANDLE source =
-            ::CreateFileW(test::longPath(temp / "src").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+            ::CreateFileW(test::win::longPath(temp / "src").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         const FILETIME written{0x12345600, 0x01d00000};
         ASSERT_TRUE(::SetFileTime(source, nullptr, nullptr, &written));
         ::CloseHandle(source);
         if (c.readOnly) {
-            ASSERT_TRUE(::SetFileAttributesW(test::longPath(temp / "src").c_str(),
+            ASSERT_TRUE(::SetFileAttributesW(test::win::longPath(temp / "src").c_str(),
                                              FILE_ATTRIBUTE_READONLY));
         }
         Reports reports;
@@ -145,7 +145,7 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         if (whole && !placed) {
             EXPECT_EQ(result.error.kind(), platform::ErrorKind::Exists);
         }
-        EXPECT_EQ(test::readFile(temp / "dst"), placed ? bytes : "previous copy");
+        EXPECT_EQ(test::win::readFile(temp / "dst"), placed ? bytes : "previous copy");
         EXPECT_EQ(namesIn(temp.path()), (std::set<std::string>{"src", "dst"}));
         const auto copy = platform::identityOf(temp / "dst");
         const auto original = platform::identityOf(temp / "src");
@@ -153,7 +153,7 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         EXPECT_EQ(copy->modifiedNs == original->modifiedNs, placed);
         // The copy keeps the source's read-only mark, never the temporary's hidden one.
         const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
-        EXPECT_EQ(::GetFileAttributesW(test::longPath(temp / "dst").c_str()) & marks,
+        EXPECT_EQ(::GetFileAttributesW(test::win::longPath(temp / "dst").c_str()) & marks,
                   placed && c.readOnly ? FILE_ATTRIBUTE_READONLY : 0U);
     }
     platform::setCopyChunkForTests(0);
@@ -175,13 +175,13 @@ TEST(WindowsLayerTest, KilledCopyLeavesNoTemporary) {
             flag);
         return;
     }
-    const test::WindowsTempFolder temp;
-    ASSERT_TRUE(test::writeFile(temp / "src", "0123456789"));
+    const test::win::WindowsTempFolder temp;
+    ASSERT_TRUE(test::win::writeFile(temp / "src", "0123456789"));
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     const HANDLE ready = ::CreateEventW(&inherited, TRUE, FALSE, nullptr);
     const auto handleText = std::to_string(reinterpret_cast<std::uintptr_t>(ready));
     ::SetEnvironmentVariableW(L"ORVANE_KILLED_COPY",
-                              test::wide(handleText + " " + temp.path()).c_str());
+                              test::win::wide(handleText + " " + temp.path()).c_str());
     wchar_t program[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, program, MAX_PATH);
     std::wstring line = L"x --gtest_filter=WindowsLayerTest.KilledCopyLeavesNoTemporary";
@@ -210,8 +210,8 @@ TEST(WindowsLayerTest, KilledCopyLeavesNoTemporary) {
 // When every name a temporary could take stands already, the copy fails and deletes none of
 // them: the first copy, stopped at its first report, shows which name comes next.
 TEST(WindowsLayerTest, CopyDeletesNoNameItDidNotMake) {
-    const test::WindowsTempFolder temp;
-    ASSERT_TRUE(test::writeFile(temp / "src", "new"));
+    const test::win::WindowsTempFolder temp;
+    ASSERT_TRUE(test::win::writeFile(temp / "src", "new"));
     std::set<std::string> names;
     std::int32_t flag = 1;
     const auto list = [&](const auto&) { names = namesIn(temp.path()); };
@@ -223,7 +223,7 @@ TEST(WindowsLayerTest, CopyDeletesNoNameItDidNotMake) {
     names = {"src"};
     for (unsigned n = std::stoul(used.substr(dash + 1)) + 1; names.size() <= 16; ++n) {
         const std::string name = used.substr(0, dash + 1) + std::to_string(n) + ".tmp";
-        ASSERT_TRUE(test::writeFile(temp / name, "not the copy's"));
+        ASSERT_TRUE(test::win::writeFile(temp / name, "not the copy's"));
         names.insert(name);
     }
     flag = 0;
@@ -239,15 +239,15 @@ TEST(WindowsLayerTest, CopyDeletesNoNameItDidNotMake) {
 TEST(WindowsLayerTest, CopyKeepsNamesThatPathParsingWouldChange) {
     for (const std::string name : {"aux.c", "nul", "notes.", "draft "}) {
         SCOPED_TRACE("[" + name + "]");
-        const test::WindowsTempFolder temp;
-        ASSERT_TRUE(test::makeFolder(temp / "one"));
-        ASSERT_TRUE(test::makeFolder(temp / "two"));
-        ASSERT_TRUE(test::writeFile(temp / ("one\\" + name), "kept " + name));
+        const test::win::WindowsTempFolder temp;
+        ASSERT_TRUE(test::win::makeFolder(temp / "one"));
+        ASSERT_TRUE(test::win::makeFolder(temp / "two"));
+        ASSERT_TRUE(test::win::writeFile(temp / ("one\\" + name), "kept " + name));
         std::int32_t flag = 0;
         const auto result = platform::copyFileWithProgress(
             temp / ("one\\" + name), temp / ("two\\" + name), [](const auto&) {}, flag);
         EXPECT_EQ(result.outcome, platform::CopyOutcome::Copied);
-        EXPECT_EQ(test::readFile(temp / ("two\\" + name)), "kept " + name);
+        EXPECT_EQ(test::win::readFile(temp / ("two\\" + name)), "kept " + name);
         EXPECT_EQ(namesIn(temp / "two"), std::set<std::string>{name});
     }
 }
@@ -256,11 +256,11 @@ TEST(WindowsLayerTest, CopyKeepsNamesThatPathParsingWouldChange) {
 // is writing and waits on its lock for the first's whole block, rather than failing to open
 // it; but not for ever.
 TEST(WindowsLayerTest, ASecondSessionWaitsForTheLogFileInsteadOfFailingToOpenIt) {
-    const test::WindowsTempFolder temp;
+    const test::win::WindowsTempFolder temp;
     const std::string log = temp / "day.log";
     platform::AppendFile first(log);
     ASSERT_TRUE(first.write("first 1\r\n"));
-    const HANDLE other = ::CreateFileW(test::longPath(log).c_str(), GENERIC_WRITE,
+    const HANDLE other = ::CreateFileW(test::win::longPath(log).c_str(), GENERIC_WRITE,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(other, INVALID_HANDLE_VALUE) << ::GetLastError();
@@ -274,42 +274,42 @@ TEST(WindowsLayerTest, ASecondSessionWaitsForTheLogFileInsteadOfFailingToOpenIt)
     EXPECT_TRUE(first.write("first 2\r\n") && first.close());
     platform::AppendFile second(log);
     EXPECT_TRUE(second.write("second\r\n") && second.close());
-    EXPECT_EQ(test::readFile(log), "first 1\r\nfirst 2\r\nsecond\r\n");
+    EXPECT_EQ(test::win::readFile(log), "first 1\r\nfirst 2\r\nsecond\r\n");
 }
 
 // A moved source is deleted only while it is still the file that was copied: one saved over
 // it since (as editors save, by a rename) is kept.
 TEST(WindowsLayerTest, MovedSourceIsDeletedOnlyWhileItIsTheFileCopied) {
-    const test::WindowsTempFolder temp;
-    ASSERT_TRUE(test::writeFile(temp / "a", "copied"));
+    const test::win::WindowsTempFolder temp;
+    ASSERT_TRUE(test::win::writeFile(temp / "a", "copied"));
     const platform::SourceFolder folder(temp.path());
     const auto copied = folder.identityOf("a");
-    ASSERT_TRUE(test::writeFile(temp / "saved", "saved over"));
-    ASSERT_TRUE(::MoveFileExW(test::longPath(temp / "saved").c_str(),
-                              test::longPath(temp / "a").c_str(), MOVEFILE_REPLACE_EXISTING));
+    ASSERT_TRUE(test::win::writeFile(temp / "saved", "saved over"));
+    ASSERT_TRUE(::MoveFileExW(test::win::longPath(temp / "saved").c_str(),
+                              test::win::longPath(temp / "a").c_str(), MOVEFILE_REPLACE_EXISTING));
     EXPECT_TRUE(folder.deleteFile("a", temp / "a", copied));
-    EXPECT_EQ(test::readFile(temp / "a"), "saved over");
+    EXPECT_EQ(test::win::readFile(temp / "a"), "saved over");
     EXPECT_FALSE(folder.deleteFile("a", temp / "a", folder.identityOf("a")));
-    EXPECT_FALSE(test::exists(temp / "a"));
+    EXPECT_FALSE(test::win::exists(temp / "a"));
 }
 
 // The INI file (its texts and edits run on every system): a read-only file is neither changed
 // nor made writable, a folder in the file's place is neither read nor written, and an edit
 // leaves no temporary beside the file.
 TEST(WindowsLayerTest, ProfileWritesLeaveReadOnlyFilesAndFoldersAlone) {
-    const test::WindowsTempFolder temp;
+    const test::win::WindowsTempFolder temp;
     const std::string mine = temp / "mine.ini";
     EXPECT_TRUE(platform::writeProfileString("Main", "USE", "2", mine) &&
                 platform::writeProfileString("Main", "USE", "3", mine));
     const std::string locked = temp / "locked.ini";
-    ASSERT_TRUE(test::writeFile(locked, "[Main]\r\nUSE=7\r\n"));
-    ASSERT_TRUE(::SetFileAttributesW(test::longPath(locked).c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(test::win::writeFile(locked, "[Main]\r\nUSE=7\r\n"));
+    ASSERT_TRUE(::SetFileAttributesW(test::win::longPath(locked).c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(platform::writeProfileString("Main", "USE", "8", locked));
-    EXPECT_EQ(test::readFile(locked), "[Main]\r\nUSE=7\r\n");
-    EXPECT_NE(::GetFileAttributesW(test::longPath(locked).c_str()) & FILE_ATTRIBUTE_READONLY, 0U);
-    ::SetFileAttributesW(test::longPath(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(test::win::readFile(locked), "[Main]\r\nUSE=7\r\n");
+    EXPECT_NE(::GetFileAttributesW(test::win::longPath(locked).c_str()) & FILE_ATTRIBUTE_READONLY, 0U);
+    ::SetFileAttributesW(test::win::longPath(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
     const std::string folder = temp / "folder.ini";
-    ASSERT_TRUE(test::makeFolder(folder));
+    ASSERT_TRUE(test::win::makeFolder(folder));
     EXPECT_FALSE(platform::writeProfileString("Main", "USE", "3", folder));
     EXPECT_EQ(platform::readProfileString("Main", "USE", "1", 2048, folder), "1");
     EXPECT_EQ(namesIn(temp.path()),
