@@ -145,7 +145,8 @@ TEST_F(RunControllerTest, RunsLogEveryStepAskForCheckedOptionsAndRepeatIntoTheSa
 }
 
 // A source typed with a separator at its end names its contents: they go into the destination
-// itself, in both walks, sub-folders included, and a second run skips each of them.
+// itself, in both walks, sub-folders included, and a second run skips each of them, also into
+// the destination typed with separators to spare.
 TEST_F(RunControllerTest, ASourceEndingInASeparatorCopiesItsContentsAndTheNextRunSkipsThem) {
     temp.write("data/a.txt", "a");
     temp.write("data/sub/b.txt", "bb");
@@ -162,7 +163,8 @@ TEST_F(RunControllerTest, ASourceEndingInASeparatorCopiesItsContentsAndTheNextRu
     };
     for (const bool direct : {false, true}) {
         SCOPED_TRACE(direct ? "direct" : "survey");
-        ControllerHarness h(source + platform::nativePathRules.separator(), backup);
+        const char separator = platform::nativePathRules.separator();
+        ControllerHarness h(source + separator, backup);
         h.window.mnuOptDcopy.setChecked(direct);
         const Lines first = h.run();
         EXPECT_NE(std::find(first.begin(), first.end(), "Dir: " + at(backup, "sub") + " created"),
@@ -174,6 +176,7 @@ TEST_F(RunControllerTest, ASourceEndingInASeparatorCopiesItsContentsAndTheNextRu
         EXPECT_EQ(ExitStatus(h.controller.lastEnding(), false, h.state.outcome), 0);
 
         h.window.mnuOptDcopy.setChecked(direct);
+        h.window.txtDestination.setCaption(backup + std::string(3, separator));
         EXPECT_EQ(fileLines(h.run()), (Lines{"File a.txt skipped, allready there, filesize ok",
                                              "File b.txt skipped, allready there, filesize ok"}));
         std::filesystem::remove_all(backup);

@@ -31,7 +31,10 @@ std::optional<std::string> belowRoot(const std::string& root, const std::string&
     if (base.empty() || path.compare(0, prefix.size(), prefix) != 0) {
         return std::nullopt;
     }
-    return path.substr(prefix.size());
+    // A root typed with more than one separator at its end keeps the others on every path
+    // below it; they are the root's, not the start of a path from "/".
+    const auto first = path.find_first_not_of('/', prefix.size());
+    return first == std::string::npos ? std::string{} : path.substr(first);
 }
 
 // One system call where the kernel has openat2 (Linux 5.6 and later).
