@@ -27,8 +27,8 @@ std::string PathRules::join(std::string_view folder, std::string_view name) cons
     // A folder that ends with a separator (a root, the contents of a source typed with one,
     // the destination such a source gets) takes the name as it is: a doubled separator would
     // put the name outside the tree for every walk that follows the path part by part.
-    const bool bare = folder.ends_with(separator()) ||
-                      (style_ == PathStyle::Windows && folder.size() <= 3);
+    const bool bare =
+        folder.ends_with(separator()) || (style_ == PathStyle::Windows && folder.size() <= 3);
     if (!bare) {
         joined += separator();
     }

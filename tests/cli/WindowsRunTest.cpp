@@ -14,8 +14,8 @@
 
 namespace orvane {
 
-using test::win::exists;
 using test::holds;
+using test::win::exists;
 using test::win::longPath;
 using test::win::makeFolder;
 using test::win::readFile;

@@ -116,8 +116,8 @@ TEST(WindowsLayerTest, CopyReportsChunksStopsBetweenThemAndPlacesOnlyWhatIsWhole
         ASSERT_TRUE(test::win::writeFile(temp / "src", bytes));
         ASSERT_TRUE(test::win::writeFile(temp / "dst", "previous copy"));
         const HANDLE source =
-            ::CreateFileW(test::win::longPath(temp / "src").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            ::CreateFileW(test::win::longPath(temp / "src").c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         const FILETIME written{0x12345600, 0x01d00000};
         ASSERT_TRUE(::SetFileTime(source, nullptr, nullptr, &written));
         ::CloseHandle(source);
@@ -306,7 +306,8 @@ TEST(WindowsLayerTest, ProfileWritesLeaveReadOnlyFilesAndFoldersAlone) {
     ASSERT_TRUE(::SetFileAttributesW(test::win::longPath(locked).c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(platform::writeProfileString("Main", "USE", "8", locked));
     EXPECT_EQ(test::win::readFile(locked), "[Main]\r\nUSE=7\r\n");
-    EXPECT_NE(::GetFileAttributesW(test::win::longPath(locked).c_str()) & FILE_ATTRIBUTE_READONLY, 0U);
+    EXPECT_NE(::GetFileAttributesW(test::win::longPath(locked).c_str()) & FILE_ATTRIBUTE_READONLY,
+              0U);
     ::SetFileAttributesW(test::win::longPath(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
     const std::string folder = temp / "folder.ini";
     ASSERT_TRUE(test::win::makeFolder(folder));
