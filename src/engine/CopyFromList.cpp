@@ -38,9 +38,13 @@ void placeFirstItem(const RunContext& run, std::int32_t& FileNumber, ReopenedFol
     }
 }
 
-// Only the folder the survey listed: whatever has taken its place since stays.
+// Only the folder the survey listed: whatever has taken its place since stays. A source given
+// with a separator at its end named its contents, not itself, so that folder stays too.
 void removeSourceRoot(const RunContext& run) {
     const std::string root = run.window.txtSource.caption();
+    if (root.ends_with(run.paths.separator())) {
+        return;
+    }
     if (const auto listed = run.state.listedFolders.find(root);
         listed != run.state.listedFolders.end()) {
         platform::removeListedFolder(root, listed->second);

@@ -146,7 +146,7 @@ TEST_F(RunControllerTest, RunsLogEveryStepAskForCheckedOptionsAndRepeatIntoTheSa
 
 // A source typed with a separator at its end names its contents: they go into the destination
 // itself, in both walks, sub-folders included, and a second run skips each of them, also into
-// the destination typed with separators to spare.
+// the destination typed with separators to spare. A move leaves the folder itself in place.
 TEST_F(RunControllerTest, ASourceEndingInASeparatorCopiesItsContentsAndTheNextRunSkipsThem) {
     temp.write("data/a.txt", "a");
     temp.write("data/sub/b.txt", "bb");
@@ -161,9 +161,9 @@ TEST_F(RunControllerTest, ASourceEndingInASeparatorCopiesItsContentsAndTheNextRu
         std::sort(files.begin(), files.end());
         return files;
     };
+    const char separator = platform::nativePathRules.separator();
     for (const bool direct : {false, true}) {
         SCOPED_TRACE(direct ? "direct" : "survey");
-        const char separator = platform::nativePathRules.separator();
         ControllerHarness h(source + separator, backup);
         h.window.mnuOptDcopy.setChecked(direct);
         const Lines first = h.run();
@@ -182,6 +182,14 @@ TEST_F(RunControllerTest, ASourceEndingInASeparatorCopiesItsContentsAndTheNextRu
         std::filesystem::remove_all(backup);
         std::filesystem::create_directory(backup);
     }
+    // Moved, its files leave it, and the folder whose contents they were stays.
+    const std::string flat = temp.makeFolder("flat");
+    temp.write("flat/c.txt", "c");
+    ControllerHarness move(flat + separator, backup);
+    move.window.mnuOptMove.setChecked(true);
+    move.run();
+    EXPECT_EQ(test::readFile(at(backup, "c.txt")), "c");
+    EXPECT_TRUE(test::exists(flat) && test::namesIn(flat).empty());
 }
 
 // A destination inside its source would copy the tree into itself (and move would delete it),
