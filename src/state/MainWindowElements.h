@@ -5,8 +5,12 @@
 #include "state/ProgressElement.h"
 
 #include <array>
+#include <string_view>
 
 namespace orvane {
+
+// The file count's caption as the window is designed, until a run writes a count there.
+inline constexpr std::string_view kFileCountBeforeRun = "Files: 888/888";
 
 // The main-window elements a run reads and writes, as plain objects. The window binds each
 // to its widget; headless runs and tests read them directly. The captions are the window's
@@ -36,7 +40,8 @@ struct MainWindowElements {
                                    Control{"Estimated time: 00:00:00"},
                                    Control{"Data rate: 0 kBps"}, Control{"Total size todo: 0 B"}};
     // lblInfo: 0 the file count, 1 the current file.
-    std::array<Control, 2> lblInfo{Control{"Files: 888/888"}, Control{"Copying file:"}};
+    std::array<Control, 2> lblInfo{Control{std::string(kFileCountBeforeRun)},
+                                   Control{"Copying file:"}};
     Control lblSave{"Saving log entry's to log file"};
 
     ListElement lstCopy;
