@@ -27,7 +27,6 @@ extern "C" void onUnloadSignal(int signal) {
 
 UnloadSignalPipe::UnloadSignalPipe() {
     if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
-        pipe_[0] = pipe_[1] = -1;
         return;
     }
     writeEnd = pipe_[1];
