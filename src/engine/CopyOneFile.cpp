@@ -69,7 +69,7 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
                FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
                sizeText(run, copy.copied) + "]");
     ++run.state.outcome.filesCopied;
-    return {CopyOutcome::Copied, copy.source, copy.placed};
+    return {CopyOutcome::Copied, copy.source, copy.placed, copy.continuedFrom > 0};
 }
 
 // An attempt abandoned because its source changed gives its reported bytes back to the
@@ -152,7 +152,8 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
     std::int64_t freeBytes =
         space.freeBytes + (request.replaces ? request.replaces->releasedBytes : 0);
     if (request.spaceNeeded > freeBytes) {
-        freeBytes += platform::keptPartialBytes(run.inDestination(pair.destination));
+        freeBytes += platform::keptPartialBytes(run.inDestination(pair.destination),
+                                                pair.sourceFolder->identity());
     }
     if (request.spaceNeeded > freeBytes) {
         return refuseForSpace(run, pair, FileNumber, request.sourceSize, space.drive, freeBytes);
