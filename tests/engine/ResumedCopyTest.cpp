@@ -21,7 +21,6 @@ protected:
     void TearDown() override { platform::setCopyChunkForTests(0); }
 };
 
-
 // Clicks Stop or Pause once a third of a file is copied, and ends a pause at the next yield.
 void pauseAtAThird(EngineHarness& run, std::int32_t click) {
     if (run.state.RunControl == run_control::pause) {

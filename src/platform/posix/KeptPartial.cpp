@@ -59,13 +59,12 @@ struct Record {
     std::int64_t flushed = 0;
 
     bool madeIn(const FolderIdentity& folder) const {
-        return kind == Kind::Whole && folderDevice == folder.device &&
-               folderInode == folder.inode;
+        return kind == Kind::Whole && folderDevice == folder.device && folderInode == folder.inode;
     }
 };
 
-std::string factsLine(const FolderIdentity& folder, const struct stat& source,
-                      std::int64_t length, std::int64_t flushed) {
+std::string factsLine(const FolderIdentity& folder, const struct stat& source, std::int64_t length,
+                      std::int64_t flushed) {
     std::string line;
     for (const auto number :
          {static_cast<std::int64_t>(folder.device), static_cast<std::int64_t>(folder.inode),
@@ -106,8 +105,8 @@ Record parseRecord(const std::string& text) {
     }
     const auto unsignedAt = [&numbers](int at) { return static_cast<std::uint64_t>(numbers[at]); };
     const Record whole{Record::Kind::Whole, unsignedAt(0), unsignedAt(1), unsignedAt(2),
-                       unsignedAt(3),      numbers[4],    numbers[5],    numbers[6],
-                       numbers[7],         numbers[8]};
+                       unsignedAt(3),       numbers[4],    numbers[5],    numbers[6],
+                       numbers[7],          numbers[8]};
     if (whole.length < 0 || whole.length > whole.size || whole.flushed < 0 ||
         whole.flushed > whole.length) {
         return record;
@@ -243,8 +242,7 @@ std::int64_t keptPartialBytes(const TreePath& entry, const FolderIdentity& sourc
         return 0;
     }
     struct stat partial {};
-    const FileDescriptor record(::openat(parent->folder.get(),
-                                         recordNameOf(parent->name).c_str(),
+    const FileDescriptor record(::openat(parent->folder.get(), recordNameOf(parent->name).c_str(),
                                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     // Only a partial the copy will continue or remove gives its space back.
     if (!record.isOpen() || !readRecord(record.get()).madeIn(sourceFolder) ||

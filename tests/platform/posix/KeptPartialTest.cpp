@@ -63,7 +63,6 @@ void appendTo(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::app) << text;
 }
 
-
 // Stops the copy once `bytes` are reported; `atChunk` sees every chunk's report before.
 Outcome stopAtOr(const TempFolder& dir, std::int64_t bytes,
                  const std::function<void(std::int64_t)>& atChunk) {
@@ -184,8 +183,9 @@ TEST(KeptPartial, APartialItCannotProveItsOwnIsLeftAsItIs) {
         {"a copy from another folder",
          [](auto& dir) {
              dir.write("elsewhere/big", sourceBytes(large));
-             copyLarge(dir, [](std::int64_t done, std::int32_t& flag) { flag = done >= 8 * MiB; },
-                       "elsewhere/big");
+             copyLarge(
+                 dir, [](std::int64_t done, std::int32_t& flag) { flag = done >= 8 * MiB; },
+                 "elsewhere/big");
          }},
     };
     for (const auto& c : cases) {
@@ -258,7 +258,8 @@ TEST(KeptPartial, ACopyCutShortMidFileIsContinuedFromWhatItRecordedAndReadsBackR
             flipByte(dir / c.changed, c.at);
         }
         const timespec times[] = {before.st_atim, before.st_mtim};
-        ASSERT_TRUE(!c.timesSetBack || ::utimensat(AT_FDCWD, (dir / c.changed).c_str(), times, 0) == 0);
+        ASSERT_TRUE(!c.timesSetBack ||
+                    ::utimensat(AT_FDCWD, (dir / c.changed).c_str(), times, 0) == 0);
         const Outcome resumed = copyLarge(dir);
         EXPECT_EQ(resumed.outcome, CopyOutcome::Copied);
         EXPECT_EQ(resumed.resumed, c.resumed);
