@@ -103,8 +103,8 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
                                 "/same.txt: source kept: the destination holds other bytes\n"));
     EXPECT_TRUE(errors.ends_with(
         "\norvane-cli: 1 copied (0 re-copied), 1 skipped, 0 refused for space, 1 failed, 0 "
-        "cancelled, 1 sources deleted, 2 sources kept, 0 folders created, 0 folders failed, 0 "
-        "folders unreadable\n"))
+        "cancelled, 1 sources deleted, 2 sources kept, 0 sources already gone, 0 folders "
+        "created, 0 folders failed, 0 folders unreadable\n"))
         << errors;
     EXPECT_EQ(test::namesIn(source), (std::set<std::string>{"big.bin", "same.txt"}));
     EXPECT_EQ(test::namesIn(destination + "/data"),
