@@ -1,5 +1,7 @@
 #include "windows/OrvaneApplication.h"
 
+#include "support/ShownText.h"
+
 #include <exception>
 #include <iostream>
 
@@ -17,7 +19,7 @@ bool OrvaneApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void OrvaneApplication::fail(const char* what) {
-    std::cerr << "orvane: unexpected failure: " << what << '\n';
+    std::cerr << ShownText(std::string("orvane: unexpected failure: ") + what) << '\n';
     if (failed_) {
         return;
     }

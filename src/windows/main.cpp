@@ -3,6 +3,7 @@
 
 #include "platform/LocaleFacts.h"
 #include "platform/RunningProgramFolders.h"
+#include "platform/StandardOutput.h"
 #include "platform/StopSignals.h"
 #include "windows/OrvaneApplication.h"
 #include "windows/ProgramArguments.h"
@@ -29,6 +30,7 @@ std::vector<std::string> programArguments() {
 
 int main(int argc, char** argv) {
     using namespace orvane::windows;
+    orvane::platform::openClosedStandardStreams();
     OrvaneApplication application(argc, argv);
     orvane::platform::adoptUserLocale();
     orvane::platform::ignoreFileSizeLimitSignal();
