@@ -125,6 +125,62 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
     EXPECT_EQ(test::readFile(destination + "/data/same.txt"), "your");
 }
 
+// A move whose one failing is a source it could not delete (on a write-protected card) fails
+// the run: a script that trusts the exit status must not take the move as done.
+TEST_F(CliProgramTest, AMoveThatCouldNotDeleteASourceFailsTheRun) {
+    temp.write("data/a.txt", "a");
+    const test::ReadOnlyBindMount card(source, temp / "card");
+    if (!card.mounted()) {
+        GTEST_SKIP() << card.why();
+    }
+    EXPECT_EQ(run({"--move", temp / "card", destination}), 1) << errors;
+    EXPECT_EQ(test::readFile(destination + "/card/a.txt"), "a");
+    EXPECT_TRUE(test::holds(errors, temp / "card/a.txt: source kept: cannot delete it: " +
+                                        std::strerror(EROFS)))
+        << errors;
+}
+
+// Every folder that could not be made and every file refused for space is named on standard
+// error with the system's reason: a destination on a read-only drive (a locked SD card) or on a
+// drive without a free inode, which ends the run before it starts, folders that run out of
+// inodes within the tree, and a file too large for the space left, with its size and the
+// space free.
+TEST_F(CliProgramTest, FoldersNotMadeAndFilesRefusedForSpaceAreNamedWithTheirReason) {
+    test::writeAll(source + "/big.bin", test::patterned(2 << 20));
+    temp.write("data/sub/small.txt", "small");
+    temp.makeFolder("data/empty0");
+    const std::string drive = temp / "drive", copy = drive + "/data";
+    const std::string readOnly = std::strerror(EROFS), full = std::strerror(ENOSPC);
+    const struct {
+        unsigned long flags;
+        const char* options;
+        int status;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {MS_RDONLY, nullptr, 2, {copy + ": folder not made: " + readOnly}},
+        {0, "nr_inodes=1", 2, {copy + ": folder not made: " + full}},
+        {0,
+         "nr_inodes=2",
+         1,
+         {copy + "/sub: folder not made: " + full, copy + "/empty0: folder not made: " + full}},
+        {0,
+         "size=1m",
+         1,
+         {source + "/big.bin: not copied: not enough space on " + drive + ": it needs 2.0 MB, "}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options ? c.options : "read-only");
+        const test::Mount mounted("tmpfs", drive, "tmpfs", c.flags, c.options);
+        if (!mounted.mounted()) {
+            GTEST_SKIP() << mounted.why();
+        }
+        EXPECT_EQ(run({source, drive}), c.status) << errors;
+        for (const std::string& line : c.shown) {
+            EXPECT_TRUE(test::holds(errors, "orvane-cli: " + line)) << errors;
+        }
+    }
+}
+
 // A name can hold any control character, and none reaches a terminal or a file raw: not one
 // that sets the terminal's title, not a line break that would forge a summary line, not the
 // C1 controls (as characters and as stray bytes). Through pipes, standard output, standard
