@@ -1,0 +1,42 @@
+#include "qt/DebugWindow.h"
+
+#include "qt/ElementBinding.h"
+#include "qt/PixelRect.h"
+
+#include <QCloseEvent>
+
+namespace orvane::qt {
+
+DebugWindow::DebugWindow(windowlogic::frmDebug& logic, QWidget* owner)
+    : QWidget(owner, Qt::Window), logic_(logic) {
+    setWindowTitle(QStringLiteral("Debug"));
+    const double dpi = logicalDpiX();
+    resize(windowlogic::TwipsToPixels(4800, dpi), windowlogic::TwipsToPixels(855, dpi));
+    lblCTotalFileSize.setGeometry(PixelRect({120, 120, 4560, 255}, dpi));
+    lblCTotalFileSizeTrans.setGeometry(PixelRect({120, 480, 4560, 255}, dpi));
+    lblCTotalFileSize.setObjectName(QStringLiteral("lblCTotalFileSize"));
+    lblCTotalFileSizeTrans.setObjectName(QStringLiteral("lblCTotalFileSizeTrans"));
+    BindLabel(sync_, logic.lblCTotalFileSize, lblCTotalFileSize);
+    BindLabel(sync_, logic.lblCTotalFileSizeTrans, lblCTotalFileSizeTrans);
+    Timer1.setInterval(windowlogic::frmDebug::kRefreshMs);
+    connect(&Timer1, &QTimer::timeout, this, [this] { logic_.Timer1_Timer(); });
+    BindTimer(logic.Timer1, Timer1);
+}
+
+void DebugWindow::bringForward() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void DebugWindow::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void DebugWindow::closeEvent(QCloseEvent* event) {
+    // The timer belongs to the window: it stops when the window is unloaded.
+    logic_.Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+} // namespace orvane::qt

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "windowlogic/frminfo.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+namespace orvane::qt {
+
+// The info window frminfo in Qt: its labels, frames, logo and Back button, laid out in
+// twips in a window of 5400 × 5760 twips inside.
+class InfoWindow final : public QWidget, public windowlogic::InfoWindowView {
+    Q_OBJECT
+public:
+    InfoWindow(windowlogic::frminfo& logic, QWidget* owner);
+
+    void bringForward() override;
+    void closeWindow() override { close(); }
+    void setCaption(const std::string& caption) override;
+    int innerWidth() const override;
+    int outerWidth() const override;
+    int productWidth() const override;
+    void moveProduct(int left) override;
+    windowlogic::Colour linkColour(int index) const override;
+    void setLinkLook(int index, bool bold, windowlogic::Colour colour) override;
+    void setPointer(windowlogic::Pointer pointer) override;
+
+    QLabel lblproduct{this};
+    QLabel lblcopyright{this};
+    QGroupBox Frame2{QStringLiteral("Program Info"), this};
+    QLabel lblversion{&Frame2};
+    QLabel Label5{QStringLiteral("Status:"), &Frame2};
+    QLabel lblware{&Frame2};
+    QLabel lbluse{&Frame2};
+    QLabel Label1{&Frame2};
+    QLabel lblComments{&Frame2};
+    QGroupBox Frame1{QStringLiteral("Contact"), this};
+    std::array<QLabel, 2> Label2{{QLabel(QStringLiteral("Site(s):"), &Frame1),
+                                  QLabel(QStringLiteral("Projects:"), &Frame1)}};
+    std::array<QLabel, 2> lblsite{{QLabel(&Frame1), QLabel(&Frame1)}};
+    QLabel lbltaal{this};
+    QLabel Image1{this};
+    QPushButton cmdback{QStringLiteral("&Back"), this};
+    QTimer tmrtitlescrl;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void placeControls();
+    void bindElements();
+    double dpi() const { return logicalDpiX(); }
+
+    windowlogic::frminfo& logic_;
+};
+
+} // namespace orvane::qt

@@ -1,0 +1,31 @@
+#include "qt/OrvaneApplication.h"
+
+#include <exception>
+#include <iostream>
+
+namespace orvane::qt {
+
+bool OrvaneApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        fail(failure.what());
+    } catch (...) {
+        fail("an unknown exception");
+    }
+    return false;
+}
+
+void OrvaneApplication::fail(const char* what) {
+    std::cerr << "orvane: unexpected failure: " << what << '\n';
+    if (failed_) {
+        return;
+    }
+    failed_ = true;
+    if (onFailure_) {
+        onFailure_();
+    }
+    exit(kFailureStatus);
+}
+
+} // namespace orvane::qt

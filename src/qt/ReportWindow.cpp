@@ -1,0 +1,62 @@
+#include "qt/ReportWindow.h"
+
+#include "windowlogic/Twips.h"
+
+#include <QCloseEvent>
+
+namespace orvane::qt {
+
+namespace {
+constexpr int kDesignWidth = 7200, kDesignHeight = 4800; // twips
+} // namespace
+
+ReportWindow::ReportWindow(windowlogic::frmErr& logic, QWidget* owner)
+    : QWidget(owner, Qt::Window), logic_(logic), model_(logic.lstErr) {
+    setWindowTitle(QStringLiteral("Log"));
+    resize(windowlogic::TwipsToPixels(kDesignWidth, logicalDpiX()),
+           windowlogic::TwipsToPixels(kDesignHeight, logicalDpiX()));
+    view_.setObjectName(QStringLiteral("lstErr"));
+    // Every row has the height of one line of text, so the view never measures them all.
+    view_.setUniformItemSizes(true);
+    view_.setSelectionMode(QAbstractItemView::SingleSelection);
+    view_.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(&model_, &LogListModel::selectionSet, this, &ReportWindow::showLine);
+}
+
+void ReportWindow::bringForward() {
+    // The view is given the model once the load has filled the list, so it lays out all rows
+    // once instead of once per line.
+    if (view_.model() == nullptr) {
+        model_.refresh();
+        view_.setModel(&model_);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void ReportWindow::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void ReportWindow::showLine(int row) {
+    if (view_.model() == nullptr) {
+        return;
+    }
+    const QModelIndex index = model_.index(row);
+    view_.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    view_.scrollTo(index);
+}
+
+void ReportWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The list always fills the window's inner area.
+    view_.setGeometry(0, 0, width(), height());
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event) {
+    logic_.Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+} // namespace orvane::qt

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "qt/LogListModel.h"
+#include "windowlogic/frmErr.h"
+
+#include <QListView>
+#include <QWidget>
+
+namespace orvane::qt {
+
+// The report window frmErr in Qt: its list box lstErr, a view over a model of the logic's
+// list, fills the window's inner area. Design size 7200 × 4800 twips.
+class ReportWindow final : public QWidget, public windowlogic::WindowView {
+    Q_OBJECT
+public:
+    ReportWindow(windowlogic::frmErr& logic, QWidget* owner);
+
+    void bringForward() override;
+    void closeWindow() override { close(); }
+    void setCaption(const std::string& caption) override;
+
+    QListView& lstErrView() { return view_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showLine(int row);
+
+    windowlogic::frmErr& logic_;
+    LogListModel model_;
+    QListView view_{this};
+};
+
+} // namespace orvane::qt
