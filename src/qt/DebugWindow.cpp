@@ -8,7 +8,7 @@
 namespace orvane::qt {
 
 DebugWindow::DebugWindow(windowlogic::frmDebug& logic, QWidget* owner)
-    : QWidget(owner, Qt::Window), logic_(logic) {
+    : SecondaryWindow(owner), logic_(logic) {
     setWindowTitle(QStringLiteral("Debug"));
     const double dpi = logicalDpiX();
     resize(windowlogic::TwipsToPixels(4800, dpi), windowlogic::TwipsToPixels(855, dpi));
@@ -21,16 +21,6 @@ DebugWindow::DebugWindow(windowlogic::frmDebug& logic, QWidget* owner)
     Timer1.setInterval(windowlogic::frmDebug::kRefreshMs);
     connect(&Timer1, &QTimer::timeout, this, [this] { logic_.Timer1_Timer(); });
     BindTimer(logic.Timer1, Timer1);
-}
-
-void DebugWindow::bringForward() {
-    show();
-    raise();
-    activateWindow();
-}
-
-void DebugWindow::setCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
 }
 
 void DebugWindow::closeEvent(QCloseEvent* event) {

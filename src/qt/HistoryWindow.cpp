@@ -8,7 +8,7 @@ namespace orvane::qt {
 
 HistoryWindow::HistoryWindow(windowlogic::frmHistory& logic, const WindowDialogs& dialogs,
                              QWidget* owner)
-    : QWidget(owner, Qt::Window), logic_(logic), dialogs_(dialogs) {
+    : SecondaryWindow(owner), logic_(logic), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("History"));
     txtHistory.setObjectName(QStringLiteral("txtHistory"));
     txtHistory.setReadOnly(true);
@@ -26,16 +26,6 @@ HistoryWindow::HistoryWindow(windowlogic::frmHistory& logic, const WindowDialogs
 void HistoryWindow::fitTextBox() {
     fitted_ = true;
     txtHistory.setGeometry(0, 0, width(), height());
-}
-
-void HistoryWindow::bringForward() {
-    show();
-    raise();
-    activateWindow();
-}
-
-void HistoryWindow::setCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
 }
 
 void HistoryWindow::inform(const std::string& title, const std::string& text) {

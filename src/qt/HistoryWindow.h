@@ -1,25 +1,21 @@
 #pragma once
 
 #include "qt/OuterSize.h"
+#include "qt/SecondaryWindow.h"
 #include "qt/WindowDialogs.h"
 #include "windowlogic/ViewSync.h"
 #include "windowlogic/frmHistory.h"
 
 #include <QPlainTextEdit>
-#include <QWidget>
 
 namespace orvane::qt {
 
 // The history window frmHistory in Qt: one read-only text box in Lucida Console on light
 // grey, which never wraps lines.
-class HistoryWindow final : public QWidget, public windowlogic::HistoryWindowView {
+class HistoryWindow final : public SecondaryWindow<windowlogic::HistoryWindowView> {
     Q_OBJECT
 public:
     HistoryWindow(windowlogic::frmHistory& logic, const WindowDialogs& dialogs, QWidget* owner);
-
-    void bringForward() override;
-    void closeWindow() override { close(); }
-    void setCaption(const std::string& caption) override;
     void setOuterSize(windowlogic::TwipsSize size) override { outerSize_.set(size); }
     void fitTextBox() override;
     void inform(const std::string& title, const std::string& text) override;

@@ -49,7 +49,7 @@ void setTextColour(QLabel& label, const QColor& colour) {
 } // namespace
 
 InfoWindow::InfoWindow(windowlogic::frminfo& logic, QWidget* owner)
-    : QWidget(owner, Qt::Window), logic_(logic) {
+    : SecondaryWindow(owner), logic_(logic) {
     setFixedSize(windowlogic::TwipsToPixels(kWidth, dpi()),
                  windowlogic::TwipsToPixels(kHeight, dpi()));
     setFont(windowsFont("MS Sans Serif", 8, QFont::SansSerif));
@@ -122,16 +122,6 @@ void InfoWindow::bindElements() {
     bindText(e.lblsite[0], lblsite[0], true);
     bindText(e.lblsite[1], lblsite[1], true);
     BindTimer(e.tmrtitlescrl, tmrtitlescrl);
-}
-
-void InfoWindow::bringForward() {
-    show();
-    raise();
-    activateWindow();
-}
-
-void InfoWindow::setCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
 }
 
 int InfoWindow::innerWidth() const {

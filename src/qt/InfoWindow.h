@@ -1,12 +1,12 @@
 #pragma once
 
+#include "qt/SecondaryWindow.h"
 #include "windowlogic/frminfo.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QWidget>
 
 #include <array>
 
@@ -14,14 +14,10 @@ namespace orvane::qt {
 
 // The info window frminfo in Qt: its labels, frames, logo and Back button, laid out in
 // twips in a window of 5400 × 5760 twips inside.
-class InfoWindow final : public QWidget, public windowlogic::InfoWindowView {
+class InfoWindow final : public SecondaryWindow<windowlogic::InfoWindowView> {
     Q_OBJECT
 public:
     InfoWindow(windowlogic::frminfo& logic, QWidget* owner);
-
-    void bringForward() override;
-    void closeWindow() override { close(); }
-    void setCaption(const std::string& caption) override;
     int innerWidth() const override;
     int outerWidth() const override;
     int productWidth() const override;

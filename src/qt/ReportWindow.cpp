@@ -11,7 +11,7 @@ constexpr int kDesignWidth = 7200, kDesignHeight = 4800; // twips
 } // namespace
 
 ReportWindow::ReportWindow(windowlogic::frmErr& logic, QWidget* owner)
-    : QWidget(owner, Qt::Window), logic_(logic), model_(logic.lstErr) {
+    : SecondaryWindow(owner), logic_(logic), model_(logic.lstErr) {
     setWindowTitle(QStringLiteral("Log"));
     resize(windowlogic::TwipsToPixels(kDesignWidth, logicalDpiX()),
            windowlogic::TwipsToPixels(kDesignHeight, logicalDpiX()));
@@ -30,13 +30,7 @@ void ReportWindow::bringForward() {
         model_.refresh();
         view_.setModel(&model_);
     }
-    show();
-    raise();
-    activateWindow();
-}
-
-void ReportWindow::setCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
+    SecondaryWindow::bringForward();
 }
 
 void ReportWindow::showLine(int row) {

@@ -1,23 +1,22 @@
 #pragma once
 
 #include "qt/LogListModel.h"
+#include "qt/SecondaryWindow.h"
 #include "windowlogic/frmErr.h"
 
 #include <QListView>
-#include <QWidget>
 
 namespace orvane::qt {
 
 // The report window frmErr in Qt: its list box lstErr, a view over a model of the logic's
 // list, fills the window's inner area. Design size 7200 × 4800 twips.
-class ReportWindow final : public QWidget, public windowlogic::WindowView {
+class ReportWindow final : public SecondaryWindow<windowlogic::WindowView> {
     Q_OBJECT
 public:
     ReportWindow(windowlogic::frmErr& logic, QWidget* owner);
 
+    // Shows the window with the list the load filled.
     void bringForward() override;
-    void closeWindow() override { close(); }
-    void setCaption(const std::string& caption) override;
 
     QListView& lstErrView() { return view_; }
 

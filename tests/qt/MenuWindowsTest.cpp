@@ -11,15 +11,6 @@ namespace {
 using qt::MainWindow;
 using windowlogic::MenuCommand;
 
-template <typename Window> Window* shownWindow(QWidget& owner) {
-    for (Window* window : owner.findChildren<Window*>()) {
-        if (window->isVisible()) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 // The info window's labels show the texts its activation writes, the message on three lines,
 // and its links and logo open their pages through the window's dialogs when clicked. Back
 // closes it.
@@ -27,7 +18,7 @@ TEST(MenuWindows, AboutShowsItsTextsAndAnswersThePointer) {
     WindowHarness harness;
     MainWindow& w = harness.window();
     w.entry(MenuCommand::mnuHelpAbout).trigger();
-    qt::InfoWindow* info = shownWindow<qt::InfoWindow>(w);
+    qt::InfoWindow* info = w.findChild<qt::InfoWindow*>();
     ASSERT_NE(info, nullptr);
     w.logic().secondaryWindows().info()->Form_Activate();
     EXPECT_EQ(info->lbluse.text(), "Used: 1 time(s).");
@@ -56,7 +47,7 @@ TEST(MenuWindows, ShortcutsReachTheirWindowsFromTheFolderBoxes) {
     EXPECT_FALSE(w.txtSource.hasSelectedText());
     w.txtDestination.setFocus();
     QTest::keyClick(&w.txtDestination, Qt::Key_R, Qt::ControlModifier);
-    qt::ReportWindow* report = shownWindow<qt::ReportWindow>(w);
+    qt::ReportWindow* report = w.findChild<qt::ReportWindow*>();
     ASSERT_NE(report, nullptr) << "Ctrl+R in the destination box";
     EXPECT_EQ(report->lstErrView().geometry(), report->rect());
     SessionLog& log = w.logic().sessionLog();
@@ -80,7 +71,7 @@ TEST(HistoryWindow, ShowsTheLinesInAWindowSizedByItsOuterFrame) {
     WindowHarness harness;
     harness.folder().write("bin/bin_history.txt", "1.0.37\r\n\r\nlast");
     harness.window().entry(MenuCommand::mnuHelpHistory).trigger();
-    qt::HistoryWindow* history = shownWindow<qt::HistoryWindow>(harness.window());
+    qt::HistoryWindow* history = harness.window().findChild<qt::HistoryWindow*>();
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(history->txtHistory.toPlainText(), "1.0.37\n\nlast");
     EXPECT_EQ(history->frameGeometry().size(), QSize(358, 439));
