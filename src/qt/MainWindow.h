@@ -52,7 +52,6 @@ public:
 
     windowlogic::frmMain& logic() { return logic_; }
     MainWindowElements& elements() { return logic_.elements(); }
-    WindowDialogs& dialogs() { return dialogs_; }
     QAction& entry(MenuCommand command) { return entries_.at(static_cast<std::size_t>(command)); }
     // The unload of a signal or a failure, without message boxes.
     void unloadWithoutQuestions();

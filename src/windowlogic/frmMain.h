@@ -57,8 +57,8 @@ public:
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
-    // The toolkit calls the load once its controls are bound, and the unload when the
-    // window closes (the close box, the session's end); both are the window's own.
+    // The toolkit calls the load once its controls are bound, and the unload when its window
+    // closes (the close box, the end of the desktop session); Quit unloads the window itself.
     void Form_Load();
     void Form_Unload();
     // The unload of a signal or a failure: nobody may be there to close a message box, so a
