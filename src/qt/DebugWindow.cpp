@@ -11,9 +11,11 @@ DebugWindow::DebugWindow(windowlogic::frmDebug& logic, QWidget* owner)
     : SecondaryWindow(owner), logic_(logic) {
     setWindowTitle(QStringLiteral("Debug"));
     const double dpi = logicalDpiX();
-    resize(windowlogic::TwipsToPixels(4800, dpi), windowlogic::TwipsToPixels(855, dpi));
-    lblCTotalFileSize.setGeometry(PixelRect({120, 120, 4560, 255}, dpi));
-    lblCTotalFileSizeTrans.setGeometry(PixelRect({120, 480, 4560, 255}, dpi));
+    using windowlogic::frmDebug;
+    resize(windowlogic::TwipsToPixels(frmDebug::kSize.width, dpi),
+           windowlogic::TwipsToPixels(frmDebug::kSize.height, dpi));
+    lblCTotalFileSize.setGeometry(PixelRect(frmDebug::kTotalPlace, dpi));
+    lblCTotalFileSizeTrans.setGeometry(PixelRect(frmDebug::kTransferredPlace, dpi));
     lblCTotalFileSize.setObjectName(QStringLiteral("lblCTotalFileSize"));
     lblCTotalFileSizeTrans.setObjectName(QStringLiteral("lblCTotalFileSizeTrans"));
     BindLabel(sync_, logic.lblCTotalFileSize, lblCTotalFileSize);

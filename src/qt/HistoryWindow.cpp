@@ -1,5 +1,6 @@
 #include "qt/HistoryWindow.h"
 
+#include "qt/DesignFont.h"
 #include "qt/ElementBinding.h"
 
 #include <QCloseEvent>
@@ -14,11 +15,11 @@ HistoryWindow::HistoryWindow(windowlogic::frmHistory& logic, const WindowDialogs
     txtHistory.setReadOnly(true);
     txtHistory.setLineWrapMode(QPlainTextEdit::NoWrap);
     txtHistory.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font(QStringLiteral("Lucida Console"), 9);
-    font.setStyleHint(QFont::Monospace);
-    txtHistory.setFont(font);
+    using windowlogic::frmHistory;
+    txtHistory.setFont(DesignFont(frmHistory::kFont, QFont::Monospace));
     QPalette palette = txtHistory.palette();
-    palette.setColor(QPalette::Base, QColor(224, 224, 224));
+    const windowlogic::Colour grey = frmHistory::kBackground;
+    palette.setColor(QPalette::Base, QColor(grey.red, grey.green, grey.blue));
     txtHistory.setPalette(palette);
     BindTextArea(sync_, logic.txtHistory, txtHistory);
 }

@@ -1,5 +1,6 @@
 #include "qt/InfoWindow.h"
 
+#include "qt/DesignFont.h"
 #include "qt/ElementBinding.h"
 #include "qt/PixelRect.h"
 #include "qt/WindowDialogs.h"
@@ -12,16 +13,6 @@ namespace orvane::qt {
 namespace {
 
 #include "orvane-logo.xpm"
-
-constexpr int kWidth = 5400, kHeight = 5760; // twips, the inner area
-constexpr int kProductTop = 60;
-
-QFont windowsFont(const char* face, int points, QFont::StyleHint hint) {
-    QFont font(QString::fromLatin1(face), points);
-    // Linux has none of these faces; the hint lets fontconfig pick a look-alike.
-    font.setStyleHint(hint);
-    return font;
-}
 
 QColor qtColour(windowlogic::Colour colour) {
     return {colour.red, colour.green, colour.blue};
@@ -50,11 +41,12 @@ void setTextColour(QLabel& label, const QColor& colour) {
 
 InfoWindow::InfoWindow(windowlogic::frminfo& logic, QWidget* owner)
     : SecondaryWindow(owner), logic_(logic) {
-    setFixedSize(windowlogic::TwipsToPixels(kWidth, dpi()),
-                 windowlogic::TwipsToPixels(kHeight, dpi()));
-    setFont(windowsFont("MS Sans Serif", 8, QFont::SansSerif));
-    lblproduct.setFont(windowsFont("Comic Sans MS", 18, QFont::Cursive));
-    setTextColour(lblproduct, qtColour(windowlogic::frminfo::kDarkRed));
+    using windowlogic::frminfo;
+    setFixedSize(windowlogic::TwipsToPixels(frminfo::kSize.width, dpi()),
+                 windowlogic::TwipsToPixels(frminfo::kSize.height, dpi()));
+    setFont(DesignFont(frminfo::kFont, QFont::SansSerif));
+    lblproduct.setFont(DesignFont(frminfo::kProductFont, QFont::Cursive));
+    setTextColour(lblproduct, qtColour(frminfo::kDarkRed));
     placeControls();
     bindElements();
     // The language code steers the texts; it is not for the user to read.
@@ -64,44 +56,76 @@ InfoWindow::InfoWindow(windowlogic::frminfo& logic, QWidget* owner)
     Frame1.setMouseTracking(true);
     Frame1.installEventFilter(this);
     for (QLabel& site : lblsite) {
-        site.setFont(windowsFont("MS Sans Serif", 8, QFont::SansSerif));
-        setTextColour(site, qtColour(windowlogic::frminfo::kDarkRed));
+        site.setFont(DesignFont(frminfo::kFont, QFont::SansSerif));
+        setTextColour(site, qtColour(frminfo::kDarkRed));
         site.setMouseTracking(true);
         site.installEventFilter(this);
     }
     Label1.setWordWrap(true);
     Label1.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdback.setToolTip(QStringLiteral("Go back to main window"));
+    cmdback.setToolTip(QString::fromUtf8(frminfo::kBackTip.data(),
+                                         static_cast<qsizetype>(frminfo::kBackTip.size())));
     connect(&cmdback, &QPushButton::clicked, this, [this] { logic_.cmdback_Click(); });
     tmrtitlescrl.setInterval(windowlogic::frminfo::kScrollMs);
     connect(&tmrtitlescrl, &QTimer::timeout, this, [this] { logic_.tmrtitlescrl_Timer(); });
 }
 
+QWidget& InfoWindow::widget(windowlogic::InfoControl control) {
+    using enum windowlogic::InfoControl;
+    switch (control) {
+    case window:
+        return *this;
+    case lblproduct:
+        return this->lblproduct;
+    case lblcopyright:
+        return this->lblcopyright;
+    case Frame2:
+        return this->Frame2;
+    case lblversion:
+        return this->lblversion;
+    case Label5:
+        return this->Label5;
+    case lblware:
+        return this->lblware;
+    case lbluse:
+        return this->lbluse;
+    case Label1:
+        return this->Label1;
+    case lblComments:
+        return this->lblComments;
+    case Frame1:
+        return this->Frame1;
+    case Label2_0:
+        return Label2[0];
+    case Label2_1:
+        return Label2[1];
+    case lblsite_0:
+        return lblsite[0];
+    case lblsite_1:
+        return lblsite[1];
+    case lbltaal:
+        return this->lbltaal;
+    case Image1:
+        return this->Image1;
+    case cmdback:
+        return this->cmdback;
+    }
+    return *this;
+}
+
 void InfoWindow::placeControls() {
-    const struct {
-        QWidget& control;
-        windowlogic::TwipsRect place;
-    } places[] = {
-        {lblproduct, {windowlogic::frminfo::kProductLeft, kProductTop, 0, 0}},
-        {lblcopyright, {120, 660, 5160, 255}},
-        {Frame2, {120, 1020, 5160, 2820}},
-        {lblversion, {240, 300, 4680, 255}},
-        {Label5, {240, 600, 840, 255}},
-        {lblware, {1080, 600, 3840, 255}},
-        {lbluse, {240, 900, 4680, 255}},
-        {Label1, {240, 1200, 4680, 1260}},
-        {lblComments, {240, 2490, 4680, 255}},
-        {Frame1, {120, 3960, 5160, 900}},
-        {Label2[0], {240, 300, 960, 255}},
-        {Label2[1], {240, 570, 960, 255}},
-        {lblsite[0], {1200, 300, 0, 255}},
-        {lblsite[1], {1200, 570, 0, 255}},
-        {lbltaal, {960, 5040, 600, 255}},
-        {Image1, {120, 4980, 720, 720}},
-        {cmdback, {4080, 5220, 1200, 375}},
-    };
-    for (const auto& [control, place] : places) {
-        control.setGeometry(PixelRect(place, dpi()));
+    for (const auto& [control, parent, place, caption] : windowlogic::InfoWindowLayout()) {
+        QWidget& shown = widget(control);
+        shown.setGeometry(PixelRect(place, dpi()));
+        const QString text =
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        if (auto* label = qobject_cast<QLabel*>(&shown); label != nullptr && !caption.empty()) {
+            label->setText(text);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(&shown); frame != nullptr) {
+            frame->setTitle(text);
+        } else if (auto* button = qobject_cast<QPushButton*>(&shown); button != nullptr) {
+            button->setText(text);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "qt/SecondaryWindow.h"
+#include "windowlogic/InfoWindowLayout.h"
 #include "windowlogic/frminfo.h"
 
 #include <QGroupBox>
@@ -28,20 +29,19 @@ public:
 
     QLabel lblproduct{this};
     QLabel lblcopyright{this};
-    QGroupBox Frame2{QStringLiteral("Program Info"), this};
+    QGroupBox Frame2{this};
     QLabel lblversion{&Frame2};
-    QLabel Label5{QStringLiteral("Status:"), &Frame2};
+    QLabel Label5{&Frame2};
     QLabel lblware{&Frame2};
     QLabel lbluse{&Frame2};
     QLabel Label1{&Frame2};
     QLabel lblComments{&Frame2};
-    QGroupBox Frame1{QStringLiteral("Contact"), this};
-    std::array<QLabel, 2> Label2{{QLabel(QStringLiteral("Site(s):"), &Frame1),
-                                  QLabel(QStringLiteral("Projects:"), &Frame1)}};
+    QGroupBox Frame1{this};
+    std::array<QLabel, 2> Label2{{QLabel(&Frame1), QLabel(&Frame1)}};
     std::array<QLabel, 2> lblsite{{QLabel(&Frame1), QLabel(&Frame1)}};
     QLabel lbltaal{this};
     QLabel Image1{this};
-    QPushButton cmdback{QStringLiteral("&Back"), this};
+    QPushButton cmdback{this};
     QTimer tmrtitlescrl;
 
 protected:
@@ -50,6 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget& widget(windowlogic::InfoControl control);
     void placeControls();
     void bindElements();
     double dpi() const { return logicalDpiX(); }

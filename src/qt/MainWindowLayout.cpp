@@ -2,6 +2,7 @@
 // bound to, and which handler each of its events calls.
 
 #include "progressbar/StoredBars.h"
+#include "qt/DesignFont.h"
 #include "qt/ElementBinding.h"
 #include "qt/MainWindow.h"
 #include "qt/PixelRect.h"
@@ -65,7 +66,7 @@ QWidget& MainWindow::widget(MainControl control) {
 }
 
 void MainWindow::placeControls() {
-    for (const windowlogic::ControlPlace& place : windowlogic::MainWindowLayout()) {
+    for (const auto& place : windowlogic::MainWindowLayout()) {
         widget(place.control).setGeometry(PixelRect(place.place, dpi_));
     }
     // The covered part holds the left part of the window's area, at its top left corner, so
@@ -73,10 +74,7 @@ void MainWindow::placeControls() {
     coveredPart.setGeometry(PixelRect({0, 0, windowlogic::PlaceOf(MainControl::lstCopy).place.left,
                                        windowlogic::frmMain::kHeight},
                                       dpi_));
-    // The window's face, with a hint so that fontconfig picks a sans-serif where it is missing.
-    QFont face(QStringLiteral("MS Sans Serif"), 8);
-    face.setStyleHint(QFont::SansSerif);
-    setFont(face);
+    setFont(DesignFont(windowlogic::frmMain::kFont, QFont::SansSerif));
     // The panels cover the folder frames while they are shown.
     fraCopy.setAutoFillBackground(true);
     fraSave.setAutoFillBackground(true);
@@ -87,7 +85,7 @@ void MainWindow::placeControls() {
     // Every row is one line: the view then needs no measuring of 100,000 rows.
     lstCopy.setUniformItemSizes(true);
     lstCopy.setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tmrClock.setInterval(999);
+    tmrClock.setInterval(windowlogic::frmMain::kClockMs);
 }
 
 void MainWindow::buildMenus() {

@@ -6,15 +6,12 @@
 
 namespace orvane::qt {
 
-namespace {
-constexpr int kDesignWidth = 7200, kDesignHeight = 4800; // twips
-} // namespace
-
 ReportWindow::ReportWindow(windowlogic::frmErr& logic, QWidget* owner)
     : SecondaryWindow(owner), logic_(logic), model_(logic.lstErr) {
     setWindowTitle(QStringLiteral("Log"));
-    resize(windowlogic::TwipsToPixels(kDesignWidth, logicalDpiX()),
-           windowlogic::TwipsToPixels(kDesignHeight, logicalDpiX()));
+    const windowlogic::TwipsSize size = windowlogic::frmErr::kSize;
+    resize(windowlogic::TwipsToPixels(size.width, logicalDpiX()),
+           windowlogic::TwipsToPixels(size.height, logicalDpiX()));
     view_.setObjectName(QStringLiteral("lstErr"));
     // Every row has the height of one line of text, so the view never measures them all.
     view_.setUniformItemSizes(true);

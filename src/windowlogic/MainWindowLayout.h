@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowlogic/Twips.h"
+#include "windowlogic/ControlPlace.h"
 
 #include <span>
 #include <string_view>
@@ -37,18 +37,11 @@ enum class MainControl {
     lstCopy,
 };
 
-// Where a control stands as the window is designed, in twips from the top left corner of its
-// parent's area. The load moves the two panels over the folder frames.
-struct ControlPlace {
-    MainControl control;
-    MainControl parent;
-    TwipsRect place;
-};
-
-// Every control of the main window, parents before their children.
-std::span<const ControlPlace> MainWindowLayout();
+// Every control of the main window, parents before their children. The load moves the two
+// panels over the folder frames.
+std::span<const ControlPlace<MainControl>> MainWindowLayout();
 // The design place of one control.
-const ControlPlace& PlaceOf(MainControl control);
+const ControlPlace<MainControl>& PlaceOf(MainControl control);
 
 // The entries of the main window's menus, in order. The separator is an entry of its own.
 enum class MenuCommand {

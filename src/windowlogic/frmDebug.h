@@ -17,6 +17,10 @@ namespace orvane::windowlogic {
 class frmDebug {
 public:
     static constexpr int kRefreshMs = 500;
+    // The window's own area and the places of its two labels, in twips.
+    static constexpr TwipsSize kSize{4800, 855};
+    static constexpr TwipsRect kTotalPlace{120, 120, 4560, 255};
+    static constexpr TwipsRect kTransferredPlace{120, 480, 4560, 255};
 
     frmDebug(const RunState& state, std::string decimalSeparator, WindowMaker& maker);
 

@@ -21,6 +21,9 @@ namespace orvane::windowlogic {
 // when it starts belongs to the copy run: it must not leave a half-filled list behind.
 class frmErr {
 public:
+    // The window's own area as it opens, in twips; the list fills it at any size.
+    static constexpr TwipsSize kSize{7200, 4800};
+
     frmErr(SessionLog& log, MainWindowElements& mainWindow, WindowMaker& maker);
     ~frmErr();
     frmErr(const frmErr&) = delete;

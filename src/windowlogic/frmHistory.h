@@ -2,6 +2,7 @@
 
 #include "state/Control.h"
 #include "state/YieldHook.h"
+#include "windowlogic/ControlPlace.h"
 #include "windowlogic/SecondaryWindowViews.h"
 
 #include <memory>
@@ -16,6 +17,8 @@ namespace orvane::windowlogic {
 class frmHistory {
 public:
     static constexpr TwipsSize kSize{5370, 6585};
+    static constexpr FontSpec kFont{"Lucida Console", 9};
+    static constexpr Colour kBackground{224, 224, 224};
 
     // `historyFile` is the full path of the history file; `yield` lets the window paint and
     // the run go on between lines.

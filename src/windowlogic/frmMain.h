@@ -51,6 +51,9 @@ public:
     static constexpr int kNarrowWidth = 6450;
     static constexpr int kOptionsWidth = 10000;
     static constexpr int kDebugWidth = 13050;
+    static constexpr FontSpec kFont{"MS Sans Serif", 8};
+    // The progress clock's interval.
+    static constexpr int kClockMs = 999;
 
     frmMain(ProgramSetup setup, MainWindowView& view, WindowMaker& maker);
     ~frmMain();

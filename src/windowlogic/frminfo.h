@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/Control.h"
+#include "windowlogic/ControlPlace.h"
 #include "windowlogic/SecondaryWindowViews.h"
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace orvane::windowlogic {
 
@@ -25,6 +27,11 @@ struct InfoFacts {
 // status and use count, and two web links that light up under the pointer.
 class frminfo {
 public:
+    // The window's own area, in twips; InfoWindowLayout places its controls.
+    static constexpr TwipsSize kSize{5400, 5760};
+    static constexpr FontSpec kFont{"MS Sans Serif", 8};
+    static constexpr FontSpec kProductFont{"Comic Sans MS", 18};
+    static constexpr std::string_view kBackTip = "Go back to main window";
     static constexpr int kProductLeft = 120; // twips, where the product name is laid out
     static constexpr int kScrollStep = 58;   // twips per tick
     static constexpr int kScrollMs = 36;

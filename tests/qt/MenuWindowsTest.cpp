@@ -12,8 +12,8 @@ using qt::MainWindow;
 using windowlogic::MenuCommand;
 
 // The info window's labels show the texts its activation writes, the message on three lines,
-// and its links and logo open their pages through the window's dialogs when clicked. Back
-// closes it.
+// the design captions of its table, and its links and logo open their pages through the
+// window's dialogs when clicked; the link under the pointer turns bold. Back closes it.
 TEST(MenuWindows, AboutShowsItsTextsAndAnswersThePointer) {
     WindowHarness harness;
     MainWindow& w = harness.window();
@@ -22,6 +22,10 @@ TEST(MenuWindows, AboutShowsItsTextsAndAnswersThePointer) {
     ASSERT_NE(info, nullptr);
     w.logic().secondaryWindows().info()->Form_Activate();
     EXPECT_EQ(info->lbluse.text(), "Used: 1 time(s).");
+    EXPECT_EQ(std::pair(info->Label5.text(), info->cmdback.text()),
+              std::pair(QString("Status:"), QString("&Back")));
+    QTest::mouseMove(&info->lblsite[1], QPoint(2, 2));
+    EXPECT_TRUE(info->lblsite[1].font().bold() && !info->lblsite[0].font().bold());
     EXPECT_EQ(info->Label1.text().count('\n'), 2);
     for (QLabel* link : {&info->lblsite[1], &info->lblsite[0], &info->Image1}) {
         QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));

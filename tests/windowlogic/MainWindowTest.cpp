@@ -1,6 +1,7 @@
 #include "common/System.h"
 #include "platform/PathRules.h"
 #include "support/VersionText.h"
+#include "windowlogic/FolderPicker.h"
 #include "windowlogic/ScriptedWindow.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,12 @@ TEST(MainWindow, BrowseOpensTheDialogAtTheDrivesAndHelpOpensThePagesAndBoxes) {
                                         "Destination Folder|17|0"}));
     EXPECT_EQ(harness.elements().txtSource.caption(), data);
     EXPECT_EQ(harness.elements().txtDestination.caption(), "/typed");
+    // An empty title becomes the default, written back; without a starting folder the
+    // dialog starts at its root.
+    std::string title;
+    windowlogic::BrowseForFolder(harness.window, title, std::nullopt);
+    EXPECT_EQ(harness.window.folderDialogs.back(), "Browse for a folder|0|0");
+    EXPECT_EQ(title, "Browse for a folder");
 
     // Update opens the project's page with the short version; Special Thanks is an
     // information box of three lines.
