@@ -4,6 +4,7 @@
 #include "support/VersionText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStyle>
 
 #include <gtest/gtest.h>
@@ -54,6 +55,13 @@ TEST(StartUp, AReportedFrameIsTakenOffTheOuterSize) {
     EXPECT_EQ(window.frameGeometry().size(), QSize(430, 253));
     const QPoint bottom = window.fraCopy.mapTo(&window, window.fraCopy.rect().bottomLeft());
     EXPECT_LT(bottom.y(), window.height());
+}
+
+// The folder dialog opens at the computer's drives, "/" here, within the desktop, the home
+// folder.
+TEST(StartUp, TheSpecialFoldersAreTheRootAndTheHomeFolder) {
+    EXPECT_EQ(qt::SpecialFolderPath(17), "/");
+    EXPECT_EQ(qt::SpecialFolderPath(0), QDir::homePath());
 }
 
 // A signal reaches the window at its next handling of events (during a run, at the run's
