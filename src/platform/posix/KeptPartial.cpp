@@ -59,7 +59,7 @@ struct Record {
     std::int64_t flushed = 0;
 
     bool madeIn(const FolderIdentity& folder) const {
-        return kind == Kind::Whole && folderDevice == folder.device && folderInode == folder.inode;
+        return kind == Kind::Whole && FolderIdentity{folderDevice, folderInode} == folder;
     }
 };
 
