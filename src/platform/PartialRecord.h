@@ -3,6 +3,8 @@
 #include "platform/FileIdentity.h"
 #include "platform/SourceFolder.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +15,25 @@ namespace orvane::platform {
 // under a fixed hidden name beside its destination, and a small record of its own (not every
 // file system has extended attributes) of the source it was cut from and of the part known to
 // be on disk, so that a later copy of that source to that destination continues it.
+
+// Smaller files are cheaper to copy again than to verify and continue.
+inline constexpr std::int64_t kKeptFromBytes = 16 * 1024 * 1024;
+// How often a long copy makes its progress durable, by both measures: what a crash can cost
+// at most. Each time is a flush of what was written since, which a copy that the page cache
+// takes at memory speed would otherwise wait for every 64 MiB.
+inline constexpr std::int64_t kRecordEveryBytes = 64 * 1024 * 1024;
+inline constexpr std::chrono::milliseconds kRecordEveryTime{2000};
+// In between, the length copied is recorded without a flush at every piece this large: a
+// killed run (whose written bytes the system still holds) leaves its last record.
+inline constexpr std::int64_t kWriteEveryBytes = 8 * 1024 * 1024;
+// The end of the part continued from is read again from both files and compared.
+inline constexpr std::int64_t kVerifiedTailBytes = 4 * 1024 * 1024;
+
+// The part of a recorded length a later copy may trust without reading it back: up to what
+// was flushed, but never the last kVerifiedTailBytes.
+inline std::int64_t trustedWithoutReading(std::int64_t length, std::int64_t flushed) {
+    return std::max<std::int64_t>(0, std::min(flushed, length - kVerifiedTailBytes));
+}
 
 // The hidden names of a destination's partial and of its record, beside it.
 std::string partialNameOf(const std::string& destinationName);

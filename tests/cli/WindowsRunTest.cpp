@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,17 +46,19 @@ protected:
     // Runs the program with the arguments; its standard output and error are kept. Each run
     // writes files of its own: Wine may still hold the last run's files for a moment after
     // its process ended, and a stale file must never pass for this run's output.
-    int run(const std::vector<std::string>& arguments) {
+    int run(const std::vector<std::string>& arguments) { return finish(start(arguments)); }
+
+    // Starts the program; `finish` waits for it, or ends it first (as a kill would) when
+    // `whenEnded` holds at a look every few milliseconds.
+    PROCESS_INFORMATION start(const std::vector<std::string>& arguments) {
         ++runs;
-        const std::string outputFile = temp / ("out-" + std::to_string(runs) + ".txt");
-        const std::string errorFile = temp / ("err-" + std::to_string(runs) + ".txt");
         std::wstring line = L"\"" + wide(program()) + L"\"";
         for (const auto& argument : arguments) {
             line += L" \"" + wide(argument) + L"\"";
         }
         SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-        const auto create = [&](const std::string& path) {
-            return ::CreateFileW(longPath(path).c_str(), GENERIC_WRITE,
+        const auto create = [&](const std::string& kind) {
+            return ::CreateFileW(longPath(runFile(kind)).c_str(), GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
         };
@@ -63,24 +66,41 @@ protected:
         start.cb = sizeof start;
         start.dwFlags = STARTF_USESTDHANDLES;
         start.hStdInput = nullptr;
-        start.hStdOutput = create(outputFile);
-        start.hStdError = create(errorFile);
+        start.hStdOutput = create("out");
+        start.hStdError = create("err");
         EXPECT_NE(start.hStdOutput, INVALID_HANDLE_VALUE) << ::GetLastError();
         EXPECT_NE(start.hStdError, INVALID_HANDLE_VALUE) << ::GetLastError();
         PROCESS_INFORMATION process{};
+        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                              nullptr, nullptr, &start, &process)) {
+            process = {};
+        }
+        ::CloseHandle(start.hStdOutput);
+        ::CloseHandle(start.hStdError);
+        return process;
+    }
+
+    int finish(
+        const PROCESS_INFORMATION& process,
+        const std::function<bool()>& whenEnded = [] { return false; }) {
         DWORD status = 255;
-        if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                             nullptr, nullptr, &start, &process)) {
-            ::WaitForSingleObject(process.hProcess, INFINITE);
+        if (process.hProcess != nullptr) {
+            while (::WaitForSingleObject(process.hProcess, 5) == WAIT_TIMEOUT) {
+                if (whenEnded()) {
+                    ::TerminateProcess(process.hProcess, 137);
+                }
+            }
             ::GetExitCodeProcess(process.hProcess, &status);
             ::CloseHandle(process.hThread);
             ::CloseHandle(process.hProcess);
         }
-        ::CloseHandle(start.hStdOutput);
-        ::CloseHandle(start.hStdError);
-        output = readFile(outputFile);
-        errors = readFile(errorFile);
+        output = readFile(runFile("out"));
+        errors = readFile(runFile("err"));
         return static_cast<int>(status);
+    }
+
+    std::string runFile(const std::string& kind) const {
+        return temp / (kind + "-" + std::to_string(runs) + ".txt");
     }
 
     std::string dayLog() const {
@@ -182,6 +202,33 @@ TEST_F(WindowsRunTest, AMoveDeletesNothingALinkLeadsToOutsideItsSource) {
     EXPECT_TRUE(holds(errors, source + "\\linked: ")) << errors;
     EXPECT_TRUE(test::win::removeLinuxLink(source + "\\link.txt"));
     EXPECT_TRUE(test::win::removeLinuxLink(source + "\\linked"));
+}
+
+// A large file whose copy is cut short, by a Stop or by its process ending as a kill ends it,
+// is continued by the next run from what the copy recorded before, checked at its end, and
+// placed whole; nothing is left beside it.
+TEST_F(WindowsRunTest, AKilledCopyOfALargeFileIsContinuedByTheNextRun) {
+    const std::string source = temp / "src", destination = temp / "backup";
+    ASSERT_TRUE(makeFolder(source) && makeFolder(destination));
+    std::string bytes(200 << 20, '\0');
+    for (std::size_t at = 0; at < bytes.size(); at += 4096) {
+        bytes[at] = static_cast<char>(at >> 12);
+    }
+    ASSERT_TRUE(writeFile(source + "\\big.bin", bytes));
+    const std::string partial = destination + "\\src\\.big.bin.orvane-resume";
+    const auto partialSize = [&partial] {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        return ::GetFileAttributesExW(longPath(partial).c_str(), GetFileExInfoStandard, &data)
+                   ? (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
+                   : 0;
+    };
+    EXPECT_EQ(finish(start({source, destination}), [&] { return partialSize() > (24U << 20); }),
+              137);
+    ASSERT_TRUE(exists(partial + "-record")) << "the copy ended before it was cut short";
+    EXPECT_EQ(run({source, destination}), 0) << errors;
+    EXPECT_TRUE(holds(errors, source + "\\big.bin: resumed, ")) << errors;
+    EXPECT_TRUE(readFile(destination + "\\src\\big.bin") == bytes);
+    EXPECT_FALSE(exists(partial) || exists(partial + "-record"));
 }
 
 } // namespace orvane

@@ -35,8 +35,6 @@ void pauseAtAThird(EngineHarness& run, std::int32_t click) {
 // that third from its first report on, takes the third out of what is left to copy without counting
 // it as copied now, and places the whole file.
 TEST_F(ResumedCopyTest, TheNextRunContinuesWhereStopOrPauseLeftTheFile) {
-    SKIP_ON_WINDOWS("a copy that continues the part an earlier run kept, which the Windows "
-                    "layer does not do yet");
     temp.write("data/big", patterned(static_cast<std::size_t>(kLarge)));
     for (const std::int32_t click : {run_control::stop, run_control::pause}) {
         SCOPED_TRACE(click == run_control::stop ? "Stop" : "Pause");
@@ -98,7 +96,6 @@ TEST_F(ResumedCopyTest, PartialsOfSourcesGoneOrChangedAreRemovedByTheNextRun) {
 // the source: a kept part damaged where the continuing copy does not read it back (below the
 // part an earlier run made durable) gives a copy with other bytes, and the source stays.
 TEST_F(ResumedCopyTest, AMoveComparesTheWholeContinuedCopyBeforeItDeletesTheSource) {
-    SKIP_ON_WINDOWS("a copy that continues the part an earlier run kept");
     constexpr std::int64_t size = 80 * kMiB;
     temp.write("data/big", patterned(static_cast<std::size_t>(size)));
     EngineHarness first{source, destination};
@@ -135,7 +132,7 @@ TEST_F(ResumedCopyTest, AnotherCopysPartialMovedWithItsFolderArrivesAsItWas) {
     stopped.onYield = [&stopped](int) { pauseAtAThird(stopped, run_control::stop); };
     stopped.runSurveyMode();
     const Lines before = listing(source);
-    ASSERT_EQ(before.size(), kOnWindows ? 1U : 3U);
+    ASSERT_EQ(before.size(), 3U);
 
     EngineHarness move{source, destination, true};
     move.onceWhen([&move] { return move.surveyed(); },

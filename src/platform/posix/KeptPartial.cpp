@@ -222,9 +222,7 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
     struct stat info {};
     if (length == 0 || !file.isOpen() || ::fstat(file.get(), &info) != 0 ||
         !S_ISREG(info.st_mode) || info.st_size < length || length > sourceInfo.st_size ||
-        !sameBytes(file.get(), source,
-                   std::max<std::int64_t>(0, std::min(flushed, length - verifiedTailBytes)),
-                   length) ||
+        !sameBytes(file.get(), source, trustedWithoutReading(length, flushed), length) ||
         // Past the recorded part the bytes may never have reached the disk.
         (info.st_size > length && ::ftruncate(file.get(), length) != 0)) {
         return false;

@@ -2,6 +2,7 @@
 
 // Shared by the platform's own sources only: it works on file descriptors.
 
+#include "platform/PartialRecord.h"
 #include "platform/SourceFolder.h"
 #include "platform/posix/PosixFile.h"
 
@@ -22,20 +23,14 @@ namespace orvane::platform {
 // that gives the partial to one run at a time, and a run that dies lets go of it.
 class KeptPartial {
 public:
-    // Smaller files are cheaper to copy again than to verify and continue.
-    static constexpr std::int64_t keptFromBytes = 16 * 1024 * 1024;
-    // How often a long copy makes its progress durable, by both measures: what a crash can
-    // cost at most. Each time is a flush of what was written since, which a copy that the
-    // page cache takes at memory speed would otherwise wait for every 64 MiB.
-    static constexpr std::int64_t recordEveryBytes = 64 * 1024 * 1024;
-    static constexpr std::chrono::milliseconds recordEveryTime{2000};
-    // In between, what is written goes to the disk in the background in pieces this large,
-    // and the copy runs at most so far ahead of the disk: the next flush finds little left to
-    // wait for, and the page cache never holds much of the partial that a crash could cost.
-    static constexpr std::int64_t writeEveryBytes = 8 * 1024 * 1024;
+    static constexpr std::int64_t keptFromBytes = kKeptFromBytes;
+    static constexpr std::int64_t recordEveryBytes = kRecordEveryBytes;
+    static constexpr std::chrono::milliseconds recordEveryTime = kRecordEveryTime;
+    // What is written goes to the disk in the background at every recorded piece, and the copy
+    // runs at most so far ahead of the disk: the next flush finds little left to wait for, and
+    // the page cache never holds much of the partial that a crash could cost.
+    static constexpr std::int64_t writeEveryBytes = kWriteEveryBytes;
     static constexpr std::int64_t writeAheadBytes = 64 * 1024 * 1024;
-    // The end of the part continued from is read again from both files and compared.
-    static constexpr std::int64_t verifiedTailBytes = 4 * 1024 * 1024;
 
     // The destination's partial for this source, made or taken over, truncated to its
     // verified part. Empty when none can be kept here (the names would be too long, another

@@ -60,14 +60,6 @@ bool makeTreeFolder(const TreePath& entry) {
     return treeParentPath(entry) && ::CreateDirectoryW(systemPath(entry.path).c_str(), nullptr);
 }
 
-void removeStalePartials(const TreePath&, const std::string&) {
-    // The Windows copy keeps no partials between runs: there are none to remove.
-}
-
-std::int64_t keptPartialBytes(const TreePath&, const FolderIdentity&) {
-    return 0;
-}
-
 std::optional<TreeFile> treeFileAt(const TreePath& entry) {
     if (!treeParentPath(entry)) {
         return std::nullopt;

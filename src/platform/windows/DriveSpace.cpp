@@ -6,10 +6,14 @@ namespace orvane::platform {
 
 namespace {
 
-// The destination itself when it exists, else its nearest existing folder upward.
+// The destination itself when it is a folder, else its nearest existing folder upward: the
+// system tells the free space of a folder only, and a file to be replaced stands at the
+// destination of every copy made again.
 std::wstring nearestExisting(const std::string& destinationPath) {
     std::wstring path = systemPath(destinationPath);
-    while (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    for (DWORD attributes = ::GetFileAttributesW(path.c_str());
+         attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+         attributes = ::GetFileAttributesW(path.c_str())) {
         while (path.ends_with(L'\\')) {
             path.pop_back();
         }

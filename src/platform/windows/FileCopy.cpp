@@ -2,11 +2,13 @@
 
 #include "platform/FileEvents.h"
 #include "platform/PathRules.h"
+#include "platform/windows/KeptPartial.h"
 #include "platform/windows/SystemPath.h"
 #include "platform/windows/TreeParent.h"
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <vector>
 
@@ -56,9 +58,12 @@ public:
         error_ = file_.isOpen() ? SystemError{} : lastError();
         deletedOnClose_ = file_.isOpen() && markDeleted(true);
     }
+    // A kept partial: it stays where it is, under its own name, when the copy is cut short.
+    Temporary(Handle partial, std::string path)
+        : path_(std::move(path)), file_(std::move(partial)), kept_(true) {}
     ~Temporary() {
         // Where the volume takes no delete-on-close, the name is deleted, as this copy made it.
-        if (!placed_ && file_.isOpen() && !markDeleted(true)) {
+        if (!placed_ && !kept_ && file_.isOpen() && !markDeleted(true)) {
             file_.reset();
             ::DeleteFileW(systemPath(path_).c_str());
         }
@@ -68,6 +73,13 @@ public:
 
     HANDLE get() const { return file_.get(); }
     SystemError error() const { return error_; }
+    // A kept partial that cannot become the destination is worth nothing to a later copy.
+    void discard() {
+        if (kept_ && !placed_) {
+            markDeleted(true);
+            file_.reset();
+        }
+    }
     // Once placed, the copy is left to whoever opens it next.
     void close() {
         if (placed_) {
@@ -125,6 +137,7 @@ private:
     Handle file_;
     SystemError error_;
     bool deletedOnClose_ = false;
+    bool kept_ = false;
     bool placed_ = false;
 };
 
@@ -190,54 +203,153 @@ private:
 
     bool cancelled() const { return cancelFlag_ != 0; }
 
+    // A large file's copy goes into a kept partial, continued where an earlier copy of this
+    // source left it; any other into a temporary the system deletes if the copy is cut short.
+    Temporary temporaryFor(HANDLE source, const FileIdentity& before) {
+        if (before.size >= kKeptFromBytes) {
+            kept_ = KeptPartial::take(destination_, source, before, sourceFolderIdentity());
+        }
+        if (!kept_) {
+            return Temporary(destination_);
+        }
+        std::string path = kept_->partialPath();
+        return Temporary(kept_->takeFile(), std::move(path));
+    }
+
+    // The folder the source is read in, as a kept partial's record names it.
+    FolderIdentity sourceFolderIdentity() const {
+        if (options_.sourceFolder) {
+            return options_.sourceFolder->identity();
+        }
+        const Handle folder = openEntry(folderOf(source_));
+        const auto identity = folder.isOpen() ? identityOfHandle(folder.get()) : std::nullopt;
+        return identity ? FolderIdentity{identity->device, identity->inode} : FolderIdentity{};
+    }
+
+    // What the copy did until it was cut short stays for a later copy, when it is a kept
+    // partial; a source that changed makes it worthless.
+    CopyResult cutShort(CopyOutcome outcome, SystemError error, const FileIdentity& before,
+                        Temporary& temporary) {
+        if (kept_ && outcome != CopyOutcome::SourceChanged) {
+            kept_->record(done_);
+        } else if (kept_) {
+            temporary.discard();
+            kept_->forget();
+        }
+        return ended(outcome, error, before);
+    }
+
+    // A long copy into a kept partial records its progress at every piece, which a run whose
+    // process ends leaves behind, and now and then makes it durable.
+    void recordProgress(HANDLE partial) {
+        if (!kept_) {
+            return;
+        }
+        if (done_ - written_ >= kWriteEveryBytes) {
+            kept_->record(done_);
+            written_ = done_;
+        }
+        if (done_ - recorded_ >= kRecordEveryBytes &&
+            std::chrono::steady_clock::now() - recordedAt_ >= kRecordEveryTime) {
+            kept_->keep(partial, done_);
+            recorded_ = done_;
+            recordedAt_ = std::chrono::steady_clock::now();
+        }
+    }
+
+    // Moves the content chunk by chunk from where the partial ends; the outcome of a copy cut
+    // short, or nothing when every byte is in.
+    std::optional<CopyOutcome> moveContent(HANDLE source, HANDLE target, std::int64_t size) {
+        done_ = recorded_ = written_ = kept_ ? kept_->resumedBytes() : 0;
+        recordedAt_ = std::chrono::steady_clock::now();
+        LARGE_INTEGER start{};
+        start.QuadPart = done_;
+        if (!::SetFilePointerEx(source, start, nullptr, FILE_BEGIN)) {
+            return CopyOutcome::Failed;
+        }
+        progress_(CopyReport{CopyReason::StreamSwitch, size, 0});
+        if (done_ > 0) {
+            progress_(CopyReport{CopyReason::Resumed, size, done_});
+        }
+        if (cancelled()) {
+            return CopyOutcome::Cancelled;
+        }
+        if (done_ >= size) {
+            // Empty, or every byte kept already: one report of the whole.
+            progress_(CopyReport{CopyReason::ChunkFinished, size, done_});
+            return std::nullopt;
+        }
+        std::vector<char> buffer(static_cast<std::size_t>(chunkBytes()));
+        for (bool last = false; !last;) {
+            const auto want = static_cast<DWORD>(std::min(chunkBytes(), size - done_));
+            const long long got = readFully(source, buffer.data(), want);
+            if (got < 0 || !writeAll(target, std::string_view(buffer.data(), got))) {
+                return CopyOutcome::Failed;
+            }
+            if (got < want) {
+                return CopyOutcome::SourceChanged;
+            }
+            done_ += got;
+            last = done_ >= size;
+            progress_(CopyReport{CopyReason::ChunkFinished, size, done_});
+            recordProgress(target);
+            if (!last && cancelled()) {
+                return CopyOutcome::Cancelled;
+            }
+        }
+        return std::nullopt;
+    }
+
+    static SystemError errorOf(CopyOutcome outcome) {
+        switch (outcome) {
+        case CopyOutcome::Cancelled:
+            return windowsError(ERROR_OPERATION_ABORTED);
+        case CopyOutcome::SourceChanged:
+            return windowsError(ERROR_FILE_CHECKED_OUT);
+        default:
+            return lastError();
+        }
+    }
+
     CopyResult copyData(HANDLE source, const FileIdentity& before) {
-        Temporary temporary(destination_);
+        Temporary temporary = temporaryFor(source, before);
         if (temporary.error()) {
             return ended(CopyOutcome::Failed, temporary.error(), before);
         }
-        progress_(CopyReport{CopyReason::StreamSwitch, before.size, 0});
-        if (cancelled()) {
-            return ended(CopyOutcome::Cancelled, windowsError(ERROR_OPERATION_ABORTED), before);
-        }
-        std::vector<char> buffer(static_cast<std::size_t>(chunkBytes()));
-        std::int64_t done = 0;
-        for (bool last = false; !last;) {
-            const auto want = static_cast<DWORD>(std::min(chunkBytes(), before.size - done));
-            const long long got = readFully(source, buffer.data(), want);
-            if (got < 0 || !writeAll(temporary.get(), std::string_view(buffer.data(), got))) {
-                return ended(CopyOutcome::Failed, lastError(), before);
-            }
-            if (got < want) {
-                return ended(CopyOutcome::SourceChanged, windowsError(ERROR_FILE_CHECKED_OUT),
-                             before);
-            }
-            done += got;
-            last = done >= before.size;
-            progress_(CopyReport{CopyReason::ChunkFinished, before.size, done});
-            if (!last && cancelled()) {
-                return ended(CopyOutcome::Cancelled, windowsError(ERROR_OPERATION_ABORTED), before);
-            }
+        if (const auto cut = moveContent(source, temporary.get(), before.size)) {
+            return cutShort(*cut, errorOf(*cut), before, temporary);
         }
         // Size, write time and change time: every write moves the last, even one that sets
         // the write time back.
         const auto after = identityOfHandle(source);
         if (!after || !(*after == before)) {
-            return ended(CopyOutcome::SourceChanged, windowsError(ERROR_FILE_CHECKED_OUT), before);
+            return cutShort(CopyOutcome::SourceChanged, windowsError(ERROR_FILE_CHECKED_OUT),
+                            before, temporary);
         }
         if (const SystemError failed = finishData(source, temporary.get())) {
-            return ended(CopyOutcome::Failed, failed, before);
+            return cutShort(CopyOutcome::Failed, failed, before, temporary);
         }
         if (options_.abandonBeforePlacing != nullptr && *options_.abandonBeforePlacing) {
-            return ended(CopyOutcome::Cancelled, windowsError(ERROR_OPERATION_ABORTED), before);
+            return cutShort(CopyOutcome::Cancelled, windowsError(ERROR_OPERATION_ABORTED), before,
+                            temporary);
         }
         if (const SystemError refused = temporary.place(destination_, options_.replaces)) {
+            temporary.discard();
+            if (kept_) {
+                kept_->forget();
+            }
             return ended(CopyOutcome::Failed, refused, before);
+        }
+        if (kept_) {
+            kept_->forget();
         }
         if (const SystemError failed = finishPlaced(source, temporary.get())) {
             return ended(CopyOutcome::Failed, failed, before);
         }
         temporary.close();
-        return placed(before, done);
+        CopyResult result = placed(before, done_);
+        result.continuedFrom = kept_ ? kept_->resumedBytes() : 0;
+        return result;
     }
 
     // The data forced to disk first for a durable copy, then the source's times (a write
@@ -306,6 +418,13 @@ private:
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
     DWORD sourceLinks_ = 1;
+    // A large file's copy, kept if it is cut short; the bytes written to it so far, and those
+    // its record holds, and when it was last made durable.
+    std::optional<KeptPartial> kept_;
+    std::int64_t done_ = 0;
+    std::int64_t written_ = 0;
+    std::int64_t recorded_ = 0;
+    std::chrono::steady_clock::time_point recordedAt_;
 };
 
 } // namespace
