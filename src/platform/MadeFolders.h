@@ -51,6 +51,8 @@ public:
         std::uint32_t group = 0;
         std::int64_t accessedNs = 0;
         std::int64_t modifiedNs = 0;
+        // Windows only: POSIX systems set no creation time.
+        std::int64_t createdNs = 0;
     };
 
 private:

@@ -20,6 +20,7 @@ using test::win::exists;
 using test::win::longPath;
 using test::win::makeFolder;
 using test::win::readFile;
+constexpr DWORD kShareEverything = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 using test::win::wide;
 using test::win::writeFile;
 
@@ -202,6 +203,85 @@ TEST_F(WindowsRunTest, AMoveDeletesNothingALinkLeadsToOutsideItsSource) {
     EXPECT_TRUE(holds(errors, source + "\\linked: ")) << errors;
     EXPECT_TRUE(test::win::removeLinuxLink(source + "\\link.txt"));
     EXPECT_TRUE(test::win::removeLinuxLink(source + "\\linked"));
+}
+
+namespace {
+
+// What a careful Windows copier keeps of an entry: its attributes and its three times.
+struct Kept {
+    DWORD attributes;
+    std::uint64_t created, accessed, written;
+    bool operator==(const Kept&) const = default;
+};
+
+std::uint64_t ticksOf(const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+Kept keptOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ::GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data);
+    constexpr DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                           FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED |
+                           FILE_ATTRIBUTE_DIRECTORY;
+    return {data.dwFileAttributes & kept, ticksOf(data.ftCreationTime),
+            ticksOf(data.ftLastAccessTime), ticksOf(data.ftLastWriteTime)};
+}
+
+// Sets the attributes and times of a file or folder, times from `year` on: days apart.
+void mark(const std::string& path, DWORD attributes, std::int64_t year) {
+    const HANDLE entry =
+        ::CreateFileW(longPath(path).c_str(), FILE_WRITE_ATTRIBUTES, kShareEverything, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    constexpr std::int64_t day = 864000000000LL;
+    FILE_BASIC_INFO basic{};
+    basic.CreationTime.QuadPart = (year - 1601) * 365 * day;
+    basic.LastAccessTime.QuadPart = basic.CreationTime.QuadPart + 2 * day;
+    basic.LastWriteTime.QuadPart = basic.CreationTime.QuadPart + day;
+    basic.FileAttributes = attributes;
+    EXPECT_TRUE(::SetFileInformationByHandle(entry, FileBasicInfo, &basic, sizeof basic)) << path;
+    ::CloseHandle(entry);
+}
+
+} // namespace
+
+// A copy keeps what a careful Windows copier keeps by default, of its files and of the folders
+// it makes: the attributes read-only, hidden, system, archive and not-content-indexed, and the
+// creation, last-write and last-access times as they were before the copy read them; so does
+// a move. (Wine keeps neither a creation time nor the not-content-indexed mark: there both
+// read back as Wine shows them on the source.)
+TEST_F(WindowsRunTest, AttributesAndTimesSurviveACopyAndAMove) {
+    const std::string source = temp / "src";
+    const std::vector<std::string> entries = {"src\\marked.txt", "src\\plain.txt", "src\\sub",
+                                              "src\\sub\\inner.txt", "src"};
+    ASSERT_TRUE(makeFolder(source) && makeFolder(temp / "src\\sub"));
+    for (const auto& file : {entries[0], entries[1], entries[3]}) {
+        ASSERT_TRUE(writeFile(temp / file, file));
+    }
+    mark(temp / entries[0],
+         FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+             FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED,
+         2001);
+    mark(temp / entries[3], FILE_ATTRIBUTE_ARCHIVE, 2002);
+    mark(temp / entries[2], FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, 2003);
+    mark(temp / entries[4], FILE_ATTRIBUTE_NORMAL, 2004);
+    for (const bool move : {false, true}) {
+        SCOPED_TRACE(move ? "moved" : "copied");
+        std::vector<Kept> before;
+        for (const auto& entry : entries) {
+            before.push_back(keptOf(temp / entry));
+        }
+        const std::string destination = temp / (move ? "moved" : "copied");
+        ASSERT_TRUE(makeFolder(destination));
+        EXPECT_EQ(run(move ? std::vector<std::string>{"--move", source, destination}
+                           : std::vector<std::string>{source, destination}),
+                  0)
+            << errors;
+        for (std::size_t at = 0; at < entries.size(); ++at) {
+            EXPECT_EQ(keptOf(destination + "\\" + entries[at]), before[at]) << entries[at];
+        }
+    }
+    EXPECT_FALSE(exists(temp / entries[0]) || exists(temp / entries[3]));
 }
 
 // A large file whose copy is cut short, by a Stop or by its process ending as a kill ends it,

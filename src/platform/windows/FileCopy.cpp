@@ -3,6 +3,7 @@
 #include "platform/FileEvents.h"
 #include "platform/PathRules.h"
 #include "platform/windows/KeptPartial.h"
+#include "platform/windows/SymbolicLink.h"
 #include "platform/windows/SystemPath.h"
 #include "platform/windows/TreeParent.h"
 
@@ -156,18 +157,29 @@ public:
         if (!treeParentPath(entry)) {
             return ended(CopyOutcome::Failed, lastError());
         }
-        // The source itself, never through a link.
+        // The source itself, never through a link; a link to a folder opens only as an entry.
         const Handle source(::CreateFileW(
             systemPath(source_).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         const auto before = source.isOpen() ? identityOfHandle(source.get()) : std::nullopt;
-        if (!before) {
-            return ended(CopyOutcome::Failed, lastError());
+        if (!before || before->kind == EntryKind::Link) {
+            const DWORD error = ::GetLastError();
+            const Handle entry = openEntry(source_);
+            const auto link = entry.isOpen() ? identityOfHandle(entry.get()) : std::nullopt;
+            if (link && link->kind == EntryKind::Link) {
+                return copyLink(entry.get(), *link);
+            }
+            return ended(CopyOutcome::Failed, windowsError(error));
         }
         BY_HANDLE_FILE_INFORMATION info{};
         sourceLinks_ = ::GetFileInformationByHandle(source.get(), &info) ? info.nNumberOfLinks : 1;
+        // Its times as they are before the copy reads it, which may move its last access.
+        if (!::GetFileInformationByHandleEx(source.get(), FileBasicInfo, &sourceBasic_,
+                                            sizeof sourceBasic_)) {
+            return ended(CopyOutcome::Failed, lastError(), before);
+        }
         if (before->kind != EntryKind::File) {
-            // A link is not copied by this layer yet; a folder is never a file's source.
+            // A folder is never a file's source.
             return ended(CopyOutcome::SpecialFile, windowsError(ERROR_NOT_SUPPORTED), before);
         }
         if (isRealFolder(attributesOf(destination_))) {
@@ -180,6 +192,45 @@ public:
     }
 
 private:
+    // A symbolic link is copied as a link with the same target, never followed: made under a
+    // name of its own and renamed into place, as a file's copy is. Where the user may not make
+    // links, or the link is a junction, it fails with the system's reason.
+    CopyResult copyLink(HANDLE link, const FileIdentity& before) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        const auto target = symbolicLinkTarget(link);
+        if (!target || !::GetFileInformationByHandle(link, &info)) {
+            return ended(CopyOutcome::Failed, lastError(), before);
+        }
+        progress_(CopyReport{CopyReason::StreamSwitch, 0, 0});
+        if (cancelled()) {
+            return ended(CopyOutcome::Cancelled, windowsError(ERROR_OPERATION_ABORTED), before);
+        }
+        static std::atomic<unsigned> serial{0};
+        const std::string made = nativePathRules.folderPart(destination_) + "~orvane-link-" +
+                                 std::to_string(::GetCurrentProcessId()) + "-" +
+                                 std::to_string(serial.fetch_add(1));
+        const bool folder = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (!makeSymbolicLink(made, *target, folder)) {
+            return ended(CopyOutcome::Failed, lastError(), before);
+        }
+        const auto standing = identityOf(destination_);
+        const bool replace = options_.replaces && standing && *standing == *options_.replaces;
+        if ((standing && !replace) ||
+            !::MoveFileExW(systemPath(made).c_str(), systemPath(destination_).c_str(),
+                           replace ? MOVEFILE_REPLACE_EXISTING : 0)) {
+            const SystemError error =
+                standing && !replace ? windowsError(ERROR_FILE_EXISTS) : lastError();
+            if (folder) {
+                ::RemoveDirectoryW(systemPath(made).c_str());
+            } else {
+                ::DeleteFileW(systemPath(made).c_str());
+            }
+            return ended(CopyOutcome::Failed, error, before);
+        }
+        progress_(CopyReport{CopyReason::ChunkFinished, 0, 0});
+        return placed(before, 0);
+    }
+
     // A file met again under another name becomes a name of its earlier copy. A hard link
     // never replaces an entry, so whatever stands at the name stays untouched. The name count
     // is not asked here: a move has deleted the names met before, and this may be the last.
@@ -326,7 +377,7 @@ private:
             return cutShort(CopyOutcome::SourceChanged, windowsError(ERROR_FILE_CHECKED_OUT),
                             before, temporary);
         }
-        if (const SystemError failed = finishData(source, temporary.get())) {
+        if (const SystemError failed = finishData(temporary.get())) {
             return cutShort(CopyOutcome::Failed, failed, before, temporary);
         }
         if (options_.abandonBeforePlacing != nullptr && *options_.abandonBeforePlacing) {
@@ -343,7 +394,7 @@ private:
         if (kept_) {
             kept_->forget();
         }
-        if (const SystemError failed = finishPlaced(source, temporary.get())) {
+        if (const SystemError failed = finishPlaced(temporary.get())) {
             return ended(CopyOutcome::Failed, failed, before);
         }
         temporary.close();
@@ -354,21 +405,21 @@ private:
 
     // The data forced to disk first for a durable copy, then the source's times (a write
     // after them would move the write time again).
-    SystemError finishData(HANDLE source, HANDLE target) const {
+    SystemError finishData(HANDLE target) const {
         if (options_.durable) {
             if (!::FlushFileBuffers(target)) {
                 return lastError();
             }
             noteFileEvent(FileEvent::FileFlushed, destination_);
         }
-        return keepBasicInfo(source, target, false);
+        return keepBasicInfo(target, false);
     }
 
     // The source's attributes only once the copy is placed: a read-only temporary would
     // refuse to be deleted. A durable copy then has its new name and attributes on disk
     // before a moved source may go: on NTFS the flush takes the volume's log with it.
-    SystemError finishPlaced(HANDLE source, HANDLE target) const {
-        if (const SystemError failed = keepBasicInfo(source, target, true)) {
+    SystemError finishPlaced(HANDLE target) const {
+        if (const SystemError failed = keepBasicInfo(target, true)) {
             return failed;
         }
         if (options_.durable) {
@@ -380,12 +431,10 @@ private:
         return {};
     }
 
-    // Either the times or the attributes: a zero time or attribute field leaves that one be.
-    static SystemError keepBasicInfo(HANDLE source, HANDLE target, bool attributes) {
-        FILE_BASIC_INFO basic{};
-        if (!::GetFileInformationByHandleEx(source, FileBasicInfo, &basic, sizeof basic)) {
-            return lastError();
-        }
+    // Either the times (creation, last write, last access) or the attributes of the source
+    // as they were before it was read: a zero time or attribute field leaves that one be.
+    SystemError keepBasicInfo(HANDLE target, bool attributes) const {
+        FILE_BASIC_INFO basic = sourceBasic_;
         basic.ChangeTime.QuadPart = 0; // left as the system keeps it
         if (attributes) {
             basic = FILE_BASIC_INFO{{}, {}, {}, {}, basic.FileAttributes & kKeptAttributes};
@@ -418,6 +467,7 @@ private:
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
     DWORD sourceLinks_ = 1;
+    FILE_BASIC_INFO sourceBasic_{};
     // A large file's copy, kept if it is cut short; the bytes written to it so far, and those
     // its record holds, and when it was last made durable.
     std::optional<KeptPartial> kept_;

@@ -38,7 +38,9 @@ void applyFolderMetadata(const MadeFolders::Pending& folder) {
     basic.LastWriteTime.LowPart = modified.dwLowDateTime;
     basic.LastWriteTime.HighPart = static_cast<LONG>(modified.dwHighDateTime);
     basic.ChangeTime.QuadPart = 0; // left as the system keeps it
-    basic.CreationTime.QuadPart = 0;
+    const FILETIME created = windowsTimeOf(folder.createdNs);
+    basic.CreationTime.LowPart = created.dwLowDateTime;
+    basic.CreationTime.HighPart = static_cast<LONG>(created.dwHighDateTime);
     basic.FileAttributes =
         (basic.FileAttributes & ~kKeptAttributes) | (folder.mode & kKeptAttributes);
     ::SetFileInformationByHandle(target.get(), FileBasicInfo, &basic, sizeof basic);
@@ -60,6 +62,7 @@ SystemError MadeFolders::make(const TreePath& destination, const std::string& so
             sourceIdentity->inode};
         pending.mode = basic.FileAttributes;
         pending.accessedNs = nanosecondsOf(basic.LastAccessTime.QuadPart);
+        pending.createdNs = nanosecondsOf(basic.CreationTime.QuadPart);
         pending.modifiedNs = nanosecondsOf(basic.LastWriteTime.QuadPart);
         pending_.push_back(std::move(pending));
     }
