@@ -29,7 +29,7 @@ protected:
     void SetUp() override {
         // A copy of the program of its own: its logs folder is beside it.
         ASSERT_TRUE(makeFolder(temp / "bin"));
-        ASSERT_TRUE(::CopyFileW(programBuilt().c_str(), longPath(program()).c_str(), TRUE));
+        ASSERT_TRUE(::CopyFileW(programBuilt().c_str(), longPath(program).c_str(), TRUE));
     }
 
     // Beside the test program's folder, as the build puts it.
@@ -42,8 +42,6 @@ protected:
         return path + L"src\\orvane-cli.exe";
     }
 
-    std::string program() const { return temp / "bin\\orvane-cli.exe"; }
-
     // Runs the program with the arguments; its standard output and error are kept. Each run
     // writes files of its own: Wine may still hold the last run's files for a moment after
     // its process ended, and a stale file must never pass for this run's output.
@@ -53,7 +51,7 @@ protected:
     // `whenEnded` holds at a look every few milliseconds.
     PROCESS_INFORMATION start(const std::vector<std::string>& arguments) {
         ++runs;
-        std::wstring line = L"\"" + wide(program()) + L"\"";
+        std::wstring line = L"\"" + wide(program) + L"\"";
         for (const auto& argument : arguments) {
             line += L" \"" + wide(argument) + L"\"";
         }
@@ -104,16 +102,17 @@ protected:
         return temp / (kind + "-" + std::to_string(runs) + ".txt");
     }
 
-    std::string dayLog() const {
+    std::string dayLog(const std::string& logs = {}) const {
         SYSTEMTIME now{};
         ::GetLocalTime(&now);
         char name[40];
         std::snprintf(name, sizeof name, "\\log_%02u_%02u_%04u.txt", now.wDay, now.wMonth,
                       now.wYear);
-        return readFile(temp / "bin\\logs" + name);
+        return readFile((logs.empty() ? temp / "bin\\logs" : logs) + name);
     }
 
     test::win::WindowsTempFolder temp;
+    std::string program = temp / "bin\\orvane-cli.exe";
     std::string output;
     std::string errors;
     int runs = 0;
@@ -282,6 +281,31 @@ TEST_F(WindowsRunTest, AttributesAndTimesSurviveACopyAndAMove) {
         }
     }
     EXPECT_FALSE(exists(temp / entries[0]) || exists(temp / entries[3]));
+}
+
+// Installed (a marker beside the executable, as the installer puts it), the program keeps its
+// INI file in the user's roaming folder and its logs in the local one, and writes nothing beside
+// itself; a portable copy keeps both beside itself.
+TEST_F(WindowsRunTest, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
+    const std::string installed = temp / "Orvane";
+    for (const char* folder : {"Orvane", "roaming", "local", "backup", "src"}) {
+        ASSERT_TRUE(makeFolder(temp / folder));
+    }
+    ASSERT_TRUE(::CopyFileW(longPath(program).c_str(),
+                            longPath(installed + "\\orvane-cli.exe").c_str(), TRUE));
+    ASSERT_TRUE(writeFile(installed + "\\installed-layout", ""));
+    ASSERT_TRUE(writeFile(temp / "src\\a.txt", "a"));
+    program = installed + "\\orvane-cli.exe";
+    ::SetEnvironmentVariableW(L"APPDATA", wide(temp / "roaming").c_str());
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", wide(temp / "local").c_str());
+    const int status = run({temp / "src", temp / "backup"});
+    ::SetEnvironmentVariableW(L"APPDATA", nullptr);
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", nullptr);
+    EXPECT_EQ(status, 0) << errors;
+    EXPECT_EQ(readFile(temp / "backup\\src\\a.txt"), "a");
+    EXPECT_TRUE(holds(readFile(temp / "roaming\\Orvane\\orvane-cli.ini"), "[Main]\r\nUSE="));
+    EXPECT_TRUE(holds(dayLog(temp / "local\\Orvane\\logs"), "File a.txt copied in "));
+    EXPECT_FALSE(exists(installed + "\\logs") || exists(installed + "\\orvane-cli.ini"));
 }
 
 // A large file whose copy is cut short, by a Stop or by its process ending as a kill ends it,
