@@ -22,7 +22,10 @@ std::string factsLine(const FolderIdentity& folder, const FileIdentity& source, 
          {static_cast<std::int64_t>(folder.device), static_cast<std::int64_t>(folder.inode),
           static_cast<std::int64_t>(source.device), static_cast<std::int64_t>(source.inode),
           source.size, source.modifiedNs, source.changedNs, length, flushed}) {
-        line += (line.empty() ? "" : " ") + std::to_string(number);
+        if (!line.empty()) {
+            line += ' ';
+        }
+        line += std::to_string(number);
     }
     return line;
 }
