@@ -1,7 +1,7 @@
 // Renders a sheet of the progress bar's looks into a PNG file, for people to look at:
 //   orvane_progressbar_sheet docs/progressbar.png
 #include "progressbar/StoredBars.h"
-#include "progressbar/pcProgressBar.h"
+#include "progressbar/qt/pcProgressBar.h"
 
 #include <QApplication>
 #include <QPainter>

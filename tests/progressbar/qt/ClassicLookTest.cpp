@@ -2,51 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 using namespace orvane;
 using namespace orvane::testing;
 
 namespace {
-
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-
-// Where the filled part of the 200 x 20 bar ends on its client (1, 1, 199, 19): at
-// 1 + 198 x the share of the range, the nearest pixel, a half going to the even one; a value
-// outside the range is clamped to it, and an empty range is a step at the minimum.
-TEST(ClassicLook, BarEdgeIsTheNearestPixelOfTheClampedShareOfTheRange) {
-    // Min, Max, Value, and the first column left of the bar's edge.
-    const std::int32_t cases[][4] = {{0, 100, 1, 3},     {0, 100, 75, 150},   {0, 100, 25, 50},
-                                     {0, 100, 150, 199}, {0, 100, -5, 1},     {10, 20, 15, 100},
-                                     {100, 0, 25, 150},  {0, 0, 0, 199},      {0, 0, -1, 1},
-                                     {5, 5, 9, 199},     {kMin, kMax, 0, 100}};
-    for (const auto& [min, max, value, edge] : cases) {
-        SCOPED_TRACE(::testing::Message() << min << " " << max << " " << value);
-        auto bar = MakeBar(200, 20);
-        bar->setMin(min);
-        bar->setMax(max);
-        bar->setValue(value);
-        const QImage image = Composed(*bar);
-        EXPECT_TRUE(edge == 1 || QColor(image.pixel(edge - 1, 10)) == kNavy);
-        EXPECT_TRUE(edge == 199 || QColor(image.pixel(edge, 10)) == kButton);
-    }
-}
-
-// The 200 x 20 bar at Value 50 with segments: client (1, 1, 199, 19), the bar cut back from 100
-// to 91, blocks of 8 at 1-8, 11-18, ..., 81-88; a full bar stops at the last whole step, 191.
-TEST(ClassicLook, SegmentsAreBlocksOfEightWithGapsOfTwoCutBackToWholeSteps) {
-    auto bar = MakeBar(200, 20);
-    bar->setSegments(true);
-    bar->setValue(50);
-    const QImage image = Composed(*bar);
-    for (int x = 1; x < 199; ++x) {
-        const QColor expected = (x < 91 && (x - 1) % 10 < 8) ? kNavy : kButton;
-        EXPECT_EQ(QColor(image.pixel(x, 10)), expected) << "column " << x;
-    }
-    bar->setValue(100);
-    ExpectPixels(Composed(*bar), {{kNavy, {{188, 10}}}, {kButton, {{189, 10}, {191, 10}}}});
-}
 
 // The caption reads in ForeColor (red) over the empty part and in BarForeColor (green) over
 // the bar: the columns each colour may occupy, or none; no caption without ShowText and a Text.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "progressbar/DibPixels.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -91,7 +93,10 @@ public:
 
 private:
     bool WriteBitmapFile(const QString& fileName) const;
-    std::uint8_t* Pixel(int x, int lineFromTop);
+    // The pixel bytes as the shared pixel work takes them; a source of that work is only read.
+    DibPixels Pixels() const {
+        return {const_cast<std::uint8_t*>(DIBSectionBitsPtr()), width_, height_};
+    }
 
     std::vector<std::uint8_t> bits_;
     QImage dib_;

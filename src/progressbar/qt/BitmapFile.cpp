@@ -1,21 +1,11 @@
-#include "progressbar/pcDibSection.h"
+#include "progressbar/qt/pcDibSection.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
-#include <array>
-
 namespace orvane {
 namespace {
-
-constexpr std::uint32_t kHeaderBytes = 14 + 40 + 4;
-
-void PutLe(std::uint8_t* at, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        at[i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
 
 // The first failing write skips the rest.
 class CheckedWriter {
@@ -49,21 +39,7 @@ bool pcDibSection::WriteBitmapFile(const QString& fileName) const {
     if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
         throw pcError(17, ErrorSource(), file.errorString());
     }
-    const auto imageSize = static_cast<std::uint32_t>(bits_.size());
-    std::array<std::uint8_t, kHeaderBytes> header{};
-    header[0] = 0x42;
-    header[1] = 0x4D;
-    PutLe(&header[2], imageSize + kHeaderBytes, 4);
-    PutLe(&header[10], kHeaderBytes, 4);
-    // The info header: size, width, height (positive: bottom line first), planes, bits per
-    // pixel, no compression, image size; the rest and the one colour entry stay 0.
-    PutLe(&header[14], 40, 4);
-    PutLe(&header[18], static_cast<std::uint32_t>(width_), 4);
-    PutLe(&header[22], static_cast<std::uint32_t>(height_), 4);
-    PutLe(&header[26], 1, 2);
-    PutLe(&header[28], 32, 2);
-    PutLe(&header[34], imageSize, 4);
-
+    const auto header = BitmapFileHeader(width_, height_);
     CheckedWriter writer(file);
     writer.Write(header.data(), 14);
     writer.Write(header.data() + 14, 44);

@@ -1,4 +1,4 @@
-#include "progressbar/OleColor.h"
+#include "progressbar/qt/SystemColors.h"
 
 #include <array>
 
@@ -67,12 +67,12 @@ ColorRef TranslateColor(OleColor color, const QPalette& palette) {
     case 0x80: {
         const std::uint32_t index = color & 0x00FFFFFFU;
         if (index >= kSystemColors.size()) {
-            return CLR_INVALID;
+            return kInvalidColor;
         }
-        return ToOleColor(SystemColor(static_cast<int>(index), palette));
+        return ToColorRef(SystemColor(static_cast<int>(index), palette));
     }
     default:
-        return CLR_INVALID;
+        return kInvalidColor;
     }
 }
 
@@ -87,9 +87,8 @@ QColor FromColorRef(ColorRef color) {
     return FromRgbBytes(color);
 }
 
-OleColor ToOleColor(QColor color) {
-    return static_cast<OleColor>(color.red()) | static_cast<OleColor>(color.green()) << 8 |
-           static_cast<OleColor>(color.blue()) << 16;
+ColorRef ToColorRef(QColor color) {
+    return RgbColor(color.red(), color.green(), color.blue());
 }
 
 } // namespace orvane

@@ -1,4 +1,4 @@
-#include "progressbar/pcMemDC.h"
+#include "progressbar/qt/pcMemDC.h"
 
 #include <QtMath>
 

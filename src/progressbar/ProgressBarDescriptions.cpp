@@ -1,11 +1,12 @@
-#include "progressbar/pcProgressBar.h"
+#include "progressbar/ProgressBarModel.h"
 
-#include <QHash>
+#include <algorithm>
+#include <utility>
 
 namespace orvane {
 
-QString pcProgressBar::Description(const QString& member) {
-    static const QHash<QString, QString> descriptions{
+std::string_view ProgressBarModel::Description(std::string_view member) {
+    static constexpr std::pair<std::string_view, std::string_view> kDescriptions[]{
         {"Segments", "Gets/sets whether the bar is split into segments.  Not applicable when "
                      "XPStyle is set."},
         {"XpStyle", "Gets/sets whether the bar is displayed using XP Visual Styles.  Only valid "
@@ -41,7 +42,9 @@ QString pcProgressBar::Description(const QString& member) {
                             "the background picture."},
         {"Picture", "Gets/sets the picture shown in the background of the progress bar control."},
     };
-    return descriptions.value(member);
+    const auto* found = std::find_if(std::begin(kDescriptions), std::end(kDescriptions),
+                                     [&](const auto& entry) { return entry.first == member; });
+    return found == std::end(kDescriptions) ? std::string_view() : found->second;
 }
 
 } // namespace orvane

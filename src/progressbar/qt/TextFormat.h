@@ -16,10 +16,6 @@ struct TextFormat {
     bool rightToLeft = false;
 };
 
-// TextAlignX OR DT_SINGLELINE OR TextAlignY x 4; the product is taken in 64 bits and only the
-// low 32 bits are kept, so no value overflows.
-std::uint32_t CaptionFlags(std::int32_t textAlignX, std::int32_t textAlignY);
-
 TextFormat FromDrawTextFlags(std::uint32_t flags);
 
 } // namespace orvane

@@ -1,6 +1,6 @@
-#include "progressbar/pcPictureHolder.h"
+#include "progressbar/qt/pcPictureHolder.h"
 
-#include "progressbar/pcDibSection.h"
+#include "progressbar/qt/pcDibSection.h"
 
 namespace orvane {
 

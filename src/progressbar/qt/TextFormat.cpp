@@ -1,4 +1,4 @@
-#include "progressbar/TextFormat.h"
+#include "progressbar/qt/TextFormat.h"
 
 namespace orvane {
 namespace {
@@ -48,12 +48,6 @@ int Prefix(std::uint32_t flags) {
 }
 
 } // namespace
-
-std::uint32_t CaptionFlags(std::int32_t textAlignX, std::int32_t textAlignY) {
-    const std::int64_t vertical = std::int64_t{textAlignY} * 4;
-    return static_cast<std::uint32_t>(textAlignX) | DT_SINGLELINE |
-           static_cast<std::uint32_t>(vertical);
-}
 
 TextFormat FromDrawTextFlags(std::uint32_t flags) {
     TextFormat format;

@@ -1,13 +1,12 @@
-#include "progressbar/CaptionCache.h"
+#include "progressbar/qt/CaptionCache.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 namespace orvane {
 
-const QImage& CaptionCache::Caption(const QString& text, const QFont& font,
-                                    const TextFormat& format, QSize size, qreal ratio, Part part,
-                                    const QColor& color) {
+const QImage& CaptionCache::Caption(QStringView text, const QFont& font, const TextFormat& format,
+                                    QSize size, qreal ratio, Part part, const QColor& color) {
     if (!LayoutIsCurrent(text, font, format, size, ratio)) {
         Layout(text, font, format, size, ratio);
     }
@@ -42,16 +41,16 @@ void CaptionCache::Colour(QImage& coloured, const QColor& color) const {
     }
 }
 
-bool CaptionCache::LayoutIsCurrent(const QString& text, const QFont& font, const TextFormat& format,
+bool CaptionCache::LayoutIsCurrent(QStringView text, const QFont& font, const TextFormat& format,
                                    QSize size, qreal ratio) const {
     return !mask_.isNull() && mask_.size() == size * ratio && mask_.devicePixelRatio() == ratio &&
            qtFlags_ == format.qtFlags && elide_ == format.elide &&
            rightToLeft_ == format.rightToLeft && text_ == text && font_ == font;
 }
 
-void CaptionCache::Layout(const QString& text, const QFont& font, const TextFormat& format,
-                          QSize size, qreal ratio) {
-    text_ = text;
+void CaptionCache::Layout(QStringView text, const QFont& font, const TextFormat& format, QSize size,
+                          qreal ratio) {
+    text_ = text.toString();
     font_ = font;
     qtFlags_ = format.qtFlags;
     elide_ = format.elide;
@@ -69,8 +68,8 @@ void CaptionCache::Layout(const QString& text, const QFont& font, const TextForm
     painter.setLayoutDirection(format.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     const QString shown =
         format.elide == Qt::ElideNone
-            ? text
-            : painter.fontMetrics().elidedText(text, format.elide, size.width(), format.qtFlags);
+            ? text_
+            : painter.fontMetrics().elidedText(text_, format.elide, size.width(), format.qtFlags);
     painter.drawText(QRect(QPoint(0, 0), size), format.qtFlags, shown);
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "progressbar/TextFormat.h"
+#include "progressbar/qt/TextFormat.h"
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -21,13 +22,13 @@ class CaptionCache {
 public:
     enum Part { OverEmpty = 0, OverBar = 1 };
 
-    const QImage& Caption(const QString& text, const QFont& font, const TextFormat& format,
-                          QSize size, qreal ratio, Part part, const QColor& color);
+    const QImage& Caption(QStringView text, const QFont& font, const TextFormat& format, QSize size,
+                          qreal ratio, Part part, const QColor& color);
 
 private:
-    bool LayoutIsCurrent(const QString& text, const QFont& font, const TextFormat& format,
-                         QSize size, qreal ratio) const;
-    void Layout(const QString& text, const QFont& font, const TextFormat& format, QSize size,
+    bool LayoutIsCurrent(QStringView text, const QFont& font, const TextFormat& format, QSize size,
+                         qreal ratio) const;
+    void Layout(QStringView text, const QFont& font, const TextFormat& format, QSize size,
                 qreal ratio);
     void Colour(QImage& coloured, const QColor& color) const;
 

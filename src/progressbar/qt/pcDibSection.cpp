@@ -1,10 +1,7 @@
-#include "progressbar/pcDibSection.h"
-
-#include "progressbar/HlsColor.h"
+#include "progressbar/qt/pcDibSection.h"
 
 #include <algorithm>
 #include <limits>
-#include <random>
 
 namespace orvane {
 namespace {
@@ -20,23 +17,6 @@ QPainter::CompositionMode ModeForRop(std::uint32_t rop) {
     default:
         return QPainter::CompositionMode_Source;
     }
-}
-
-std::uint8_t ToByte(int channel) {
-    return static_cast<std::uint8_t>(std::clamp(channel, 0, 255));
-}
-
-// Re-colours one pixel; channels that leave 0-255 (a hue factor other than 1, negative
-// factors) are clamped into it.
-void Recolour(std::uint8_t* pixel, double fHue, double fLuminance, double fSaturation) {
-    Hls hls = RGBToHLS(pixel[2], pixel[1], pixel[0]);
-    hls.h = static_cast<float>(hls.h * fHue);
-    hls.l = std::min(static_cast<float>(hls.l * fLuminance), 1.0F);
-    hls.s = std::min(static_cast<float>(hls.s * fSaturation), 1.0F);
-    const Rgb rgb = HLSToRGB(hls.h, hls.s, hls.l);
-    pixel[2] = ToByte(rgb.r);
-    pixel[1] = ToByte(rgb.g);
-    pixel[0] = ToByte(rgb.b);
 }
 
 } // namespace
@@ -122,67 +102,24 @@ void pcDibSection::AlphaPaintPicture(QPainter& lHDC, int lDestLeft, int lDestTop
 void pcDibSection::CodeAlphaBlend(pcDibSection& cDst, const pcDibSection& cSrc, int lDestLeft,
                                   int lDestTop, int lDestWidth, int lDestHeight,
                                   int SourceConstantAlpha) {
-    const int constant = std::clamp(SourceConstantAlpha, 0, 255);
-    const int width = std::min({lDestWidth, cSrc.width_, cDst.width_ - lDestLeft});
-    const int height = std::min({lDestHeight, cSrc.height_, cDst.height_ - lDestTop});
-    for (int y = std::max(0, -lDestTop); y < height; ++y) {
-        for (int x = std::max(0, -lDestLeft); x < width; ++x) {
-            const std::uint8_t* src =
-                &cSrc.bits_[static_cast<std::size_t>((cSrc.height_ - 1 - y) * cSrc.width_ + x) * 4];
-            std::uint8_t* dst = cDst.Pixel(lDestLeft + x, lDestTop + y);
-            // The source is premultiplied: scale it by the constant, then cover the destination
-            // by the scaled source alpha.
-            const int alpha = src[3] * constant / 255;
-            for (int channel = 0; channel < 4; ++channel) {
-                const int scaled = src[channel] * constant / 255;
-                dst[channel] = ToByte(scaled + dst[channel] * (255 - alpha) / 255);
-            }
-        }
-    }
-}
-
-std::uint8_t* pcDibSection::Pixel(int x, int lineFromTop) {
-    return &bits_[static_cast<std::size_t>((height_ - 1 - lineFromTop) * width_ + x) * 4];
+    orvane::CodeAlphaBlend(cDst.Pixels(), cSrc.Pixels(), lDestLeft, lDestTop, lDestWidth,
+                           lDestHeight, SourceConstantAlpha);
 }
 
 void pcDibSection::ModifyHLS(double fHue, double fLuminance, double fSaturation) {
-    std::uint8_t* bytes = DIBSectionBitsPtr();
-    if (bytes == nullptr) {
-        return;
-    }
-    const int stride = BytesPerScanLine();
-    for (int x = 0; x <= (width_ - 1) * 4; x += 4) {
-        for (int y = 0; y < height_; ++y) {
-            Recolour(bytes + static_cast<std::ptrdiff_t>(y) * stride + x, fHue, fLuminance,
-                     fSaturation);
-        }
-    }
+    orvane::ModifyHLS(Pixels(), fHue, fLuminance, fSaturation);
 }
 
 void pcDibSection::Clear() {
-    std::fill(bits_.begin(), bits_.end(), std::uint8_t{0});
+    orvane::Clear(Pixels());
 }
 
 void pcDibSection::RandomiseBits(bool bGray) {
-    std::mt19937 generator(std::random_device{}());
-    std::uniform_int_distribution<int> byte(0, 255);
-    for (std::size_t i = 0; i + 3 < bits_.size(); i += 4) {
-        if (bGray) {
-            const auto grey = static_cast<std::uint8_t>(byte(generator));
-            bits_[i] = bits_[i + 1] = bits_[i + 2] = grey;
-        } else {
-            for (std::size_t channel = 0; channel < 3; ++channel) {
-                bits_[i + channel] = static_cast<std::uint8_t>(byte(generator));
-            }
-        }
-    }
+    orvane::RandomiseBits(Pixels(), bGray);
 }
 
 void pcDibSection::Lighten(int lAmount) {
-    const double factor = 1.0 + lAmount / 100.0;
-    for (std::size_t i = 0; i + 3 < bits_.size(); i += 4) {
-        Recolour(&bits_[i], 1.0, factor, 1.0);
-    }
+    orvane::Lighten(Pixels(), lAmount);
 }
 
 std::unique_ptr<pcDibSection> pcDibSection::Resample(int lNewHeight, int lNewWidth) const {

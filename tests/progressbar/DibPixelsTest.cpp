@@ -1,0 +1,59 @@
+#include "progressbar/DibPixels.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+using namespace orvane;
+
+namespace {
+
+struct Rgb8 {
+    int r, g, b;
+    bool operator==(const Rgb8&) const = default;
+};
+
+// One line of pixels as a DIB holds them (blue, green, red, alpha), re-coloured.
+std::vector<Rgb8> Modified(const std::vector<Rgb8>& line, double l, double s) {
+    std::vector<std::uint8_t> bits;
+    for (const Rgb8& p : line) {
+        bits.insert(bits.end(), {static_cast<std::uint8_t>(p.b), static_cast<std::uint8_t>(p.g),
+                                 static_cast<std::uint8_t>(p.r), 0x5A});
+    }
+    ModifyHLS({bits.data(), static_cast<int>(line.size()), 1}, 1.0, l, s);
+    std::vector<Rgb8> out;
+    for (std::size_t i = 0; i < bits.size(); i += 4) {
+        EXPECT_EQ(bits[i + 3], 0x5A) << "the fourth byte is left alone";
+        out.push_back({bits[i + 2], bits[i + 1], bits[i]});
+    }
+    return out;
+}
+
+// Factors of 1 keep every colour; luminance 0 makes black; saturation 0 makes the grey of the
+// same luminance ((max + min) / 2); luminance 2 doubles it but never beyond white. A picture one
+// pixel wide is processed too.
+TEST(DibPixels, ModifyHlsScalesLuminanceAndSaturation) {
+    const std::vector<Rgb8> line{{200, 100, 50}, {0, 0, 0},       {255, 255, 255},
+                                 {12, 240, 77},  {100, 100, 100}, {230, 230, 230}};
+    EXPECT_EQ(Modified(line, 1, 1), line);
+    EXPECT_EQ(Modified(line, 0, 1), std::vector<Rgb8>(line.size(), Rgb8{0, 0, 0}));
+    EXPECT_EQ(Modified({{200, 100, 50}}, 1, 0), (std::vector<Rgb8>{{125, 125, 125}}));
+    EXPECT_EQ(Modified({{100, 100, 100}, {230, 230, 230}}, 2, 1),
+              (std::vector<Rgb8>{{200, 200, 200}, {255, 255, 255}}));
+}
+
+// A bitmap file is 58 bytes of headers and then 4 bytes a pixel, bottom line first.
+TEST(DibPixels, BitmapFileHeaderCountsFiftyEightBytesAndFourAPixel) {
+    const auto header = BitmapFileHeader(3, 2);
+    const auto le = [&](std::size_t at) {
+        return header[at] | header[at + 1] << 8 | header[at + 2] << 16 | header[at + 3] << 24;
+    };
+    EXPECT_EQ((std::array<int, 2>{header[0], header[1]}), (std::array<int, 2>{'B', 'M'}));
+    EXPECT_EQ(le(2), 58 + 4 * 3 * 2);
+    EXPECT_EQ(le(10), 58);
+    EXPECT_EQ((std::array<int, 4>{le(18), le(22), header[28], le(34)}),
+              (std::array<int, 4>{3, 2, 32, 24}));
+}
+
+} // namespace
