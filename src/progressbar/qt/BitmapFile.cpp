@@ -37,7 +37,7 @@ bool pcDibSection::SavePicture(const QString& sFileName) const {
 bool pcDibSection::WriteBitmapFile(const QString& fileName) const {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        throw pcError(17, ErrorSource(), file.errorString());
+        throw pcError(17, ErrorSource().toStdString(), file.errorString().toStdString());
     }
     const auto header = BitmapFileHeader(width_, height_);
     CheckedWriter writer(file);

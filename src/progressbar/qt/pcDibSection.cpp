@@ -21,10 +21,6 @@ QPainter::CompositionMode ModeForRop(std::uint32_t rop) {
 
 } // namespace
 
-pcError::pcError(int number, QString source, QString description)
-    : std::runtime_error(description.toStdString()), number_(number), source_(std::move(source)),
-      description_(std::move(description)) {}
-
 bool pcDibSection::Create(int lWidth, int lHeight) {
     const bool drawDib = drawDibOpen_;
     ClearUp();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "progressbar/DibPixels.h"
+#include "progressbar/pcError.h"
 
 #include <QImage>
 #include <QPainter>
@@ -9,7 +10,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 namespace orvane {
@@ -19,20 +19,6 @@ inline constexpr std::uint32_t kSrcCopy = 0xCC0020;
 inline constexpr std::uint32_t kSrcPaint = 0xEE0086;
 inline constexpr std::uint32_t kSrcAnd = 0x8800C6;
 inline constexpr std::uint32_t kSrcInvert = 0x660046;
-
-// An error raised to the caller: a number, the source that raised it and a description.
-class pcError : public std::runtime_error {
-public:
-    pcError(int number, QString source, QString description);
-    int Number() const { return number_; }
-    const QString& Source() const { return source_; }
-    const QString& Description() const { return description_; }
-
-private:
-    int number_;
-    QString source_;
-    QString description_;
-};
 
 // A 32-bit bitmap whose pixel bytes the program reaches directly: blue, green, red, alpha per
 // pixel, Width x 4 bytes a line, and line 0 of the buffer is the bottom line of the picture.
