@@ -52,7 +52,9 @@ int Prefix(std::uint32_t flags) {
 TextFormat FromDrawTextFlags(std::uint32_t flags) {
     TextFormat format;
     format.draw = (flags & (DT_CALCRECT | DT_PREFIXONLY)) == 0;
-    format.qtFlags = Horizontal(flags) | Vertical(flags) | Prefix(flags);
+    // Left and right are the rectangle's sides whatever the reading order: Qt would otherwise
+    // swap them for right-to-left text, which the platform's text drawing does not.
+    format.qtFlags = Horizontal(flags) | Qt::AlignAbsolute | Vertical(flags) | Prefix(flags);
     format.qtFlags |= (flags & DT_SINGLELINE) != 0  ? Qt::TextSingleLine
                       : (flags & DT_WORDBREAK) != 0 ? Qt::TextWordWrap
                                                     : 0;
