@@ -30,7 +30,8 @@ inline BITMAPINFO Dib32(int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height < 0 ? -height : height) * 4;
+    info.bmiHeader.biSizeImage =
+        static_cast<DWORD>(width) * static_cast<DWORD>(height < 0 ? -height : height) * 4;
     return info;
 }
 

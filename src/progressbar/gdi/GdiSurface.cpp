@@ -67,8 +67,7 @@ void GdiSurface::DrawCaption(const Rect& rect, std::u16string_view text, std::ui
     ::SelectObject(hdc_, old);
 }
 
-void GdiSurface::Blit(int x, int y, int width, int height, PictureSlot source, int srcX,
-                      int srcY) {
+void GdiSurface::Blit(int x, int y, int width, int height, PictureSlot source, int srcX, int srcY) {
     ::BitBlt(hdc_, x, y, width, height, bar_.Holder(source).Surface(), srcX, srcY, SRCCOPY);
 }
 

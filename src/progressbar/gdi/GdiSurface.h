@@ -29,8 +29,7 @@ public:
     void Unclip() override;
     void DrawCaption(const Rect& rect, std::u16string_view text, std::uint32_t flags,
                      ColorRef color) override;
-    void Blit(int x, int y, int width, int height, PictureSlot source, int srcX,
-              int srcY) override;
+    void Blit(int x, int y, int width, int height, PictureSlot source, int srcX, int srcY) override;
     void Stretch(const Rect& rect, PictureSlot source) override;
     Rect ToDevice(const Rect& rect) const override { return rect; }
     void DeviceLines(ColorRef color, std::initializer_list<Point> points) override;

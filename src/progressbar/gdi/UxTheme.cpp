@@ -27,8 +27,8 @@ std::optional<int> UxTheme::SpaceSize() const {
 
 bool UxTheme::DrawBar(bool horizontal, const Rect& rect) {
     const RECT area = ToRECT(rect);
-    return ::DrawThemeBackground(theme_, hdc_, horizontal ? PP_BAR : PP_BARVERT, 0, &area,
-                                 &area) == S_OK;
+    return ::DrawThemeBackground(theme_, hdc_, horizontal ? PP_BAR : PP_BARVERT, 0, &area, &area) ==
+           S_OK;
 }
 
 void UxTheme::DrawChunks(bool horizontal, const Rect& rect) {

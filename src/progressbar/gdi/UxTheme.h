@@ -21,8 +21,7 @@ public:
     bool DrawBar(bool horizontal, const Rect& rect) override;
     void DrawChunks(bool horizontal, const Rect& rect) override;
     Rect ContentRect(const Rect& bounding) const override;
-    void DrawThemeCaption(const Rect& rect, std::u16string_view text,
-                          std::uint32_t flags) override;
+    void DrawThemeCaption(const Rect& rect, std::u16string_view text, std::uint32_t flags) override;
 
 private:
     std::optional<int> Int(int property) const;

@@ -62,8 +62,8 @@ void pcDibSection::AlphaPaintPicture(HDC lHDC, int lDestLeft, int lDestTop, int 
                                      int lConstantAlpha) const {
     const int width = lDestWidth < 0 ? Width() : lDestWidth;
     const int height = lDestHeight < 0 ? Height() : lDestHeight;
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0,
-                              static_cast<BYTE>(std::clamp(lConstantAlpha, 0, 255)), AC_SRC_ALPHA};
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(std::clamp(lConstantAlpha, 0, 255)),
+                              AC_SRC_ALPHA};
     ::AlphaBlend(lHDC, lDestLeft, lDestTop, width, height, hdc(), lSrcLeft, lSrcTop, width, height,
                  blend);
 }

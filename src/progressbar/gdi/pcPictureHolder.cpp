@@ -11,7 +11,8 @@ namespace {
 GdiObject<HBITMAP> BitmapOf(const PictureObject& picture) {
     const BITMAPINFO info = Dib32(picture.width, -picture.height);
     void* bits = nullptr;
-    GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    GdiObject<HBITMAP> bitmap(
+        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap) {
         std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * 4);
     }

@@ -34,8 +34,8 @@ void RegisterClassOnce(WNDPROC procedure) {
 pcProgressBar::pcProgressBar(HWND parent, int x, int y, int width, int height) {
     RegisterClassOnce(&pcProgressBar::WindowProc);
     const DWORD style = parent != nullptr ? WS_CHILD | WS_VISIBLE : WS_POPUP;
-    ::CreateWindowExW(0, kClassName, L"", style, x, y, width, height, parent, nullptr,
-                      ThisModule(), this);
+    ::CreateWindowExW(0, kClassName, L"", style, x, y, width, height, parent, nullptr, ThisModule(),
+                      this);
 }
 
 pcProgressBar::~pcProgressBar() {
@@ -47,7 +47,8 @@ pcProgressBar::~pcProgressBar() {
 LRESULT CALLBACK pcProgressBar::WindowProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* bar = static_cast<pcProgressBar*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* bar =
+            static_cast<pcProgressBar*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bar));
         bar->hWnd_ = window;
         bar->hdc_ = ::GetDC(window);

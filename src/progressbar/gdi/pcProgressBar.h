@@ -53,7 +53,9 @@ private:
     // Composes the control and copies it onto target.
     void Paint(HDC target);
     HFONT FontHandle() const { return font_.get(); }
-    pcPictureHolder& Holder(PictureSlot slot) { return slot == PictureSlot::Bar ? picBar_ : picBack_; }
+    pcPictureHolder& Holder(PictureSlot slot) {
+        return slot == PictureSlot::Bar ? picBar_ : picBack_;
+    }
 
     HWND hWnd_ = nullptr;
     HDC hdc_ = nullptr;

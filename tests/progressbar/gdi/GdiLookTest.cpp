@@ -38,28 +38,45 @@ TEST(GdiLook, BordersBarAndSegmentsInTheSystemsColours) {
         std::initializer_list<Probe> probes;
     };
     const Case cases[] = {
-        {"thin inset (the main window's bars)", 1, 1, false,
+        {"thin inset (the main window's bars)",
+         1,
+         1,
+         false,
          {{shadow, {{0, 0}, {199, 0}, {0, 19}}},
           {highlight, {{199, 1}, {1, 19}, {199, 19}}},
           {kNavy, {{1, 1}, {99, 18}}},
           {face, {{100, 10}, {198, 18}}}}},
-        {"segments", 1, 1, true,
+        {"segments",
+         1,
+         1,
+         true,
          {{kNavy, {{1, 10}, {8, 10}, {11, 10}, {88, 10}}},
           {face, {{9, 10}, {10, 10}, {89, 10}, {91, 10}, {99, 10}}}}},
-        {"thin raised inside a ring of background", 2, 1, false,
+        {"thin raised inside a ring of background",
+         2,
+         1,
+         false,
          {{face, {{0, 0}, {199, 19}, {0, 10}}},
           {highlight, {{1, 1}, {1, 17}, {197, 1}}},
           {shadow, {{198, 1}, {198, 18}, {0 + 1, 18}}}}},
         {"flat", 1, 0, false, {{RgbColor(0, 0, 0), {{0, 0}, {199, 19}, {0, 19}}}}},
-        {"sunken 3-D edge", 1, 2, false,
+        {"sunken 3-D edge",
+         1,
+         2,
+         false,
          {{darkShadow, {{0, 0}, {0, 18}, {198, 0}}},
           {highlight, {{199, 0}, {0, 19}}},
           {shadow, {{1, 1}, {1, 17}}},
           {light, {{198, 1}, {1, 18}}},
           {kNavy, {{2, 2}, {99, 17}}}}},
-        {"raised 3-D edge", 2, 2, false,
-         {{highlight, {{0, 0}, {0, 18}}}, {darkShadow, {{199, 0}, {0, 19}}},
-          {light, {{1, 1}}}, {shadow, {{198, 1}, {1, 18}}}}},
+        {"raised 3-D edge",
+         2,
+         2,
+         false,
+         {{highlight, {{0, 0}, {0, 18}}},
+          {darkShadow, {{199, 0}, {0, 19}}},
+          {light, {{1, 1}}},
+          {shadow, {{198, 1}, {1, 18}}}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -94,9 +111,9 @@ TEST(GdiLook, CaptionReadsInForeColorOverTheEmptyPartAndBarForeColorOverTheBar) 
         bar->setValue(c.value);
         for (const auto& [color, span] : {std::pair{kRed, c.red}, {kGreen, c.green}}) {
             const auto got = ColumnsOf(*bar, color, {1, 1, 199, 19});
-            EXPECT_TRUE(span == none ? got == none
-                                     : got != none && got.first >= span.first &&
-                                           got.second <= span.second)
+            EXPECT_TRUE(span == none
+                            ? got == none
+                            : got != none && got.first >= span.first && got.second <= span.second)
                 << got.first << "-" << got.second;
         }
     }

@@ -16,9 +16,9 @@ namespace {
 class PrintTarget {
 public:
     PrintTarget(int width, int height) : info_(Dib32(width, -height)) {
-        surface_ = SelectedBitmap(
-            MemoryDC(::CreateCompatibleDC(nullptr)),
-            GdiObject<HBITMAP>(::CreateDIBSection(nullptr, &info_, DIB_RGB_COLORS, &bits_, nullptr, 0)));
+        surface_ = SelectedBitmap(MemoryDC(::CreateCompatibleDC(nullptr)),
+                                  GdiObject<HBITMAP>(::CreateDIBSection(
+                                      nullptr, &info_, DIB_RGB_COLORS, &bits_, nullptr, 0)));
     }
     HDC Dc() const { return surface_.Dc(); }
     ColorRef At(int x, int y) const {
@@ -39,8 +39,7 @@ TEST(GdiWindow, PrintClientCopiesTheWholeControlIntoTheGivenDc) {
     auto bar = MakeBar(200, 20);
     bar->setValue(50);
     PrintTarget target(200, 20);
-    ::SendMessageW(bar->hWnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Dc()),
-                   PRF_CLIENT);
+    ::SendMessageW(bar->hWnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Dc()), PRF_CLIENT);
     EXPECT_EQ(target.At(99, 10), kNavy);
     EXPECT_EQ(target.At(100, 10), ::GetSysColor(COLOR_BTNFACE));
     for (int y = 0; y < 20; ++y) {
@@ -66,8 +65,7 @@ TEST(GdiWindow, BeforeDrawGetsTheMemoryDcAndTheClientRectangle) {
     ::InvalidateRect(bar->hWnd(), nullptr, FALSE);
     ::UpdateWindow(bar->hWnd());
     PrintTarget target(120, 16);
-    ::SendMessageW(bar->hWnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Dc()),
-                   PRF_CLIENT);
+    ::SendMessageW(bar->hWnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Dc()), PRF_CLIENT);
     const HDC memory = const_cast<pcMemDC&>(bar->MemDC()).hdc(120, 16);
     EXPECT_EQ(calls, std::vector<Call>(3, Call{memory, 0, 0, 120, 16, true}));
     // The first paint raised it before drawing anything on the new surface.
@@ -128,8 +126,8 @@ TEST(GdiWindow, ADenseScreenScalesTheCaptionNotTheLines) {
               ERROR_SUCCESS);
     std::array<wchar_t, MAX_PATH> program{};
     ::GetModuleFileNameW(nullptr, program.data(), MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(program.data()) +
-                           L"\" --gtest_filter=GdiDenseScreen.*";
+    std::wstring command =
+        L"\"" + std::wstring(program.data()) + L"\" --gtest_filter=GdiDenseScreen.*";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION child{};
