@@ -23,6 +23,21 @@ void Ring(QPainter& hdc, const Rect& r, const QColor& topLeft, const QColor& bot
     hdc.fillRect(QRect(r.left, r.bottom - 1, r.right - r.left, 1), bottomRight);
 }
 
+// Draws in device pixels while it lives. The painter draws in logical pixels with no transform
+// of its own, so setting one and resetting it is enough; save() and restore() would allocate.
+class DevicePixels {
+public:
+    DevicePixels(QPainter& hdc, qreal ratio) : hdc_(hdc) {
+        hdc_.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+    }
+    DevicePixels(const DevicePixels&) = delete;
+    DevicePixels& operator=(const DevicePixels&) = delete;
+    ~DevicePixels() { hdc_.resetTransform(); }
+
+private:
+    QPainter& hdc_;
+};
+
 } // namespace
 
 QtSurface::QtSurface(pcProgressBar& bar, QPainter& hdc)
@@ -119,8 +134,7 @@ Rect QtSurface::ToDevice(const Rect& rect) const {
 }
 
 void QtSurface::DeviceLines(ColorRef color, std::initializer_list<Point> points) {
-    hdc_.save();
-    hdc_.setWorldTransform(QTransform::fromScale(1.0 / ratio_, 1.0 / ratio_));
+    const DevicePixels device(hdc_, ratio_);
     // Each line leaves out its end point; only horizontal and vertical lines occur.
     const Point* from = points.begin();
     for (const Point* to = from + 1; to != points.end(); from = to, ++to) {
@@ -134,7 +148,6 @@ void QtSurface::DeviceLines(ColorRef color, std::initializer_list<Point> points)
                             QPoint(std::max(from->x, last.x()), std::max(from->y, last.y()))),
                       FromColorRef(color));
     }
-    hdc_.restore();
 }
 
 void QtSurface::DeviceEdge(const Rect& rect, bool bRaised) {
@@ -144,8 +157,7 @@ void QtSurface::DeviceEdge(const Rect& rect, bool bRaised) {
     const QColor shadow = SystemColor(kColorButtonShadow, palette);
     const QColor light = SystemColor(kColorLight, palette);
     const Rect inner{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
-    hdc_.save();
-    hdc_.setWorldTransform(QTransform::fromScale(1.0 / ratio_, 1.0 / ratio_));
+    const DevicePixels device(hdc_, ratio_);
     // The soft edge gives the outer ring the extreme colours on both sides.
     if (bRaised) {
         Ring(hdc_, rect, highlight, darkShadow);
@@ -154,7 +166,6 @@ void QtSurface::DeviceEdge(const Rect& rect, bool bRaised) {
         Ring(hdc_, rect, darkShadow, highlight);
         Ring(hdc_, inner, shadow, light);
     }
-    hdc_.restore();
 }
 
 ProgressTheme* QtSurface::OpenTheme() {
