@@ -178,6 +178,8 @@ std::vector<Sample> AllSamples() {
              bar.setText(u"\u05D4\u05E2\u05EA\u05E7\u05D4 35%");
          }},
         {"caption-vertical", 40, 90, Captioned(50)},
+        {"caption-colour-that-cannot-be-converted", 200, 20,
+         Captioned(30, [](ProgressBarModel& bar) { bar.setForeColor(0x8000001F); })},
         {"xp-horizontal", 200, 20, Captioned(65, themed)},
         {"xp-empty", 200, 20, Plain(0, themed)},
         {"xp-full", 200, 20, Plain(100, themed)},

@@ -30,7 +30,8 @@ void GdiSurface::FillRect(const Rect& rect, OleColor color) {
         ::FillRect(hdc_, &area, ::GetSysColorBrush(static_cast<int>(color & 31)));
         return;
     }
-    const GdiObject<HBRUSH> brush(::CreateSolidBrush(color));
+    // Only the low three bytes: the top byte of an OLE colour is no palette selector.
+    const GdiObject<HBRUSH> brush(::CreateSolidBrush(color & 0xFFFFFFU));
     ::FillRect(hdc_, &area, brush.get());
 }
 

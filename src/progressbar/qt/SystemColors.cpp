@@ -84,7 +84,8 @@ QColor BrushColor(OleColor color, const QPalette& palette) {
 }
 
 QColor FromColorRef(ColorRef color) {
-    return FromRgbBytes(color);
+    // Text given the colour of a failed conversion is black, as GDI draws it.
+    return color == kInvalidColor ? QColor(Qt::black) : FromRgbBytes(color);
 }
 
 ColorRef ToColorRef(QColor color) {

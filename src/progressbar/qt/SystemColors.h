@@ -20,7 +20,7 @@ ColorRef TranslateColor(OleColor color, const QPalette& palette);
 // its low three bytes.
 QColor BrushColor(OleColor color, const QPalette& palette);
 
-// A converted colour as Qt paints it. Only the low three bytes count, so kInvalidColor is white.
+// A converted colour as Qt paints it: its low three bytes, and black for kInvalidColor.
 QColor FromColorRef(ColorRef color);
 
 ColorRef ToColorRef(QColor color);

@@ -47,7 +47,7 @@ TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignmentThatChangesIt)
 }
 
 // The colours of the stored bars, an RGB value's byte order (red in the low byte), the index
-// AND 31 of a brush against the refusal of a text colour conversion.
+// AND 31 of a brush against the refusal of a text colour conversion, whose text is black.
 TEST(OleColor, SystemColoursComeFromThePaletteAndBadValuesAreInvalid) {
     const QPalette palette = DistinctPalette();
     EXPECT_EQ(BrushColor(0x8000000F, palette), kButton);
@@ -55,6 +55,7 @@ TEST(OleColor, SystemColoursComeFromThePaletteAndBadValuesAreInvalid) {
     EXPECT_EQ(BrushColor(0x80000028, palette), kWindowText);
     EXPECT_EQ(TranslateColor(0x8000001F, palette), kInvalidColor);
     EXPECT_EQ(TranslateColor(0x01000005, palette), kInvalidColor);
+    EXPECT_EQ(FromColorRef(kInvalidColor), QColor(Qt::black));
 }
 
 // Centre wins over right, vertical centre over bottom.
