@@ -18,17 +18,17 @@ QFont::StyleHint HintFor(const QString& face) {
 
 } // namespace
 
-QFont ToQFont(const FontSpec& spec) {
-    const QString face = QString::fromStdString(spec.face);
+QFont ToQFont(const FontSpec& stored) {
+    const QString face = QString::fromStdString(stored.face);
     QFont font(face);
     font.setStyleHint(HintFor(face));
-    if (spec.size > 0) {
-        font.setPointSizeF(spec.size);
+    if (stored.size > 0) {
+        font.setPointSizeF(stored.size);
     }
-    font.setWeight(static_cast<QFont::Weight>(qBound(1, spec.weight, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
+    font.setWeight(static_cast<QFont::Weight>(qBound(1, stored.weight, 1000)));
+    font.setItalic(stored.italic);
+    font.setUnderline(stored.underline);
+    font.setStrikeOut(stored.strikeout);
     return font;
 }
 

@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
-#include <utility>
-#include <vector>
 
 namespace orvane::testing {
 
@@ -24,39 +21,29 @@ inline std::unique_ptr<pcProgressBar> MakeBar(int width, int height) {
     return bar;
 }
 
-// A pixel of the memory surface as the last paint left it.
-inline ColorRef MemPixel(const pcProgressBar& bar, int x, int y) {
-    const std::uint8_t* pixel = bar.MemDC().Pixels().Pixel(x, y);
+inline ColorRef PixelOf(const DibPixels& pixels, int x, int y) {
+    const std::uint8_t* pixel = pixels.Pixel(x, y);
     return RgbColor(pixel[2], pixel[1], pixel[0]);
 }
 
-// The first and last column in which color occurs within (left, top) - (right, bottom),
-// exclusive; -1, -1 when it does not occur.
-inline std::pair<int, int> ColumnsOf(const pcProgressBar& bar, ColorRef color, const RECT& area) {
-    std::pair columns{-1, -1};
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (MemPixel(bar, x, y) == color) {
-                columns = {columns.first < 0 ? x : std::min(columns.first, x),
-                           std::max(columns.second, x)};
-            }
-        }
-    }
-    return columns;
+// A pixel of the memory surface as the last paint left it.
+inline ColorRef MemPixel(const pcProgressBar& bar, int x, int y) {
+    return PixelOf(bar.MemDC().Pixels(), x, y);
 }
 
-// The number of rows of area in which color occurs.
-inline int RowsOf(const pcProgressBar& bar, ColorRef color, const RECT& area) {
-    int rows = 0;
+// The box of the memory surface's pixels of color within area (right and bottom exclusive);
+// empty, all 0, when there are none.
+inline RECT InkBox(const pcProgressBar& bar, ColorRef color, const RECT& area) {
+    RECT box{area.right, area.bottom, 0, 0};
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
             if (MemPixel(bar, x, y) == color) {
-                ++rows;
-                break;
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                       std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
             }
         }
     }
-    return rows;
+    return box.right == 0 ? RECT{} : box;
 }
 
 // The caption "MMMMMMMM" in red over the empty part and green over the bar, in a bold font

@@ -2,18 +2,12 @@
 
 #include "progressbar/qt/pcProgressBar.h"
 
-#include <QColor>
-#include <QImage>
-#include <QPalette>
-#include <QRect>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
 #include <ostream>
-#include <vector>
 
 // Failures name colours as #rrggbb.
 inline void PrintTo(const QColor& color, std::ostream* os) {
@@ -55,16 +49,11 @@ inline QImage Composed(const pcProgressBar& bar) {
     return bar.ComposedImage().copy(0, 0, bar.width(), bar.height());
 }
 
-// A colour expected at some points, and the check of each point of each probe against image.
-struct Probe {
-    QColor color;
-    std::vector<QPoint> at;
-};
-inline void ExpectPixels(const QImage& image, std::initializer_list<Probe> probes) {
-    for (const Probe& probe : probes) {
-        for (const QPoint& at : probe.at) {
-            EXPECT_EQ(QColor(image.pixel(at)), probe.color) << "at " << at.x() << "," << at.y();
-        }
+// Each colour expected at its point of image.
+inline void ExpectPixels(const QImage& image,
+                         std::initializer_list<std::pair<QColor, QPoint>> probes) {
+    for (const auto& [color, at] : probes) {
+        EXPECT_EQ(QColor(image.pixel(at)), color) << "at " << at.x() << "," << at.y();
     }
 }
 
