@@ -3,19 +3,14 @@
 //
 //   orvane-report-bench SCRATCH [--quick]
 //
-// The copy runs go through the real run controller in survey mode, with the event loop
-// pumped at every yield as the window program does, once with the report window closed and
-// once with it open, interleaved round by round so both see the same machine. Prints a
+// The copy runs are Start clicks of the real main window (not shown) in survey mode, its
+// event pump handling events as the window program does, once with the report window closed
+// and once with it open, interleaved round by round so both see the same machine. Prints a
 // Markdown table of medians and the ratio of the two in the same rounds.
 
-#include "app/RunController.h"
-#include "state/MainWindowElements.h"
-#include "support/SessionLog.h"
-#include "windows/EventPump.h"
-#include "windows/LogListModel.h"
-#include "windows/SecondaryWindows.h"
-#include "windows/ViewSync.h"
-#include "windows/WindowDialogs.h"
+#include "qt/LogListModel.h"
+#include "qt/MainWindow.h"
+#include "qt/ReportWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -35,7 +30,7 @@
 namespace {
 
 using namespace orvane;
-using namespace orvane::windows;
+using namespace orvane::qt;
 namespace fs = std::filesystem;
 
 struct Sizes {
@@ -71,14 +66,21 @@ std::string copyLine(int number) {
            ".bin copied in 0:00:00.001 [ 12.0 kB ]";
 }
 
+// The window program's main window, its INI file and logs in the scratch folder.
+fs::path scratchFolder;
+
 struct Session {
-    RunState state;
-    MainWindowElements mainWindow;
-    SessionLog log;
-    WindowDialogs dialogs = QtDialogs();
-    QWidget owner;
-    SecondaryWindows windows{
-        owner, {log, state, mainWindow, dialogs, [] {}, "", [] { return InfoFacts{}; }}};
+    static WindowSetup setup() {
+        WindowSetup made = RunningWindowSetup({});
+        const std::string folder = scratchFolder.string();
+        made.program.folders = {platform::ProgramLayout::Portable, "orvane", folder,
+                                folder + "/logs", folder};
+        made.endProgram = [] {};
+        return made;
+    }
+    MainWindow window{setup()};
+    SessionLog& log = window.logic().sessionLog();
+    windowlogic::SecondaryWindows& windows = window.logic().secondaryWindows();
 };
 
 // Seconds from the Report command to the painted window, and for a plain copy of the same
@@ -100,7 +102,8 @@ std::pair<double, double> openOnLargeLog(int lines) {
     session.windows.showReport();
     QApplication::processEvents();
     const double open = clock.nsecsElapsed() / 1e9;
-    if (session.windows.report()->lstErr().count() != static_cast<std::size_t>(lines)) {
+    // The session header is the log's first lines.
+    if (session.windows.report()->lstErr.count() != session.log.count()) {
         std::fprintf(stderr, "the report window did not list every line\n");
         std::exit(1);
     }
@@ -137,7 +140,7 @@ void openReportIf(Session& session, bool reportOpen) {
 }
 
 void checkEcho(Session& session, bool reportOpen) {
-    if (reportOpen && session.windows.report()->lstErr().count() != session.log.count()) {
+    if (reportOpen && session.windows.report()->lstErr.count() != session.log.count()) {
         std::fprintf(stderr, "the report window missed lines\n");
         std::exit(1);
     }
@@ -151,17 +154,11 @@ Timing copyRun(const fs::path& source, const fs::path& destination, bool reportO
     fs::create_directories(destination);
     ::sync();
     Session session;
-    session.log.AddLogEntry("New session started");
     openReportIf(session, reportOpen);
-    AlwaysOk ok;
-    ViewSync sync;
-    EventPump pump(session.state, EventPump::kInterval, sync);
-    RunController controller(
-        session.state, session.mainWindow, session.log, [&pump] { pump(); }, ok, systemClocks(),
-        '.');
-    session.mainWindow.txtSource.setCaption(source.string());
-    session.mainWindow.txtDestination.setCaption(destination.string());
-    const Timing timing = timed([&] { controller.cmdStart_Click(); });
+    MainWindowElements& e = session.window.elements();
+    e.txtSource.setCaption(source.string());
+    e.txtDestination.setCaption(destination.string());
+    const Timing timing = timed([&] { session.window.logic().cmdStart_Click(); });
     checkEcho(session, reportOpen);
     lines = session.log.count();
     return timing;
@@ -240,6 +237,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const fs::path scratch = fs::absolute(argv[1]);
     fs::remove_all(scratch);
+    scratchFolder = scratch / "program";
+    fs::create_directories(scratchFolder);
     makeSmallFiles(scratch / "b-small", sizes);
 
     std::vector<double> opens, references;

@@ -124,7 +124,7 @@ bool RunController::checkFolders(bool& composed, std::string& sourceName) {
     const bool insideSource = DestinationInsideSource(source, destination);
     if (!insideSource) {
         folderMissing(destination) ? MakeDestinationDir(run, destination)
-                                   : RemoveStalePartials(run, destination, source);
+                                   : TakeOverExistingDir(run, destination, source);
     }
     if (insideSource || folderMissing(window_.txtDestination.caption())) {
         log_.AddLogEntry("Destination Path error: " + destination);

@@ -20,6 +20,7 @@ std::string OutcomeSummary(const RunOutcome& outcome) {
            count(outcome.filesCancelled, "cancelled") + ", " +
            count(outcome.sourcesDeleted, "sources deleted") + ", " +
            count(outcome.sourcesKept, "sources kept") + ", " +
+           count(outcome.sourcesGone, "sources already gone") + ", " +
            count(outcome.foldersCreated, "folders created") + ", " +
            count(outcome.foldersFailed, "folders failed") + ", " +
            count(outcome.foldersUnreadable, "folders unreadable");

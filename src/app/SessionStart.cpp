@@ -5,6 +5,7 @@
 #include "settings/UsageCounter.h"
 #include "support/LogFileSaver.h"
 #include "support/SessionJournal.h"
+#include "support/ShownText.h"
 
 #include <exception>
 #include <ostream>
@@ -18,7 +19,7 @@ std::int32_t StartSession(SessionLog& log, const IniStore& settings, const std::
     // The store neither reads nor writes such a file; the counter then starts from 1.
     const std::string iniPath = settings.iniPath("", "");
     if (const auto why = platform::notOwnFile(iniPath)) {
-        errors << "orvane: skipped " << iniPath << ": " << *why << '\n';
+        errors << ShownText("orvane: skipped " + iniPath + ": " + *why) << '\n';
     }
     const std::int32_t usageCount = countThisStart(settings);
     if (!platform::folderExists(logsFolder)) {

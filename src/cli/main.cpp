@@ -12,6 +12,7 @@
 #include "platform/StopSignals.h"
 #include "platform/TickCount.h"
 #include "support/LogFileSaver.h"
+#include "support/ShownText.h"
 #include "support/VersionText.h"
 
 #include <iostream>
@@ -101,13 +102,15 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
             // The log line of a file not done is fixed; the user is told here what went wrong.
             state.problemListener = [&pump](const std::string& path, const std::string& reason) {
                 pump.clearStatus();
-                std::cerr << "orvane-cli: " << path << ": " << reason << "\n";
+                std::cerr << ShownText("orvane-cli: " + path + ": " + reason) << "\n";
             };
             state.resumeListener = [&pump](const std::string& path, std::int64_t resumed,
                                            std::int64_t size) {
                 pump.clearStatus();
-                std::cerr << "orvane-cli: " << path << ": resumed, " << resumed << " of " << size
-                          << " bytes were copied before\n";
+                std::cerr << ShownText("orvane-cli: " + path + ": resumed, " +
+                                       std::to_string(resumed) + " of " + std::to_string(size) +
+                                       " bytes were copied before")
+                          << "\n";
             };
             RunController controller(
                 state, window, log, [&pump] { pump(); }, answerOk, systemClocks(), separator);
@@ -125,6 +128,7 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::openClosedStandardStreams();
     const cli::CliArguments arguments =
         cli::ParseArguments(platform::commandLineArguments(argc, argv));
     // The layout decides where the INI file and the logs go; nothing below start-up knows it.
@@ -137,7 +141,8 @@ int main(int argc, char** argv) {
         std::cout << TitleText() << "\n";
         return 0;
     case cli::CliArguments::Action::UsageError:
-        std::cerr << "orvane-cli: " << arguments.problem << "\n" << cli::UsageText(folders.logs);
+        std::cerr << ShownText("orvane-cli: " + arguments.problem) << "\n"
+                  << cli::UsageText(folders.logs);
         return 64;
     case cli::CliArguments::Action::Run:
         break;

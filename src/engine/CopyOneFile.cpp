@@ -18,12 +18,16 @@ std::string sizeText(const RunContext& run, std::int64_t bytes) {
 }
 
 CopyResult refuseForSpace(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                          std::int64_t size, const std::string& drive, std::int64_t freeBytes) {
+                          const CopyRequest& request, const std::string& drive,
+                          std::int64_t freeBytes) {
     ++FileNumber;
     run.addLog(std::to_string(FileNumber) + ". Cannot copy: " + pair.source + " [" +
-               sizeText(run, size) + " ] not enough space on drive: " + drive + " [" +
+               sizeText(run, request.sourceSize) + " ] not enough space on drive: " + drive + " [" +
                sizeText(run, freeBytes) + " ]");
     ++run.state.outcome.filesRefusedForSpace;
+    run.reportProblem(pair.source, "not copied: not enough space on " + drive + ": it needs " +
+                                       sizeText(run, request.spaceNeeded) + ", " +
+                                       sizeText(run, freeBytes) + " free");
     return {CopyOutcome::NotEnoughSpace, std::nullopt, std::nullopt};
 }
 
@@ -69,7 +73,7 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
                FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
                sizeText(run, copy.copied) + "]");
     ++run.state.outcome.filesCopied;
-    return {CopyOutcome::Copied, copy.source, copy.placed};
+    return {CopyOutcome::Copied, copy.source, copy.placed, copy.continuedFrom > 0};
 }
 
 // An attempt abandoned because its source changed gives its reported bytes back to the
@@ -152,10 +156,11 @@ CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t
     std::int64_t freeBytes =
         space.freeBytes + (request.replaces ? request.replaces->releasedBytes : 0);
     if (request.spaceNeeded > freeBytes) {
-        freeBytes += platform::keptPartialBytes(run.inDestination(pair.destination));
+        freeBytes += platform::keptPartialBytes(run.inDestination(pair.destination),
+                                                pair.sourceFolder->identity());
     }
     if (request.spaceNeeded > freeBytes) {
-        return refuseForSpace(run, pair, FileNumber, request.sourceSize, space.drive, freeBytes);
+        return refuseForSpace(run, pair, FileNumber, request, space.drive, freeBytes);
     }
     const std::uint32_t startTick = platform::tickCount();
     const CopyResult result =

@@ -26,6 +26,9 @@ struct CopyResult {
     std::optional<platform::FileIdentity> sourceAsCopied;
     // The copy as it was placed, for the move step's check that it is still in place.
     std::optional<platform::FileIdentity> placed;
+    // The copy continued a part an earlier run left, which was checked only at its end: the
+    // move step compares the whole copy with the source before it deletes the source.
+    bool continued = false;
 };
 
 // How often a file whose source changed while it was copied is tried: a file that is being

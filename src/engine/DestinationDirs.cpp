@@ -1,6 +1,7 @@
 #include "engine/DestinationDirs.h"
 
 #include "engine/FileOperations.h"
+#include "platform/ErrorText.h"
 #include "support/FormatSize.h"
 
 namespace orvane {
@@ -20,20 +21,23 @@ void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder) 
     // where the folder should be is a folder that could not be made.
     const platform::TreePath entry = run.inDestination(destination);
     if (platform::isTreeFolder(entry)) {
-        RemoveStalePartials(run, destination, origin);
-    } else if (run.state.madeFolders.make(entry, origin)) {
-        run.addLog("Dir: " + destination + " created");
-        ++run.state.outcome.foldersCreated;
-    } else {
+        TakeOverExistingDir(run, destination, origin);
+    } else if (const auto error = run.state.madeFolders.make(entry, origin)) {
         run.addLog("Failed to create dir: " + destination);
         ++run.state.outcome.foldersFailed;
+        run.reportProblem(destination, "folder not made: " + platform::errorText(error));
+    } else {
+        run.addLog("Dir: " + destination + " created");
+        ++run.state.outcome.foldersCreated;
     }
     run.yield();
 }
 
-void RemoveStalePartials(const RunContext& run, const std::string& destination,
+void TakeOverExistingDir(const RunContext& run, const std::string& destination,
                          const std::string& sourceFolder) {
-    platform::removeStalePartials(run.inDestination(destination), sourceFolder);
+    const platform::TreePath entry = run.inDestination(destination);
+    run.state.madeFolders.adoptUnfinished(entry, sourceFolder);
+    platform::removeStalePartials(entry, sourceFolder);
 }
 
 void FinishDestinationDir(const RunContext& run, const std::string& destination) {

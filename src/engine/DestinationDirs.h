@@ -10,14 +10,16 @@ namespace orvane {
 // its destination root (the destination box), at a folder boundary only.
 std::string MapToDestination(const RunContext& run, const std::string& sourcePath);
 
-// Creates the destination folder of a source folder when it is missing, logs the outcome,
-// and yields once, also when the folder was already there. Below the run's destination
-// folder, a link where the folder should be is not followed: the folder could not be made.
+// Creates the destination folder of a source folder when it is missing, logs the outcome
+// (and tells the run's problem listener why a folder could not be made), and yields once,
+// also when the folder was already there. Below the run's destination folder, a link where
+// the folder should be is not followed: the folder could not be made.
 void MakeDestinationDir(const RunContext& run, const std::string& sourceFolder);
 
-// In a destination folder that was there before the run, removes the partial copies that
-// earlier runs left of large files whose source is gone or changed since.
-void RemoveStalePartials(const RunContext& run, const std::string& destination,
+// A destination folder that was there before the run: one that a killed run made and never
+// finished is finished as if this run had made it, and the partial copies that earlier runs
+// left there of large files whose source is gone or changed since are removed.
+void TakeOverExistingDir(const RunContext& run, const std::string& destination,
                          const std::string& sourceFolder);
 
 // Gives a destination folder made by this run its source folder's owner, attributes,

@@ -51,24 +51,43 @@ std::optional<std::string> reasonToKeep(const RunContext& run, const FilePair& p
     return std::nullopt;
 }
 
+// Deletes the source; why it could not be deleted, or nothing when it was.
+std::optional<std::string> deleteSource(const FilePair& pair, const std::string& name,
+                                        const MovedFile& moved) {
+    pair.sourceFolder->makeOwnerWritable(name);
+    const auto error = pair.sourceFolder->deleteFile(name, pair.source, moved.sourceAsCopied);
+    if (!error) {
+        return std::nullopt;
+    }
+    return error.kind() == platform::ErrorKind::Changed
+               ? "it changed since it was copied"
+               : "cannot delete it: " + platform::errorText(error);
+}
+
 } // namespace
 
 bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
                        bool compareContents) {
     const std::string name = LastPathPart(pair.source);
-    if (const auto reason = reasonToKeep(run, pair, name, moved, compareContents)) {
-        run.reportProblem(pair.source, "source kept: " + *reason);
-        return false;
+    auto reason = reasonToKeep(run, pair, name, moved, compareContents);
+    if (!reason) {
+        reason = deleteSource(pair, name, moved);
     }
-    pair.sourceFolder->makeOwnerWritable(name);
-    if (const auto error = pair.sourceFolder->deleteFile(name, pair.source, moved.sourceAsCopied)) {
-        run.reportProblem(pair.source,
-                          "source kept: cannot delete it: " + platform::errorText(error));
-        return false;
+    if (!reason) {
+        run.addLog("Move is on, deleted the file " + name);
+        ++run.state.outcome.sourcesDeleted;
+        return true;
     }
-    run.addLog("Move is on, deleted the file " + LastPathPart(pair.source));
-    ++run.state.outcome.sourcesDeleted;
-    return true;
+    // Another run moving the same source (or the user) deleted it while this turn looked: it
+    // is not kept, and nothing of it was deleted here.
+    if (pair.sourceFolder->lacks(name)) {
+        run.reportProblem(pair.source, "source already gone: something else removed it after "
+                                       "its turn");
+        ++run.state.outcome.sourcesGone;
+        return true;
+    }
+    run.reportProblem(pair.source, "source kept: " + *reason);
+    return false;
 }
 
 } // namespace orvane

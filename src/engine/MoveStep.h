@@ -15,9 +15,11 @@ struct MovedFile {
 // Deletes a source file after its turn in "Move Files" mode, once every check that guards
 // against losing it holds: the destination is on disk, it is not the source itself, it is
 // still the entry this turn placed or skipped (another run may have replaced it since), the
-// source has not changed since it was copied (or compared), and, for a skipped file, the
-// destination holds the same bytes. Returns whether the source was deleted; a source kept is
-// reported to the run's problem listener with the reason.
+// source has not changed since it was copied (or compared), and, where the turn did not read
+// every byte it placed (a skipped file, a copy that continued an earlier run's part), the
+// destination holds the same bytes. Returns whether the source is gone: deleted, or removed by
+// someone else meanwhile (told to the run's problem listener, as is a source kept, with the
+// reason).
 bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
                        bool compareContents);
 

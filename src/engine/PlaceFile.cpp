@@ -27,6 +27,9 @@ struct Turn {
     std::optional<platform::FileIdentity> sourceAsCopied;
     // The destination as this turn left it: the copy it placed, or the file it skipped.
     std::optional<platform::FileIdentity> destination;
+    // Whether the destination's bytes must be compared with the source's before a move
+    // deletes the source: a skipped file was never read, a continued copy only in part.
+    bool unproven = false;
 };
 
 Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
@@ -35,7 +38,8 @@ Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNum
     const CopyResult result = CopyOneFile(
         run, pair, FileNumber,
         {source.size, run.window.mnuOptMove.checked(), replaces, source.spaceNeeded, source.kind});
-    return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied, result.placed};
+    return {result.outcome == CopyOutcome::Copied, result.sourceAsCopied, result.placed,
+            result.continued};
 }
 
 // Only an entry of the source's kind (a file for a file, a link for a link) can be its
@@ -62,7 +66,7 @@ Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t
     logNumbered(run, FileNumber, "File " + name + " skipped, allready there, filesize ok");
     ++run.state.outcome.filesSkipped;
     placed = {true, existing.identity.size};
-    return {true, source, existing.identity};
+    return {true, source, existing.identity, true};
 }
 
 // An entry the destination's file system finds under this name but holds under another
@@ -79,14 +83,14 @@ Turn refuseOtherSpelling(const RunContext& run, const FilePair& pair, std::int32
 
 // A turn that did not end with its source deleted leaves the file not moved. A copy that did
 // not complete has already told why; the move step tells why it kept any other.
-void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn, bool skipped) {
+void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn) {
     const bool known = turn.sourceAsCopied && turn.destination;
     if (turn.done && !known) {
         run.reportProblem(pair.source, "source kept: it or its copy cannot be examined");
     }
     const bool moved =
         turn.done && known &&
-        DeleteMovedSource(run, pair, {*turn.sourceAsCopied, *turn.destination}, skipped);
+        DeleteMovedSource(run, pair, {*turn.sourceAsCopied, *turn.destination}, turn.unproven);
     if (!moved) {
         ++run.state.outcome.sourcesKept;
     }
@@ -118,7 +122,7 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
             ? refuseOtherSpelling(run, pair, FileNumber)
             : placeOverExisting(run, pair, FileNumber, *source, *existing, placed);
     if (run.window.mnuOptMove.checked()) {
-        applyMove(run, pair, turn, placed.skipped);
+        applyMove(run, pair, turn);
     }
     return placed;
 }

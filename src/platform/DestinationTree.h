@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "platform/SourceFolder.h"
 #include "platform/TreeFolders.h"
 
 #include <cstdint>
@@ -38,13 +39,16 @@ bool isTreeFolder(const TreePath& entry);
 bool makeTreeFolder(const TreePath& entry);
 
 // Removes, in a folder of the tree, the partial copies of large files that earlier runs left
-// and whose source in `sourceFolder` is gone or is no longer the file they were cut from.
-// Partials a running copy holds, and entries that are not this program's, stay.
+// when they copied from `sourceFolder`, and whose source there is gone or is no longer the
+// file they were cut from. Partials a running copy holds, partials whose record names another
+// source folder (they may have come here as files of the run's source), and entries that are
+// not this program's, stay.
 void removeStalePartials(const TreePath& folder, const std::string& sourceFolder);
 
-// The space that a partial copy of the entry, kept by an earlier run beside it, holds on its
-// drive: its copy reuses or frees it. 0 when there is none.
-std::int64_t keptPartialBytes(const TreePath& entry);
+// The space that a partial copy of the entry, kept by an earlier run that read its source in
+// `sourceFolder`, holds on its drive: the copy of that source reuses or frees it. 0 when
+// there is none.
+std::int64_t keptPartialBytes(const TreePath& entry, const FolderIdentity& sourceFolder);
 
 // Empty when nothing stands there, when it is a real folder, or when its folder cannot be
 // reached without passing through a link.

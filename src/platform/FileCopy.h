@@ -114,6 +114,10 @@ struct CopyResult {
     // The bytes the copy holds (for a link, the length of its target). A file may hold more or
     // fewer than its stated size: see copyFileWithProgress.
     std::int64_t copied = 0;
+    // The bytes at the start of the copy that an earlier copy of this source left and this one
+    // continued from: checked only at their end, so a move compares the whole copy with its
+    // source before it deletes the source.
+    std::int64_t continuedFrom = 0;
 
     // True when the destination now holds the copy: the Windows call's non-zero result.
     bool succeeded() const { return outcome == CopyOutcome::Copied; }

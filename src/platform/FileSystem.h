@@ -23,7 +23,4 @@ bool deleteFile(const std::string& path);
 // reached its own destination.
 bool sameFolder(const std::string& first, const std::string& second);
 
-// Adds the owner's write bit, the nearest thing to clearing read-only, hidden and system.
-bool makeOwnerWritable(const std::string& path);
-
 } // namespace orvane::platform

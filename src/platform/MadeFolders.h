@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DestinationTree.h"
+#include "platform/SystemError.h"
 
 #include <cstdint>
 #include <string>
@@ -15,14 +16,19 @@ namespace orvane::platform {
 // to other users while it is filled, and so that the run can fill it even when its source is
 // read-only. It gets its source's owner, extended attributes, permission bits and times only
 // once the run has finished with it, as every entry made inside it changes its modification
-// time. Folders that were there before the run are never touched.
+// time. Folders that were there before the run are never touched, but for those that a run
+// made and never finished, killed before it could: a later run finishes them as its own.
 class MadeFolders {
 public:
-    // Makes one folder level of the destination tree in place of the source folder; false
-    // when it exists already, its parent is missing or cannot be reached without passing
-    // through a link, or the system refuses. A source folder that cannot be examined (beyond
-    // the path limit) leaves nothing to keep: its copy is made with the default bits.
-    bool make(const TreePath& destination, const std::string& source);
+    // Makes one folder level of the destination tree in place of the source folder; the
+    // reason when it was not made: it exists already, its parent is missing or cannot be
+    // reached without passing through a link, or the system refuses. A source folder that
+    // cannot be examined (beyond the path limit) leaves nothing to keep: its copy is made
+    // with the default bits.
+    SystemError make(const TreePath& destination, const std::string& source);
+    // A folder found in place of the source folder: when it is one that a run made and never
+    // finished, this run finishes it as one it made itself.
+    void adoptUnfinished(const TreePath& destination, const std::string& source);
     // Gives a folder made by this run its source's metadata; nothing for any other folder.
     void finish(const std::string& destination);
     // Finishes every folder still pending, the deepest first, so that a parent that becomes

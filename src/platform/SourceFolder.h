@@ -43,14 +43,19 @@ public:
 
     // The entry itself, a link never followed; empty when it cannot be examined.
     std::optional<FileIdentity> identityOf(const std::string& name) const;
+    // True when the folder holds no entry of that name any more; false when it does, or when
+    // that cannot be told.
+    bool lacks(const std::string& name) const;
     // Byte-for-byte comparison of the entry with another file, as contentsEqual does.
     std::optional<bool> contentsEqual(const std::string& name, const std::string& other) const;
     // Adds the owner's write bit to the entry; false for a link, or when the system refuses.
     bool makeOwnerWritable(const std::string& name) const;
     // Deletes the entry: no error when done, otherwise why not. `path` names it for the event
-    // hook. Where the system allows it, the entry is checked to still be `expected` (itself,
-    // its size and its write time) through the same opening that deletes it, so a file put in
-    // its place since the caller's own check is kept.
+    // hook. The entry is checked to still be `expected` (itself, its size and its write time)
+    // after the caller's own check, as closely before the deletion as the system allows, so
+    // a file put in its place since is kept (an error of the kind Changed). An entry that the
+    // system shows in the folder but that lies elsewhere (a link it follows unasked) is kept
+    // too (the kind Elsewhere).
     SystemError deleteFile(const std::string& name, const std::string& path,
                            const std::optional<FileIdentity>& expected) const;
 

@@ -10,4 +10,10 @@ namespace orvane::platform {
 // later calls then write nothing.
 bool writeStandardOutput(std::string_view bytes);
 
+// Gives each of standard input, output and error that a program was started without (`>&-`,
+// as some service managers and scripts start programs) the null device. Called first thing:
+// otherwise the first file the program opens takes that number, and what is meant for the
+// terminal is written into it (the session's journal, say).
+void openClosedStandardStreams();
+
 } // namespace orvane::platform

@@ -10,6 +10,13 @@ enum class ErrorKind {
     NotFound,
     // Another entry stands at the name: a destination taken by someone else meanwhile.
     Exists,
+    // The entry, as the system opened it, lies outside the folder it was named in: a link
+    // that the system followed although it was asked not to (Wine shows a link to a file as
+    // the file itself). Found by the program, not reported by the system.
+    Elsewhere,
+    // The entry is no longer the file that was checked before it was to be deleted. Found by
+    // the program too.
+    Changed,
     Other,
 };
 

@@ -18,6 +18,9 @@ struct RunOutcome {
     // Move mode: sources still in place after their turn, for whatever reason. A file that
     // was to be moved and was not is a file not done, even when its copy is complete.
     int sourcesKept = 0;
+    // Move mode: sources that something else removed after their turn, while the move step
+    // looked at them: neither deleted by the run nor kept.
+    int sourcesGone = 0;
     int foldersCreated = 0;
     int foldersFailed = 0;
     // Source folders whose entries could not be listed: whatever they hold was not copied.

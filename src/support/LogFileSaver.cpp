@@ -6,6 +6,7 @@
 #include "state/MainWindowElements.h"
 #include "support/PercentText.h"
 #include "support/SessionLog.h"
+#include "support/ShownText.h"
 
 #include <cstdio>
 #include <ostream>
@@ -83,7 +84,8 @@ bool SaveLogToFile(SessionLog& log, MainWindowElements& window, const std::strin
     // session's block ends with two empty lines.
     file.write(std::string(lineEnd) + lineEnd);
     if (!file.close()) {
-        errors << "orvane: cannot write the log file " << path << ": " << file.failureReason()
+        errors << ShownText("orvane: cannot write the log file " + path + ": " +
+                            file.failureReason())
                << '\n';
         return false;
     }

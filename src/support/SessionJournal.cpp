@@ -2,6 +2,7 @@
 
 #include "platform/AppendFile.h"
 #include "support/LogFileSaver.h"
+#include "support/ShownText.h"
 
 #include <ostream>
 
@@ -37,7 +38,7 @@ std::optional<std::string> SessionJournal::add(const std::string& line) {
     stopped_ = true;
     const std::string notice = "The session journal cannot grow (" + file_->failureReason() +
                                "), the session goes on without it: " + file_->path();
-    errors_ << "orvane: " << notice << '\n';
+    errors_ << ShownText("orvane: " + notice) << '\n';
     errors_.flush();
     return notice;
 }
@@ -51,7 +52,7 @@ int RecoverJournals(const std::string& logsFolder, std::ostream& errors) {
     std::vector<std::string> skipped;
     auto orphans = platform::claimOrphanJournals(logsFolder, skipped);
     for (const std::string& entry : skipped) {
-        errors << "orvane: skipped " << entry << '\n';
+        errors << ShownText("orvane: skipped " + entry) << '\n';
     }
     for (platform::OrphanJournal& journal : orphans) {
         std::string block = std::move(journal.bytes);

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <regex>
+#include <sstream>
 
 namespace orvane {
 
@@ -22,6 +25,16 @@ std::string asSaved(const std::string& printed) {
 
 class CliProgramTest : public ::testing::Test, protected test::CliProgram {
 protected:
+    // The path of a session's journal in the logs folder; empty while there is none.
+    static std::string journalIn(const std::string& logs) {
+        std::error_code none;
+        for (const auto& entry : std::filesystem::directory_iterator(logs, none)) {
+            if (entry.path().extension() == ".journal") {
+                return entry.path().string();
+            }
+        }
+        return {};
+    }
     std::string logPath() const {
         const std::time_t now = std::time(nullptr);
         char name[40];
@@ -103,13 +116,157 @@ TEST_F(CliProgramTest, FilesNotDoneAreNamedWithTheirReasonAndFailTheRun) {
                                 "/same.txt: source kept: the destination holds other bytes\n"));
     EXPECT_TRUE(errors.ends_with(
         "\norvane-cli: 1 copied (0 re-copied), 1 skipped, 0 refused for space, 1 failed, 0 "
-        "cancelled, 1 sources deleted, 2 sources kept, 0 folders created, 0 folders failed, 0 "
-        "folders unreadable\n"))
+        "cancelled, 1 sources deleted, 2 sources kept, 0 sources already gone, 0 folders "
+        "created, 0 folders failed, 0 folders unreadable\n"))
         << errors;
     EXPECT_EQ(test::namesIn(source), (std::set<std::string>{"big.bin", "same.txt"}));
     EXPECT_EQ(test::namesIn(destination + "/data"),
               (std::set<std::string>{"same.txt", "small.txt"}));
     EXPECT_EQ(test::readFile(destination + "/data/same.txt"), "your");
+}
+
+// A move whose one failing is a source it could not delete (on a write-protected card) fails
+// the run: a script that trusts the exit status must not take the move as done.
+TEST_F(CliProgramTest, AMoveThatCouldNotDeleteASourceFailsTheRun) {
+    temp.write("data/a.txt", "a");
+    const test::ReadOnlyBindMount card(source, temp / "card");
+    if (!card.mounted()) {
+        GTEST_SKIP() << card.why();
+    }
+    EXPECT_EQ(run({"--move", temp / "card", destination}), 1) << errors;
+    EXPECT_EQ(test::readFile(destination + "/card/a.txt"), "a");
+    EXPECT_TRUE(test::holds(errors, temp / "card/a.txt: source kept: cannot delete it: " +
+                                        std::strerror(EROFS)))
+        << errors;
+}
+
+// Every folder that could not be made and every file refused for space is named on standard
+// error with the system's reason: a destination on a read-only drive (a locked SD card) or on a
+// drive without a free inode, which ends the run before it starts, folders that run out of
+// inodes within the tree, and a file too large for the space left, with its size and the
+// space free.
+TEST_F(CliProgramTest, FoldersNotMadeAndFilesRefusedForSpaceAreNamedWithTheirReason) {
+    test::writeAll(source + "/big.bin", test::patterned(2 << 20));
+    temp.write("data/sub/small.txt", "small");
+    temp.makeFolder("data/empty0");
+    const std::string drive = temp / "drive", copy = drive + "/data";
+    const std::string readOnly = std::strerror(EROFS), full = std::strerror(ENOSPC);
+    const struct {
+        unsigned long flags;
+        const char* options;
+        int status;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {MS_RDONLY, nullptr, 2, {copy + ": folder not made: " + readOnly}},
+        {0, "nr_inodes=1", 2, {copy + ": folder not made: " + full}},
+        {0,
+         "nr_inodes=2",
+         1,
+         {copy + "/sub: folder not made: " + full, copy + "/empty0: folder not made: " + full}},
+        {0,
+         "size=1m",
+         1,
+         {source + "/big.bin: not copied: not enough space on " + drive + ": it needs 2.0 MB, "}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options ? c.options : "read-only");
+        const test::Mount mounted("tmpfs", drive, "tmpfs", c.flags, c.options);
+        if (!mounted.mounted()) {
+            GTEST_SKIP() << mounted.why();
+        }
+        EXPECT_EQ(run({source, drive}), c.status) << errors;
+        for (const std::string& line : c.shown) {
+            EXPECT_TRUE(test::holds(errors, "orvane-cli: " + line)) << errors;
+        }
+    }
+}
+
+// A name can hold any control character, and none reaches a terminal or a file raw: not one
+// that sets the terminal's title, not a line break that would forge a summary line, not the
+// C1 controls (as characters and as stray bytes). Through pipes, standard output, standard
+// error and the day's log hold only printable ASCII here, each name escaped on its one line;
+// on a terminal the status line's own erasing is the only control sequence. An unknown
+// option is shown escaped too.
+TEST_F(CliProgramTest, ControlCharactersInNamesNeverReachATerminalOrAFileRaw) {
+    const std::string title = "\x1b]0;PWNED\x07", forged = "x\norvane-cli: 0 copied (0 re-copied)";
+    for (const std::string& fifo : {title, forged}) {
+        ASSERT_EQ(::mkfifo((source + "/" + fifo).c_str(), 0644), 0);
+    }
+    temp.write("data/c1 \xc2\x9b"
+               "2J \x9b"
+               "0m \xc2\x9d.txt",
+               "c1");
+    // What is left once the status line's own "erase the line" is taken out.
+    const auto printable = [](std::string text) {
+        for (auto at = text.find("\x1b[K"); at != std::string::npos; at = text.find("\x1b[K")) {
+            text.erase(at, 3);
+        }
+        return std::all_of(text.begin(), text.end(), [](char c) {
+            return c == '\n' || c == '\r' || (c >= 0x20 && c < 0x7f);
+        });
+    };
+    EXPECT_EQ(run({source, destination}), 1);
+    EXPECT_TRUE(printable(output) && printable(errors) && printable(logFile())) << output << errors;
+    EXPECT_TRUE(test::holds(errors, "/data/\\x1b]0;PWNED\\x07: not copied: "));
+    EXPECT_TRUE(test::holds(output, "File c1 \\xc2\\x9b2J \\x9b0m \\xc2\\x9d.txt copied in "));
+    std::istringstream lines(errors);
+    int starts = 0;
+    for (std::string line; std::getline(lines, line);) {
+        starts += line.starts_with("orvane-cli: ") ? 1 : 0;
+    }
+    EXPECT_EQ(starts, 3) << errors; // the two FIFOs, the summary
+
+    std::filesystem::remove_all(destination + "/data");
+    const std::string line = "'" + program + "' '" + source + "' '" + destination + "'";
+    EXPECT_EQ(run({"-qec", line, "/dev/null"}, {}, "/usr/bin/script"), 1);
+    EXPECT_TRUE(test::holds(output, "\\x1b]0;PWNED\\x07: not copied: ")) << output;
+    EXPECT_TRUE(printable(output)) << output;
+
+    EXPECT_EQ(run({"--bogus\x1b[2J\xc2\x9b", source, destination}), 64);
+    EXPECT_TRUE(errors.starts_with("orvane-cli: unknown option --bogus\\x1b[2J\\xc2\\x9b\n"))
+        << errors;
+}
+
+// Started with standard output or standard error closed (as some service managers and scripts
+// do), the run's log lines and problem lines go nowhere rather than into the first file it
+// opens: its journal, which a killed run leaves to the next start, holds only its own lines,
+// each ending in CR LF.
+TEST_F(CliProgramTest, AClosedStandardStreamIsNoFileOfTheRunsOwn) {
+    const int big = ::open((source + "/big.bin").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::posix_fallocate(big, 0, 1LL << 30), 0);
+    ::close(big);
+    ASSERT_EQ(::mkfifo((source + "/pipe").c_str(), 0644), 0); // a problem line
+    for (const char* closed : {">&-", "2>&-"}) {
+        SCOPED_TRACE(closed);
+        std::filesystem::remove_all(temp / "bin/logs");
+        std::filesystem::remove_all(destination + "/data");
+        test::ChildProcess child(
+            "/bin/sh",
+            {"-c", std::string("exec \"$0\" \"$@\" ") + closed, program, source, destination},
+            temp / "err.txt");
+        // The running session's journal, once it holds the survey's line.
+        std::string path;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!test::holds(test::readFile(path = journalIn(temp / "bin/logs")),
+                            "Total files to copy: ")) {
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "no survey in a journal";
+        }
+        child.signal(SIGKILL);
+        child.wait();
+        std::string journal = test::readFile(path);
+        journal.erase(journal.find_last_not_of('\0') + 1);
+        EXPECT_TRUE(journal.starts_with("New session started on ")) << journal;
+        const auto count = [&journal](const std::string& what) {
+            std::size_t found = 0;
+            for (auto at = journal.find(what); at != std::string::npos;
+                 at = journal.find(what, at + 1)) {
+                ++found;
+            }
+            return found;
+        };
+        EXPECT_TRUE(count("\r\n") == count("\n") && count("\r\n") == count("\r")) << journal;
+        EXPECT_FALSE(test::holds(journal, "orvane-cli: ")) << journal;
+    }
 }
 
 // A script or a front end reading the lines through a pipe sees each as it is logged: the stop

@@ -155,4 +155,33 @@ TEST_F(WindowsRunTest, MovesATreeWithWideNamesAndLongPathsAndLogsWindowsPaths) {
     EXPECT_TRUE(holds(output, "Source Path error: " + missing));
 }
 
+// Wine shows a link to a file as that file, even to an opening that asks not to follow links.
+// A move copies what such a link shows, but deletes neither the link nor its target outside
+// the source, and says why; a link to a folder is not gone into, and its files stay where they
+// are. Both fail the run.
+TEST_F(WindowsRunTest, AMoveDeletesNothingALinkLeadsToOutsideItsSource) {
+    const std::string source = temp / "src", outside = temp / "outside";
+    for (const auto& folder : {source, outside, outside + "\\folder", temp / "backup"}) {
+        ASSERT_TRUE(makeFolder(folder));
+    }
+    ASSERT_TRUE(writeFile(outside + "\\target.txt", "not the source's"));
+    ASSERT_TRUE(writeFile(outside + "\\folder\\inner.txt", "nor this"));
+    ASSERT_TRUE(writeFile(source + "\\own.txt", "moved"));
+    ASSERT_TRUE(test::win::makeLinuxLink(outside + "\\target.txt", source + "\\link.txt"));
+    ASSERT_TRUE(test::win::makeLinuxLink(outside + "\\folder", source + "\\linked"));
+
+    EXPECT_EQ(run({"--move", source, temp / "backup"}), 1) << errors;
+    EXPECT_EQ(readFile(outside + "\\target.txt"), "not the source's");
+    EXPECT_EQ(readFile(outside + "\\folder\\inner.txt"), "nor this");
+    EXPECT_EQ(readFile(source + "\\link.txt"), "not the source's");
+    EXPECT_EQ(readFile(temp / "backup\\src\\link.txt"), "not the source's");
+    EXPECT_FALSE(exists(source + "\\own.txt"));
+    const std::string elsewhere = "it leads to an entry outside the folder it was listed in\r\n";
+    EXPECT_TRUE(holds(errors, source + "\\link.txt: source kept: cannot delete it: " + elsewhere))
+        << errors;
+    EXPECT_TRUE(holds(errors, source + "\\linked: ")) << errors;
+    EXPECT_TRUE(test::win::removeLinuxLink(source + "\\link.txt"));
+    EXPECT_TRUE(test::win::removeLinuxLink(source + "\\linked"));
+}
+
 } // namespace orvane

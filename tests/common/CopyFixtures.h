@@ -34,6 +34,15 @@ inline void writeAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// Inverts one byte in place, as a disk or an editor may change a file without changing its size.
+inline void flipByte(const std::string& path, std::int64_t offset) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekg(offset);
+    const auto byte = static_cast<char>(file.get());
+    file.seekp(offset);
+    file.put(static_cast<char>(~byte));
+}
+
 inline std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {

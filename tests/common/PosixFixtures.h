@@ -20,6 +20,7 @@
 #include <functional>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace orvane::test {
@@ -57,6 +58,11 @@ public:
         return why_;
     }
 
+protected:
+    void refuse(std::string why) {
+        why_ = std::move(why);
+    }
+
 private:
     std::string folder_;
     std::string why_;
@@ -77,6 +83,20 @@ struct BindMount : Mount {
 #else
     static constexpr unsigned long kBind = MS_BIND;
 #endif
+};
+
+// The same, read-only there, as a write-protected card or a share mounted read-only shows it:
+// nothing in it can be deleted, not even by root.
+struct ReadOnlyBindMount : BindMount {
+    ReadOnlyBindMount(const std::string& folder, const std::string& at) : BindMount(folder, at) {
+#ifndef _WIN32
+        if (mounted() &&
+            ::mount(nullptr, at.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+            refuse(std::string("cannot make ") + at + " read-only (" + std::strerror(errno) + ")");
+            ::umount(at.c_str());
+        }
+#endif
+    }
 };
 
 // The entry at the path itself, not what a link points to; all zero when there is none.
@@ -177,6 +197,24 @@ inline bool runningAsRoot() {
     return false;
 #else
     return ::geteuid() == 0;
+#endif
+}
+
+// Plays a part in a child process that kills itself, as `kill -9` would, when `killed` holds at
+// one of its calls of the hook it is given: true when the child was killed so.
+inline bool killedInChild(const std::function<void(const std::function<void()>& kill)>& play) {
+#ifdef _WIN32
+    (void)play;
+    return false;
+#else
+    const pid_t child = ::fork();
+    if (child == 0) {
+        play([] { ::raise(SIGKILL); });
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 #endif
 }
 

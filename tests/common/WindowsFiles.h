@@ -69,6 +69,51 @@ inline bool exists(const std::string& path) {
     return ::GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Under Wine: the Linux path of a Windows path, for the Linux programs a test runs. Empty
+// outside Wine.
+inline std::string unixPath(const std::string& path) {
+    using Convert = char* (*)(const wchar_t*);
+    const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    char* const converted = convert ? convert(wide(path).c_str()) : nullptr;
+    const std::string result = converted ? converted : "";
+    ::HeapFree(::GetProcessHeap(), 0, converted);
+    return result;
+}
+
+// Under Wine, which starts a Linux program as a program of its own: runs one of /bin, and
+// waits up to five seconds for `done` to hold. Wine gives no handle of such a program to wait
+// for, nor its exit status.
+template <typename Done> bool runOnLinux(std::wstring line, Done done) {
+    line = L"Z:\\bin\\" + line;
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                          nullptr, &start, &process)) {
+        return false;
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    for (int wait = 0; wait < 500 && !done(); ++wait) {
+        ::Sleep(10);
+    }
+    return done();
+}
+
+// Under Wine: a Linux symbolic link at `link` to `target` (both Windows paths), which no
+// Windows call makes there, and which Wine shows as what it leads to.
+inline bool makeLinuxLink(const std::string& target, const std::string& link) {
+    return runOnLinux(L"ln -s \"" + wide(unixPath(target)) + L"\" \"" + wide(unixPath(link)) +
+                          L"\"",
+                      [&link] { return exists(link); });
+}
+
+// Removes such a link itself, which a Windows call would take for what it leads to.
+inline bool removeLinuxLink(const std::string& link) {
+    return runOnLinux(L"rm \"" + wide(unixPath(link)) + L"\"", [&link] { return !exists(link); });
+}
+
 // Removes a folder and everything in it, at any depth.
 inline void removeTree(const std::string& folder) {
     WIN32_FIND_DATAW found{};

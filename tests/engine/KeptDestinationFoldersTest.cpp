@@ -1,6 +1,8 @@
 #include "common/EngineHarness.h"
 #include "common/PosixFixtures.h"
 
+#include <chrono>
+
 namespace orvane::test {
 namespace {
 
@@ -96,6 +98,36 @@ TEST(KeptDestinationFolders, EveryCopyHasItsSourcesModeAndOwnerUnderAnyUmask) {
                 << file.name;
         }
     }
+}
+
+// A run killed before it finished its folders leaves them owner-only, with the times of their
+// filling; the next run finishes them as it finishes the folders it makes itself, with their
+// source's mode and times. A folder the user made owner-only stays as it is.
+TEST(KeptDestinationFolders, FoldersAKilledRunLeftUnfinishedAreFinishedByTheNextRun) {
+    SKIP_ON_WINDOWS("POSIX modes, and a run killed by a signal");
+    inBothModes(false, [](Scene& s, bool direct) {
+        namespace fs = std::filesystem;
+        s.plant({"data/sub/a = a", "data/own/b = b", "backup/data/own/"});
+        fs::permissions(s.src("sub"), fs::perms(0755));
+        fs::permissions(s.src("own"), fs::perms(0755));
+        fs::permissions(s.dst("own"), fs::perms(0700));
+        const auto long_ago = fs::last_write_time(s.src("sub")) - std::chrono::hours(24 * 365);
+        fs::last_write_time(s.src("sub"), long_ago);
+        ASSERT_TRUE(killedInChild([&](const std::function<void()>& kill) {
+            s.harness.onYield = [&](int) {
+                if (exists(s.dst("sub"))) {
+                    kill();
+                }
+            };
+            s.harness.runIn(direct);
+        }));
+        ASSERT_NE(statOf(s.dst("sub")).st_mode & 07777, 0755U);
+
+        EngineHarness(s.source, s.destination).runIn(direct);
+        EXPECT_EQ(statOf(s.dst("sub")).st_mode & 07777, 0755U);
+        EXPECT_EQ(fs::last_write_time(s.dst("sub")), long_ago);
+        EXPECT_EQ(statOf(s.dst("own")).st_mode & 07777, 0700U);
+    });
 }
 
 } // namespace

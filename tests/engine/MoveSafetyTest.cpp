@@ -88,6 +88,31 @@ TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsT
     }
 }
 
+// Two moves of one source at once: the other run deletes a source after this run copied or
+// skipped it, before this run deletes it. Such a source is neither kept nor deleted by this
+// run, and the user is told it was gone.
+TEST_F(MoveSafetyTest, ASourceRemovedByAnotherMoveAfterItsTurnIsGoneNotKept) {
+    plant(
+        {"data/copied.txt = copied", "data/skipped.txt = same", "backup/data/skipped.txt = same"});
+    harness.log.setLineListener([&](const std::string& line) {
+        for (const char* name : {"copied.txt", "skipped.txt"}) {
+            if (line.find(std::string(" ") + name + " ") != std::string::npos) {
+                std::filesystem::remove(src(name));
+            }
+        }
+    });
+    Lines problems;
+    harness.state.problemListener = [&](const std::string& path, const std::string& reason) {
+        problems.push_back(path + ": " + reason);
+    };
+    harness.runSurveyMode();
+    const std::string gone = ": source already gone: something else removed it after its turn";
+    EXPECT_EQ(inAnyOrder(problems), (Lines{src("copied.txt") + gone, src("skipped.txt") + gone}));
+    EXPECT_EQ(std::pair(harness.state.outcome.sourcesGone, harness.state.outcome.sourcesKept),
+              std::pair(2, 0));
+    EXPECT_EQ(listing(destination), (Lines{"copied.txt = copied", "skipped.txt = same"}));
+}
+
 // A skipped file's source goes only once its copy is seen to hold the same bytes. A run that
 // cannot read the source (a user moving, from a folder of their own, a file shut to them)
 // cannot compare, and keeps it.

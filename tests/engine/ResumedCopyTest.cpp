@@ -3,6 +3,11 @@
 
 #include "platform/FileCopy.h"
 
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
 namespace orvane::test {
 namespace {
 
@@ -87,6 +92,68 @@ TEST_F(ResumedCopyTest, PartialsOfSourcesGoneOrChangedAreRemovedByTheNextRun) {
     next.runSurveyMode();
     EXPECT_EQ(listing(dst("sub")), (Lines{".mine.orvane-resume-record = a user's notes",
                                           "changed = now small", "same = " + large}));
+}
+
+// A move that continues a large file compares the whole copy with its source before it deletes
+// the source: a kept part damaged where the continuing copy does not read it back (below the
+// part an earlier run made durable) gives a copy with other bytes, and the source stays.
+TEST_F(ResumedCopyTest, AMoveComparesTheWholeContinuedCopyBeforeItDeletesTheSource) {
+    SKIP_ON_WINDOWS("a copy that continues the part an earlier run kept");
+    constexpr std::int64_t size = 80 * kMiB;
+    temp.write("data/big", patterned(static_cast<std::size_t>(size)));
+    EngineHarness first{source, destination};
+    first.onYield = [&first](int) {
+        const std::int64_t done = first.state.CLastTransferred.raw();
+        if (done == 32 * kMiB) {
+            // Long enough for the copy to make its first 64 MiB durable when it gets there.
+            std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+        }
+        first.state.RunControl = done >= 72 * kMiB ? run_control::stop : first.state.RunControl;
+    };
+    first.runSurveyMode();
+    ASSERT_FALSE(exists(dst("big")));
+    flipByte(dst(".big.orvane-resume"), kMiB);
+
+    EngineHarness next{source, destination, true};
+    std::vector<std::string> problems;
+    next.state.problemListener = [&](const std::string& path, const std::string& reason) {
+        problems.push_back(path + ": " + reason);
+    };
+    next.runSurveyMode();
+    EXPECT_EQ(problems, Lines{src("big") + ": source kept: the destination holds other bytes"});
+    EXPECT_TRUE(exists(src("big")));
+}
+
+// A folder that holds, beside an older version of a large file, the partial and the record that
+// a stopped copy of a newer version left there, is moved elsewhere: the partial and the record
+// are a user's files like any other there. All three arrive with their bytes, listed in the
+// order that puts the partial's files first, and all three sources go.
+TEST_F(ResumedCopyTest, AnotherCopysPartialMovedWithItsFolderArrivesAsItWas) {
+    plant({"newer/data/big = " + patterned(static_cast<std::size_t>(kLarge + 4 * kMiB), 3),
+           "data/big = " + patterned(static_cast<std::size_t>(kLarge))});
+    EngineHarness stopped{temp / "newer/data", source};
+    stopped.onYield = [&stopped](int) { pauseAtAThird(stopped, run_control::stop); };
+    stopped.runSurveyMode();
+    const Lines before = listing(source);
+    ASSERT_EQ(before.size(), kOnWindows ? 1U : 3U);
+
+    EngineHarness move{source, destination, true};
+    move.onceWhen([&move] { return move.surveyed(); },
+                  [&list = move.window.lstCopy] {
+                      std::vector<std::string> items;
+                      for (std::size_t i = 0; i < list.count(); ++i) {
+                          items.push_back(list.item(i));
+                      }
+                      std::sort(items.begin(), items.end()); // ".big..." before "big"
+                      list.clear();
+                      for (auto& item : items) {
+                          list.add(std::move(item));
+                      }
+                  });
+    move.runSurveyMode();
+    EXPECT_TRUE(listing(destination) == before);
+    EXPECT_FALSE(exists(source));
+    EXPECT_EQ(move.state.outcome.sourcesDeleted, static_cast<int>(before.size()));
 }
 
 } // namespace

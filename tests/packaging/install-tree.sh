@@ -20,7 +20,7 @@ expect_file share/man/man1/orvane-cli.1.gz
 if [[ -f "$source/data/orvane_history.txt" ]]; then
     expect_file share/orvane/orvane_history.txt
 fi
-if [[ -f "$build/src/windows/orvane" ]]; then
+if [[ -f "$build/src/orvane" ]]; then
     expect_file bin/orvane
     expect_file share/man/man1/orvane.1.gz
     expect_file share/applications/orvane.desktop

@@ -49,10 +49,11 @@ void writeJournal(test::TempFolder& program, const std::string& name, const std:
                                      std::chrono::file_clock::from_sys(time));
 }
 
-// A name can hold any byte but "/" and NUL: every C0 control character, DEL and the backslash
-// are shown escaped, so each event is one line that reads back unambiguously, and every other
-// byte stays. The listener hears each line as it is kept. Where the backslash separates folders
-// (Windows), a path shows its separators once.
+// A name can hold any byte but "/" and NUL: every C0 control character, DEL, the backslash
+// and the C1 controls (in UTF-8, and as stray bytes 0x80 to 0x9F that a terminal reading 8-bit
+// text obeys) are shown escaped, so each event is one line that reads back unambiguously and
+// steers no terminal; every other byte stays, UTF-8 or not. The listener hears each line as it
+// is kept. Where the backslash separates folders (Windows), a path shows its separators once.
 TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
     SessionLog log;
     Lines heard;
@@ -61,9 +62,17 @@ TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
     log.AddLogEntry("a\tb\rc\x01"
                     "d\x1f\x7f\\e" +
                     std::string(1, '\0') + "f \xc3\xa9\x80~");
+    // CSI, NEL and the string terminator as characters; a stray CSI; a no-break space, a
+    // euro sign and a four-byte character; Latin-1 e-acute; a character cut short.
+    log.AddLogEntry("\xc2\x9b"
+                    "2J\xc2\x85\xc2\x9c|\x9b"
+                    "0m|\xc2\xa0\xe2\x82\xac\xf0\x9f\x93\x81|\xe9|\xe2\x80|");
     const std::string backslash = test::kOnWindows ? "\\" : "\\\\"; // the separator there
-    const Lines shown{"File x\\nMove is on, deleted the file IMPORTANT copied",
-                      "a\\tb\\rc\\x01d\\x1f\\x7f" + backslash + "e\\x00f \xc3\xa9\x80~"};
+    const Lines shown{
+        "File x\\nMove is on, deleted the file IMPORTANT copied",
+        "a\\tb\\rc\\x01d\\x1f\\x7f" + backslash + "e\\x00f \xc3\xa9\\x80~",
+        "\\xc2\\x9b2J\\xc2\\x85\\xc2\\x9c|\\x9b0m|\xc2\xa0\xe2\x82\xac\xf0\x9f\x93\x81|\xe9|"
+        "\xe2\\x80|"};
     EXPECT_EQ(heard, shown);
     EXPECT_EQ(log.line(2), shown[1]);
     EXPECT_EQ(ShownText("C:\\Backup\\a\tb", platform::PathRules(platform::PathStyle::Windows)),

@@ -1,13 +1,13 @@
-#include "platform/ErrorText.h"
+#include "platform/ErrorTextSystem.h"
 
 #include <cstring>
 
 namespace orvane::platform {
 
-std::string errorText(const SystemError& error) {
+std::string systemErrorText(int code) {
     char buffer[256];
     // The GNU variant may return a static text instead of filling the buffer.
-    return ::strerror_r(error.code(), buffer, sizeof buffer);
+    return ::strerror_r(code, buffer, sizeof buffer);
 }
 
 } // namespace orvane::platform

@@ -203,6 +203,19 @@ private:
                               KeptFolder::Trust);
     }
 
+    // The folder the source is read in, as a kept partial's record names it.
+    FolderIdentity sourceFolderIdentity() const {
+        if (options_.sourceFolder) {
+            return options_.sourceFolder->identity();
+        }
+        struct stat folder {};
+        if (::stat(splitPath(source_).folder.c_str(), &folder) != 0) {
+            return {};
+        }
+        return {static_cast<std::uint64_t>(folder.st_dev),
+                static_cast<std::uint64_t>(folder.st_ino)};
+    }
+
     CopyResult folderInTheWay(const struct stat& entry) const {
         return CopyResult{CopyOutcome::FolderInTheWay, posixError(EISDIR), identityFrom(entry),
                           std::nullopt};
@@ -271,7 +284,8 @@ private:
         }
         PartialFile partial(parent->folder.get(), parent->name);
         if (before.st_size >= KeptPartial::keptFromBytes) {
-            kept_ = KeptPartial::take(parent->folder.get(), parent->name, in.get(), before);
+            kept_ = KeptPartial::take(parent->folder.get(), parent->name, in.get(), before,
+                                      sourceFolderIdentity());
         }
         if (kept_) {
             partial.adopt(kept_->partialName(), kept_->takeFile());
@@ -309,11 +323,12 @@ private:
             return CopyResult{CopyOutcome::SourceChanged, posixError(EAGAIN), identityFrom(before),
                               std::nullopt};
         }
-        const CopyResult result = place(*parent, partial, before);
+        CopyResult result = place(*parent, partial, before);
         if (!result.succeeded()) {
             discardKept(partial);
         } else if (kept_) {
             kept_->forget();
+            result.continuedFrom = kept_->resumedBytes();
         }
         if (result.succeeded() && options_.hardLinks && before.st_nlink > 1) {
             options_.hardLinks->remember(identityFrom(before), destination_, *result.placed);

@@ -53,12 +53,4 @@ bool sameFolder(const std::string& first, const std::string& second) {
            one->st_ino == other->st_ino;
 }
 
-bool makeOwnerWritable(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || S_ISLNK(info.st_mode)) {
-        return false;
-    }
-    return ::chmod(path.c_str(), info.st_mode | S_IWUSR) == 0;
-}
-
 } // namespace orvane::platform

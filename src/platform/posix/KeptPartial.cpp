@@ -30,33 +30,50 @@ std::string partialNameOf(const std::string& destinationName) {
 std::string recordNameOf(const std::string& destinationName) {
     return partialNameOf(destinationName) + kRecordMark;
 }
-constexpr const char* kRecordTitle = "orvane partial copy 1";
+// The second version added the source's folder and status change time; a record of the
+// first proves neither, and is left alone as a user's file would be.
+constexpr const char* kRecordTitle = "orvane partial copy 2";
 // Always written whole at this size, padded with blanks: a record that never shrinks needs no
-// truncation, which some file systems (FAT through FUSE) refuse.
-constexpr std::size_t kRecordBytes = 160;
+// truncation, which some file systems (FAT through FUSE) refuse. The longest record, every
+// number at its widest, takes 232 bytes.
+constexpr std::size_t kRecordBytes = 256;
 
-// The record's three lines: a title that says whose it is, the source's facts and the length
-// kept, and a check of both, which tells a record torn by a crash from a whole one.
+// The record's three lines: a title that says whose it is, the facts of the source and of the
+// part kept, and a check of both, which tells a record torn by a crash from a whole one.
 struct Record {
     enum class Kind { NotOurs, Torn, Whole } kind = Kind::NotOurs;
+    // The folder the source was read in. A partial is this run's to continue or remove only
+    // when its record names the very folder the run reads the source in: a record that came
+    // with the files of a source folder (a copied or moved backup) names another.
+    std::uint64_t folderDevice = 0;
+    std::uint64_t folderInode = 0;
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
+    // A rewrite in place moves it even when the writer sets the modification time back.
+    std::int64_t changedNs = 0;
     std::int64_t length = 0;
     // The part made durable by a flush. The length may be more, recorded without waiting for
     // the disk, and is trusted beyond this part only where it reads back as the source's.
     std::int64_t flushed = 0;
+
+    bool madeIn(const FolderIdentity& folder) const {
+        return kind == Kind::Whole && folderDevice == folder.device && folderInode == folder.inode;
+    }
 };
 
-std::int64_t modifiedNs(const struct stat& info) {
-    return static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-}
-
-std::string factsLine(const struct stat& source, std::int64_t length, std::int64_t flushed) {
-    return std::to_string(source.st_dev) + " " + std::to_string(source.st_ino) + " " +
-           std::to_string(source.st_size) + " " + std::to_string(modifiedNs(source)) + " " +
-           std::to_string(length) + " " + std::to_string(flushed);
+std::string factsLine(const FolderIdentity& folder, const struct stat& source, std::int64_t length,
+                      std::int64_t flushed) {
+    std::string line;
+    for (const auto number :
+         {static_cast<std::int64_t>(folder.device), static_cast<std::int64_t>(folder.inode),
+          static_cast<std::int64_t>(source.st_dev), static_cast<std::int64_t>(source.st_ino),
+          static_cast<std::int64_t>(source.st_size), nanosecondsOf(source.st_mtim),
+          nanosecondsOf(source.st_ctim), length, flushed}) {
+        line += (line.empty() ? "" : " ") + std::to_string(number);
+    }
+    return line;
 }
 
 std::string checkLine(const std::string& facts) {
@@ -80,18 +97,21 @@ Record parseRecord(const std::string& text) {
         text.find_first_not_of(' ', factsEnd + 1 + check.size()) != std::string::npos) {
         return record;
     }
-    unsigned long long device = 0;
-    unsigned long long inode = 0;
-    long long size = 0;
-    long long modified = 0;
-    long long length = 0;
-    long long flushed = 0;
-    if (std::sscanf(facts.c_str(), "%llu %llu %lld %lld %lld %lld", &device, &inode, &size,
-                    &modified, &length, &flushed) != 6 ||
-        length < 0 || length > size || flushed < 0 || flushed > length) {
+    long long numbers[9] = {};
+    if (std::sscanf(facts.c_str(), "%lld %lld %lld %lld %lld %lld %lld %lld %lld", &numbers[0],
+                    &numbers[1], &numbers[2], &numbers[3], &numbers[4], &numbers[5], &numbers[6],
+                    &numbers[7], &numbers[8]) != 9) {
         return record;
     }
-    return {Record::Kind::Whole, device, inode, size, modified, length, flushed};
+    const auto unsignedAt = [&numbers](int at) { return static_cast<std::uint64_t>(numbers[at]); };
+    const Record whole{Record::Kind::Whole, unsignedAt(0), unsignedAt(1), unsignedAt(2),
+                       unsignedAt(3),       numbers[4],    numbers[5],    numbers[6],
+                       numbers[7],          numbers[8]};
+    if (whole.length < 0 || whole.length > whole.size || whole.flushed < 0 ||
+        whole.flushed > whole.length) {
+        return record;
+    }
+    return whole;
 }
 
 Record readRecord(int fd) {
@@ -101,9 +121,12 @@ Record readRecord(int fd) {
     return parseRecord(text);
 }
 
+// The record was made of this source as it is now: the same entry, size and times.
 bool cutFrom(const Record& record, const struct stat& source) {
-    return record.device == source.st_dev && record.inode == source.st_ino &&
-           record.size == source.st_size && record.modifiedNs == modifiedNs(source);
+    return record.device == static_cast<std::uint64_t>(source.st_dev) &&
+           record.inode == static_cast<std::uint64_t>(source.st_ino) &&
+           record.size == source.st_size && record.modifiedNs == nanosecondsOf(source.st_mtim) &&
+           record.changedNs == nanosecondsOf(source.st_ctim);
 }
 
 bool readFully(int fd, char* buffer, std::int64_t count, std::int64_t offset) {
@@ -165,22 +188,32 @@ std::string recordedName(const std::string& name) {
     return name.substr(1, name.size() - tail.size() - 1);
 }
 
-// A record of this program's, not held by a running copy, whose source is gone or changed.
+FolderIdentity identityOfFolder(int folder) {
+    struct stat info {};
+    if (::fstat(folder, &info) != 0) {
+        return {};
+    }
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+// A record this program made when it copied `sourceName` of the source folder given, not held
+// by a running copy, whose source is gone from that folder or is no longer the file it was cut
+// from.
 bool stale(int folder, const std::string& recordName, int sourceFolder,
            const std::string& sourceName) {
     const FileDescriptor record(
         ::openat(folder, recordName.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (!record.isOpen() || ::flock(record.get(), LOCK_EX | LOCK_NB) != 0 ||
-        ::fstat(record.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::fstat(record.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        !readRecord(record.get()).madeIn(identityOfFolder(sourceFolder))) {
         return false;
     }
-    const Record found = readRecord(record.get());
     struct stat source {};
-    return found.kind != Record::Kind::NotOurs &&
-           (found.kind == Record::Kind::Torn ||
-            ::fstatat(sourceFolder, sourceName.c_str(), &source, AT_SYMLINK_NOFOLLOW) != 0 ||
-            !S_ISREG(source.st_mode) || !cutFrom(found, source));
+    if (::fstatat(sourceFolder, sourceName.c_str(), &source, AT_SYMLINK_NOFOLLOW) != 0) {
+        return errno == ENOENT;
+    }
+    return !S_ISREG(source.st_mode) || !cutFrom(readRecord(record.get()), source);
 }
 
 } // namespace
@@ -203,18 +236,19 @@ void removeStalePartials(const TreePath& folder, const std::string& sourceFolder
     }
 }
 
-std::int64_t keptPartialBytes(const TreePath& entry) {
+std::int64_t keptPartialBytes(const TreePath& entry, const FolderIdentity& sourceFolder) {
     const auto parent = openTreeParent(entry);
     if (!parent) {
         return 0;
     }
-    const std::string partialName = partialNameOf(parent->name);
     struct stat partial {};
-    struct stat record {};
-    if (::fstatat(parent->folder.get(), partialName.c_str(), &partial, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISREG(partial.st_mode) ||
-        ::fstatat(parent->folder.get(), recordNameOf(parent->name).c_str(), &record,
-                  AT_SYMLINK_NOFOLLOW) != 0) {
+    const FileDescriptor record(::openat(parent->folder.get(), recordNameOf(parent->name).c_str(),
+                                         O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    // Only a partial the copy will continue or remove gives its space back.
+    if (!record.isOpen() || !readRecord(record.get()).madeIn(sourceFolder) ||
+        ::fstatat(parent->folder.get(), partialNameOf(parent->name).c_str(), &partial,
+                  AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(partial.st_mode)) {
         return 0;
     }
     return static_cast<std::int64_t>(partial.st_blocks) * 512;
@@ -226,7 +260,8 @@ KeptPartial::KeptPartial(int folder, std::string partialName, std::string record
       record_(std::move(record)) {}
 
 std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name, int source,
-                                             const struct stat& sourceInfo) {
+                                             const struct stat& sourceInfo,
+                                             const FolderIdentity& sourceFolder) {
     std::string partialName = partialNameOf(name);
     std::string recordName = recordNameOf(name);
     if (recordName.size() > NAME_MAX) {
@@ -248,22 +283,26 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
     }
     KeptPartial kept(folder, std::move(partialName), std::move(recordName), std::move(record));
     kept.source_ = sourceInfo;
+    kept.sourceFolder_ = sourceFolder;
     const Record found = made ? Record{} : readRecord(kept.record_.get());
-    if (!made && found.kind == Record::Kind::NotOurs) {
-        // A file of someone else's that merely has a partial's name: never touched.
+    if (!made && !found.madeIn(sourceFolder)) {
+        // Not provably this program's partial of this source: a user's file that merely has
+        // a partial's name, a record torn by a crash, or the partial of another source that
+        // came here as a file of this run's source. Never touched.
         return std::nullopt;
     }
     // The length recorded beyond the flushed part, when all of it reads back right; else the
     // flushed part, when a crash cost bytes beyond it. Nothing kept is nothing to continue: a
     // new file costs less than rewriting the old one, which some file systems refuse (FAT
     // through FUSE).
-    if (found.kind == Record::Kind::Whole && cutFrom(found, sourceInfo) &&
+    if (!made && cutFrom(found, sourceInfo) &&
         (kept.continueFrom(source, sourceInfo, found.length, found.flushed) ||
          (found.flushed < found.length &&
           kept.continueFrom(source, sourceInfo, found.flushed, found.flushed)))) {
         return kept;
     }
-    // The partial stood beside one of this program's records, so it is one of its partials.
+    // Its record names this source's folder, so the partial is this program's copy of the
+    // entry of this name there, which has changed since or is another file now.
     if (!made) {
         ::unlinkat(folder, kept.partialName_.c_str(), 0);
     }
@@ -310,7 +349,7 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
 }
 
 bool KeptPartial::record(std::int64_t length) {
-    const std::string facts = factsLine(source_, length, flushed_);
+    const std::string facts = factsLine(sourceFolder_, source_, length, flushed_);
     std::string text = std::string(kRecordTitle) + "\n" + facts + "\n" + checkLine(facts) + "\n";
     text.resize(std::max(text.size(), kRecordBytes), ' ');
     return ::pwrite(record_.get(), text.data(), text.size(), 0) ==

@@ -2,6 +2,7 @@
 
 // Shared by the platform's own sources only: it works on file descriptors.
 
+#include "platform/SourceFolder.h"
 #include "platform/posix/PosixFile.h"
 
 #include <sys/stat.h>
@@ -38,10 +39,13 @@ public:
 
     // The destination's partial for this source, made or taken over, truncated to its
     // verified part. Empty when none can be kept here (the names would be too long, another
-    // run holds it, an entry that is not one of this program's stands in its place, the file
-    // system refuses): the copy then goes as for a small file. `source` is the open source.
+    // run holds it, an entry stands in its place that cannot be proven this program's partial
+    // of this source, the file system refuses): the copy then goes as for a small file.
+    // `source` is the open source, `sourceFolder` the folder it was read in: a partial whose
+    // record names another folder is never continued nor removed.
     static std::optional<KeptPartial> take(int folder, const std::string& name, int source,
-                                           const struct stat& sourceInfo);
+                                           const struct stat& sourceInfo,
+                                           const FolderIdentity& sourceFolder);
 
     KeptPartial(KeptPartial&&) = default;
     KeptPartial& operator=(KeptPartial&&) = default;
@@ -81,6 +85,7 @@ private:
     FileDescriptor record_;
     FileDescriptor file_;
     struct stat source_ {};
+    FolderIdentity sourceFolder_;
     std::int64_t resumed_ = 0;
     std::int64_t flushed_ = 0;
 };

@@ -62,26 +62,65 @@ void applyFolderMetadata(const MadeFolders::Pending& folder) {
     static_cast<void>(::futimens(target.get(), times));
 }
 
-bool MadeFolders::make(const TreePath& destination, const std::string& source) {
+namespace {
+
+// The bits a folder is made with until it is finished: owner-only, and the sticky bit, which
+// changes nothing in a folder only its owner may enter, and which no folder a user made, nor
+// a finished copy of one, has with them. A run killed before it finished its folders leaves
+// them with these, and so a later run knows them.
+constexpr mode_t kUnfinishedMode = S_ISVTX | S_IRWXU;
+
+MadeFolders::Pending pendingFor(const TreePath& destination, const std::string& source,
+                                const struct stat& made, const struct stat& origin) {
+    return {destination,
+            source,
+            static_cast<std::uint64_t>(made.st_dev),
+            static_cast<std::uint64_t>(made.st_ino),
+            static_cast<std::uint64_t>(origin.st_dev),
+            static_cast<std::uint64_t>(origin.st_ino),
+            origin.st_mode,
+            origin.st_uid,
+            origin.st_gid,
+            nanosecondsOf(origin.st_atim),
+            nanosecondsOf(origin.st_mtim)};
+}
+
+// The source folder as it is listed, when it can be examined.
+bool sourceFolderInfo(const std::string& source, struct stat& origin) {
+    return ::lstat(source.c_str(), &origin) == 0 && S_ISDIR(origin.st_mode);
+}
+
+} // namespace
+
+SystemError MadeFolders::make(const TreePath& destination, const std::string& source) {
     const auto parent = openTreeParent(destination);
     if (!parent) {
-        return false;
+        return posixError(errno);
     }
     struct stat origin {};
-    const bool known = ::lstat(source.c_str(), &origin) == 0 && S_ISDIR(origin.st_mode);
-    if (::mkdirat(parent->folder.get(), parent->name.c_str(), known ? S_IRWXU : 0777) != 0) {
-        return false;
+    const bool known = sourceFolderInfo(source, origin);
+    if (::mkdirat(parent->folder.get(), parent->name.c_str(), known ? kUnfinishedMode : 0777) !=
+        0) {
+        return posixError(errno);
     }
     struct stat made {};
     if (known &&
         ::fstatat(parent->folder.get(), parent->name.c_str(), &made, AT_SYMLINK_NOFOLLOW) == 0) {
-        pending_.push_back(Pending{
-            destination, source, static_cast<std::uint64_t>(made.st_dev),
-            static_cast<std::uint64_t>(made.st_ino), static_cast<std::uint64_t>(origin.st_dev),
-            static_cast<std::uint64_t>(origin.st_ino), origin.st_mode, origin.st_uid, origin.st_gid,
-            nanosecondsOf(origin.st_atim), nanosecondsOf(origin.st_mtim)});
+        pending_.push_back(pendingFor(destination, source, made, origin));
     }
-    return true;
+    return {};
+}
+
+void MadeFolders::adoptUnfinished(const TreePath& destination, const std::string& source) {
+    const auto parent = openTreeParent(destination);
+    struct stat found {};
+    struct stat origin {};
+    if (parent &&
+        ::fstatat(parent->folder.get(), parent->name.c_str(), &found, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISDIR(found.st_mode) && (found.st_mode & 07777) == kUnfinishedMode &&
+        sourceFolderInfo(source, origin)) {
+        pending_.push_back(pendingFor(destination, source, found, origin));
+    }
 }
 
 } // namespace orvane::platform

@@ -1,14 +1,11 @@
 #include "platform/posix/PartialFile.h"
 
-#include "platform/TextHash.h"
+#include "platform/posix/PrivateName.h"
 
 #include <fcntl.h>
-#include <limits.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <utility>
 
 namespace orvane::platform {
@@ -17,21 +14,6 @@ namespace {
 
 constexpr const char* kTemporaryMark = ".orvane-part-";
 constexpr int kNameAttempts = 1000;
-
-// Hidden, beside the destination, and told apart by the process and a count: a name no
-// other run makes. A name near the length limit cannot carry the decoration and is hashed.
-std::string temporaryNameFor(const std::string& name) {
-    static unsigned counter = 0;
-    const std::string tail = std::to_string(::getpid()) + "-" + std::to_string(++counter);
-    std::string temporary = "." + name + kTemporaryMark + tail;
-    if (temporary.size() > NAME_MAX) {
-        char hash[17];
-        std::snprintf(hash, sizeof hash, "%016llx",
-                      static_cast<unsigned long long>(textHash(name)));
-        temporary = std::string(kTemporaryMark) + hash + "-" + tail;
-    }
-    return temporary;
-}
 
 bool& unnamedAllowed() {
     static bool allowed = true;
@@ -65,7 +47,7 @@ PartialFile::~PartialFile() {
 
 template <typename Create> bool PartialFile::createUnderUniqueName(Create create) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string name = temporaryNameFor(destinationName_);
+        const std::string name = privateNameFor(destinationName_, kTemporaryMark);
         if (create(name)) {
             temporaryName_ = name;
             return true;
@@ -150,33 +132,8 @@ bool PartialFile::placeNamed(const std::optional<FileIdentity>& replaces) {
     return true;
 }
 
-// Takes the free destination name by the surest means the file system offers: a rename that
-// refuses to replace; where that flag is missing (FUSE ones), a hard link, which never
-// replaces either; where hard links are missing too (FAT, exFAT), a plain rename right after
-// seeing the name free. Only that last way leaves a window, between the look and the rename,
-// in which an entry made by someone else would be replaced.
 bool PartialFile::placeWithoutReplacing() {
-    const char* const from = temporaryName_.c_str();
-    const char* const to = destinationName_.c_str();
-    if (::renameat2(folder_, from, folder_, to, RENAME_NOREPLACE) == 0) {
-        return true;
-    }
-    if (errno != EINVAL && errno != ENOSYS) {
-        return false;
-    }
-    if (::linkat(folder_, from, folder_, to, 0) == 0) {
-        ::unlinkat(folder_, from, 0);
-        return true;
-    }
-    if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP && errno != ENOTSUP) {
-        return false;
-    }
-    struct stat there {};
-    if (::fstatat(folder_, to, &there, AT_SYMLINK_NOFOLLOW) == 0) {
-        errno = EEXIST;
-        return false;
-    }
-    return errno == ENOENT && ::renameat(folder_, from, folder_, to) == 0;
+    return renameWithoutReplacing(folder_, temporaryName_, destinationName_);
 }
 
 } // namespace orvane::platform

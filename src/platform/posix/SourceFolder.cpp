@@ -1,6 +1,7 @@
 #include "platform/SourceFolder.h"
 
 #include "platform/posix/PosixFile.h"
+#include "platform/posix/PrivateName.h"
 
 #include <utility>
 
@@ -11,6 +12,14 @@ namespace {
 // Read-only, and never through a link: the descriptor only anchors the *at calls and the
 // listing.
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+// The name a source takes for the moment between its last check and its deletion.
+constexpr const char* kDeletedMark = ".orvane-deleted-";
+
+bool sameEntry(const FileIdentity& found, const FileIdentity& expected) {
+    return found.device == expected.device && found.inode == expected.inode &&
+           found.size == expected.size && found.modifiedNs == expected.modifiedNs;
+}
 
 } // namespace
 
@@ -91,10 +100,35 @@ bool SourceFolder::makeOwnerWritable(const std::string& name) const {
            0;
 }
 
+bool SourceFolder::lacks(const std::string& name) const {
+    struct stat info {};
+    return isOpen() && ::fstatat(fdOf(handle_), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 &&
+           errno == ENOENT;
+}
+
 SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path,
-                                     const std::optional<FileIdentity>&) const {
-    if (::unlinkat(fdOf(handle_), name.c_str(), 0) != 0) {
+                                     const std::optional<FileIdentity>& expected) const {
+    const int folder = fdOf(handle_);
+    // No call deletes an entry only while it is a given file. So the entry first takes a name
+    // of this run's own, and is looked at there: a file swapped in under its name since the
+    // caller's check is what moved, is found out, and is given its name back. The rename sets
+    // the status change time, so that time is not compared.
+    const std::string hidden = expected ? privateNameFor(name, kDeletedMark) : name;
+    if (expected && ::renameat(folder, name.c_str(), folder, hidden.c_str()) != 0) {
         return posixError(errno);
+    }
+    struct stat there {};
+    if (expected && (::fstatat(folder, hidden.c_str(), &there, AT_SYMLINK_NOFOLLOW) != 0 ||
+                     !sameEntry(identityFrom(there), *expected))) {
+        renameWithoutReplacing(folder, hidden, name);
+        return SystemError(ErrorKind::Changed, 0);
+    }
+    if (::unlinkat(folder, hidden.c_str(), 0) != 0) {
+        const int error = errno;
+        if (expected) {
+            renameWithoutReplacing(folder, hidden, name);
+        }
+        return posixError(error);
     }
     noteFileEvent(FileEvent::FileDeleted, path);
     return {};

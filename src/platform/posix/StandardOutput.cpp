@@ -12,4 +12,13 @@ bool writeStandardOutput(std::string_view bytes) {
     return !failed;
 }
 
+void openClosedStandardStreams() {
+    // In order: each one opened takes the lowest free number, the one just found closed.
+    for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
+            static_cast<void>(::open("/dev/null", O_RDWR));
+        }
+    }
+}
+
 } // namespace orvane::platform

@@ -64,7 +64,7 @@ void removeStalePartials(const TreePath&, const std::string&) {
     // The Windows copy keeps no partials between runs: there are none to remove.
 }
 
-std::int64_t keptPartialBytes(const TreePath&) {
+std::int64_t keptPartialBytes(const TreePath&, const FolderIdentity&) {
     return 0;
 }
 

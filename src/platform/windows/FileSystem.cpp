@@ -63,18 +63,4 @@ bool sameFolder(const std::string& first, const std::string& second) {
     return one && other && one->device == other->device && one->inode == other->inode;
 }
 
-bool makeOwnerWritable(const std::string& path) {
-    const DWORD attributes = attributesOf(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES || isLinkAttribute(attributes)) {
-        return false;
-    }
-    constexpr DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if ((attributes & kept) == 0) {
-        return true;
-    }
-    const DWORD cleared = attributes & ~kept;
-    return ::SetFileAttributesW(systemPath(path).c_str(),
-                                cleared == 0 ? FILE_ATTRIBUTE_NORMAL : cleared) != 0;
-}
-
 } // namespace orvane::platform

@@ -44,10 +44,10 @@ void applyFolderMetadata(const MadeFolders::Pending& folder) {
     ::SetFileInformationByHandle(target.get(), FileBasicInfo, &basic, sizeof basic);
 }
 
-bool MadeFolders::make(const TreePath& destination, const std::string& source) {
+SystemError MadeFolders::make(const TreePath& destination, const std::string& source) {
     if (!treeParentPath(destination) ||
         !::CreateDirectoryW(systemPath(destination.path).c_str(), nullptr)) {
-        return false;
+        return lastError();
     }
     const Handle origin = openEntry(source);
     const auto sourceIdentity = origin.isOpen() ? identityOfHandle(origin.get()) : std::nullopt;
@@ -63,7 +63,12 @@ bool MadeFolders::make(const TreePath& destination, const std::string& source) {
         pending.modifiedNs = nanosecondsOf(basic.LastWriteTime.QuadPart);
         pending_.push_back(std::move(pending));
     }
-    return true;
+    return {};
+}
+
+void MadeFolders::adoptUnfinished(const TreePath&, const std::string&) {
+    // A folder a killed run left holds nothing that tells it from a user's own: Windows has no
+    // permission bits that a run could mark it with while it fills it.
 }
 
 } // namespace orvane::platform

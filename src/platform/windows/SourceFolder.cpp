@@ -20,6 +20,44 @@ Handle openFolder(const std::string& path, DWORD flags) {
                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
 }
 
+// The system opened the folder's entry `name` itself, where the folder lists it. Windows never
+// follows a link that an opening asks to keep, but Wine shows a link to a file as that file,
+// even then: only where the system resolved the opened entry tells that the handle is the
+// link's target, which may lie anywhere.
+bool openedInPlace(const SourceFolder& folder, const std::string& name, HANDLE entry,
+                   std::uint64_t entryVolume) {
+    std::wstring listed = volumePathOf(handleOf(folder.handle()));
+    if (listed.empty() || entryVolume != folder.identity().device) {
+        return false;
+    }
+    if (!listed.ends_with(L'\\')) {
+        listed += L'\\';
+    }
+    return volumePathOf(entry) == listed + wideText(name);
+}
+
+// The entry itself, opened for `access`, when it lies where the folder lists it; otherwise
+// not open, with the reason in `error`.
+Handle openListedEntry(const SourceFolder& folder, const std::string& name, DWORD access,
+                       SystemError& error) {
+    const std::string path = pathIn(folder, name);
+    if (path.empty()) {
+        error = folder.isOpen() ? lastError() : folder.openError();
+        return Handle();
+    }
+    Handle entry = openEntry(path, access | FILE_READ_ATTRIBUTES);
+    const auto identity = entry.isOpen() ? identityOfHandle(entry.get()) : std::nullopt;
+    if (!identity) {
+        error = lastError();
+        return Handle();
+    }
+    if (!openedInPlace(folder, name, entry.get(), identity->device)) {
+        error = SystemError(ErrorKind::Elsewhere, 0);
+        return Handle();
+    }
+    return entry;
+}
+
 } // namespace
 
 SourceFolder::SourceFolder(const std::string& path) : handle_(systemHandleOf(openFolder(path, 0))) {
@@ -75,6 +113,12 @@ std::optional<FileIdentity> SourceFolder::identityOf(const std::string& name) co
     return path.empty() ? std::nullopt : platform::identityOf(path);
 }
 
+bool SourceFolder::lacks(const std::string& name) const {
+    const std::string path = pathIn(*this, name);
+    return !path.empty() && attributesOf(path) == INVALID_FILE_ATTRIBUTES &&
+           ::GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 std::optional<bool> SourceFolder::contentsEqual(const std::string& name,
                                                 const std::string& other) const {
     const std::string path = pathIn(*this, name);
@@ -82,22 +126,38 @@ std::optional<bool> SourceFolder::contentsEqual(const std::string& name,
 }
 
 bool SourceFolder::makeOwnerWritable(const std::string& name) const {
-    const std::string path = pathIn(*this, name);
-    return !path.empty() && platform::makeOwnerWritable(path);
+    SystemError error;
+    const Handle entry = openListedEntry(*this, name, FILE_WRITE_ATTRIBUTES, error);
+    FILE_BASIC_INFO basic{};
+    if (!entry.isOpen() ||
+        !::GetFileInformationByHandleEx(entry.get(), FileBasicInfo, &basic, sizeof basic) ||
+        isLinkAttribute(basic.FileAttributes)) {
+        return false;
+    }
+    constexpr DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if ((basic.FileAttributes & kept) == 0) {
+        return true;
+    }
+    basic.FileAttributes &= ~kept;
+    if (basic.FileAttributes == 0) {
+        basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    }
+    // Zero times are left as they are.
+    basic.CreationTime.QuadPart = basic.LastAccessTime.QuadPart = 0;
+    basic.LastWriteTime.QuadPart = basic.ChangeTime.QuadPart = 0;
+    return ::SetFileInformationByHandle(entry.get(), FileBasicInfo, &basic, sizeof basic) != 0;
 }
 
 SystemError SourceFolder::deleteFile(const std::string& name, const std::string& path,
                                      const std::optional<FileIdentity>& expected) const {
-    const std::string inFolder = pathIn(*this, name);
-    if (inFolder.empty()) {
-        return isOpen() ? lastError() : openError_;
-    }
     // Checked and deleted through one handle, the entry itself (a linked folder goes as the
-    // link it is): a file saved over it since it was copied is never the one deleted. The
-    // change time is not compared: making the entry writable for the delete has just set it.
-    Handle entry = openEntry(inFolder, DELETE | FILE_READ_ATTRIBUTES);
+    // link it is), where the folder lists it: a file saved over it since it was copied is
+    // never the one deleted, nor a link's target outside the folder. The change time is not
+    // compared: making the entry writable for the delete has just set it.
+    SystemError error;
+    Handle entry = openListedEntry(*this, name, DELETE, error);
     if (!entry.isOpen()) {
-        return lastError();
+        return error;
     }
     const auto identity = identityOfHandle(entry.get());
     if (!identity) {
@@ -106,7 +166,7 @@ SystemError SourceFolder::deleteFile(const std::string& name, const std::string&
     if (expected &&
         (identity->device != expected->device || identity->inode != expected->inode ||
          identity->size != expected->size || identity->modifiedNs != expected->modifiedNs)) {
-        return windowsError(ERROR_FILE_INVALID);
+        return SystemError(ErrorKind::Changed, 0);
     }
     FILE_DISPOSITION_INFO disposition{TRUE};
     if (!::SetFileInformationByHandle(entry.get(), FileDispositionInfo, &disposition,

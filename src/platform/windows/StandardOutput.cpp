@@ -38,4 +38,9 @@ bool writeStandardOutput(std::string_view bytes) {
     return !failed;
 }
 
+void openClosedStandardStreams() {
+    // Windows gives a file the program opens a handle of its own, never the place of a missing
+    // standard handle: a write to one that is missing fails, and nothing else receives it.
+}
+
 } // namespace orvane::platform

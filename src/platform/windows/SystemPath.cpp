@@ -6,6 +6,7 @@
 #include <climits>
 #include <map>
 #include <string_view>
+#include <vector>
 
 namespace orvane::platform {
 
@@ -232,6 +233,21 @@ std::string pathOfHandle(HANDLE handle) {
         if (length != 0 && length < path.size()) {
             path.resize(length);
             return userPath(path);
+        }
+    }
+    return {};
+}
+
+std::wstring volumePathOf(HANDLE handle) {
+    for (std::size_t bytes = sizeof(FILE_NAME_INFO) + MAX_PATH * sizeof(wchar_t); bytes <= 1 << 17;
+         bytes *= 2) {
+        std::vector<std::uint64_t> buffer(bytes / sizeof(std::uint64_t) + 1);
+        auto* const info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+        if (::GetFileInformationByHandleEx(handle, FileNameInfo, info, static_cast<DWORD>(bytes))) {
+            return std::wstring(info->FileName, info->FileNameLength / sizeof(wchar_t));
+        }
+        if (::GetLastError() != ERROR_MORE_DATA) {
+            return {};
         }
     }
     return {};

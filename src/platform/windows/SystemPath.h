@@ -129,6 +129,10 @@ std::string folderOf(const std::string& path);
 
 // The path of the folder an open handle names now (it follows a rename).
 std::string pathOfHandle(HANDLE handle);
+// The path of an open entry on its volume (no drive, no prefix), as the system resolved it:
+// where a link was followed without a word, it names the link's target. Empty when unknown.
+// Unlike the final path, Wine gives it for paths longer than 260 characters too.
+std::wstring volumePathOf(HANDLE handle);
 
 // Reads until the buffer is full or the file ends; the count read, or -1.
 long long readFully(HANDLE file, char* buffer, DWORD size);

@@ -40,9 +40,11 @@ struct Outcome {
     std::int64_t resumed = -1;
 };
 
-// One copy in chunks of 1 MiB; `onChunk` sees the bytes reported so far and may raise the flag.
+// One copy in chunks of 1 MiB of `from` to dst/big; `onChunk` sees the bytes reported so far
+// and may raise the flag.
 Outcome copyLarge(const TempFolder& dir,
-                  const std::function<void(std::int64_t, std::int32_t&)>& onChunk = {}) {
+                  const std::function<void(std::int64_t, std::int32_t&)>& onChunk = {},
+                  const std::string& from = "src/big") {
     setCopyChunkForTests(MiB);
     Outcome seen;
     std::int32_t flag = 0;
@@ -52,21 +54,13 @@ Outcome copyLarge(const TempFolder& dir,
             onChunk(r.transferred, flag);
         }
     };
-    seen.outcome = copyFileWithProgress(dir / "src/big", dir / "dst/big", progress, flag).outcome;
+    seen.outcome = copyFileWithProgress(dir / from, dir / "dst/big", progress, flag).outcome;
     setCopyChunkForTests(0);
     return seen;
 }
 
 void appendTo(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::app) << text;
-}
-
-void flipByte(const std::string& path, std::int64_t offset) {
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekg(offset);
-    const auto byte = static_cast<char>(file.get());
-    file.seekp(offset);
-    file.put(static_cast<char>(~byte));
 }
 
 // Stops the copy once `bytes` are reported; `atChunk` sees every chunk's report before.
@@ -145,7 +139,6 @@ TEST(KeptPartial, APartialThatNoLongerMatchesItsSourceIsCopiedAgainFromTheStart)
         {"last byte kept changed",
          [](auto& dir) { flipByte(dir / "dst/.big.orvane-resume", 8 * MiB - 1); }},
         {"first byte kept changed", [](auto& dir) { flipByte(dir / "dst/.big.orvane-resume", 0); }},
-        {"record torn", [](auto& dir) { flipByte(dir / "dst/.big.orvane-resume-record", 30); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -159,30 +152,57 @@ TEST(KeptPartial, APartialThatNoLongerMatchesItsSourceIsCopiedAgainFromTheStart)
     }
 }
 
-// What this copy does not own stays as it is, and the copy starts from the first byte: a partial
-// another run holds, or a user's files named like a partial and like its record.
-TEST(KeptPartial, APartialItDoesNotOwnIsLeftAsItIs) {
-    for (const int users : {0, 1, 2}) { // how many of those two names the user's files take
-        SCOPED_TRACE(testing::Message() << users << " of the user's files");
+// What this copy cannot prove its own partial of this source stays as it is, and the copy
+// starts from the first byte: a partial another run holds, a user's files named like a partial
+// and like its record, a record torn by a crash, and the partial and record of a copy from
+// another folder, which came here as files of a folder being copied or moved.
+TEST(KeptPartial, APartialItCannotProveItsOwnIsLeftAsItIs) {
+    const std::string partial = "dst/.big.orvane-resume", record = partial + "-record";
+    const struct {
+        const char* what;
+        std::function<void(LargeSource&)> leave;
+        bool held = false;
+    } cases[] = {
+        {"held by another run", [](auto& dir) { stopAt(dir, 8 * MiB); }, true},
+        {"a user's file under the partial's name",
+         [&](auto& dir) {
+             dir.write(partial, "my notes");
+             stopAt(dir, 8 * MiB);
+         }},
+        {"a user's files under both names",
+         [&](auto& dir) {
+             dir.write(partial, "my notes");
+             dir.write(record, "my other notes");
+             stopAt(dir, 8 * MiB);
+         }},
+        {"a torn record",
+         [&](auto& dir) {
+             stopAt(dir, 8 * MiB);
+             flipByte(dir / record, 30);
+         }},
+        {"a copy from another folder",
+         [](auto& dir) {
+             dir.write("elsewhere/big", sourceBytes(large));
+             copyLarge(
+                 dir, [](std::int64_t done, std::int32_t& flag) { flag = done >= 8 * MiB; },
+                 "elsewhere/big");
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         LargeSource dir;
-        const std::string partial = dir / "dst/.big.orvane-resume", record = partial + "-record";
-        if (users > 0) {
-            dir.write("dst/.big.orvane-resume", "my notes");
-        }
-        if (users > 1) {
-            dir.write("dst/.big.orvane-resume-record", "my other notes");
-        }
-        ASSERT_EQ(stopAt(dir, 8 * MiB).outcome, CopyOutcome::Cancelled);
-        const std::string kept = readFile(partial) + "|" + readFile(record);
-        const FileDescriptor held(::open(record.c_str(), O_RDONLY));
-        ASSERT_TRUE(users > 0 || ::flock(held.get(), LOCK_EX) == 0);
+        c.leave(dir);
+        const std::string left = readFile(dir / partial) + "|" + readFile(dir / record);
+        auto names = namesIn(dir / "dst");
+        const FileDescriptor held(::open((dir / record).c_str(), O_RDONLY));
+        ASSERT_TRUE(!c.held || ::flock(held.get(), LOCK_EX) == 0);
 
         const Outcome again = copyLarge(dir);
         EXPECT_EQ(std::pair(again.outcome, again.resumed), std::pair(CopyOutcome::Copied, -1L));
         EXPECT_EQ(readFile(dir / "dst/big"), readFile(dir / "src/big"));
-        const std::string expected[] = {kept, "my notes|", "my notes|my other notes"};
-        EXPECT_EQ(readFile(partial) + "|" + readFile(record), expected[users]);
-        EXPECT_EQ(namesIn(dir / "dst").size(), users == 1 ? 2U : 3U);
+        EXPECT_TRUE(readFile(dir / partial) + "|" + readFile(dir / record) == left);
+        names.insert("big");
+        EXPECT_EQ(namesIn(dir / "dst"), names);
     }
 }
 
@@ -202,16 +222,20 @@ TEST(KeptPartial, ACopyCutShortMidFileIsContinuedFromWhatItRecordedAndReadsBackR
         bool slow, killed;
         std::string changed; // a byte of it flipped after the cut
         std::int64_t at, resumed;
+        bool timesSetBack = false; // as editors, sync tools and `rsync -t` leave a rewrite
     } cases[] = {
         {false, true, "", 0, KeptPartial::recordEveryBytes + 8 * MiB},
         {false, false, partial, cut - 6 * MiB, -1},
         {true, false, partial, cut - 6 * MiB, KeptPartial::recordEveryBytes},
-        // Rewritten in place below the durable part's checked end: only its time tells.
+        // Rewritten in place below the durable part's checked end: only its times tell, and
+        // with those set back, only its status change time.
         {true, false, "src/big", 10 * MiB, -1},
+        {true, false, "src/big", 10 * MiB, -1, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.slow ? "two seconds before 64 MiB, " : "at once, ")
-                                        << (c.killed ? "killed" : "stopped, ") << c.changed);
+                                        << (c.killed ? "killed" : "stopped, ") << c.changed
+                                        << (c.timesSetBack ? ", times set back" : ""));
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -228,9 +252,14 @@ TEST(KeptPartial, ACopyCutShortMidFileIsContinuedFromWhatItRecordedAndReadsBackR
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_EQ(WIFSIGNALED(status), c.killed);
+        struct stat before {};
+        ASSERT_EQ(::stat((dir / "src/big").c_str(), &before), 0);
         if (!c.changed.empty()) {
             flipByte(dir / c.changed, c.at);
         }
+        const timespec times[] = {before.st_atim, before.st_mtim};
+        ASSERT_TRUE(!c.timesSetBack ||
+                    ::utimensat(AT_FDCWD, (dir / c.changed).c_str(), times, 0) == 0);
         const Outcome resumed = copyLarge(dir);
         EXPECT_EQ(resumed.outcome, CopyOutcome::Copied);
         EXPECT_EQ(resumed.resumed, c.resumed);

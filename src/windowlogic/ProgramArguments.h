@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvane::windowlogic {
+
+// The program's argument text: everything on the command line after the program's name,
+// the arguments joined by one blank, as the platform of the first version handed it over.
+std::string ArgumentText(const std::vector<std::string>& arguments);
+
+// Debug mode is the argument text "-debug" in any letter case, and nothing more: "-DEBUG"
+// counts, "-debug extra" does not.
+bool IsDebugArgument(const std::string& argumentText);
+
+} // namespace orvane::windowlogic
