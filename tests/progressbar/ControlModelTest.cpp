@@ -9,17 +9,14 @@ using namespace orvane::testing;
 
 namespace {
 
-// 100 x the share of the range, clamped to 0-100; an empty range is a step at Max.
-TEST(ControlModel, PercentIsTheClampedShareOfTheRange) {
-    const std::int32_t cases[][4] = {{0, 100, 0, 0},   {0, 100, 150, 100}, {0, 100, -5, 0},
-                                     {0, 100, 37, 37}, {10, 20, 15, 50},   {7, 7, 7, 100}};
-    for (const auto& [min, max, value, percent] : cases) {
-        ModelOnly bar;
-        bar.setMin(min);
-        bar.setMax(max);
-        bar.setValue(value);
-        EXPECT_DOUBLE_EQ(bar.Percent(), percent) << min << " " << max << " " << value;
-    }
+// 100 x the share of the range: Min 10, Max 20, Value 15 gives 50. The share is the bar's,
+// clamped and with the empty range as a step, tested with the bar's edge.
+TEST(ControlModel, PercentIsAHundredTimesTheShareOfTheRange) {
+    ModelOnly bar;
+    bar.setMin(10);
+    bar.setMax(20);
+    bar.setValue(15);
+    EXPECT_DOUBLE_EQ(bar.Percent(), 50);
 }
 
 // Each assignment repaints once and marks its property; BarPicture marks both pictures. The
