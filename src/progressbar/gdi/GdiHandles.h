@@ -1,5 +1,7 @@
 #pragma once
 
+#include "progressbar/ProgressGeometry.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -20,6 +22,10 @@ struct DeleteDeviceContext {
 template <typename Handle>
 using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, DeleteGdiObject>;
 using MemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDeviceContext>;
+
+inline RECT ToRECT(const Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 // A 32-bit BI_RGB header: positive height for bottom-up rows, negative for top-down ones.
 inline BITMAPINFO Dib32(int width, int height) {

@@ -6,14 +6,6 @@
 #include <olectl.h>
 
 namespace orvane {
-namespace {
-
-RECT ToRECT(const Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-} // namespace
-
 GdiSurface::GdiSurface(pcProgressBar& bar, HDC hdc) : bar_(bar), hdc_(hdc) {}
 
 void GdiSurface::RaiseBeforeDraw(std::int32_t lLeft, std::int32_t lTop, std::int32_t lWidth,

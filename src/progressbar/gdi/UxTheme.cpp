@@ -3,14 +3,6 @@
 #include <vssym32.h>
 
 namespace orvane {
-namespace {
-
-RECT ToRECT(const Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-} // namespace
-
 std::optional<int> UxTheme::Int(int property) const {
     int value = 0;
     return ::GetThemeInt(theme_, 0, 0, property, &value) == S_OK ? std::optional(value)

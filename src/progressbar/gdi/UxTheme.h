@@ -1,8 +1,7 @@
 #pragma once
 
 #include "progressbar/ProgressSurface.h"
-
-#include <windows.h>
+#include "progressbar/gdi/GdiHandles.h"
 
 #include <uxtheme.h>
 
