@@ -1,7 +1,7 @@
 #include "platform/posix/KeptPartial.h"
 
 #include "platform/DestinationTree.h"
-#include "platform/TextHash.h"
+#include "platform/PartialRecord.h"
 #include "platform/posix/TreeResolve.h"
 
 #include <dirent.h>
@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -20,113 +19,11 @@ namespace orvane::platform {
 
 namespace {
 
-constexpr const char* kPartialMark = ".orvane-resume";
-constexpr const char* kRecordMark = "-record";
-
-// The hidden names of a destination's partial and of its record, beside it.
-std::string partialNameOf(const std::string& destinationName) {
-    return "." + destinationName + kPartialMark;
-}
-std::string recordNameOf(const std::string& destinationName) {
-    return partialNameOf(destinationName) + kRecordMark;
-}
-// The second version added the source's folder and status change time; a record of the
-// first proves neither, and is left alone as a user's file would be.
-constexpr const char* kRecordTitle = "orvane partial copy 2";
-// Always written whole at this size, padded with blanks: a record that never shrinks needs no
-// truncation, which some file systems (FAT through FUSE) refuse. The longest record, every
-// number at its widest, takes 232 bytes.
-constexpr std::size_t kRecordBytes = 256;
-
-// The record's three lines: a title that says whose it is, the facts of the source and of the
-// part kept, and a check of both, which tells a record torn by a crash from a whole one.
-struct Record {
-    enum class Kind { NotOurs, Torn, Whole } kind = Kind::NotOurs;
-    // The folder the source was read in. A partial is this run's to continue or remove only
-    // when its record names the very folder the run reads the source in: a record that came
-    // with the files of a source folder (a copied or moved backup) names another.
-    std::uint64_t folderDevice = 0;
-    std::uint64_t folderInode = 0;
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    std::int64_t size = 0;
-    std::int64_t modifiedNs = 0;
-    // A rewrite in place moves it even when the writer sets the modification time back.
-    std::int64_t changedNs = 0;
-    std::int64_t length = 0;
-    // The part made durable by a flush. The length may be more, recorded without waiting for
-    // the disk, and is trusted beyond this part only where it reads back as the source's.
-    std::int64_t flushed = 0;
-
-    bool madeIn(const FolderIdentity& folder) const {
-        return kind == Kind::Whole && folderDevice == folder.device && folderInode == folder.inode;
-    }
-};
-
-std::string factsLine(const FolderIdentity& folder, const struct stat& source, std::int64_t length,
-                      std::int64_t flushed) {
-    std::string line;
-    for (const auto number :
-         {static_cast<std::int64_t>(folder.device), static_cast<std::int64_t>(folder.inode),
-          static_cast<std::int64_t>(source.st_dev), static_cast<std::int64_t>(source.st_ino),
-          static_cast<std::int64_t>(source.st_size), nanosecondsOf(source.st_mtim),
-          nanosecondsOf(source.st_ctim), length, flushed}) {
-        line += (line.empty() ? "" : " ") + std::to_string(number);
-    }
-    return line;
-}
-
-std::string checkLine(const std::string& facts) {
-    return std::to_string(textHash(std::string(kRecordTitle) + "\n" + facts));
-}
-
-Record parseRecord(const std::string& text) {
-    Record record;
-    const std::string title = std::string(kRecordTitle) + "\n";
-    if (text.compare(0, title.size(), title) != 0) {
-        return record;
-    }
-    record.kind = Record::Kind::Torn;
-    const auto factsEnd = text.find('\n', title.size());
-    if (factsEnd == std::string::npos) {
-        return record;
-    }
-    const std::string facts = text.substr(title.size(), factsEnd - title.size());
-    const std::string check = checkLine(facts) + "\n";
-    if (text.compare(factsEnd + 1, check.size(), check) != 0 ||
-        text.find_first_not_of(' ', factsEnd + 1 + check.size()) != std::string::npos) {
-        return record;
-    }
-    long long numbers[9] = {};
-    if (std::sscanf(facts.c_str(), "%lld %lld %lld %lld %lld %lld %lld %lld %lld", &numbers[0],
-                    &numbers[1], &numbers[2], &numbers[3], &numbers[4], &numbers[5], &numbers[6],
-                    &numbers[7], &numbers[8]) != 9) {
-        return record;
-    }
-    const auto unsignedAt = [&numbers](int at) { return static_cast<std::uint64_t>(numbers[at]); };
-    const Record whole{Record::Kind::Whole, unsignedAt(0), unsignedAt(1), unsignedAt(2),
-                       unsignedAt(3),       numbers[4],    numbers[5],    numbers[6],
-                       numbers[7],          numbers[8]};
-    if (whole.length < 0 || whole.length > whole.size || whole.flushed < 0 ||
-        whole.flushed > whole.length) {
-        return record;
-    }
-    return whole;
-}
-
-Record readRecord(int fd) {
-    std::string text(kRecordBytes + 1, '\0');
+PartialRecord readRecord(int fd) {
+    std::string text(kPartialRecordBytes + 1, '\0');
     const ssize_t got = ::pread(fd, text.data(), text.size(), 0);
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return parseRecord(text);
-}
-
-// The record was made of this source as it is now: the same entry, size and times.
-bool cutFrom(const Record& record, const struct stat& source) {
-    return record.device == static_cast<std::uint64_t>(source.st_dev) &&
-           record.inode == static_cast<std::uint64_t>(source.st_ino) &&
-           record.size == source.st_size && record.modifiedNs == nanosecondsOf(source.st_mtim) &&
-           record.changedNs == nanosecondsOf(source.st_ctim);
+    return parsePartialRecord(text);
 }
 
 bool readFully(int fd, char* buffer, std::int64_t count, std::int64_t offset) {
@@ -178,16 +75,6 @@ std::vector<std::string> namesIn(int folder) {
     return names;
 }
 
-// The destination name whose partial's record this is, or empty for any other name.
-std::string recordedName(const std::string& name) {
-    const std::string tail = std::string(kPartialMark) + kRecordMark;
-    if (name.size() <= tail.size() + 1 || name.front() != '.' ||
-        name.compare(name.size() - tail.size(), tail.size(), tail) != 0) {
-        return {};
-    }
-    return name.substr(1, name.size() - tail.size() - 1);
-}
-
 FolderIdentity identityOfFolder(int folder) {
     struct stat info {};
     if (::fstat(folder, &info) != 0) {
@@ -213,7 +100,7 @@ bool stale(int folder, const std::string& recordName, int sourceFolder,
     if (::fstatat(sourceFolder, sourceName.c_str(), &source, AT_SYMLINK_NOFOLLOW) != 0) {
         return errno == ENOENT;
     }
-    return !S_ISREG(source.st_mode) || !cutFrom(readRecord(record.get()), source);
+    return !S_ISREG(source.st_mode) || !readRecord(record.get()).cutFrom(identityFrom(source));
 }
 
 } // namespace
@@ -284,7 +171,7 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
     KeptPartial kept(folder, std::move(partialName), std::move(recordName), std::move(record));
     kept.source_ = sourceInfo;
     kept.sourceFolder_ = sourceFolder;
-    const Record found = made ? Record{} : readRecord(kept.record_.get());
+    const PartialRecord found = made ? PartialRecord{} : readRecord(kept.record_.get());
     if (!made && !found.madeIn(sourceFolder)) {
         // Not provably this program's partial of this source: a user's file that merely has
         // a partial's name, a record torn by a crash, or the partial of another source that
@@ -295,7 +182,7 @@ std::optional<KeptPartial> KeptPartial::take(int folder, const std::string& name
     // flushed part, when a crash cost bytes beyond it. Nothing kept is nothing to continue: a
     // new file costs less than rewriting the old one, which some file systems refuse (FAT
     // through FUSE).
-    if (!made && cutFrom(found, sourceInfo) &&
+    if (!made && found.cutFrom(identityFrom(sourceInfo)) &&
         (kept.continueFrom(source, sourceInfo, found.length, found.flushed) ||
          (found.flushed < found.length &&
           kept.continueFrom(source, sourceInfo, found.flushed, found.flushed)))) {
@@ -349,9 +236,8 @@ bool KeptPartial::continueFrom(int source, const struct stat& sourceInfo, std::i
 }
 
 bool KeptPartial::record(std::int64_t length) {
-    const std::string facts = factsLine(sourceFolder_, source_, length, flushed_);
-    std::string text = std::string(kRecordTitle) + "\n" + facts + "\n" + checkLine(facts) + "\n";
-    text.resize(std::max(text.size(), kRecordBytes), ' ');
+    const std::string text =
+        partialRecordText(sourceFolder_, identityFrom(source_), length, flushed_);
     return ::pwrite(record_.get(), text.data(), text.size(), 0) ==
            static_cast<ssize_t>(text.size());
 }
