@@ -55,8 +55,9 @@ void GdiSurface::DrawCaption(const Rect& rect, std::u16string_view text, std::ui
     const HGDIOBJ old = ::SelectObject(hdc_, bar_.FontHandle());
     ::SetBkMode(hdc_, TRANSPARENT);
     ::SetTextColor(hdc_, color);
+    // The caption is the control's own text, never a buffer for an elided copy.
     ::DrawTextW(hdc_, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()),
-                &area, flags);
+                &area, flags & ~static_cast<std::uint32_t>(DT_MODIFYSTRING));
     ::SelectObject(hdc_, old);
 }
 
