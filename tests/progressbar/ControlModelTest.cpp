@@ -9,8 +9,7 @@ using namespace orvane::testing;
 
 namespace {
 
-// 100 x the share of the range: Min 10, Max 20, Value 15 gives 50. The share is the bar's,
-// clamped and with the empty range as a step, tested with the bar's edge.
+// 100 x the bar's share of the range (whose edges PaintSteps tests): 10, 20 and 15 give 50.
 TEST(ControlModel, PercentIsAHundredTimesTheShareOfTheRange) {
     ModelOnly bar;
     bar.setMin(10);
@@ -60,9 +59,8 @@ TEST(Persistence, KeysLeftOutOrWronglyTypedYieldTheirDefaults) {
     EXPECT_EQ(stored.paints, 20);
 }
 
-// Written and read back through the bag's text form, every property keeps its value: texts
-// with escapes and characters beyond ASCII, the font, both pictures. A new instance's black
-// text differs from the stored default (the window text colour) and the font has no default.
+// Through the bag's text form every property keeps its value (escapes, text beyond ASCII, the
+// font, pictures); a new instance writes its black text and the font, which has no default.
 TEST(Persistence, EveryPropertySurvivesTheTextForm) {
     ModelOnly fresh;
     pcPropertyBag defaults;

@@ -27,9 +27,8 @@ std::vector<Rgb8> Modified(const std::vector<Rgb8>& line, double l, double s) {
     return out;
 }
 
-// Factors of 1 keep every colour; luminance 0 makes black; saturation 0 makes the grey of the
-// same luminance ((max + min) / 2); luminance 2 doubles it but never beyond white. A picture one
-// pixel wide is processed too.
+// Factors of 1 keep every colour, luminance 0 makes black, saturation 0 the grey of the same
+// luminance ((max + min) / 2), luminance 2 doubles it but never beyond white; one pixel too.
 TEST(DibPixels, ModifyHlsScalesLuminanceAndSaturation) {
     const std::vector<Rgb8> line{{200, 100, 50}, {0, 0, 0},       {255, 255, 255},
                                  {12, 240, 77},  {100, 100, 100}, {230, 230, 230}};

@@ -9,8 +9,7 @@
 
 namespace orvane::testing {
 
-// The control without a toolkit: assignments store and count, nothing is drawn until a test
-// paints it on a FakeSurface.
+// The control without a toolkit: assignments store and count its paints.
 class ModelOnly final : public ProgressBarModel {
 public:
     void DrawControl() override { ++paints; }
@@ -21,11 +20,9 @@ public:
     std::vector<std::pair<PictureSlot, double>> modified;
 };
 
-// A surface of width x height pixels that keeps the colours of its fills and block copies as the
-// platform does (confined to the clip rectangle), and records what else the paint asks for,
-// with the clip rectangle it was asked under. System colour i is RGB(i, i, i), and a copied
-// pixel is PictureColor of its place in the picture, so a pixel names where it came from. Its
-// theme, when it has one, answers the sizes it is given.
+// A surface that keeps its fills and block copies (within the clip) as pixels, and records the
+// rest with the clip it came under. System colour i is RGB(i, i, i) and a copied pixel
+// PictureColor of its place in the picture, so a pixel names its source.
 class FakeSurface final : public ProgressSurface, private ProgressTheme {
 public:
     FakeSurface(int width, int height)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -13,22 +14,18 @@ namespace {
 constexpr ColorRef kBack = RgbColor(15, 15, 15);
 constexpr ColorRef kNavy = RgbColor(0, 0, 128);
 
-// The colours of row (or, not across, column) at from first to last - 1.
-std::vector<ColorRef> Line(const FakeSurface& surface, bool across, int at, int first, int last) {
-    std::vector<ColorRef> colours;
+// Row (or, not across, column) at from first to last - 1: "#" bar colour, "." back colour.
+std::string Line(const FakeSurface& surface, bool across, int at, int first, int last) {
+    std::string line;
     for (int i = first; i < last; ++i) {
-        colours.push_back(across ? surface.At(i, at) : surface.At(at, i));
+        const ColorRef colour = across ? surface.At(i, at) : surface.At(at, i);
+        line += colour == kNavy ? '#' : colour == kBack ? '.' : '?';
     }
-    return colours;
+    return line;
 }
 
-// Runs of bar colour (true) or back colour (false), one after the other.
-std::vector<ColorRef> Runs(std::initializer_list<std::pair<int, bool>> runs) {
-    std::vector<ColorRef> colours;
-    for (const auto& [length, bar] : runs) {
-        colours.insert(colours.end(), static_cast<std::size_t>(length), bar ? kNavy : kBack);
-    }
-    return colours;
+std::string Pixels(int length, char pixel) {
+    return std::string(static_cast<std::size_t>(length), pixel);
 }
 
 // Where the filled part of the 200 x 20 bar ends on its client (1, 1, 199, 19): at
@@ -49,7 +46,7 @@ TEST(PaintSteps, BarEdgeIsTheNearestPixelOfTheClampedShareOfTheRange) {
         bar.setValue(value);
         FakeSurface surface(200, 20);
         surface.Paint(bar);
-        EXPECT_EQ(Line(surface, true, 10, 1, 199), Runs({{edge - 1, true}, {199 - edge, false}}))
+        EXPECT_EQ(Line(surface, true, 10, 1, 199), Pixels(edge - 1, '#') + Pixels(199 - edge, '.'))
             << min << " " << max << " " << value;
     }
 }
@@ -64,31 +61,30 @@ TEST(PaintSteps, SegmentsAreBlocksOfEightWithGapsOfTwoCutBackToWholeSteps) {
         bar.setValue(value);
         FakeSurface surface(200, 20);
         surface.Paint(bar);
-        std::vector<ColorRef> expected;
-        for (int x = 1; x < 199; ++x) {
-            expected.push_back(x < 1 + 10 * blocks && (x - 1) % 10 < 8 ? kNavy : kBack);
+        std::string expected;
+        for (int block = 0; block < blocks; ++block) {
+            expected += "########..";
         }
-        EXPECT_EQ(Line(surface, true, 10, 1, 199), expected) << value;
+        EXPECT_EQ(Line(surface, true, 10, 1, 199), expected + Pixels(198 - 10 * blocks, '.'))
+            << value;
     }
 }
 
-// A square control is a vertical bar growing from the bottom; segments are counted from the
-// bottom edge, the first gap just below the bar (clipped away): in the 30 x 40 bar's client
-// (1, 1, 29, 39) a full bar is cut back to rows 9-38, with gaps at 29-30 and 19-20.
+// A square control is a vertical bar growing from the bottom, its segments counted from there:
+// in the 30 x 40 bar's client (1, 1, 29, 39) a full bar is rows 9-38, gaps at 29-30 and 19-20.
 TEST(PaintSteps, AVerticalBarGrowsFromTheBottomWithBlocksCountedFromThere) {
     ModelOnly square;
     square.setValue(50);
     FakeSurface squareSurface(20, 20);
     squareSurface.Paint(square);
-    EXPECT_EQ(Line(squareSurface, false, 10, 1, 19), Runs({{9, false}, {9, true}}));
+    EXPECT_EQ(Line(squareSurface, false, 10, 1, 19), ".........#########");
 
     ModelOnly tall;
     tall.setSegments(true);
     tall.setValue(100);
     FakeSurface tallSurface(30, 40);
     tallSurface.Paint(tall);
-    EXPECT_EQ(Line(tallSurface, false, 15, 1, 39),
-              Runs({{8, false}, {10, true}, {2, false}, {8, true}, {2, false}, {8, true}}));
+    EXPECT_EQ(Line(tallSurface, false, 15, 1, 39), "........##########..########..########");
 }
 
 // The classic caption is " " + Text + " " drawn twice into the reduced client, in ForeColor
@@ -136,10 +132,9 @@ TEST(PaintSteps, CaptionIsDrawnOverTheEmptyPartAndAgainClippedToTheBar) {
 }
 
 // A theme that answers both sizes and draws the trough gives the themed look: the bar cut to
-// whole steps of chunk + space (6 + 2 here, a step of 10), its chunks drawn once on the bar less
-// 2 at the top-left and 1 at the bottom-right, the Text itself drawn by the theme in its
-// content rectangle, no fill, no clip, no border. Any step that fails, no theme, or a
-// background picture gives the classic look for that paint.
+// steps of chunk + space (6 + 2, a step of 10), its chunks once on the bar less 2 at the top-left
+// and 1 at the bottom-right, the Text by the theme in its content rectangle, no fill, clip or
+// border. A failed step, no theme, or a background picture gives the classic look.
 TEST(PaintSteps, TheThemeDrawsTheBarUnlessAnyOfItsStepsFails) {
     struct Case {
         const char* name;

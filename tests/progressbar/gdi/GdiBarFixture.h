@@ -12,8 +12,7 @@ inline constexpr ColorRef kNavy = RgbColor(0, 0, 128);
 inline constexpr ColorRef kRed = RgbColor(255, 0, 0);
 inline constexpr ColorRef kGreen = RgbColor(0, 255, 0);
 
-// A new instance of the control in a pop-up window of its own, shown without taking the focus
-// (a window that is not shown has no pixels of its own under Wine).
+// A new instance in a pop-up window, shown (a hidden window has no pixels under Wine).
 inline std::unique_ptr<pcProgressBar> MakeBar(int width, int height) {
     auto bar = std::make_unique<pcProgressBar>(nullptr, 0, 0, width, height);
     ::ShowWindow(bar->hWnd(), SW_SHOWNOACTIVATE);
@@ -31,8 +30,7 @@ inline ColorRef MemPixel(const pcProgressBar& bar, int x, int y) {
     return PixelOf(bar.MemDC().Pixels(), x, y);
 }
 
-// The box of the memory surface's pixels of color within area (right and bottom exclusive);
-// empty, all 0, when there are none.
+// The box of the memory surface's pixels of color within area; all 0 when there are none.
 inline RECT InkBox(const pcProgressBar& bar, ColorRef color, const RECT& area) {
     RECT box{area.right, area.bottom, 0, 0};
     for (int y = area.top; y < area.bottom; ++y) {

@@ -70,8 +70,7 @@ TEST(GdiLook, BordersInTheSystemsColours) {
     }
 }
 
-// The caption reads in ForeColor (red) over the empty part and in BarForeColor (green) over the
-// bar: the columns each colour may occupy, or none.
+// The caption reads in ForeColor (red) over the empty part, BarForeColor (green) over the bar.
 TEST(GdiLook, CaptionReadsInForeColorOverTheEmptyPartAndBarForeColorOverTheBar) {
     struct Case {
         int value;
@@ -99,8 +98,7 @@ TEST(GdiLook, CaptionReadsInForeColorOverTheEmptyPartAndBarForeColorOverTheBar) 
     }
 }
 
-// With XpStyle, Wine's theme draws the trough and the chunks: none of the classic look's bar
-// colour or border is left. Without a theme the look would be classic.
+// With XpStyle Wine's theme draws the bar: no classic bar colour or border is left.
 TEST(GdiLook, TheVisualStylesDrawTheBarWhenAThemeIsActive) {
     auto bar = MakeBar(200, 20);
     bar->setXpStyle(true);

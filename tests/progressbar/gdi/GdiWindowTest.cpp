@@ -14,9 +14,8 @@ using namespace orvane::testing;
 
 namespace {
 
-// Every paint (an assignment, WM_PAINT, WM_PRINTCLIENT) raises BeforeDraw first, with the memory
-// DC it draws on, the client rectangle's top-left corner and size, and true; WM_PRINTCLIENT
-// then copies the whole control into the DC it is given.
+// Every paint (an assignment, WM_PAINT, WM_PRINTCLIENT) first raises BeforeDraw with its memory
+// DC, the client's corner and size and true; WM_PRINTCLIENT copies the control into its DC.
 TEST(GdiWindow, EveryPaintRaisesBeforeDrawAndPrintClientCopiesTheControl) {
     auto bar = MakeBar(200, 20);
     using Call = std::tuple<HDC, std::int32_t, std::int32_t, std::int32_t, std::int32_t, bool>;
@@ -57,10 +56,9 @@ TEST(GdiWindow, AnAssignmentIsOnTheWindowBeforeItReturns) {
 
 constexpr const wchar_t* kChild = L"ORVANE_DENSE_SCREEN_CHILD";
 
-// Run by the next test in a process of its own, started while the prefix's LogPixels is 144:
-// the window's density is 144 dpi, the surface is the client's device pixels and the border's
-// lines stay one pixel, while the caption's 10.5 points are 21 pixels, its capitals 15 high
-// (10 at 96 dpi).
+// Run by the next test in a process of its own, with LogPixels 144: the surface is the client's
+// device pixels, the border one pixel, and the caption's 10.5 points 21 pixels (its capitals
+// about 15 high, 10 at 96 dpi).
 TEST(GdiDenseScreen, SurfaceInDevicePixelsCaptionScaled) {
     if (::GetEnvironmentVariableW(kChild, nullptr, 0) == 0) {
         GTEST_SKIP() << "started by GdiWindow.ADenseScreenScalesTheCaptionNotTheLines";
@@ -76,8 +74,7 @@ TEST(GdiDenseScreen, SurfaceInDevicePixelsCaptionScaled) {
     EXPECT_GE(ink.bottom - ink.top, 13) << "the caption's capitals";
 }
 
-// The prefix's LogPixels is read when a process starts: the test sets it to 144, runs the test
-// above in a child process, and removes it again.
+// LogPixels is read when a process starts: set to 144 for the test above in a child process.
 TEST(GdiWindow, ADenseScreenScalesTheCaptionNotTheLines) {
     const DWORD dpi = 144;
     ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels",

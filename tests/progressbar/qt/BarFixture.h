@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <ostream>
+#include <vector>
 
 // Failures name colours as #rrggbb.
 inline void PrintTo(const QColor& color, std::ostream* os) {
@@ -49,11 +50,13 @@ inline QImage Composed(const pcProgressBar& bar) {
     return bar.ComposedImage().copy(0, 0, bar.width(), bar.height());
 }
 
-// Each colour expected at its point of image.
+// Each colour expected at its points of image.
 inline void ExpectPixels(const QImage& image,
-                         std::initializer_list<std::pair<QColor, QPoint>> probes) {
-    for (const auto& [color, at] : probes) {
-        EXPECT_EQ(QColor(image.pixel(at)), color) << "at " << at.x() << "," << at.y();
+                         std::initializer_list<std::pair<QColor, std::vector<QPoint>>> probes) {
+    for (const auto& [color, points] : probes) {
+        for (const QPoint& at : points) {
+            EXPECT_EQ(QColor(image.pixel(at)), color) << "at " << at.x() << "," << at.y();
+        }
     }
 }
 

@@ -1,6 +1,5 @@
-// The Qt back end's own part of the control: the caption split by hand over the bar, a dense
-// screen, synchronous presentation, the palette standing for the system colours, the style
-// standing for the theme. The steps themselves are tested once, in tests/progressbar.
+// The Qt back end's own part: the caption split over the bar by hand, a dense screen, synchronous
+// presentation, the palette and the style; the shared steps are tested in tests/progressbar.
 #include "BarFixture.h"
 
 #include "progressbar/qt/SystemColors.h"
@@ -56,9 +55,8 @@ TEST(ClassicLook, CaptionReadsInForeColorOverTheEmptyPartAndBarForeColorOverTheB
     }
 }
 
-// At a device pixel ratio of 2 every rule holds in logical pixels, while a line is one device
-// pixel wide: the thin inset border, then background up to the bar at logical 1, the bar's
-// edge at logical 100.
+// At a device pixel ratio of 2 the rules hold in logical pixels and a line is one device pixel:
+// the thin inset border, background up to the bar at logical 1, the bar's edge at 100.
 TEST(ClassicLook, DenseScreenKeepsLinesOneDevicePixelWide) {
     auto bar = MakeBar(200, 20);
     if (bar->devicePixelRatioF() != 2.0) {
@@ -67,17 +65,10 @@ TEST(ClassicLook, DenseScreenKeepsLinesOneDevicePixelWide) {
     bar->setValue(50);
     const QImage image = bar->ComposedImage();
     ASSERT_EQ(image.size(), QSize(400, 40));
-    ExpectPixels(image, {{kDark, {0, 5}},
-                         {kDark, {5, 0}},
-                         {kButton, {1, 5}},
-                         {kButton, {5, 1}},
-                         {kButton, {398, 5}},
-                         {kButton, {300, 38}},
-                         {kButton, {200, 20}},
-                         {kLight, {399, 5}},
-                         {kLight, {300, 39}},
-                         {kNavy, {2, 2}},
-                         {kNavy, {199, 37}}});
+    ExpectPixels(image, {{kDark, {{0, 5}, {5, 0}}},
+                         {kButton, {{1, 5}, {5, 1}, {398, 5}, {300, 38}, {200, 20}}},
+                         {kLight, {{399, 5}, {300, 39}}},
+                         {kNavy, {{2, 2}, {199, 37}}}});
     EXPECT_EQ(bar->grab().toImage().convertToFormat(QImage::Format_RGB32), image);
 }
 
@@ -106,7 +97,7 @@ TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignmentThatChangesIt)
         bar->setValue(value);
         EXPECT_EQ(counter.paints, paints) << "after Value " << value;
         const QImage shown = bar->screen()->grabWindow(bar->winId()).toImage();
-        ExpectPixels(shown, {{kNavy, {edge - 1, 10}}, {kButton, {edge, 10}}});
+        ExpectPixels(shown, {{kNavy, {{edge - 1, 10}}}, {kButton, {{edge, 10}}}});
     }
 }
 
