@@ -4,7 +4,7 @@
 // rendered into an image. It also counts heap allocations during steady painting, and
 // compares the two ways of bringing each assignment to the screen.
 #include "progressbar/StoredBars.h"
-#include "progressbar/pcProgressBar.h"
+#include "progressbar/qt/pcProgressBar.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QColor>
-#include <QPalette>
-
 #include <cstdint>
 
 namespace orvane {
@@ -10,26 +7,20 @@ namespace orvane {
 // A 32-bit colour as the control stores it: with the top bit clear, red in the low byte, then
 // green, then blue; with the top bit set, the low bits select a system colour.
 using OleColor = std::uint32_t;
-// A converted colour in the same byte order, always without the top bit unless invalid.
+// A converted colour in the same byte order, without the top bit unless invalid.
 using ColorRef = std::uint32_t;
 
 inline constexpr OleColor kSystemColorBit = 0x80000000U;
-inline constexpr ColorRef CLR_INVALID = 0xFFFFFFFFU;
+// What a colour conversion that fails gives (all bits set).
+inline constexpr ColorRef kInvalidColor = 0xFFFFFFFFU;
 
-// The application palette's colour for a system colour index 0-30 (invalid index: black).
-QColor SystemColor(int index, const QPalette& palette);
+// The system colours the paint names itself.
+inline constexpr int kColorButtonShadow = 16;
+inline constexpr int kColorButtonHighlight = 20;
 
-// The text colour conversion: a system colour beyond index 30 or a value whose top byte is
-// neither 0x00 nor 0x80 cannot be converted and gives CLR_INVALID.
-ColorRef TranslateColor(OleColor color, const QPalette& palette);
-
-// The colour a brush of this value paints: system colours use (value AND 31), every other value
-// its low three bytes.
-QColor BrushColor(OleColor color, const QPalette& palette);
-
-// A converted colour as Qt paints it. Only the low three bytes count, so CLR_INVALID is white.
-QColor FromColorRef(ColorRef color);
-
-OleColor ToOleColor(QColor color);
+inline constexpr ColorRef RgbColor(int red, int green, int blue) {
+    return static_cast<ColorRef>(red) | static_cast<ColorRef>(green) << 8 |
+           static_cast<ColorRef>(blue) << 16;
+}
 
 } // namespace orvane

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRect>
-
 #include <cstdint>
 
 namespace orvane {
@@ -13,8 +11,15 @@ struct Rect {
     std::int32_t right = 0;
     std::int32_t bottom = 0;
 
-    QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
+    std::int32_t Width() const { return right - left; }
+    std::int32_t Height() const { return bottom - top; }
+    bool IsEmpty() const { return right <= left || bottom <= top; }
     bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
 };
 
 // (Value - Min) / (Max - Min), clamped to [0, 1]. The differences are taken in 64 bits, so no

@@ -1,37 +1,30 @@
 #pragma once
 
-#include "progressbar/CaptionCache.h"
+#include "progressbar/ProgressBarModel.h"
 #include "progressbar/ProgressGeometry.h"
-#include "progressbar/ProgressTheme.h"
-
-#include <QColor>
-#include <QPainter>
-
-#include <optional>
+#include "progressbar/ProgressSurface.h"
 
 namespace orvane {
 
-class pcProgressBar;
-
-// One run of the paint: composes the whole control on hdc in a fixed order of steps, from the
-// background to the border. The working values live only for this run.
+// One run of the paint: composes the whole control on hdc in a fixed order of steps, from
+// BeforeDraw and the background to the border. The working values live only for this run. The
+// toolkit finds the surface before and presents it after.
 class ProgressPaint {
 public:
-    ProgressPaint(pcProgressBar& bar, QPainter& hdc);
+    // client is the control's client rectangle.
+    ProgressPaint(const ProgressBarModel& bar, ProgressSurface& hdc, const Rect& client);
     void Run();
 
 private:
     void Background();
     void TryTheme();
-    void Caption(CaptionCache::Part part, std::uint32_t color);
-    void ClipToBar();
     void Bar();
     void SegmentGaps();
     void BarCaption();
     void Border();
 
-    pcProgressBar& bar_;
-    QPainter& hdc_;
+    const ProgressBarModel& bar_;
+    ProgressSurface& hdc_;
     Rect rcClient_;
     Rect rcBorder_;
     Rect rcBar_;
@@ -40,11 +33,10 @@ private:
     bool horizontal_ = true;
     bool bXp_ = false;
     bool bText_ = false;
-    // The bar's clip region costs an allocation; it is set only for what needs it.
-    bool clipped_ = false;
     int lChunk_ = 0;
     int lSpace_ = 0;
-    std::optional<ProgressTheme> theme_;
+    std::uint32_t flags_ = 0;
+    ProgressTheme* theme_ = nullptr;
 };
 
 } // namespace orvane

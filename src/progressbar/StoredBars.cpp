@@ -1,5 +1,7 @@
 #include "progressbar/StoredBars.h"
 
+#include <string>
+
 namespace orvane {
 namespace {
 
@@ -11,15 +13,15 @@ constexpr const char* kHighlightBar = "BarColor=Long:-2147483635\nShowText=Flag:
 } // namespace
 
 pcPropertyBag pbFileCopySettings() {
-    return pcPropertyBag::FromText(QString::fromLatin1(kHighlightBar) + QString::fromLatin1(kFont));
+    return pcPropertyBag::FromText(std::string(kHighlightBar) + kFont);
 }
 
 pcPropertyBag pbTotalFilesSettings() {
-    return pcPropertyBag::FromText(QString::fromLatin1(kHighlightBar) + QString::fromLatin1(kFont));
+    return pcPropertyBag::FromText(std::string(kHighlightBar) + kFont);
 }
 
 pcPropertyBag pbSaveLogSettings() {
-    return pcPropertyBag::FromText(QString::fromLatin1(kFont));
+    return pcPropertyBag::FromText(kFont);
 }
 
 } // namespace orvane

@@ -2,8 +2,8 @@
 
 namespace orvane {
 
-void TileArea(QPainter& hdc, int x, int y, int width, int height, const QImage& srcDC, int srcWidth,
-              int srcHeight, int srcOffsetX, int srcOffsetY) {
+void TileArea(ProgressSurface& hdc, int x, int y, int width, int height, PictureSlot srcDC,
+              int srcWidth, int srcHeight, int srcOffsetX, int srcOffsetY) {
     if (height <= 0 || srcWidth <= 0 || srcHeight <= 0) {
         return;
     }
@@ -22,8 +22,7 @@ void TileArea(QPainter& hdc, int x, int y, int width, int height, const QImage& 
             if (dx + columnWidth > x + width) {
                 columnWidth = x + width - dx;
             }
-            hdc.drawImage(QPoint(dx, dy), srcDC,
-                          QRect(sourceColumn, sourceRow, columnWidth, rowHeight));
+            hdc.Blit(dx, dy, columnWidth, rowHeight, srcDC, sourceColumn, sourceRow);
         }
     }
 }

@@ -1,40 +1,45 @@
 #pragma once
 
-#include <QFont>
-#include <QImage>
-#include <QString>
+#include "progressbar/FontSpec.h"
+#include "progressbar/PictureObject.h"
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
 namespace orvane {
 
 // One stored value: a Long (colours included), a flag, a text, a font or a picture.
-using PropertyValue = std::variant<std::int32_t, bool, QString, QFont, QImage>;
+using PropertyValue = std::variant<std::int32_t, bool, std::u16string, FontSpec, PictureObject>;
 
 // The host's store of a control's properties: named keys in the order they were written. A
 // value equal to the default it was written with is left out, so reading it back yields the
-// default again. The text form keeps one "Key=type:value" line per stored key.
+// default again. The text form keeps one "Key=type:value" line per stored key, in UTF-8.
 class pcPropertyBag {
 public:
-    void WriteProperty(const QString& key, const PropertyValue& value,
+    void WriteProperty(std::string_view key, const PropertyValue& value,
                        const std::optional<PropertyValue>& defaultValue = std::nullopt);
-    PropertyValue ReadProperty(const QString& key, const PropertyValue& defaultValue) const;
-    bool Contains(const QString& key) const;
-    std::vector<QString> Keys() const;
+    // A missing key, or one stored with another type, yields the default.
+    PropertyValue ReadProperty(std::string_view key, const PropertyValue& defaultValue) const;
+    template <typename T> T Read(std::string_view key, const T& defaultValue) const {
+        return std::get<T>(ReadProperty(key, defaultValue));
+    }
+    bool Contains(std::string_view key) const;
+    std::vector<std::string> Keys() const;
 
-    QString ToText() const;
+    std::string ToText() const;
     // Lines that cannot be read are skipped, as a missing key.
-    static pcPropertyBag FromText(const QString& text);
+    static pcPropertyBag FromText(std::string_view text);
 
 private:
     struct Entry {
-        QString key;
+        std::string key;
         PropertyValue value;
     };
-    const Entry* Find(const QString& key) const;
+    const Entry* Find(std::string_view key) const;
 
     std::vector<Entry> entries_;
 };

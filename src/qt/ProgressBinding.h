@@ -1,6 +1,6 @@
 #pragma once
 
-#include "progressbar/pcProgressBar.h"
+#include "progressbar/qt/pcProgressBar.h"
 #include "state/ProgressElement.h"
 #include "windowlogic/ViewSync.h"
 

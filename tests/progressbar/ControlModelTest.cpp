@@ -1,123 +1,95 @@
-#include "BarFixture.h"
+#include "FakeSurface.h"
 
-#include "progressbar/OleColor.h"
-#include "progressbar/TextFormat.h"
-#include "progressbar/pcDibSection.h"
-
-#include <QEvent>
-#include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
+#include "progressbar/StoredBars.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace orvane;
 using namespace orvane::testing;
 
 namespace {
 
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
-
-// A bar with synchronous presentation (the save panel's), assigned in a loop that never returns
-// to the event loop, is on the screen after each assignment that changes its picture, and only
-// then: Max 1000 and Value 200 put the bar's edge at 1 + 198 x 0.2 = 40.6, rounded to 41, as
-// Value 201 does; Value 500 at 100.
-TEST(ControlModel, ASynchronousBarReachesTheScreenAtEachAssignmentThatChangesIt) {
-    auto bar = MakeBar(200, 20);
-    bar->setMax(1000);
-    bar->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(bar.get()));
-    bar->setSynchronousPresentation(true);
-    PaintCounter counter;
-    bar->installEventFilter(&counter);
-    for (const auto& [value, edge, paints] :
-         {std::tuple{200, 41, 1}, {201, 41, 1}, {500, 100, 2}}) {
-        bar->setValue(value);
-        EXPECT_EQ(counter.paints, paints) << "after Value " << value;
-        const QImage shown = bar->screen()->grabWindow(bar->winId()).toImage();
-        ExpectPixels(shown, {{kNavy, {{edge - 1, 10}}}, {kButton, {{edge, 10}}}});
-    }
+// 100 x the bar's share of the range (whose edges PaintSteps tests): 10, 20 and 15 give 50.
+TEST(ControlModel, PercentIsAHundredTimesTheShareOfTheRange) {
+    ModelOnly bar;
+    bar.setMin(10);
+    bar.setMax(20);
+    bar.setValue(15);
+    EXPECT_DOUBLE_EQ(bar.Percent(), 50);
 }
 
-// The colours of the stored bars, an RGB value's byte order (red in the low byte), the index
-// AND 31 of a brush against the refusal of a text colour conversion.
-TEST(OleColor, SystemColoursComeFromThePaletteAndBadValuesAreInvalid) {
-    const QPalette palette = DistinctPalette();
-    EXPECT_EQ(BrushColor(0x8000000F, palette), kButton);
-    EXPECT_EQ(BrushColor(0x00336699, palette), QColor(0x99, 0x66, 0x33));
-    EXPECT_EQ(BrushColor(0x80000028, palette), kWindowText);
-    EXPECT_EQ(TranslateColor(0x8000001F, palette), CLR_INVALID);
-    EXPECT_EQ(TranslateColor(0x01000005, palette), CLR_INVALID);
-}
-
-// TextAlignX OR 0x20 OR TextAlignY x 4; centre wins over right, vertical centre over bottom.
-TEST(TextFormat, AlignmentBits) {
-    const int kAlignment = Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter | Qt::AlignTop |
-                           Qt::AlignBottom | Qt::AlignVCenter;
-    EXPECT_EQ(CaptionFlags(1, 1), 0x25U);
-    EXPECT_EQ(CaptionFlags(2, 2), 0x2AU);
-    EXPECT_EQ(FromDrawTextFlags(0x2A).qtFlags & kAlignment, Qt::AlignRight | Qt::AlignBottom);
-    EXPECT_EQ(FromDrawTextFlags(0x2F).qtFlags & kAlignment, Qt::AlignHCenter | Qt::AlignVCenter);
+// Each assignment repaints once and marks its property; BarPicture marks both pictures. The
+// picture methods touch only a holder that holds a picture, and do not repaint.
+TEST(ControlModel, AnAssignmentRepaintsOnceAndMarksItsProperty) {
+    ModelOnly bar;
+    bar.setValue(3);
+    bar.ModifyBarPicture(2, 0.5);
+    EXPECT_EQ(bar.paints, 1);
+    EXPECT_TRUE(bar.modified.empty());
+    bar.setBarPicture({1, 1, {0}});
+    bar.ModifyBarPicture(2, 0.5);
+    bar.ModifyPicture();
+    EXPECT_EQ(bar.paints, 2);
+    EXPECT_EQ(bar.ChangedProperties(),
+              (std::vector<std::string>{"Value", "BarPicture", "Picture"}));
+    EXPECT_EQ(bar.modified, (std::vector<std::pair<PictureSlot, double>>{{PictureSlot::Bar, 2}}));
 }
 
 // Reading stored settings gives every key the bag leaves out, or holds with the wrong type,
 // its default; the font has none and stays. The program's own bags set only a few keys.
 TEST(Persistence, KeysLeftOutOrWronglyTypedYieldTheirDefaults) {
-    auto bar = MakeBar(200, 20);
-    bar->setForeColor(0x80000012);
-    bar->setMax(70000);
-    bar->setValue(-2147483647);
-    bar->setSegments(true);
-    bar->setText(QStringLiteral("text"));
-    QFont kept(QStringLiteral("DejaVu Serif"));
-    kept.setPixelSize(17);
-    bar->setFont(kept);
-    bar->ReadProperties(pcPropertyBag::FromText("Value=Flag:-1\nMin=Long:3\n"));
-    EXPECT_EQ(bar->Font(), kept);
-    EXPECT_EQ(bar->ForeColor(), 0x80000008U);
-    EXPECT_EQ(std::tuple(bar->Min(), bar->Max(), bar->Value()), std::tuple(3, 100, 0));
-    EXPECT_FALSE(bar->Segments());
-    EXPECT_EQ(bar->Text(), QString());
+    ModelOnly bar;
+    bar.setForeColor(0x80000012);
+    bar.setMax(70000);
+    bar.setValue(-2147483647);
+    bar.setSegments(true);
+    bar.setText(u"text");
+    const FontSpec kept{"DejaVu Serif", 13, 700};
+    bar.setFont(kept);
+    bar.ReadProperties(pcPropertyBag::FromText("Value=Flag:-1\nMin=Long:3\nbroken line\n"));
+    EXPECT_EQ(bar.Font(), kept);
+    EXPECT_EQ(bar.ForeColor(), 0x80000008U);
+    EXPECT_EQ(std::tuple(bar.Min(), bar.Max(), bar.Value(), bar.Segments(), bar.Text()),
+              std::tuple(3, 100, 0, false, u""));
+
+    ModelOnly stored;
+    stored.ReadProperties(pbFileCopySettings());
+    EXPECT_EQ(std::pair(stored.BarColor(), stored.ShowText()), std::pair(0x8000000DU, true));
+    EXPECT_EQ(stored.Font(), (FontSpec{"MS Sans Serif", 8.25, 400}));
+    EXPECT_EQ(stored.paints, 20);
 }
 
-// The program shows no pictures; one smoke case of their recolouring: hue, luminance and
-// saturation factors of 1 keep every colour of a picture exactly.
-TEST(pcDibSection, ModifyHlsWithFactorsOfOneKeepsEveryColour) {
-    QImage picture(36, 8, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            picture.setPixelColor(x, y, QColor::fromHsl(x * 10, 40 + x * 6, 30 + y * 28));
-        }
-    }
-    pcDibSection dib;
-    dib.CreateFromPicture(picture);
-    dib.ModifyHLS(1, 1, 1);
-    EXPECT_EQ(dib.ToImage().convertToFormat(QImage::Format_RGB32), picture);
-}
+// Through the bag's text form every property keeps its value (escapes, text beyond ASCII, the
+// font, pictures); a new instance writes its black text and the font, which has no default.
+TEST(Persistence, EveryPropertySurvivesTheTextForm) {
+    ModelOnly fresh;
+    pcPropertyBag defaults;
+    fresh.WriteProperties(defaults);
+    EXPECT_EQ(defaults.Keys(), (std::vector<std::string>{"ForeColor", "Font"}));
 
-// With XpStyle the platform's style draws the trough and the chunks: none of the classic look's
-// bar colour or border is left. The program's own bars keep the classic look.
-TEST(ThemedLook, TheStyleDrawsTheBarInsteadOfTheClassicLook) {
-    const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
-    auto bar = MakeBar(200, 20);
-    bar->setStyle(style.get());
-    bar->setValue(50);
-    const QImage classic = Composed(*bar);
-    bar->setXpStyle(true);
-    const QImage themed = Composed(*bar);
-    EXPECT_NE(themed, classic);
-    for (const QColor& colour : {kNavy, kDark, kLight}) {
-        EXPECT_EQ(ColumnsOf(themed, colour, themed.rect()), std::pair(-1, -1))
-            << ::testing::PrintToString(colour);
-    }
+    ModelOnly bar;
+    bar.setPicture({2, 1, {0x102030, 0xFFFFFF}});
+    bar.setBackColor(0x80000005);
+    bar.setBarColor(0x123456);
+    bar.setBarPicture({1, 3, {1, 2, 0xABCDEF}});
+    bar.setBackPictureMode(7);
+    bar.setMin(-5);
+    bar.setMax(2000000000);
+    bar.setValue(-2147483647 - 1);
+    bar.setShowText(true);
+    bar.setTextAlignY(2);
+    bar.setText(u"a\\b\nc\r \u00e9 \u05e9 \U0001F600 =:;");
+    bar.setFont({"Lucida; Console", 10.5, 700, true, false, true, 177});
+    bar.setSegments(true);
+    pcPropertyBag bag;
+    bar.WriteProperties(bag);
+    ModelOnly read;
+    read.ReadProperties(pcPropertyBag::FromText(bag.ToText()));
+    pcPropertyBag again;
+    read.WriteProperties(again);
+    EXPECT_EQ(again.ToText(), bag.ToText());
+    EXPECT_EQ(std::tuple(read.Text(), read.Font(), read.BarPicture(), read.Picture(), read.Value()),
+              std::tuple(bar.Text(), bar.Font(), bar.BarPicture(), bar.Picture(), bar.Value()));
 }
 
 } // namespace
