@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Times Orvane against cp -a and rsync -a on the same workloads, interleaved round by round.
 
-Every timed run copies into a fresh destination (made before the clock starts). Times are
-wall-clock medians over the rounds; the ratios compare each Orvane mode with cp -a and with
-rsync -a measured in the same rounds, so they hold on any machine. Peak resident memory
-comes from /usr/bin/time -v.
+Every timed run copies into a fresh destination (made before the clock starts). Each run is
+timed twice: by the wall clock, and by the CPU time (user and system) the kernel charges to the
+tool and the processes it waited for (rsync runs in three). Both are medians over the rounds;
+the ratios compare each Orvane mode with cp -a and with rsync -a measured in the same rounds, so
+they hold on any machine. Peak resident memory comes from the same accounting.
 """
 
 import argparse
@@ -118,23 +119,28 @@ def latency_table(rows):
 
 
 def timed(argv, capture=False):
-    """Runs argv under /usr/bin/time -v; returns (seconds, peak resident KiB, the words of its
+    """Runs argv; returns (wall seconds, CPU seconds, peak resident KiB, the words of its
     standard output if captured). Only the window driver's output is captured: orvane-cli's
-    log lines go to /dev/null, as in every earlier table."""
+    log lines go to /dev/null, as in every earlier table.
+
+    The peak comes from /usr/bin/time, whose child starts small: a child of this script would
+    count the script's own memory, which it shares until it starts the tool. The CPU time is
+    what the kernel charged to /usr/bin/time and every process below it, in microseconds
+    (time's own share, a fork and a wait, is the same for every tool)."""
     report = "/tmp/orvane-bench-time-%d.txt" % os.getpid()
     start = time.perf_counter()
-    said = subprocess.run(["/usr/bin/time", "-v", "-o", report] + argv, check=True,
-                          stdout=subprocess.PIPE if capture else subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL).stdout
+    child = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", report] + argv,
+                             stdout=subprocess.PIPE if capture else subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    said = child.stdout.read() if capture else b""
+    _, status, usage = os.wait4(child.pid, 0)
     seconds = time.perf_counter() - start
-    said = said.split() if said else []
-    peak = 0
+    if os.waitstatus_to_exitcode(status) != 0:
+        raise subprocess.CalledProcessError(os.waitstatus_to_exitcode(status), argv)
     with open(report) as text:
-        for line in text:
-            if "Maximum resident set size" in line:
-                peak = int(line.split(":")[1])
+        peak = int(text.read().split()[-1])
     os.remove(report)
-    return seconds, peak, said
+    return seconds, usage.ru_utime + usage.ru_stime, peak, said.split()
 
 
 def fresh(folder):
@@ -146,8 +152,10 @@ def fresh(folder):
 
 
 def measure(workload, source, scratch, tool_list, rounds, warmups, rerun):
-    """Interleaves the tools round by round; returns {tool: (median seconds, peak KiB)}."""
+    """Interleaves the tools round by round; returns {tool: (median wall seconds, peak KiB,
+    median CPU seconds)}."""
     times = {tool.name: [] for tool in tool_list}
+    cpu = {tool.name: [] for tool in tool_list}
     peaks = {tool.name: 0 for tool in tool_list}
     for round_number in range(warmups + rounds):
         order = list(tool_list)
@@ -160,18 +168,22 @@ def measure(workload, source, scratch, tool_list, rounds, warmups, rerun):
                 subprocess.run(tool.command(source, destination), check=True,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                 os.sync()
-            seconds, peak, said = timed(tool.command(source, destination),
-                                       tool.name == WINDOW)
+            seconds, used, peak, said = timed(tool.command(source, destination),
+                                              tool.name == WINDOW)
             if round_number >= warmups:
                 times[tool.name].append(seconds)
+                cpu[tool.name].append(used)
                 peaks[tool.name] = max(peaks[tool.name], peak)
                 if b"run-s" in said:
                     times.setdefault(WINDOW_RUN, []).append(float(said[said.index(b"run-s") + 1]))
+                    # The driver tells the run's wall time only.
+                    cpu.setdefault(WINDOW_RUN, []).append(float("nan"))
                     peaks[WINDOW_RUN] = peak
         print("  %s: round %d of %d done" % (workload, round_number + 1, warmups + rounds),
               file=sys.stderr)
     shutil.rmtree(os.path.join(scratch, "out"), ignore_errors=True)
-    return {name: (statistics.median(values), peaks[name]) for name, values in times.items()}
+    return {name: (statistics.median(values), peaks[name], statistics.median(cpu[name]))
+            for name, values in times.items()}
 
 
 def stopped_at_half(cli, source, destination, size):
@@ -195,7 +207,7 @@ def resume_rounds(cli, source, scratch, size, rounds, warmups):
     destination = os.path.join(scratch, "out")
     for round_number in range(warmups + rounds):
         fresh(destination)
-        seconds, _, _ = timed([cli, source, destination])
+        seconds, _, _, _ = timed([cli, source, destination])
         fresh(destination)
         stopped_at_half(cli, source, destination, size)
         os.sync()
@@ -220,29 +232,37 @@ def resume_table(title, figures):
                                                      100 * share))
 
 
-def ratio(results, tool, reference):
-    if reference not in results:
+def ratio(results, tool, reference, figure=0):
+    """figure 0 compares wall times, 2 CPU times."""
+    if reference not in results or results[tool][figure] != results[tool][figure]:
         return "-"
-    return "%.2f" % (results[tool][0] / results[reference][0])
+    return "%.2f" % (results[tool][figure] / results[reference][figure])
 
 
-def baseline_ratio(results, tool):
+def baseline_ratio(results, tool, figure):
     """Today's build against the baseline's same mode, in the same rounds."""
     reference = "baseline " + tool
-    return ratio(results, tool, reference) if reference in results else ""
+    return ratio(results, tool, reference, figure) if reference in results else ""
 
 
 def table(all_results):
+    """Wall and CPU time, each with its ratios: CPU time is what the program's own work
+    decides, wall time adds what the disk makes every tool wait for."""
     with_baseline = any("baseline orvane-cli" in results for _, results in all_results)
-    lines = ["| workload | tool | median s | × cp -a | × rsync -a | peak RSS MiB |" +
-             (" × baseline |" if with_baseline else ""),
-             "|---|---|---:|---:|---:|---:|" + ("---:|" if with_baseline else "")]
+    lines = ["| workload | tool | wall s | CPU s | wall × cp -a | CPU × cp -a | wall × rsync -a "
+             "| CPU × rsync -a | peak RSS MiB |" +
+             (" wall × baseline | CPU × baseline |" if with_baseline else ""),
+             "|---|---|---:|---:|---:|---:|---:|---:|---:|" +
+             ("---:|---:|" if with_baseline else "")]
     for workload, results in all_results:
-        for tool, (seconds, peak) in results.items():
-            lines.append("| %s | %s | %.3f | %s | %s | %.1f |" % (
-                workload, tool, seconds, ratio(results, tool, "cp -a"),
-                ratio(results, tool, "rsync -a"), peak / 1024) +
-                (" %s |" % baseline_ratio(results, tool) if with_baseline else ""))
+        for tool, (seconds, peak, used) in results.items():
+            lines.append("| %s | %s | %.3f | %s | %s | %s | %s | %s | %.1f |" % (
+                workload, tool, seconds, "-" if used != used else "%.3f" % used,
+                ratio(results, tool, "cp -a"), ratio(results, tool, "cp -a", 2),
+                ratio(results, tool, "rsync -a"), ratio(results, tool, "rsync -a", 2),
+                peak / 1024) +
+                (" %s | %s |" % (baseline_ratio(results, tool, 0),
+                                 baseline_ratio(results, tool, 2)) if with_baseline else ""))
     return "\n".join(lines)
 
 
@@ -284,10 +304,33 @@ def machine():
                     break
     except OSError:
         pass
-    fs = subprocess.run(["df", "-T", "."], capture_output=True, text=True).stdout.splitlines()
-    fs_type = fs[-1].split()[1] if len(fs) > 1 else "?"
-    return "%s, %d cores, kernel %s, file system %s" % (cpu, os.cpu_count(), platform.release(),
-                                                       fs_type)
+    return "%s, %d cores, kernel %s" % (cpu, os.cpu_count(), platform.release())
+
+
+def file_system(folder):
+    """The file system that holds the folder, as the tables name it: its type, whether an ext4
+    keeps a journal (without one, its inode allocator makes rounds swing), and the mount
+    options that change a copy's cost."""
+    fields = subprocess.run(["df", "--output=source,fstype", folder], capture_output=True,
+                            text=True).stdout.splitlines()[-1].split()
+    source, kind = fields if len(fields) == 2 else ("?", "?")
+    text = kind
+    try:
+        with open("/sys/fs/ext4/%s/journal_task" % os.path.basename(source)) as task:
+            text += " without a journal" if "none" in task.read() else " with a journal"
+    except OSError:
+        pass
+    if source.startswith("/dev/loop"):
+        text += ", an image on a loop device"
+    with open("/proc/mounts") as mounts:
+        options = [line.split()[3] for line in mounts if line.split()[0] == source]
+    if options and "discard" in options[0].split(","):
+        text += ", mounted with discard"
+    return text
+
+
+def load_average():
+    return os.getloadavg()[0]
 
 
 def main():
@@ -308,6 +351,7 @@ def main():
 
     quick = options.quick
     rounds, warmups = (2, 1) if quick else (5, 1)
+    load_at_start = load_average()
     if options.window_only and not quick:
         # The two differ by a few per cent while one round's time swings by half on this disk.
         rounds = 11
@@ -367,11 +411,13 @@ def main():
                  window_table(results) +
                  "\n\nStop clicked in the window as soon as the run copies, posted from another "
                  "thread as the window system posts a click:\n\n" + latency_table(latency))
+    text = ("Machine: %s. File system: %s. Medians of %d interleaved rounds after %d warm-up%s; "
+            "load average %.1f at the start, %.1f at the end.\n\n" % (
+                machine(), file_system(scratch), rounds, warmups, "" if warmups == 1 else "s",
+                load_at_start, load_average()) + text)
     print(text)
     if options.output:
         with open(options.output, "w") as out:
-            out.write("Machine: %s. Medians of %d interleaved rounds after %d warm-up%s.\n\n" % (
-                machine(), rounds, warmups, "" if warmups == 1 else "s"))
             out.write(text + "\n")
     shutil.rmtree(scratch, ignore_errors=True)
 

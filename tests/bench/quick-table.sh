@@ -12,7 +12,7 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 out="$(BENCH_SCRATCH="$scratch/bench" "$root/bench/run" --quick --cli "$cli" 2>/dev/null)"
 echo "$out"
-rows=$(grep -cE '^\| \([abcd]\) [^|]+ \| (orvane-cli|orvane-cli --direct|cp -a|rsync -a) \| [0-9.]+ \| ([0-9.]+|-) \| [0-9.]+ \| [0-9.]+ \|$' <<<"$out")
+rows=$(grep -cE '^\| \([abcd]\) [^|]+ \| (orvane-cli|orvane-cli --direct|cp -a|rsync -a) \| [0-9.]+ \| [0-9.]+ \| ([0-9.]+|-) \| ([0-9.]+|-) \| [0-9.]+ \| [0-9.]+ \| [0-9.]+ \|$' <<<"$out")
 if [[ "$rows" -ne 15 ]]; then
     echo "expected 15 table rows, found $rows" >&2
     exit 1
