@@ -79,8 +79,11 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
     // Each line is written as it is logged, so a pipe or a file sees it at once. Once the
     // output fails (its reader went away) nothing more is printed and the run stops.
     bool outputLost = false;
-    log.setLineListener([&outputLost](const std::string& line) {
-        outputLost = outputLost || !platform::writeStandardOutput(line + '\n');
+    log.setLineListener([&outputLost, written = std::string()](const std::string& line) mutable {
+        // The line and its end in one write, composed in storage kept from line to line.
+        written.assign(line);
+        written += '\n';
+        outputLost = outputLost || !platform::writeStandardOutput(written);
     });
     StartSession(log, IniStore(folders.settingsLocation()), folders.logs, platform::localNow(),
                  std::cerr);

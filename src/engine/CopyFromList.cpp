@@ -1,9 +1,9 @@
 #include "engine/CopyFromList.h"
 
 #include "engine/DestinationDirs.h"
-#include "engine/FileOperations.h"
 #include "engine/PlaceFile.h"
 #include "engine/ReopenedFolders.h"
+#include "support/DecimalText.h"
 #include "support/PercentText.h"
 
 namespace orvane {
@@ -12,10 +12,15 @@ namespace {
 
 void showListProgress(const RunContext& run) {
     auto& bar = run.window.pbTotalFiles;
-    run.window.lblInfo[0].setCaption("Files: " + std::to_string(bar.Value()) + "/" +
-                                     std::to_string(bar.Max()));
+    run.window.lblInfo[0].composeCaption([&bar](std::string& caption) {
+        caption += "Files: ";
+        AppendDecimal(caption, bar.Value());
+        caption += '/';
+        AppendDecimal(caption, bar.Max());
+    });
     const double ratio = bar.Max() == 0 ? 0.0 : static_cast<double>(bar.Value()) / bar.Max();
-    bar.setText(PercentText(ratio, 3, run.decimalSeparator));
+    bar.composeText(
+        [&](std::string& text) { AppendPercentText(text, ratio, 3, run.decimalSeparator); });
 }
 
 // A skipped file counts as done at once: its bytes move from the to-do to the done total (both
@@ -26,13 +31,13 @@ void countSkippedFile(const RunContext& run, std::int64_t size) {
     run.window.pbFileCopy.setValue(run.window.pbFileCopy.Max());
 }
 
-void placeFirstItem(const RunContext& run, std::int32_t& FileNumber, ReopenedFolders& folders) {
-    std::optional<FilePair> pair = SplitCopyListItem(run, run.window.lstCopy.first());
-    if (!pair) {
+void placeFirstItem(const RunContext& run, std::int32_t& FileNumber, ReopenedFolders& folders,
+                    FilePair& pair) {
+    if (!SplitCopyListItem(run, run.window.lstCopy.first(), pair)) {
         return;
     }
-    pair->sourceFolder = folders.holding(pair->source);
-    const Placement placed = PlaceFile(run, *pair, FileNumber, LastPathPart(pair->source));
+    pair.sourceFolder = folders.holding(pair.source);
+    const Placement placed = PlaceFile(run, pair, FileNumber, pair.name);
     if (placed.skipped) {
         countSkippedFile(run, placed.skippedSize);
     }
@@ -60,14 +65,19 @@ void finishListRun(const RunContext& run) {
 
 } // namespace
 
-std::optional<FilePair> SplitCopyListItem(const RunContext& run, const std::string& item) {
+bool SplitCopyListItem(const RunContext& run, std::string_view item, FilePair& pair) {
+    const std::string& sourceRoot = run.window.txtSource.caption();
+    const std::string& destinationRoot = run.window.txtDestination.caption();
     for (auto cut = item.find("::"); cut != std::string::npos; cut = item.find("::", cut + 1)) {
-        FilePair pair{item.substr(0, cut), item.substr(cut + 2)};
-        if (MapToDestination(run, pair.source) == pair.destination) {
-            return pair;
+        const std::string_view source = item.substr(0, cut), destination = item.substr(cut + 2);
+        if (run.paths.mapsTo(source, destination, sourceRoot, destinationRoot)) {
+            pair.source.assign(source);
+            pair.destination.assign(destination);
+            pair.name.assign(run.paths.lastPartView(source));
+            return true;
         }
     }
-    return std::nullopt;
+    return false;
 }
 
 void CopyFromList(const RunContext& run) {
@@ -79,6 +89,7 @@ void CopyFromList(const RunContext& run) {
     const bool emptyAtStart = list.empty();
     bool stopped = false;
     ReopenedFolders folders(run);
+    FilePair pair;
     while (!list.empty()) {
         run.waitWhilePaused();
         if (run.stopOrPauseRequested()) {
@@ -87,7 +98,7 @@ void CopyFromList(const RunContext& run) {
         }
         list.setListIndex(0);
         showListProgress(run);
-        placeFirstItem(run, FileNumber, folders);
+        placeFirstItem(run, FileNumber, folders, pair);
         auto& bar = run.window.pbTotalFiles;
         if (bar.Value() != bar.Max()) {
             bar.setValue(bar.Value() + 1);

@@ -3,8 +3,7 @@
 #include "engine/FilePair.h"
 #include "engine/RunContext.h"
 
-#include <optional>
-#include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -14,8 +13,9 @@ namespace orvane {
 // removed at the end when it has no sub-folders left.
 void CopyFromList(const RunContext& run);
 
-// Splits a copy-list item into its pair. A name may itself hold "::", so the split is the
-// one whose second half is the first half's destination.
-std::optional<FilePair> SplitCopyListItem(const RunContext& run, const std::string& item);
+// Splits a copy-list item into the pair's paths and name, and says whether it could. A name
+// may itself hold "::", so the split is the one whose second half is the first half's
+// destination.
+bool SplitCopyListItem(const RunContext& run, std::string_view item, FilePair& pair);
 
 } // namespace orvane

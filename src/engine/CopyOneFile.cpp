@@ -1,11 +1,12 @@
 #include "engine/CopyOneFile.h"
 
 #include "engine/CopyProgress.h"
-#include "engine/FileOperations.h"
 #include "platform/ErrorText.h"
 #include "platform/FileCopy.h"
 #include "platform/TickCount.h"
 #include "support/ValueFormat.h"
+
+#include <functional>
 
 namespace orvane {
 
@@ -52,7 +53,7 @@ std::string whyNotCopied(const platform::CopyResult& copy) {
 
 CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                           const platform::CopyResult& copy, std::uint32_t startTick) {
-    const std::string name = LastPathPart(pair.destination);
+    const std::string& name = pair.name;
     // A stop is reported as such even when it came during the last report of a file whose
     // copy then completed: the user asked for it, and its source must stay.
     if (run.state.RunControl == run_control::stop) {
@@ -69,9 +70,16 @@ CopyResult logCopyOutcome(const RunContext& run, const FilePair& pair, std::int3
         return {CopyOutcome::Failed, copy.source, std::nullopt};
     }
     const std::uint32_t elapsed = platform::tickCount() - startTick;
-    run.addLog("File " + name + " copied in " +
-               FormatDuration(static_cast<std::int32_t>(elapsed), false, false, true, true) + " [" +
-               sizeText(run, copy.copied) + "]");
+    run.log.AddComposedEntry([&](std::string& line) {
+        line += "File ";
+        line += name;
+        line += " copied in ";
+        AppendDuration(line, static_cast<std::int32_t>(elapsed), false, false, true, true);
+        line += " [";
+        bool saturated = false;
+        AppendSize(line, Amount::fromValueSaturated(copy.copied, saturated), run.decimalSeparator);
+        line += ']';
+    });
     ++run.state.outcome.filesCopied;
     return {CopyOutcome::Copied, copy.source, copy.placed, copy.continuedFrom > 0};
 }
@@ -112,9 +120,31 @@ private:
     std::int64_t total_;
 };
 
+// What the copy reports goes to the totals, the resumed-copy listener and the file bar.
+class CopyReporter {
+public:
+    CopyReporter(const RunContext& run, const FilePair& pair, std::int64_t counted)
+        : run_(run), pair_(pair), total_(run, counted) {}
+
+    void operator()(const platform::CopyReport& report) {
+        total_.follow(report);
+        if (report.reason == platform::CopyReason::Resumed) {
+            run_.reportResumed(pair_.source, report.transferred, report.totalSize);
+        }
+        CopyProgress(run_, report);
+    }
+
+private:
+    const RunContext& run_;
+    const FilePair& pair_;
+    FileTotal total_;
+};
+
 platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pair,
                                       const CopyRequest& request) {
-    FileTotal total(run, request.sourceSize);
+    CopyReporter reporter(run, pair, request.sourceSize);
+    // Held by reference: the routine costs no allocation per file.
+    const platform::CopyProgress progress = std::ref(reporter);
     const platform::CopyOptions options{request.durable,
                                         run.window.txtDestination.caption(),
                                         request.replaces ? std::optional(request.replaces->identity)
@@ -126,15 +156,7 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
                                         &run.state.destinationFolders};
     for (int attempt = 1;; ++attempt) {
         platform::CopyResult copy = platform::copyFileWithProgress(
-            pair.source, pair.destination,
-            [&run, &total, &pair](const platform::CopyReport& report) {
-                total.follow(report);
-                if (report.reason == platform::CopyReason::Resumed) {
-                    run.reportResumed(pair.source, report.transferred, report.totalSize);
-                }
-                CopyProgress(run, report);
-            },
-            run.state.RunControl, options);
+            pair.source, pair.destination, progress, run.state.RunControl, options);
         if (copy.outcome != platform::CopyOutcome::SourceChanged || attempt == kCopyAttempts ||
             run.stopOrPauseRequested()) {
             return copy;
@@ -147,8 +169,8 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
 
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const CopyRequest& request) {
-    const platform::DriveSpace space =
-        run.state.freeSpace.spaceFor(run.paths.folderPart(pair.destination), pair.destination,
+    const platform::DriveSpace& space =
+        run.state.freeSpace.spaceFor(run.paths.folderPartView(pair.destination), pair.destination,
                                      request.spaceNeeded, platform::tickCount(), run.driveSpace);
     // The old version's space comes back when the new one takes its place; a partial copy an
     // earlier run kept is continued or removed, so its space is this copy's too (looked at

@@ -13,7 +13,8 @@ void showFileProgress(const RunContext& run, std::int64_t total, std::int64_t tr
     const double ratio = total == 0 ? 1.0 : static_cast<double>(transferred) / total;
     // nearbyint rounds halves to the even neighbour in the default rounding mode.
     run.window.pbFileCopy.setValue(static_cast<int>(std::nearbyint(ratio * 100)));
-    run.window.pbFileCopy.setText(PercentText(ratio, 1, run.decimalSeparator));
+    run.window.pbFileCopy.composeText(
+        [&](std::string& text) { AppendPercentText(text, ratio, 1, run.decimalSeparator); });
 }
 
 void moveChunkBetweenTotals(const RunContext& run, std::int64_t transferred) {

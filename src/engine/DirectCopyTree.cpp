@@ -13,6 +13,10 @@ void walkFolder(const RunContext& run, const std::string& source, const std::str
     // Numbered log lines restart in every folder of the walk.
     std::int32_t FileNumber = 0;
     const platform::SourceFolder folder = openListedFolder(run, source, parent);
+    // Each file's paths: the folders', joined once, and the name after them.
+    FilePair pair{run.paths.join(source, ""), run.paths.join(destination, ""), {}, &folder};
+    const std::size_t sourceLength = pair.source.size(),
+                      destinationLength = pair.destination.size();
     forEachRunEntry(
         run, source, folder,
         [&](const platform::DirectoryEntry& entry, const platform::SourceFolder& listed) {
@@ -23,8 +27,11 @@ void walkFolder(const RunContext& run, const std::string& source, const std::str
                 }
                 countFolderEntry(run, entry.name);
             } else {
-                const FilePair pair{run.paths.join(source, entry.name),
-                                    run.paths.join(destination, entry.name), &listed};
+                pair.source.resize(sourceLength);
+                pair.source += entry.name;
+                pair.destination.resize(destinationLength);
+                pair.destination += entry.name;
+                pair.name = entry.name;
                 PlaceFile(run, pair, FileNumber, entry.name);
                 countFileMet(run, "Files: ");
             }

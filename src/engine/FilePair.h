@@ -6,12 +6,15 @@
 
 namespace orvane {
 
-// The unit of work of the per-file step and of the one-file copy.
+// The unit of work of the per-file step and of the one-file copy. A run keeps one and fills it
+// anew for each file, so that its texts keep their storage from file to file.
 struct FilePair {
     std::string source;
     std::string destination;
-    // The folder the run listed the source in, held open: the source is its entry of the
-    // source path's last name. Empty when that folder is no longer the one listed.
+    // The last part of both paths: the file's name in its source and its destination folder.
+    std::string name;
+    // The folder the run listed the source in, held open: the source is its entry `name`.
+    // Empty when that folder is no longer the one listed.
     const platform::SourceFolder* sourceFolder = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "engine/MoveStep.h"
 
-#include "engine/FileOperations.h"
 #include "platform/DestinationTree.h"
 #include "platform/ErrorText.h"
 
@@ -68,7 +67,7 @@ std::optional<std::string> deleteSource(const FilePair& pair, const std::string&
 
 bool DeleteMovedSource(const RunContext& run, const FilePair& pair, const MovedFile& moved,
                        bool compareContents) {
-    const std::string name = LastPathPart(pair.source);
+    const std::string& name = pair.name;
     auto reason = reasonToKeep(run, pair, name, moved, compareContents);
     if (!reason) {
         reason = deleteSource(pair, name, moved);

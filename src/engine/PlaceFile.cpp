@@ -1,24 +1,36 @@
 #include "engine/PlaceFile.h"
 
 #include "engine/CopyOneFile.h"
-#include "engine/FileOperations.h"
 #include "engine/MoveStep.h"
+#include "support/DecimalText.h"
 #include "support/ShownText.h"
 
 namespace orvane {
 
 namespace {
 
-void showCurrentFile(const RunContext& run, const FilePair& pair, const std::string& name) {
+void showCurrentFile(const RunContext& run, const FilePair& pair, std::string_view name) {
     // The caption's own line breaks stay; those in the names are shown escaped.
-    run.window.lblInfo[1].setCaption("Copying file " + ShownText(name) + "\r\nFrom: " +
-                                     ShownText(run.paths.folderPart(pair.source)) + "\r\nTo: " +
-                                     ShownText(run.paths.folderPart(pair.destination)));
+    run.window.lblInfo[1].composeCaption([&](std::string& caption) {
+        caption += "Copying file ";
+        AppendShownText(caption, name);
+        caption += "\r\nFrom: ";
+        AppendShownText(caption, run.paths.folderPartView(pair.source));
+        caption += "\r\nTo: ";
+        AppendShownText(caption, run.paths.folderPartView(pair.destination));
+    });
 }
 
-void logNumbered(const RunContext& run, std::int32_t& FileNumber, const std::string& text) {
+// The numbered line "N. File NAME" and what follows the name.
+void logNumbered(const RunContext& run, std::int32_t& FileNumber, const FilePair& pair,
+                 std::string_view after) {
     ++FileNumber;
-    run.addLog(std::to_string(FileNumber) + ". " + text);
+    run.log.AddComposedEntry([&](std::string& line) {
+        AppendDecimal(line, FileNumber);
+        line += ". File ";
+        line += pair.name;
+        line += after;
+    });
 }
 
 // Whether the source may go in move mode after its turn, and what the move step checks first.
@@ -55,15 +67,13 @@ bool allreadyThere(const platform::FileIdentity& source, const platform::FileIde
 Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const platform::FileIdentity& source, const platform::TreeFile& existing,
                        Placement& placed) {
-    const std::string name = LastPathPart(pair.destination);
     if (!allreadyThere(source, existing.identity)) {
-        logNumbered(run, FileNumber,
-                    "File " + name + " allready there, filesize wrong, deleted and recopied");
+        logNumbered(run, FileNumber, pair, " allready there, filesize wrong, deleted and recopied");
         const Turn turn = copyFile(run, pair, FileNumber, source, existing);
         run.state.outcome.filesRecopied += turn.done ? 1 : 0;
         return turn;
     }
-    logNumbered(run, FileNumber, "File " + name + " skipped, allready there, filesize ok");
+    logNumbered(run, FileNumber, pair, " skipped, allready there, filesize ok");
     ++run.state.outcome.filesSkipped;
     placed = {true, existing.identity.size};
     return {true, source, existing.identity, true};
@@ -73,7 +83,7 @@ Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t
 // spelling (`Notes.txt` for `notes.txt` on FAT) belongs to another source, or to the user:
 // neither skipped against nor replaced, so no file's data ends up nowhere.
 Turn refuseOtherSpelling(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber) {
-    logNumbered(run, FileNumber, "File " + LastPathPart(pair.destination) + " reported err: 0");
+    logNumbered(run, FileNumber, pair, " reported err: 0");
     ++run.state.outcome.filesFailed;
     run.reportProblem(pair.source,
                       "not copied: the destination holds an entry under another spelling of "
@@ -99,15 +109,15 @@ void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn) {
 } // namespace
 
 Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                    const std::string& displayedName) {
+                    std::string_view displayedName) {
     showCurrentFile(run, pair, displayedName);
     Placement placed;
     const std::optional<platform::FileIdentity> source =
-        pair.sourceFolder ? pair.sourceFolder->identityOf(LastPathPart(pair.source)) : std::nullopt;
+        pair.sourceFolder ? pair.sourceFolder->identityOf(pair.name) : std::nullopt;
     if (!source) {
         // The source went away since it was listed, or its folder did: its destination, if
         // any, stays untouched.
-        logNumbered(run, FileNumber, "File " + LastPathPart(pair.destination) + " reported err: 0");
+        logNumbered(run, FileNumber, pair, " reported err: 0");
         ++run.state.outcome.filesFailed;
         run.reportProblem(pair.source, pair.sourceFolder
                                            ? "not copied: the source cannot be examined any more"

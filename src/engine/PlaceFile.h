@@ -4,7 +4,7 @@
 #include "engine/RunContext.h"
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -19,6 +19,6 @@ struct Placement {
 // checked, deletes the source, but only when its copy is complete, on disk, still in place
 // and still matches the source.
 Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
-                    const std::string& displayedName);
+                    std::string_view displayedName);
 
 } // namespace orvane

@@ -39,6 +39,16 @@ bool ReopenedFolders::descend(const std::string& path, const std::string& name) 
 }
 
 const platform::SourceFolder* ReopenedFolders::holding(const std::string& sourceFile) {
+    const std::string_view folder = run_.paths.folderPartView(sourceFile);
+    if (!levels_.empty() && !lastFolder_.empty() && folder == lastFolder_) {
+        return &levels_.back().second;
+    }
+    const platform::SourceFolder* found = find(sourceFile);
+    lastFolder_.assign(found ? folder : std::string_view{});
+    return found;
+}
+
+const platform::SourceFolder* ReopenedFolders::find(const std::string& sourceFile) {
     const std::string root = run_.window.txtSource.caption();
     const auto names = foldersBelowRoot(run_.paths, root, sourceFile);
     if (!names) {

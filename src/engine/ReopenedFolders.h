@@ -26,9 +26,14 @@ public:
 private:
     bool descend(const std::string& path, const std::string& name);
 
+    const platform::SourceFolder* find(const std::string& sourceFile);
+
     const RunContext& run_;
     // From the source root down to the folder of the last item, each with its path.
     std::vector<std::pair<std::string, platform::SourceFolder>> levels_;
+    // The folder part of the last item's path, while its folder is the deepest level: the
+    // next item of that folder needs no other look.
+    std::string lastFolder_;
 };
 
 } // namespace orvane

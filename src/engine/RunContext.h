@@ -31,7 +31,7 @@ struct RunContext {
             yieldHook();
         }
     }
-    void addLog(std::string line) const { log.AddLogEntry(std::move(line)); }
+    void addLog(std::string_view line) const { log.AddLogEntry(line); }
     void reportProblem(const std::string& path, const std::string& reason) const {
         if (state.problemListener) {
             state.problemListener(path, reason);

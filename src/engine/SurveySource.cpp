@@ -13,6 +13,9 @@ void surveyFolder(const RunContext& run, const std::string& source,
     if (folder.isOpen()) {
         run.state.listedFolders[source] = folder.identity();
     }
+    // Each file's path: the folder's, joined once, and the name after it.
+    std::string file = run.paths.join(source, "");
+    const std::size_t folderLength = file.size();
     forEachRunEntry(
         run, source, folder,
         [&](const platform::DirectoryEntry& entry, const platform::SourceFolder& listed) {
@@ -25,8 +28,10 @@ void surveyFolder(const RunContext& run, const std::string& source,
             } else {
                 // A file that vanished since it was listed counts as empty here; its turn in the
                 // list run reports it.
-                const auto file = listed.identityOf(entry.name);
-                AddToCopyList(run, run.paths.join(source, entry.name), file ? file->size : 0);
+                const auto identity = listed.identityOf(entry.name);
+                file.resize(folderLength);
+                file += entry.name;
+                AddToCopyList(run, file, identity ? identity->size : 0);
                 countFileMet(run, "Files: 0/");
             }
         });

@@ -2,6 +2,7 @@
 
 #include "platform/ErrorText.h"
 #include "platform/FileSystem.h"
+#include "support/DecimalText.h"
 
 #include <cstdint>
 
@@ -41,10 +42,13 @@ void countFolderEntry(const RunContext& run, const std::string& name) {
     }
 }
 
-void countFileMet(const RunContext& run, const std::string& prefix) {
+void countFileMet(const RunContext& run, std::string_view prefix) {
     auto& bar = run.window.pbTotalFiles;
     bar.setMax(bar.Max() + 1);
-    run.window.lblInfo[0].setCaption(prefix + std::to_string(bar.Max()));
+    run.window.lblInfo[0].composeCaption([&](std::string& caption) {
+        caption += prefix;
+        AppendDecimal(caption, bar.Max());
+    });
 }
 
 } // namespace orvane

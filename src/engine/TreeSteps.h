@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -66,6 +67,6 @@ void countFolderEntry(const RunContext& run, const std::string& name);
 
 // Counts one more file into the run's file total, which lives in the total bar's Max, and
 // shows it after the prefix in the file-count line.
-void countFileMet(const RunContext& run, const std::string& prefix);
+void countFileMet(const RunContext& run, std::string_view prefix);
 
 } // namespace orvane

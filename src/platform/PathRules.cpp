@@ -1,5 +1,6 @@
 #include "platform/PathRules.h"
 
+#include <optional>
 #include <vector>
 
 namespace orvane::platform {
@@ -37,13 +38,21 @@ std::string PathRules::join(std::string_view folder, std::string_view name) cons
 }
 
 std::string PathRules::lastPart(std::string_view path) const {
-    const auto cut = path.rfind(separator());
-    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+    return std::string(lastPartView(path));
 }
 
 std::string PathRules::folderPart(std::string_view path) const {
+    return std::string(folderPartView(path));
+}
+
+std::string_view PathRules::lastPartView(std::string_view path) const {
     const auto cut = path.rfind(separator());
-    return cut == std::string_view::npos ? std::string{} : std::string(path.substr(0, cut + 1));
+    return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
+std::string_view PathRules::folderPartView(std::string_view path) const {
+    const auto cut = path.rfind(separator());
+    return cut == std::string_view::npos ? std::string_view{} : path.substr(0, cut + 1);
 }
 
 std::string PathRules::reduceDoubledSeparators(std::string_view path) const {
@@ -108,20 +117,49 @@ std::string PathRules::absoluteWithDotsResolved(std::string_view path,
     return resolved;
 }
 
-std::string PathRules::mapToDestination(std::string_view path, std::string_view sourceRoot,
-                                        std::string_view destinationRoot) const {
+namespace {
+
+// The part of the path after a leading source root that ends at a folder boundary, or
+// nothing when the path does not begin so.
+std::optional<std::string_view> belowSourceRoot(std::string_view path, std::string_view sourceRoot,
+                                                char separator) {
     if (sourceRoot.empty() || !path.starts_with(sourceRoot)) {
-        return std::string(path);
+        return std::nullopt;
     }
     const std::string_view rest = path.substr(sourceRoot.size());
-    const bool atBoundary =
-        rest.empty() || sourceRoot.back() == separator() || rest.front() == separator();
-    if (!atBoundary) {
-        return std::string(path);
+    if (!rest.empty() && sourceRoot.back() != separator && rest.front() != separator) {
+        return std::nullopt;
     }
-    std::string mapped(destinationRoot);
-    mapped += rest;
+    return rest;
+}
+
+} // namespace
+
+std::string PathRules::mapToDestination(std::string_view path, std::string_view sourceRoot,
+                                        std::string_view destinationRoot) const {
+    std::string mapped;
+    appendMapped(mapped, path, sourceRoot, destinationRoot);
     return mapped;
+}
+
+void PathRules::appendMapped(std::string& mapped, std::string_view path,
+                             std::string_view sourceRoot, std::string_view destinationRoot) const {
+    if (const auto rest = belowSourceRoot(path, sourceRoot, separator())) {
+        mapped.append(destinationRoot);
+        mapped.append(*rest);
+    } else {
+        mapped.append(path);
+    }
+}
+
+bool PathRules::mapsTo(std::string_view path, std::string_view destination,
+                       std::string_view sourceRoot, std::string_view destinationRoot) const {
+    const auto rest = belowSourceRoot(path, sourceRoot, separator());
+    if (!rest) {
+        return destination == path;
+    }
+    return destination.size() == destinationRoot.size() + rest->size() &&
+           destination.starts_with(destinationRoot) && destination.ends_with(*rest);
 }
 
 } // namespace orvane::platform

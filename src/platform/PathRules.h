@@ -32,6 +32,9 @@ public:
     std::string lastPart(std::string_view path) const;
     // The path up to and including its last separator; empty when it holds none.
     std::string folderPart(std::string_view path) const;
+    // The same two as views into the path, for texts composed in place.
+    std::string_view lastPartView(std::string_view path) const;
+    std::string_view folderPartView(std::string_view path) const;
     // One left-to-right pass that turns every doubled separator into one.
     std::string reduceDoubledSeparators(std::string_view path) const;
     // The path made absolute against `currentFolder` (itself absolute) when it is relative,
@@ -45,6 +48,12 @@ public:
     // back unchanged.
     std::string mapToDestination(std::string_view path, std::string_view sourceRoot,
                                  std::string_view destinationRoot) const;
+    // The same mapping, appended to `mapped`.
+    void appendMapped(std::string& mapped, std::string_view path, std::string_view sourceRoot,
+                      std::string_view destinationRoot) const;
+    // Whether `destination` is the path's mapping, found without composing it.
+    bool mapsTo(std::string_view path, std::string_view destination, std::string_view sourceRoot,
+                std::string_view destinationRoot) const;
 
 private:
     // The root a path starts with ("/", "C:\", "\\server\share\" or "\"), or an empty text for

@@ -3,6 +3,7 @@
 #include "state/ChangeSignal.h"
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -20,8 +21,15 @@ public:
     bool visible() const { return visible_; }
     bool checked() const { return checked_; }
 
-    void setCaption(std::string caption) {
-        caption_ = std::move(caption);
+    // The caption's storage is kept and reused: a run sets some captions once per file.
+    void setCaption(std::string_view caption) {
+        caption_.assign(caption);
+        changed.notify();
+    }
+    // Writes the caption in place, into its cleared storage: `compose(std::string&)`.
+    template <typename Compose> void composeCaption(Compose compose) {
+        caption_.clear();
+        compose(caption_);
         changed.notify();
     }
     void setEnabled(bool enabled) {

@@ -2,20 +2,23 @@
 
 namespace orvane {
 
-platform::DriveSpace KnownFreeSpace::spaceFor(const std::string& folder,
-                                              const std::string& destination, std::int64_t needed,
-                                              std::uint32_t nowMs, const Ask& ask) {
+const platform::DriveSpace& KnownFreeSpace::spaceFor(std::string_view folder,
+                                                     const std::string& destination,
+                                                     std::int64_t needed, std::uint32_t nowMs,
+                                                     const Ask& ask) {
     const std::int64_t left = known_.freeBytes - spent_;
     const bool usable = !folder_.empty() && folder == folder_ && nowMs - askedAtMs_ < kKeptForMs &&
                         left - kMarginBytes >= needed;
     if (usable) {
-        return {known_.drive, left, known_.totalBytes};
+        answer_.freeBytes = left;
+        return answer_;
     }
     known_ = ask(destination);
-    folder_ = folder;
+    answer_ = known_;
+    folder_.assign(folder);
     askedAtMs_ = nowMs;
     spent_ = 0;
-    return known_;
+    return answer_;
 }
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -23,9 +24,10 @@ public:
     // ... and only while they leave this much beyond the file asked for.
     static constexpr std::int64_t kMarginBytes = 64 * 1024 * 1024;
 
-    // The space for a file of `needed` bytes at `destination`, whose folder is `folder`.
-    platform::DriveSpace spaceFor(const std::string& folder, const std::string& destination,
-                                  std::int64_t needed, std::uint32_t nowMs, const Ask& ask);
+    // The space for a file of `needed` bytes at `destination`, whose folder is `folder`; held
+    // here until the next question, so that the drive's name is not copied for every file.
+    const platform::DriveSpace& spaceFor(std::string_view folder, const std::string& destination,
+                                         std::int64_t needed, std::uint32_t nowMs, const Ask& ask);
     // A copy took this many bytes of the drive asked about last.
     void spend(std::int64_t bytes) { spent_ += bytes; }
     void clear() { *this = KnownFreeSpace{}; }
@@ -33,6 +35,7 @@ public:
 private:
     std::string folder_;
     platform::DriveSpace known_;
+    platform::DriveSpace answer_;
     std::uint32_t askedAtMs_ = 0;
     std::int64_t spent_ = 0;
 };

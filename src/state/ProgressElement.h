@@ -3,6 +3,7 @@
 #include "state/ChangeSignal.h"
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -23,8 +24,15 @@ public:
         value_ = value;
         changed.notify();
     }
-    void setText(std::string text) {
-        text_ = std::move(text);
+    // The text's storage is kept and reused: a run sets it at every chunk of every file.
+    void setText(std::string_view text) {
+        text_.assign(text);
+        changed.notify();
+    }
+    // Writes the text in place, into its cleared storage: `compose(std::string&)`.
+    template <typename Compose> void composeText(Compose compose) {
+        text_.clear();
+        compose(text_);
         changed.notify();
     }
 

@@ -1,5 +1,7 @@
 #include "support/FormatDuration.h"
 
+#include "support/DecimalText.h"
+
 namespace orvane {
 
 namespace {
@@ -22,18 +24,17 @@ SecondsAndMilliseconds splitMilliseconds(std::int64_t milliseconds, bool showMil
     return split;
 }
 
-std::string twoDigits(std::int64_t number) {
-    std::string digits = std::to_string(number);
+void appendTwoDigits(std::string& text, std::int64_t number) {
     if (number < 10) {
-        digits.insert(digits.begin(), '0');
+        text += '0';
     }
-    return digits;
+    AppendDecimal(text, static_cast<std::uint64_t>(number));
 }
 
 } // namespace
 
-std::string FormatDuration(std::int32_t timeValue, bool showDays, bool showWeeks,
-                           bool inMilliseconds, bool showMilliseconds) {
+void AppendDuration(std::string& text, std::int32_t timeValue, bool showDays, bool showWeeks,
+                    bool inMilliseconds, bool showMilliseconds) {
     // Every step works on the magnitude in 64 bits, so the most negative input has a
     // magnitude too; a negative duration reads as the positive one with a minus in front.
     const bool negative = timeValue < 0;
@@ -54,31 +55,41 @@ std::string FormatDuration(std::int32_t timeValue, bool showDays, bool showWeeks
         hours -= days * 24;
     }
 
-    std::int64_t weeks = 0;
-    std::string monthsPart;
+    if (negative) {
+        text += '-';
+    }
     if (showWeeks) {
-        weeks = days / 7;
+        std::int64_t weeks = days / 7;
         days -= weeks * 7;
         // A month counts as four weeks.
         const std::int64_t months = weeks / 4;
         if (months != 0) {
             weeks -= months * 4;
-            monthsPart = std::to_string(months) + " Months ";
+            AppendDecimal(text, static_cast<std::uint64_t>(months));
+            text += " Months ";
         }
-    }
-
-    std::string text = negative ? "-" : "";
-    text += monthsPart;
-    if (showWeeks) {
-        text += std::to_string(weeks) + " Weeks ";
+        AppendDecimal(text, static_cast<std::uint64_t>(weeks));
+        text += " Weeks ";
     }
     if (showDays) {
-        text += std::to_string(days) + " Days ";
+        AppendDecimal(text, static_cast<std::uint64_t>(days));
+        text += " Days ";
     }
-    text += std::to_string(hours) + ':' + twoDigits(minutes) + ':' + twoDigits(seconds);
+    AppendDecimal(text, static_cast<std::uint64_t>(hours));
+    text += ':';
+    appendTwoDigits(text, minutes);
+    text += ':';
+    appendTwoDigits(text, seconds);
     if (showMilliseconds) {
-        text += '.' + std::to_string(split.milliseconds);
+        text += '.';
+        AppendDecimal(text, static_cast<std::uint64_t>(split.milliseconds));
     }
+}
+
+std::string FormatDuration(std::int32_t timeValue, bool showDays, bool showWeeks,
+                           bool inMilliseconds, bool showMilliseconds) {
+    std::string text;
+    AppendDuration(text, timeValue, showDays, showWeeks, inMilliseconds, showMilliseconds);
     return text;
 }
 

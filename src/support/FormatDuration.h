@@ -11,5 +11,8 @@ namespace orvane {
 // seconds, and showMilliseconds appends "." and the milliseconds without padding.
 std::string FormatDuration(std::int32_t timeValue, bool showDays, bool showWeeks,
                            bool inMilliseconds, bool showMilliseconds);
+// The same, appended to `text`.
+void AppendDuration(std::string& text, std::int32_t timeValue, bool showDays, bool showWeeks,
+                    bool inMilliseconds, bool showMilliseconds);
 
 } // namespace orvane

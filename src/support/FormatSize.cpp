@@ -1,5 +1,7 @@
 #include "support/FormatSize.h"
 
+#include "support/DecimalText.h"
+
 #include <cstdint>
 
 namespace orvane {
@@ -45,7 +47,7 @@ std::uint64_t roundedQuotient(std::uint64_t numerator, std::uint64_t denominator
 
 } // namespace
 
-std::string FormatSize(Amount amount, std::string_view decimalSeparator) {
+void AppendSize(std::string& text, Amount amount, std::string_view decimalSeparator) {
     const std::uint64_t raw = magnitude(amount.raw());
     for (const SizeUnit& unit : kUnits) {
         const std::uint64_t rawPerUnit = unit.bytes * kRawPerByte;
@@ -53,12 +55,22 @@ std::string FormatSize(Amount amount, std::string_view decimalSeparator) {
             // Rounding happens after the unit is chosen, so one byte short of a unit reads
             // 1024.0 in the unit below.
             const std::uint64_t tenths = roundedQuotient(raw, rawPerUnit, 10);
-            std::string text = std::to_string(tenths / 10);
+            AppendDecimal(text, tenths / 10);
             text.append(decimalSeparator);
-            return text + static_cast<char>('0' + tenths % 10) + ' ' + unit.name;
+            text += static_cast<char>('0' + tenths % 10);
+            text += ' ';
+            text += unit.name;
+            return;
         }
     }
-    return std::to_string(roundedQuotient(raw, kRawPerByte, 1)) + " B";
+    AppendDecimal(text, roundedQuotient(raw, kRawPerByte, 1));
+    text += " B";
+}
+
+std::string FormatSize(Amount amount, std::string_view decimalSeparator) {
+    std::string text;
+    AppendSize(text, amount, decimalSeparator);
+    return text;
 }
 
 } // namespace orvane

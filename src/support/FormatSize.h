@@ -12,5 +12,7 @@ namespace orvane {
 // "1024.0 kB", "512 B". Binary units up to TB, one decimal with the given separator, no sign.
 std::string FormatSize(Amount amount,
                        std::string_view decimalSeparator = platform::decimalSeparator());
+// The same, appended to `text`.
+void AppendSize(std::string& text, Amount amount, std::string_view decimalSeparator);
 
 } // namespace orvane

@@ -40,6 +40,8 @@ void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& ba
     // each, and a system call per line would cost more than the rest of the save.
     constexpr std::size_t blockSize = 64 * 1024;
     std::string block;
+    // The bar's text changes once in many lines of a long log: it is set only then.
+    std::int64_t shownUnits = -1;
     while (!log.empty()) {
         block += log.line(1);
         block += lineEnd;
@@ -49,7 +51,12 @@ void writeLines(SessionLog& log, platform::AppendFile& file, ProgressElement& ba
             block.clear();
         }
         bar.setValue(bar.Value() + 1);
-        bar.setText(PercentText(static_cast<double>(bar.Value()) / bar.Max(), 1, decimalSeparator));
+        const std::int64_t units = PercentUnits(static_cast<double>(bar.Value()) / bar.Max(), 1);
+        if (units != shownUnits) {
+            shownUnits = units;
+            bar.composeText(
+                [&](std::string& text) { AppendPercentUnits(text, units, 1, decimalSeparator); });
+        }
     }
     file.write(block);
 }

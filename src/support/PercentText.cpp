@@ -1,29 +1,61 @@
 #include "support/PercentText.h"
 
+#include "support/DecimalText.h"
+
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 
 namespace orvane {
 
-std::string PercentText(double ratio, int decimals, std::string_view decimalSeparator) {
-    // Whole-number arithmetic rather than printf: this runs for every chunk and every file of
-    // a run, and printf's exact decimal expansion of a double costs more than the rest of
-    // the bookkeeping together.
+namespace {
+
+std::int64_t scaleOf(int decimals) {
     std::int64_t scale = 1;
     for (int i = 0; i < decimals; ++i) {
         scale *= 10;
     }
-    const std::int64_t scaled = std::llround(ratio * 100.0 * static_cast<double>(scale));
-    const std::int64_t magnitude = std::llabs(scaled);
-    std::string text = scaled < 0 ? "-" : "";
-    text += std::to_string(magnitude / scale);
-    if (decimals > 0) {
-        const std::string fraction = std::to_string(magnitude % scale + scale);
-        text.append(decimalSeparator);
-        text += fraction.substr(1);
+    return scale;
+}
+
+} // namespace
+
+std::int64_t PercentUnits(double ratio, int decimals) {
+    // Whole-number arithmetic rather than printf: this runs for every chunk and every file of
+    // a run, and printf's exact decimal expansion of a double costs more than the rest of
+    // the bookkeeping together.
+    return std::llround(ratio * 100.0 * static_cast<double>(scaleOf(decimals)));
+}
+
+void AppendPercentUnits(std::string& text, std::int64_t units, int decimals,
+                        std::string_view decimalSeparator) {
+    const std::int64_t scale = scaleOf(decimals);
+    const std::int64_t magnitude = units < 0 ? -units : units;
+    if (units < 0) {
+        text += '-';
     }
-    return text + "%";
+    AppendDecimal(text, magnitude / scale);
+    if (decimals > 0) {
+        text.append(decimalSeparator);
+        // The fraction's digits, its leading zeros included, written from the last.
+        char digits[18];
+        std::int64_t fraction = magnitude % scale;
+        for (int digit = decimals - 1; digit >= 0; --digit, fraction /= 10) {
+            digits[digit] = static_cast<char>('0' + fraction % 10);
+        }
+        text.append(digits, static_cast<std::size_t>(decimals));
+    }
+    text += '%';
+}
+
+void AppendPercentText(std::string& text, double ratio, int decimals,
+                       std::string_view decimalSeparator) {
+    AppendPercentUnits(text, PercentUnits(ratio, decimals), decimals, decimalSeparator);
+}
+
+std::string PercentText(double ratio, int decimals, std::string_view decimalSeparator) {
+    std::string text;
+    AppendPercentText(text, ratio, decimals, decimalSeparator);
+    return text;
 }
 
 } // namespace orvane

@@ -32,7 +32,9 @@ std::unique_ptr<SessionJournal> SessionJournal::open(const std::string& logsFold
 
 std::optional<std::string> SessionJournal::add(const std::string& line) {
     // One write per line: a line is on file as soon as it is logged.
-    if (file_->append(line + kLineEnd) || stopped_) {
+    written_.assign(line);
+    written_ += kLineEnd;
+    if (file_->append(written_) || stopped_) {
         return std::nullopt;
     }
     stopped_ = true;

@@ -38,6 +38,8 @@ private:
     std::unique_ptr<platform::JournalFile> file_;
     std::ostream& errors_;
     bool stopped_ = false;
+    // The line and its end as one write, in storage kept from line to line.
+    std::string written_;
 };
 
 // Appends every journal in the logs folder whose process is gone to the log file of the day

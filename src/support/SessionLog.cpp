@@ -20,9 +20,10 @@ void SessionLog::removeJournal() {
     }
 }
 
-void SessionLog::AddLogEntry(std::string line) {
-    lines_.push_back(ShownText(std::move(line)));
-    const std::string& added = lines_.back();
+void SessionLog::AddLogEntry(std::string_view line) {
+    std::string& added = lines_.emplace_back();
+    added.reserve(line.size());
+    AppendShownText(added, line);
     const auto journalNotice = journal_ ? journal_->add(added) : std::nullopt;
     if (ReportLive && reportList_ != nullptr) {
         reportList_->add(added);

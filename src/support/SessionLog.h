@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -26,7 +27,14 @@ public:
     // Appends the line, its control characters escaped (ShownText), and, while the report window is
     // live, shows it at the bottom of the window's list with the selection on it, so the newest
     // line stays in view.
-    void AddLogEntry(std::string line);
+    void AddLogEntry(std::string_view line);
+    // The same for a line written by `compose(std::string&)` into storage kept from line to
+    // line: the lines logged for every file are composed in place, not joined from temporaries.
+    template <typename Compose> void AddComposedEntry(Compose compose) {
+        composed_.clear();
+        compose(composed_);
+        AddLogEntry(composed_);
+    }
 
     std::size_t count() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
@@ -56,6 +64,7 @@ private:
     ListElement* reportList_ = nullptr;
     LineListener lineListener_;
     std::unique_ptr<SessionJournal> journal_;
+    std::string composed_;
 };
 
 } // namespace orvane

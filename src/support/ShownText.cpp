@@ -1,7 +1,7 @@
 #include "support/ShownText.h"
 
-#include <algorithm>
-#include <string_view>
+#include <cstdint>
+#include <cstring>
 
 namespace orvane {
 
@@ -18,6 +18,42 @@ void appendHex(std::string& text, unsigned char byte) {
 // a text outside ASCII: those need a closer look. Nearly every name is plain ASCII.
 bool mayNeedEscape(unsigned char byte, bool escapeBackslash) {
     return byte < 0x20 || byte >= 0x7f || (byte == '\\' && escapeBackslash);
+}
+
+// Eight bytes at a time, the look that finds nothing in nearly every name and path: whether
+// any byte of the word is below 0x20, above 0x7e, or (when asked) a backslash. Exact for the
+// word as a whole; the byte itself is then found one by one.
+bool wordMayNeedEscape(std::uint64_t word, bool escapeBackslash) {
+    constexpr std::uint64_t ones = 0x0101010101010101, highs = 0x8080808080808080;
+    const auto hasZero = [](std::uint64_t bytes) { return (bytes - ones) & ~bytes & highs; };
+    const std::uint64_t below = (word - 0x20 * ones) & ~word & highs;
+    return ((word & highs) | below | hasZero(word ^ (0x7f * ones)) |
+            (escapeBackslash ? hasZero(word ^ ('\\' * ones)) : 0)) != 0;
+}
+
+// Where the first byte that needs a closer look is, or the text's size.
+std::size_t plainPrefix(std::string_view text, bool escapeBackslash) {
+    constexpr std::size_t kWord = sizeof(std::uint64_t);
+    std::size_t at = 0;
+    std::uint64_t word = 0;
+    for (; at + kWord <= text.size(); at += kWord) {
+        std::memcpy(&word, text.data() + at, kWord);
+        if (wordMayNeedEscape(word, escapeBackslash)) {
+            break;
+        }
+    }
+    // The bytes short of a whole word at the end, as the last word of the text.
+    if (at < text.size() && text.size() >= kWord && at + kWord > text.size()) {
+        std::memcpy(&word, text.data() + text.size() - kWord, kWord);
+        if (!wordMayNeedEscape(word, escapeBackslash)) {
+            return text.size();
+        }
+    }
+    while (at < text.size() &&
+           !mayNeedEscape(static_cast<unsigned char>(text[at]), escapeBackslash)) {
+        ++at;
+    }
+    return at;
 }
 
 // The length of the valid UTF-8 sequence that starts the text, or 0 when it starts with a
@@ -94,22 +130,27 @@ std::size_t appendShown(std::string& shown, std::string_view text, bool escapeBa
 
 } // namespace
 
-std::string ShownText(std::string text, const platform::PathRules& paths) {
+void AppendShownText(std::string& shown, std::string_view text, const platform::PathRules& paths) {
     const bool escapeBackslash = paths.separator() != '\\';
+    std::size_t plain = plainPrefix(text, escapeBackslash);
+    shown.append(text.substr(0, plain));
+    text.remove_prefix(plain);
+    while (!text.empty()) {
+        text.remove_prefix(appendShown(shown, text, escapeBackslash));
+        plain = plainPrefix(text, escapeBackslash);
+        shown.append(text.substr(0, plain));
+        text.remove_prefix(plain);
+    }
+}
+
+std::string ShownText(std::string text, const platform::PathRules& paths) {
     // Nearly every line holds nothing to look at closer: it is passed on without a copy.
-    const auto first = std::find_if(text.begin(), text.end(), [escapeBackslash](char c) {
-        return mayNeedEscape(static_cast<unsigned char>(c), escapeBackslash);
-    });
-    if (first == text.end()) {
+    if (plainPrefix(text, paths.separator() != '\\') == text.size()) {
         return text;
     }
-    std::string shown(text.begin(), first);
+    std::string shown;
     shown.reserve(text.size() + 8);
-    std::string_view rest(text);
-    rest.remove_prefix(static_cast<std::size_t>(first - text.begin()));
-    while (!rest.empty()) {
-        rest.remove_prefix(appendShown(shown, rest, escapeBackslash));
-    }
+    AppendShownText(shown, text, paths);
     return shown;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/PathRules.h"
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -18,5 +19,9 @@ namespace orvane {
 // byte, UTF-8 or not, stays as it is.
 std::string ShownText(std::string text,
                       const platform::PathRules& paths = platform::nativePathRules);
+
+// Appends the text as ShownText shows it: for the texts composed once per file, in place.
+void AppendShownText(std::string& shown, std::string_view text,
+                     const platform::PathRules& paths = platform::nativePathRules);
 
 } // namespace orvane
