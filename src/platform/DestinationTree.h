@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvane::platform {
 
@@ -15,10 +16,14 @@ namespace orvane::platform {
 // pointed. Below the root nothing follows a symbolic link, so no write, rename or deletion
 // of a run can land outside its tree (in its own source, say) through a link planted in it;
 // a link where a folder should be is an entry in the way, as a file would be.
+//
+// A tree path names texts its caller holds for the call; a step of every file builds one and
+// copies nothing. The path is a whole string: its last part ends where the string does, and is
+// handed to the system as it stands.
 struct TreePath {
-    std::string root;
+    std::string_view root;
     // The root itself, or a path that begins with the root and a separator.
-    std::string path;
+    const std::string& path;
     // The run's kept folders, or none: then every operation opens the folder anew.
     TreeFolders* kept = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvane::platform {
 
@@ -59,8 +60,8 @@ struct CopyOptions {
     // next cannot be lost to a power failure. Costs a disk round trip per file: moves only.
     bool durable = false;
     // The run's destination folder: below it the copy follows no link (see TreePath). Empty:
-    // the destination's own folder, reached as its path says.
-    std::string root;
+    // the destination's own folder, reached as its path says. Held by the caller.
+    std::string_view root;
     // The entry the copy is meant to replace, as the caller saw it; empty when the caller saw
     // none. The copy is placed only while the destination is still that entry (or nothing),
     // so it never replaces what another run or the user put there meanwhile.

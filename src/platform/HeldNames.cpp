@@ -11,14 +11,15 @@ namespace {
 
 constexpr char kSeparator = nativePathRules.separator();
 
-bool isWithin(const std::string& path, const std::string& folder) {
-    return path == folder || path.starts_with(folder + kSeparator);
+bool isWithin(std::string_view path, std::string_view folder) {
+    return path.starts_with(folder) &&
+           (path.size() == folder.size() || path[folder.size()] == kSeparator);
 }
 
 } // namespace
 
-const std::unordered_set<std::string>* HeldNames::readListing(const TreePath& entry) {
-    const std::string folder = folderAndNameOf(entry.path).folder;
+const FolderNames* HeldNames::readListing(const TreePath& entry) {
+    const std::string folder(folderAndNameOf(entry.path).folder);
     // Only the listings of the folders on the current path stay.
     std::erase_if(listings_, [&](const auto& kept) { return !isWithin(folder, kept.first); });
     listings_.erase(folder);
@@ -41,20 +42,28 @@ bool HeldNames::listed(const TreePath& entry) {
 }
 
 bool HeldNames::holdsExactly(const TreePath& entry) {
-    const std::string below =
-        entry.root.ends_with(kSeparator) ? entry.root : entry.root + kSeparator;
-    if (!entry.path.starts_with(below)) {
+    const std::string_view path = entry.path;
+    const bool rootEndsWithSeparator = entry.root.ends_with(kSeparator);
+    if (!path.starts_with(entry.root) ||
+        (!rootEndsWithSeparator &&
+         (path.size() == entry.root.size() || path[entry.root.size()] != kSeparator))) {
         return true; // the root itself: reached as the user named it
     }
-    for (auto cut = entry.path.find(kSeparator, below.size()); cut != std::string::npos;
-         cut = entry.path.find(kSeparator, cut + 1)) {
-        const std::string folder = entry.path.substr(0, cut);
-        if (!folders_.contains(folder)) {
-            if (!listed(TreePath{entry.root, folder})) {
-                return false;
+    const std::size_t below = entry.root.size() + (rootEndsWithSeparator ? 0 : 1);
+    const std::string_view folder = path.substr(0, path.rfind(kSeparator));
+    if (folder != lastFolder_) {
+        lastFolder_.clear();
+        for (auto cut = path.find(kSeparator, below); cut != std::string_view::npos;
+             cut = path.find(kSeparator, cut + 1)) {
+            const std::string level(path.substr(0, cut));
+            if (!folders_.contains(level)) {
+                if (!listed(TreePath{entry.root, level})) {
+                    return false;
+                }
+                folders_.insert(level);
             }
-            folders_.insert(folder);
         }
+        lastFolder_.assign(folder);
     }
     return listed(entry);
 }

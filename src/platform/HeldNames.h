@@ -2,12 +2,24 @@
 
 #include "platform/DestinationTree.h"
 
+#include <cstddef>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 namespace orvane::platform {
+
+// The names a folder lists, looked up by a view of the name asked for, without a copy.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+        return std::hash<std::string_view>{}(name);
+    }
+};
+using FolderNames = std::unordered_set<std::string, NameHash, std::equal_to<>>;
 
 // Tells whether a destination tree holds an entry under exactly the path asked for. A file
 // system that ignores letter case (FAT, exFAT, NTFS mounted so) answers a lookup of
@@ -29,14 +41,18 @@ public:
     void clear() {
         listings_.clear();
         folders_.clear();
+        lastFolder_.clear();
     }
 
 private:
     bool listed(const TreePath& entry);
-    const std::unordered_set<std::string>* readListing(const TreePath& entry);
+    const FolderNames* readListing(const TreePath& entry);
 
-    std::map<std::string, std::unordered_set<std::string>> listings_;
-    std::set<std::string> folders_;
+    std::map<std::string, FolderNames, std::less<>> listings_;
+    std::set<std::string, std::less<>> folders_;
+    // The folder part of the path asked about last, once every folder of it was found held
+    // as named: the next entry of that folder needs only its own name looked up.
+    std::string lastFolder_;
 };
 
 } // namespace orvane::platform

@@ -10,7 +10,7 @@ namespace orvane::platform {
 void MadeFolders::finish(const std::string& destination) {
     // A walk finishes the folder it made last of those still pending.
     const auto found = std::find_if(pending_.rbegin(), pending_.rend(), [&](const Pending& folder) {
-        return folder.destination.path == destination;
+        return folder.path == destination;
     });
     if (found == pending_.rend()) {
         return;

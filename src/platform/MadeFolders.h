@@ -38,7 +38,10 @@ public:
     void clear() { pending_.clear(); }
 
     struct Pending {
-        TreePath destination;
+        // The folder made, as the tree path it was made at.
+        std::string root;
+        std::string path;
+        TreeFolders* kept = nullptr;
         std::string source;
         std::uint64_t device = 0; // of the folder made, so that no other takes its metadata
         std::uint64_t inode = 0;
@@ -53,6 +56,8 @@ public:
         std::int64_t modifiedNs = 0;
         // Windows only: POSIX systems set no creation time.
         std::int64_t createdNs = 0;
+
+        TreePath destination() const { return {root, path, kept}; }
     };
 
 private:

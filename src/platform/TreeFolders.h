@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane::platform {
@@ -54,7 +55,7 @@ public:
         // The folder's whole path, made once: it is looked at before each of its files.
         std::string path;
     };
-    Held* find(const std::string& root, const std::string& folder);
+    Held* find(std::string_view root, std::string_view folder);
     Held& keep(Held held);
     void forget(const Held& held);
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <deque>
 
 using namespace orvane::platform;
 using namespace orvane::test;
@@ -20,7 +21,10 @@ TEST(DestinationTree, LinkBelowTheRootIsNeverFollowed) {
     std::filesystem::create_directory_symlink(dir / "victim", dir / "real/linked");
     writeAll(dir / "src", "new");
     const std::string root = dir / "root";
-    const auto at = [&](const std::string& relative) { return TreePath{root, root + relative}; };
+    std::deque<std::string> paths; // a tree path names texts its caller holds
+    const auto at = [&](const std::string& relative) {
+        return TreePath{root, paths.emplace_back(root + relative)};
+    };
     const auto copyTo = [&](const std::string& relative) {
         const std::int32_t flag = 0;
         return copyFileWithProgress(dir / "src", root + relative, {}, flag, {false, root, {}});

@@ -11,7 +11,7 @@ namespace {
 std::optional<struct stat> statInTree(const TreePath& entry) {
     const auto parent = openTreeParent(entry);
     struct stat info {};
-    if (!parent || ::fstatat(parent->folder.get(), parent->name.c_str(), &info,
+    if (!parent || ::fstatat(parent->folder.get(), parent->name(), &info,
                              parent->isRoot ? 0 : AT_SYMLINK_NOFOLLOW) != 0) {
         return std::nullopt;
     }
@@ -27,7 +27,7 @@ bool isTreeFolder(const TreePath& entry) {
 
 bool makeTreeFolder(const TreePath& entry) {
     const auto parent = openTreeParent(entry);
-    return parent && ::mkdirat(parent->folder.get(), parent->name.c_str(), 0777) == 0;
+    return parent && ::mkdirat(parent->folder.get(), parent->name(), 0777) == 0;
 }
 
 std::optional<TreeFile> treeFileAt(const TreePath& entry) {

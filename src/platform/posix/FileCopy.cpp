@@ -159,6 +159,12 @@ private:
     bool inKernel_ = true;
 };
 
+// The last part of a path, where it stands: it ends where the path does.
+const char* lastPartOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+}
+
 // One copy call: its arguments and the steps that serve it.
 class Copy {
 public:
@@ -167,10 +173,10 @@ public:
         : source_(source), destination_(destination), progress_(progress), cancelFlag_(cancelFlag),
           options_(options),
           sourceFolder_(options.sourceFolder ? fdOf(options.sourceFolder->handle()) : AT_FDCWD),
-          sourceName_(options.sourceFolder ? splitPath(source).name : source) {}
+          sourceName_(options.sourceFolder ? lastPartOf(source) : source.c_str()) {}
 
     CopyResult run() {
-        const auto name = splitPath(destination_).name;
+        const std::string_view name = lastPartOf(destination_);
         if (name.empty() || name == "." || name == "..") {
             return failure(EISDIR);
         }
@@ -178,7 +184,7 @@ public:
             return copyRegular();
         }
         struct stat entry {};
-        if (::fstatat(sourceFolder_, sourceName_.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (::fstatat(sourceFolder_, sourceName_, &entry, AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno);
         }
         if (S_ISDIR(entry.st_mode)) {
@@ -196,10 +202,12 @@ private:
                           std::nullopt};
     }
 
-    std::optional<OpenedParent> openParent() const {
-        const std::string root =
-            options_.root.empty() ? splitPath(destination_).folder : options_.root;
-        return openTreeParent(TreePath{root, destination_, options_.keptFolders},
+    std::optional<OpenedParent> openParent() {
+        if (options_.root.empty()) {
+            ownRoot_ = splitPath(destination_).folder;
+        }
+        return openTreeParent(TreePath{options_.root.empty() ? ownRoot_ : options_.root,
+                                       destination_, options_.keptFolders},
                               KeptFolder::Trust);
     }
 
@@ -226,8 +234,7 @@ private:
     // tells the user why.
     static bool folderStandsAt(const OpenedParent& parent) {
         struct stat there {};
-        return ::fstatat(parent.folder.get(), parent.name.c_str(), &there, AT_SYMLINK_NOFOLLOW) ==
-                   0 &&
+        return ::fstatat(parent.folder.get(), parent.name(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
                S_ISDIR(there.st_mode);
     }
 
@@ -241,8 +248,8 @@ private:
     bool linkEarlierCopy(const FileIdentity& source, const OpenedParent& parent) const {
         const auto earlier =
             options_.hardLinks ? options_.hardLinks->earlierCopy(source) : std::nullopt;
-        return earlier && ::linkat(AT_FDCWD, earlier->c_str(), parent.folder.get(),
-                                   parent.name.c_str(), 0) == 0;
+        return earlier &&
+               ::linkat(AT_FDCWD, earlier->c_str(), parent.folder.get(), parent.name(), 0) == 0;
     }
 
     bool abandonedBeforePlacing() const {
@@ -259,9 +266,8 @@ private:
         // The type is checked on the opened file: the entry may have been swapped since it
         // was looked at, and O_NONBLOCK keeps a FIFO swapped in from stalling the open. On a
         // regular file the flag changes nothing, so it is left set.
-        const FileDescriptor in(
-            ::openat(sourceFolder_, sourceName_.c_str(),
-                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        const FileDescriptor in(::openat(
+            sourceFolder_, sourceName_, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         struct stat before {};
         if (!in.isOpen() || ::fstat(in.get(), &before) != 0) {
             return failure(errno);
@@ -282,9 +288,9 @@ private:
         if (linkEarlierCopy(identityFrom(before), *parent)) {
             return linked(*parent, before);
         }
-        PartialFile partial(parent->folder.get(), parent->name);
+        PartialFile partial(parent->folder.get(), parent->name());
         if (before.st_size >= KeptPartial::keptFromBytes) {
-            kept_ = KeptPartial::take(parent->folder.get(), parent->name, in.get(), before,
+            kept_ = KeptPartial::take(parent->folder.get(), parent->name(), in.get(), before,
                                       sourceFolderIdentity());
         }
         if (kept_) {
@@ -435,7 +441,7 @@ private:
     }
 
     CopyResult copyLink(const struct stat& before) {
-        const auto target = linkTarget(sourceName_, sourceFolder_);
+        const auto target = linkTarget(std::string(sourceName_), sourceFolder_);
         if (!target) {
             return failure(errno, identityFrom(before));
         }
@@ -444,7 +450,7 @@ private:
             return failure(errno, identityFrom(before));
         }
         const OpenedParent& parent = *found;
-        PartialFile partial(parent.folder.get(), parent.name);
+        PartialFile partial(parent.folder.get(), parent.name());
         report(CopyReason::StreamSwitch, before.st_size, 0);
         if (cancelFlag_ != 0) {
             return cancelled(before);
@@ -456,7 +462,7 @@ private:
         // The attribute calls take paths only; the folder's descriptor stands in for its path.
         const std::string sourcePath =
             options_.sourceFolder
-                ? "/proc/self/fd/" + std::to_string(sourceFolder_) + "/" + sourceName_
+                ? "/proc/self/fd/" + std::to_string(sourceFolder_) + "/" + std::string(sourceName_)
                 : source_;
         keepLinkOwnerAndAttributes(sourcePath, parent.folder.get(), partial.temporaryName(),
                                    before);
@@ -470,7 +476,7 @@ private:
             return cancelled(before);
         }
         struct stat after {};
-        if (::fstatat(sourceFolder_, sourceName_.c_str(), &after, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (::fstatat(sourceFolder_, sourceName_, &after, AT_SYMLINK_NOFOLLOW) != 0) {
             return failure(errno, identityFrom(before));
         }
         if (differs(before, after) || after.st_ino != before.st_ino) {
@@ -501,10 +507,10 @@ private:
     CopyResult inPlace(const OpenedParent& parent, const struct stat& before) const {
         const bool checkedLater = options_.durable || before.st_nlink > 1;
         struct stat placed {};
-        if ((checkedLater && ::fstatat(parent.folder.get(), parent.name.c_str(), &placed,
-                                       AT_SYMLINK_NOFOLLOW) != 0) ||
-            (options_.durable &&
-             !syncOpen(parent.folder.get(), FileEvent::FolderFlushed, parent.folderPath))) {
+        if ((checkedLater &&
+             ::fstatat(parent.folder.get(), parent.name(), &placed, AT_SYMLINK_NOFOLLOW) != 0) ||
+            (options_.durable && !syncOpen(parent.folder.get(), FileEvent::FolderFlushed,
+                                           splitPath(destination_).folder))) {
             return failure(errno, identityFrom(before));
         }
         return CopyResult{CopyOutcome::Copied,
@@ -520,9 +526,11 @@ private:
     const std::int32_t& cancelFlag_;
     const CopyOptions& options_;
     // The source as the folder that holds it (AT_FDCWD when it is reached by its path) and
-    // its name there.
+    // its name there, the end of its path.
     const int sourceFolder_;
-    const std::string sourceName_;
+    const char* const sourceName_;
+    // The destination's own folder as the tree's root, when the caller gave none.
+    std::string ownRoot_;
     // Read where the file is opened: one with holes is copied data range by data range.
     bool sparse_ = false;
     bool readPastSize_ = true;

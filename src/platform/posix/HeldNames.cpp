@@ -17,13 +17,15 @@ struct DirCloser {
 
 } // namespace
 
-FolderAndName folderAndNameOf(const std::string& path) {
-    PathSplit split = splitPath(path);
-    return FolderAndName{std::move(split.folder), std::move(split.name)};
+FolderAndName folderAndNameOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos) {
+        return {".", path};
+    }
+    return {slash == 0 ? std::string_view("/") : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-std::optional<std::unordered_set<std::string>> listFolderNames(const TreePath& entry,
-                                                               const std::string&) {
+std::optional<FolderNames> listFolderNames(const TreePath& entry, const std::string&) {
     const auto parent = openTreeParent(entry);
     const int fd =
         parent ? ::openat(parent->folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
@@ -34,7 +36,7 @@ std::optional<std::unordered_set<std::string>> listFolderNames(const TreePath& e
         }
         return std::nullopt;
     }
-    std::unordered_set<std::string> names;
+    FolderNames names;
     errno = 0;
     while (const dirent* found = ::readdir(stream.get())) {
         names.insert(found->d_name);

@@ -107,7 +107,8 @@ bool stale(int folder, const std::string& recordName, int sourceFolder,
 
 void removeStalePartials(const TreePath& folder, const std::string& sourceFolder) {
     // The folder itself, opened beneath the root as the parent of an entry in it.
-    const auto opened = openTreeParent({folder.root, folder.path + "/-", folder.kept});
+    const std::string entryInFolder = folder.path + "/-";
+    const auto opened = openTreeParent({folder.root, entryInFolder, folder.kept});
     const FileDescriptor source(
         ::open(sourceFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!opened || !source.isOpen()) {
@@ -129,11 +130,11 @@ std::int64_t keptPartialBytes(const TreePath& entry, const FolderIdentity& sourc
         return 0;
     }
     struct stat partial {};
-    const FileDescriptor record(::openat(parent->folder.get(), recordNameOf(parent->name).c_str(),
+    const FileDescriptor record(::openat(parent->folder.get(), recordNameOf(parent->name()).c_str(),
                                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     // Only a partial the copy will continue or remove gives its space back.
     if (!record.isOpen() || !readRecord(record.get()).madeIn(sourceFolder) ||
-        ::fstatat(parent->folder.get(), partialNameOf(parent->name).c_str(), &partial,
+        ::fstatat(parent->folder.get(), partialNameOf(parent->name()).c_str(), &partial,
                   AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISREG(partial.st_mode)) {
         return 0;

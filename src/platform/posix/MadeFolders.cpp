@@ -33,7 +33,7 @@ FileDescriptor openSourceFolder(const MadeFolders::Pending& folder) {
 // The folder made, reached as every write of the run is: no link followed below the root.
 FileDescriptor openMadeFolder(const TreePath& entry) {
     const auto parent = openTreeParent(entry);
-    return FileDescriptor(parent ? ::openat(parent->folder.get(), parent->name.c_str(),
+    return FileDescriptor(parent ? ::openat(parent->folder.get(), parent->name(),
                                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
                                  : -1);
 }
@@ -43,7 +43,7 @@ FileDescriptor openMadeFolder(const TreePath& entry) {
 void applyFolderMetadata(const MadeFolders::Pending& folder) {
     // Only the folder made: a link or another folder put in its place meanwhile must not
     // receive an owner or open bits meant for this one.
-    const FileDescriptor target = openMadeFolder(folder.destination);
+    const FileDescriptor target = openMadeFolder(folder.destination());
     struct stat made {};
     if (!target.isOpen() || ::fstat(target.get(), &made) != 0 ||
         static_cast<std::uint64_t>(made.st_dev) != folder.device ||
@@ -72,7 +72,9 @@ constexpr mode_t kUnfinishedMode = S_ISVTX | S_IRWXU;
 
 MadeFolders::Pending pendingFor(const TreePath& destination, const std::string& source,
                                 const struct stat& made, const struct stat& origin) {
-    return {destination,
+    return {std::string(destination.root),
+            destination.path,
+            destination.kept,
             source,
             static_cast<std::uint64_t>(made.st_dev),
             static_cast<std::uint64_t>(made.st_ino),
@@ -99,13 +101,11 @@ SystemError MadeFolders::make(const TreePath& destination, const std::string& so
     }
     struct stat origin {};
     const bool known = sourceFolderInfo(source, origin);
-    if (::mkdirat(parent->folder.get(), parent->name.c_str(), known ? kUnfinishedMode : 0777) !=
-        0) {
+    if (::mkdirat(parent->folder.get(), parent->name(), known ? kUnfinishedMode : 0777) != 0) {
         return posixError(errno);
     }
     struct stat made {};
-    if (known &&
-        ::fstatat(parent->folder.get(), parent->name.c_str(), &made, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (known && ::fstatat(parent->folder.get(), parent->name(), &made, AT_SYMLINK_NOFOLLOW) == 0) {
         pending_.push_back(pendingFor(destination, source, made, origin));
     }
     return {};
@@ -116,7 +116,7 @@ void MadeFolders::adoptUnfinished(const TreePath& destination, const std::string
     struct stat found {};
     struct stat origin {};
     if (parent &&
-        ::fstatat(parent->folder.get(), parent->name.c_str(), &found, AT_SYMLINK_NOFOLLOW) == 0 &&
+        ::fstatat(parent->folder.get(), parent->name(), &found, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISDIR(found.st_mode) && (found.st_mode & 07777) == kUnfinishedMode &&
         sourceFolderInfo(source, origin)) {
         pending_.push_back(pendingFor(destination, source, found, origin));

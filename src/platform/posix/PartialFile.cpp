@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <utility>
 
 namespace orvane::platform {
@@ -20,22 +21,30 @@ bool& unnamedAllowed() {
     return allowed;
 }
 
-// Naming an unnamed file takes a privilege through AT_EMPTY_PATH, and none through /proc.
-bool linkUnnamed(int fd, int folder, const std::string& name) {
-    if (::linkat(fd, "", folder, name.c_str(), AT_EMPTY_PATH) == 0) {
-        return true;
+// Naming an unnamed file takes a privilege through AT_EMPTY_PATH, and none through /proc. A
+// process refused the privilege once, where /proc served instead, goes through /proc from then
+// on: the refused call would cost every later file a system call in vain.
+bool linkUnnamed(int fd, int folder, const char* name) {
+    static bool throughProc = false;
+    if (!throughProc) {
+        if (::linkat(fd, "", folder, name, AT_EMPTY_PATH) == 0) {
+            return true;
+        }
+        if (errno != ENOENT && errno != EPERM) {
+            return false;
+        }
     }
-    if (errno != ENOENT && errno != EPERM) {
-        return false;
-    }
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    return ::linkat(AT_FDCWD, self.c_str(), folder, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    char self[32];
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    const bool linked = ::linkat(AT_FDCWD, self, folder, name, AT_SYMLINK_FOLLOW) == 0;
+    throughProc = throughProc || linked;
+    return linked;
 }
 
 } // namespace
 
-PartialFile::PartialFile(int folder, std::string destinationName)
-    : folder_(folder), destinationName_(std::move(destinationName)) {}
+PartialFile::PartialFile(int folder, const char* destinationName)
+    : folder_(folder), destinationName_(destinationName) {}
 
 PartialFile::~PartialFile() {
     if (!temporaryName_.empty()) {
@@ -103,7 +112,7 @@ bool PartialFile::place(const std::optional<FileIdentity>& replaces) {
             return linkUnnamed(file_.get(), folder_, destinationName_) && closeFile();
         }
         if (!createUnderUniqueName([this](const std::string& name) {
-                return linkUnnamed(file_.get(), folder_, name);
+                return linkUnnamed(file_.get(), folder_, name.c_str());
             })) {
             return false;
         }
@@ -113,8 +122,7 @@ bool PartialFile::place(const std::optional<FileIdentity>& replaces) {
 
 bool PartialFile::placeNamed(const std::optional<FileIdentity>& replaces) {
     struct stat there {};
-    const bool present =
-        ::fstatat(folder_, destinationName_.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool present = ::fstatat(folder_, destinationName_, &there, AT_SYMLINK_NOFOLLOW) == 0;
     if (present && replaces) {
         // All of it, times included: a file made where the old one was deleted may get the
         // old one's inode number at once.
@@ -122,7 +130,7 @@ bool PartialFile::placeNamed(const std::optional<FileIdentity>& replaces) {
             errno = EEXIST;
             return false;
         }
-        if (::renameat(folder_, temporaryName_.c_str(), folder_, destinationName_.c_str()) != 0) {
+        if (::renameat(folder_, temporaryName_.c_str(), folder_, destinationName_) != 0) {
             return false;
         }
     } else if (!placeWithoutReplacing()) {

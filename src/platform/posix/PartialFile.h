@@ -19,8 +19,9 @@ namespace orvane::platform {
 // entry it did not make, so a user's file that looks like one is safe.
 class PartialFile {
 public:
-    // The folder descriptor must stay open for as long as this object lives.
-    PartialFile(int folder, std::string destinationName);
+    // The folder descriptor must stay open, and the name valid, for as long as this object
+    // lives.
+    PartialFile(int folder, const char* destinationName);
     ~PartialFile();
     PartialFile(const PartialFile&) = delete;
     PartialFile& operator=(const PartialFile&) = delete;
@@ -60,7 +61,7 @@ private:
     bool closeFile();
 
     int folder_;
-    std::string destinationName_;
+    const char* destinationName_;
     std::string temporaryName_; // empty while the file has no name
     FileDescriptor file_;
 };

@@ -17,7 +17,7 @@ constexpr std::size_t kHeldFolders = 8;
 TreeFolders::TreeFolders() = default;
 TreeFolders::~TreeFolders() = default;
 
-TreeFolders::Held* TreeFolders::find(const std::string& root, const std::string& folder) {
+TreeFolders::Held* TreeFolders::find(std::string_view root, std::string_view folder) {
     const auto found = std::find_if(held_.begin(), held_.end(), [&](const Held& held) {
         return held.folder == folder && held.root == root;
     });

@@ -14,27 +14,29 @@ namespace {
 // through a link.
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
-std::string withoutTrailingSeparators(std::string path) {
+std::string_view withoutTrailingSeparators(std::string_view path) {
     while (path.size() > 1 && path.back() == '/') {
-        path.pop_back();
+        path.remove_suffix(1);
     }
     return path;
 }
 
-// The part of the path below the root: empty for the root itself, nothing outside the tree.
-std::optional<std::string> belowRoot(const std::string& root, const std::string& path) {
-    const std::string base = withoutTrailingSeparators(root);
+// The part of the path below the root, to the path's end: empty for the root itself, nothing
+// outside the tree.
+std::optional<std::string_view> belowRoot(std::string_view root, std::string_view path) {
+    const std::string_view base = withoutTrailingSeparators(root);
     if (withoutTrailingSeparators(path) == base) {
-        return std::string{};
+        return std::string_view{};
     }
-    const std::string prefix = base == "/" ? base : base + "/";
-    if (base.empty() || path.compare(0, prefix.size(), prefix) != 0) {
+    const std::size_t prefix = base == "/" ? 1 : base.size() + 1;
+    if (base.empty() || path.size() < prefix || !path.starts_with(base) ||
+        path[prefix - 1] != '/') {
         return std::nullopt;
     }
     // A root typed with more than one separator at its end keeps the others on every path
     // below it; they are the root's, not the start of a path from "/".
-    const auto first = path.find_first_not_of('/', prefix.size());
-    return first == std::string::npos ? std::string{} : path.substr(first);
+    const auto first = path.find_first_not_of('/', prefix);
+    return first == std::string_view::npos ? std::string_view{} : path.substr(first);
 }
 
 // One system call where the kernel has openat2 (Linux 5.6 and later).
@@ -87,9 +89,11 @@ int openBeneath(int root, const std::string& relative) {
 
 namespace {
 
-FileDescriptor openFolderBelow(const std::string& root, const std::string& inside) {
-    const FileDescriptor rootFolder(::open(root.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    return FileDescriptor(rootFolder.isOpen() ? openBeneath(rootFolder.get(), inside) : -1);
+FileDescriptor openFolderBelow(std::string_view root, std::string_view inside) {
+    const FileDescriptor rootFolder(
+        ::open(std::string(root).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return FileDescriptor(rootFolder.isOpen() ? openBeneath(rootFolder.get(), std::string(inside))
+                                              : -1);
 }
 
 // Whether the folder's path still leads to the kept folder. The root may be a link to its
@@ -114,7 +118,7 @@ struct Opened {
     std::shared_ptr<TreeFolders::NewFiles> newFiles;
 };
 
-Opened keptFolderBelow(const TreePath& entry, const std::string& inside, KeptFolder kept) {
+Opened keptFolderBelow(const TreePath& entry, std::string_view inside, KeptFolder kept) {
     TreeFolders& folders = *entry.kept;
     if (TreeFolders::Held* held = folders.find(entry.root, inside)) {
         if (kept == KeptFolder::Trust || stillLeadsTo(*held)) {
@@ -129,14 +133,18 @@ Opened keptFolderBelow(const TreePath& entry, const std::string& inside, KeptFol
     }
     auto newFiles = std::make_shared<TreeFolders::NewFiles>(
         TreeFolders::NewFiles{false, 0, 0, 0, info.st_mode, info.st_gid});
-    folders.keep(
-        {entry.root, inside, fd, static_cast<std::uint64_t>(info.st_dev),
-         static_cast<std::uint64_t>(info.st_ino), newFiles,
-         inside.empty() ? entry.root : withoutTrailingSeparators(entry.root) + "/" + inside});
+    std::string path(inside.empty() ? entry.root : withoutTrailingSeparators(entry.root));
+    if (!inside.empty()) {
+        path += '/';
+        path += inside;
+    }
+    folders.keep({std::string(entry.root), std::string(inside), fd,
+                  static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                  newFiles, std::move(path)});
     return {FolderHandle(std::move(fd)), std::move(newFiles)};
 }
 
-Opened folderBelow(const TreePath& entry, const std::string& inside, KeptFolder kept) {
+Opened folderBelow(const TreePath& entry, std::string_view inside, KeptFolder kept) {
     if (entry.kept) {
         return keptFolderBelow(entry, inside, kept);
     }
@@ -154,16 +162,19 @@ std::optional<OpenedParent> openTreeParent(const TreePath& entry, KeptFolder kep
     OpenedParent parent;
     if (relative->empty()) {
         // The root itself: its folder is reached as the user's path gives it.
-        const auto [folder, name] = splitPath(withoutTrailingSeparators(entry.path));
-        parent = {FolderHandle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)), name,
-                  folder, true, nullptr};
+        auto [folder, name] = splitPath(std::string(withoutTrailingSeparators(entry.path)));
+        parent.folder = FolderHandle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        parent.isRoot = true;
+        parent.rootName = std::move(name);
     } else {
         const auto slash = relative->find_last_of('/');
-        const std::string inside = slash == std::string::npos ? "" : relative->substr(0, slash);
+        const std::string_view inside =
+            slash == std::string_view::npos ? std::string_view{} : relative->substr(0, slash);
         Opened opened = folderBelow(entry, inside, kept);
-        parent = {std::move(opened.folder),
-                  relative->substr(slash == std::string::npos ? 0 : slash + 1),
-                  splitPath(entry.path).folder, false, std::move(opened.newFiles)};
+        parent.folder = std::move(opened.folder);
+        parent.newFiles = std::move(opened.newFiles);
+        // The relative part runs to the end of the entry's path, so its last part ends there.
+        parent.nameInPath = relative->data() + (slash == std::string_view::npos ? 0 : slash + 1);
     }
     if (!parent.folder.isOpen()) {
         return std::nullopt;

@@ -29,13 +29,17 @@ private:
 // The folder that holds a tree path's last part, opened for the *at calls, and that part.
 struct OpenedParent {
     FolderHandle folder;
-    std::string name;
-    // The folder's own path, for the event hook and the log.
-    std::string folderPath;
     // The entry is the tree's root, which may be a link to a folder.
     bool isRoot = false;
     // What new files get in this folder, when the run keeps it open.
     std::shared_ptr<TreeFolders::NewFiles> newFiles;
+    // Below the root, the last part is the end of the entry's path, which the caller holds:
+    // it is used where it stands. The root's own name is copied, without the separators its
+    // path may end with.
+    const char* nameInPath = nullptr;
+    std::string rootName;
+
+    const char* name() const { return nameInPath ? nameInPath : rootName.c_str(); }
 };
 
 // How a folder the run keeps open (see TreeFolders) is trusted.

@@ -22,7 +22,10 @@ std::optional<std::string> treeParentPath(const TreePath& entry) {
     if (isRootEntry(entry)) {
         return nativePathRules.folderPart(entry.path);
     }
-    const std::string below = entry.root.ends_with(separator) ? entry.root : entry.root + separator;
+    std::string below(entry.root);
+    if (!below.ends_with(separator)) {
+        below += separator;
+    }
     if (!entry.path.starts_with(below)) {
         ::SetLastError(ERROR_PATH_NOT_FOUND);
         return std::nullopt;

@@ -8,21 +8,20 @@
 
 namespace orvane::platform {
 
-FolderAndName folderAndNameOf(const std::string& path) {
-    std::string folder = nativePathRules.folderPart(path);
+FolderAndName folderAndNameOf(std::string_view path) {
+    std::string_view folder = nativePathRules.folderPartView(path);
     if (!folder.empty() && !nativePathRules.isRoot(folder)) {
-        folder.pop_back();
+        folder.remove_suffix(1);
     }
-    return FolderAndName{std::move(folder), nativePathRules.lastPart(path)};
+    return FolderAndName{folder, nativePathRules.lastPartView(path)};
 }
 
-std::optional<std::unordered_set<std::string>> listFolderNames(const TreePath& entry,
-                                                               const std::string& folder) {
+std::optional<FolderNames> listFolderNames(const TreePath& entry, const std::string& folder) {
     if (!treeParentPath(entry)) {
         return std::nullopt;
     }
     DirectoryReader reader(folder);
-    std::unordered_set<std::string> names;
+    FolderNames names;
     while (const auto found = reader.next()) {
         names.insert(found->name);
     }

@@ -17,11 +17,10 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
 void applyFolderMetadata(const MadeFolders::Pending& folder) {
     // Only the folder made: another folder put in its place meanwhile must not receive what
     // was meant for this one. It is checked and changed through the same handle.
-    if (!treeParentPath(folder.destination)) {
+    if (!treeParentPath(folder.destination())) {
         return;
     }
-    const Handle target =
-        openEntry(folder.destination.path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+    const Handle target = openEntry(folder.path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
     const auto made = target.isOpen() ? identityOfHandle(target.get()) : std::nullopt;
     if (!made || made->kind != EntryKind::Other || made->device != folder.device ||
         made->inode != folder.inode) {
@@ -57,9 +56,14 @@ SystemError MadeFolders::make(const TreePath& destination, const std::string& so
     const auto made = identityOf(destination.path);
     if (sourceIdentity && sourceIdentity->kind == EntryKind::Other && made &&
         ::GetFileInformationByHandleEx(origin.get(), FileBasicInfo, &basic, sizeof basic)) {
-        Pending pending{
-            destination,          source, made->device, made->inode, sourceIdentity->device,
-            sourceIdentity->inode};
+        Pending pending{std::string(destination.root),
+                        destination.path,
+                        destination.kept,
+                        source,
+                        made->device,
+                        made->inode,
+                        sourceIdentity->device,
+                        sourceIdentity->inode};
         pending.mode = basic.FileAttributes;
         pending.accessedNs = nanosecondsOf(basic.LastAccessTime.QuadPart);
         pending.createdNs = nanosecondsOf(basic.CreationTime.QuadPart);

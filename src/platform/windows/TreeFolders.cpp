@@ -7,7 +7,7 @@ namespace orvane::platform {
 TreeFolders::TreeFolders() = default;
 TreeFolders::~TreeFolders() = default;
 
-TreeFolders::Held* TreeFolders::find(const std::string&, const std::string&) {
+TreeFolders::Held* TreeFolders::find(std::string_view, std::string_view) {
     return nullptr;
 }
 
