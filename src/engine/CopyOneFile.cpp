@@ -170,7 +170,7 @@ platform::CopyResult copyUntilSettled(const RunContext& run, const FilePair& pai
 CopyResult CopyOneFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const CopyRequest& request) {
     const platform::DriveSpace& space =
-        run.state.freeSpace.spaceFor(run.paths.folderPartView(pair.destination), pair.destination,
+        run.state.freeSpace.spaceFor(pair.destinationFolderPart(), pair.destination,
                                      request.spaceNeeded, platform::tickCount(), run.driveSpace);
     // The old version's space comes back when the new one takes its place; a partial copy an
     // earlier run kept is continued or removed, so its space is this copy's too (looked at

@@ -3,6 +3,7 @@
 #include "platform/SourceFolder.h"
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -16,6 +17,15 @@ struct FilePair {
     // The folder the run listed the source in, held open: the source is its entry `name`.
     // Empty when that folder is no longer the one listed.
     const platform::SourceFolder* sourceFolder = nullptr;
+
+    // The paths up to and including their last separator.
+    std::string_view sourceFolderPart() const { return withoutName(source); }
+    std::string_view destinationFolderPart() const { return withoutName(destination); }
+
+private:
+    std::string_view withoutName(std::string_view path) const {
+        return path.substr(0, path.size() - name.size());
+    }
 };
 
 } // namespace orvane

@@ -15,9 +15,9 @@ void showCurrentFile(const RunContext& run, const FilePair& pair, std::string_vi
         caption += "Copying file ";
         AppendShownText(caption, name);
         caption += "\r\nFrom: ";
-        AppendShownText(caption, run.paths.folderPartView(pair.source));
+        AppendShownText(caption, pair.sourceFolderPart());
         caption += "\r\nTo: ";
-        AppendShownText(caption, run.paths.folderPartView(pair.destination));
+        AppendShownText(caption, pair.destinationFolderPart());
     });
 }
 

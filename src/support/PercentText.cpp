@@ -17,13 +17,24 @@ std::int64_t scaleOf(int decimals) {
     return scale;
 }
 
+// A half away from zero, as llround rounds, without its library call where the whole part
+// fits: the difference between a double and its whole part is exact.
+std::int64_t roundedHalfAway(double value) {
+    if (!(std::fabs(value) < 0x1p62)) {
+        return std::llround(value);
+    }
+    const auto whole = static_cast<std::int64_t>(value);
+    const double fraction = value - static_cast<double>(whole);
+    return whole + (fraction >= 0.5 ? 1 : 0) - (fraction <= -0.5 ? 1 : 0);
+}
+
 } // namespace
 
 std::int64_t PercentUnits(double ratio, int decimals) {
     // Whole-number arithmetic rather than printf: this runs for every chunk and every file of
     // a run, and printf's exact decimal expansion of a double costs more than the rest of
     // the bookkeeping together.
-    return std::llround(ratio * 100.0 * static_cast<double>(scaleOf(decimals)));
+    return roundedHalfAway(ratio * 100.0 * static_cast<double>(scaleOf(decimals)));
 }
 
 void AppendPercentUnits(std::string& text, std::int64_t units, int decimals,
