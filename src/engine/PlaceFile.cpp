@@ -101,7 +101,10 @@ void applyMove(const RunContext& run, const FilePair& pair, const Turn& turn) {
     const bool moved =
         turn.done && known &&
         DeleteMovedSource(run, pair, {*turn.sourceAsCopied, *turn.destination}, turn.unproven);
-    if (!moved) {
+    // A source that something else removed meanwhile (another move of it, say) is not kept:
+    // a copy that failed for want of it has counted as failed already.
+    const bool gone = !turn.done && pair.sourceFolder->lacks(pair.name);
+    if (!moved && !gone) {
         ++run.state.outcome.sourcesKept;
     }
 }
@@ -119,9 +122,11 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
         // any, stays untouched.
         logNumbered(run, FileNumber, pair, " reported err: 0");
         ++run.state.outcome.filesFailed;
-        run.reportProblem(pair.source, pair.sourceFolder
-                                           ? "not copied: the source cannot be examined any more"
-                                           : "not copied: its folder is not the one listed");
+        run.reportProblem(pair.source, !pair.sourceFolder
+                                           ? "not copied: its folder is not the one listed"
+                                       : pair.sourceFolder->lacks(pair.name)
+                                           ? "not copied: it is gone since it was listed"
+                                           : "not copied: the source cannot be examined any more");
         return placed;
     }
     const std::optional<platform::TreeFile> existing =
