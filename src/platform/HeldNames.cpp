@@ -31,7 +31,19 @@ const FolderNames* HeldNames::readListing(const TreePath& entry) {
     return &placed->second;
 }
 
+bool HeldNames::exactIn(const TreePath& entry) {
+    const std::string_view folder = folderAndNameOf(entry.path).folder;
+    auto known = exact_.find(folder);
+    if (known == exact_.end()) {
+        known = exact_.emplace(std::string(folder), looksUpExactly(entry)).first;
+    }
+    return known->second;
+}
+
 bool HeldNames::listed(const TreePath& entry) {
+    if (exactIn(entry)) {
+        return true;
+    }
     const FolderAndName split = folderAndNameOf(entry.path);
     const auto kept = listings_.find(split.folder);
     if (kept != listings_.end() && kept->second.contains(split.name)) {
@@ -63,9 +75,10 @@ bool HeldNames::holdsExactly(const TreePath& entry) {
                 folders_.insert(level);
             }
         }
+        lastFolderExact_ = exactIn(entry);
         lastFolder_.assign(folder);
     }
-    return listed(entry);
+    return lastFolderExact_ || listed(entry);
 }
 
 } // namespace orvane::platform

@@ -31,7 +31,8 @@ using FolderNames = std::unordered_set<std::string, NameHash, std::equal_to<>>;
 // One run keeps the listings of the folders on the path it asked about last, as a run meets
 // the files of one folder together, and the folders it found held as named; a name missing
 // from a kept listing is looked up in a fresh one before the answer is no, so entries made
-// since the listing are found.
+// since the listing are found. A folder on a file system that looks names up byte for byte,
+// and does not fold case there, needs no listing.
 class HeldNames {
 public:
     // True when every folder below the root down to the entry, and the entry, is listed by
@@ -41,18 +42,24 @@ public:
     void clear() {
         listings_.clear();
         folders_.clear();
+        exact_.clear();
         lastFolder_.clear();
     }
 
 private:
     bool listed(const TreePath& entry);
+    bool exactIn(const TreePath& entry);
     const FolderNames* readListing(const TreePath& entry);
 
     std::map<std::string, FolderNames, std::less<>> listings_;
     std::set<std::string, std::less<>> folders_;
+    // Whether each folder asked about finds names only as they are held (see looksUpExactly):
+    // such a folder is never listed.
+    std::map<std::string, bool, std::less<>> exact_;
     // The folder part of the path asked about last, once every folder of it was found held
     // as named: the next entry of that folder needs only its own name looked up.
     std::string lastFolder_;
+    bool lastFolderExact_ = false;
 };
 
 } // namespace orvane::platform

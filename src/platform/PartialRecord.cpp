@@ -45,7 +45,7 @@ std::string recordNameOf(const std::string& destinationName) {
 }
 
 std::string recordedName(const std::string& name) {
-    const std::string tail = std::string(kPartialMark) + kRecordMark;
+    static const std::string tail = std::string(kPartialMark) + kRecordMark;
     if (name.size() <= tail.size() + 1 || name.front() != '.' || !name.ends_with(tail)) {
         return {};
     }

@@ -3,6 +3,10 @@
 #include "platform/posix/TreeResolve.h"
 
 #include <dirent.h>
+#include <linux/fs.h>
+#include <linux/magic.h>
+#include <sys/ioctl.h>
+#include <sys/vfs.h>
 
 #include <memory>
 #include <utility>
@@ -23,6 +27,29 @@ FolderAndName folderAndNameOf(std::string_view path) {
         return {".", path};
     }
     return {slash == 0 ? std::string_view("/") : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+bool looksUpExactly(const TreePath& entry) {
+    // File systems that look a name up byte for byte, unless a folder of theirs folds case,
+    // which ext4, f2fs and tmpfs allow folder by folder and show in the folder's flags; btrfs
+    // never folds. Any other (FAT, exFAT and NTFS through FUSE, XFS made case-insensitive for
+    // ASCII, network file systems) is listed.
+    const auto parent = openTreeParent(entry);
+    struct statfs system {};
+    int flags = 0;
+    if (!parent || ::fstatfs(parent->folder.get(), &system) != 0) {
+        return false;
+    }
+    switch (static_cast<unsigned long>(system.f_type)) {
+    case EXT4_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+        return ::ioctl(parent->folder.get(), FS_IOC_GETFLAGS, &flags) == 0 &&
+               (flags & FS_CASEFOLD_FL) == 0;
+    default:
+        return false;
+    }
 }
 
 std::optional<FolderNames> listFolderNames(const TreePath& entry, const std::string&) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace orvane::platform {
@@ -58,8 +59,10 @@ bool sameBytes(int partial, int source, std::int64_t from, std::int64_t to) {
     return true;
 }
 
-std::vector<std::string> namesIn(int folder) {
-    std::vector<std::string> names;
+// The records in the folder, each with the destination name it belongs to. Every other entry
+// is passed over as it is read: a folder of many files is listed without keeping their names.
+std::vector<std::pair<std::string, std::string>> recordsIn(int folder) {
+    std::vector<std::pair<std::string, std::string>> records;
     const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const std::unique_ptr<DIR, int (*)(DIR*)> stream(listed < 0 ? nullptr : ::fdopendir(listed),
                                                      ::closedir);
@@ -67,12 +70,19 @@ std::vector<std::string> namesIn(int folder) {
         if (listed >= 0) {
             ::close(listed);
         }
-        return names;
+        return records;
     }
     while (const dirent* entry = ::readdir(stream.get())) {
-        names.emplace_back(entry->d_name);
+        // A record's name is hidden: every other name is turned down at its first byte.
+        if (entry->d_name[0] == '.') {
+            std::string name = entry->d_name;
+            std::string destinationName = recordedName(name);
+            if (!destinationName.empty()) {
+                records.emplace_back(std::move(name), std::move(destinationName));
+            }
+        }
     }
-    return names;
+    return records;
 }
 
 FolderIdentity identityOfFolder(int folder) {
@@ -115,9 +125,8 @@ void removeStalePartials(const TreePath& folder, const std::string& sourceFolder
         return;
     }
     const int at = opened->folder.get();
-    for (const std::string& name : namesIn(at)) {
-        const std::string destinationName = recordedName(name);
-        if (!destinationName.empty() && stale(at, name, source.get(), destinationName)) {
+    for (const auto& [name, destinationName] : recordsIn(at)) {
+        if (stale(at, name, source.get(), destinationName)) {
             ::unlinkat(at, partialNameOf(destinationName).c_str(), 0);
             ::unlinkat(at, name.c_str(), 0);
         }

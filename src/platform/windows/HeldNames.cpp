@@ -16,6 +16,12 @@ FolderAndName folderAndNameOf(std::string_view path) {
     return FolderAndName{folder, nativePathRules.lastPartView(path)};
 }
 
+bool looksUpExactly(const TreePath&) {
+    // NTFS folds case unless a folder was marked otherwise, FAT and exFAT always do: every
+    // folder is listed.
+    return false;
+}
+
 std::optional<FolderNames> listFolderNames(const TreePath& entry, const std::string& folder) {
     if (!treeParentPath(entry)) {
         return std::nullopt;
