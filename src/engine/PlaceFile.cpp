@@ -9,15 +9,27 @@ namespace orvane {
 
 namespace {
 
+// The caption's lines that name the pair's folders. The files of a folder follow each other,
+// so the lines are escaped once per folder and kept: the same folders give the same lines.
+std::string_view folderLines(const FilePair& pair) {
+    thread_local std::string source, destination, lines;
+    if (pair.sourceFolderPart() != source || pair.destinationFolderPart() != destination) {
+        source.assign(pair.sourceFolderPart());
+        destination.assign(pair.destinationFolderPart());
+        lines.assign("\r\nFrom: ");
+        AppendShownText(lines, source);
+        lines += "\r\nTo: ";
+        AppendShownText(lines, destination);
+    }
+    return lines;
+}
+
 void showCurrentFile(const RunContext& run, const FilePair& pair, std::string_view name) {
     // The caption's own line breaks stay; those in the names are shown escaped.
     run.window.lblInfo[1].composeCaption([&](std::string& caption) {
         caption += "Copying file ";
         AppendShownText(caption, name);
-        caption += "\r\nFrom: ";
-        AppendShownText(caption, pair.sourceFolderPart());
-        caption += "\r\nTo: ";
-        AppendShownText(caption, pair.destinationFolderPart());
+        caption += folderLines(pair);
     });
 }
 
