@@ -36,7 +36,7 @@ void placeFirstItem(const RunContext& run, std::int32_t& FileNumber, ReopenedFol
     if (!SplitCopyListItem(run, run.window.lstCopy.first(), pair)) {
         return;
     }
-    pair.sourceFolder = folders.holding(pair.source);
+    pair.sourceFolder = folders.holding(pair);
     const Placement placed = PlaceFile(run, pair, FileNumber, pair.name);
     if (placed.skipped) {
         countSkippedFile(run, placed.skippedSize);

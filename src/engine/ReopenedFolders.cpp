@@ -38,12 +38,12 @@ bool ReopenedFolders::descend(const std::string& path, const std::string& name) 
     return true;
 }
 
-const platform::SourceFolder* ReopenedFolders::holding(const std::string& sourceFile) {
-    const std::string_view folder = run_.paths.folderPartView(sourceFile);
+const platform::SourceFolder* ReopenedFolders::holding(const FilePair& pair) {
+    const std::string_view folder = pair.sourceFolderPart();
     if (!levels_.empty() && !lastFolder_.empty() && folder == lastFolder_) {
         return &levels_.back().second;
     }
-    const platform::SourceFolder* found = find(sourceFile);
+    const platform::SourceFolder* found = find(pair.source);
     lastFolder_.assign(found ? folder : std::string_view{});
     return found;
 }

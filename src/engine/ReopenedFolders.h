@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FilePair.h"
 #include "engine/RunContext.h"
 #include "platform/SourceFolder.h"
 
@@ -19,9 +20,9 @@ class ReopenedFolders {
 public:
     explicit ReopenedFolders(const RunContext& run) : run_(run) {}
 
-    // The folder that holds the source file, held open; null when it, or a folder above it,
+    // The folder that holds the pair's source, held open; null when it, or a folder above it,
     // is no longer the one the survey listed.
-    const platform::SourceFolder* holding(const std::string& sourceFile);
+    const platform::SourceFolder* holding(const FilePair& pair);
 
 private:
     bool descend(const std::string& path, const std::string& name);

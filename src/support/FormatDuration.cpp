@@ -2,6 +2,8 @@
 
 #include "support/DecimalText.h"
 
+#include <cstring>
+
 namespace orvane {
 
 namespace {
@@ -22,13 +24,6 @@ SecondsAndMilliseconds splitMilliseconds(std::int64_t milliseconds, bool showMil
         ++split.seconds;
     }
     return split;
-}
-
-void appendTwoDigits(std::string& text, std::int64_t number) {
-    if (number < 10) {
-        text += '0';
-    }
-    AppendDecimal(text, static_cast<std::uint64_t>(number));
 }
 
 } // namespace
@@ -75,15 +70,22 @@ void AppendDuration(std::string& text, std::int32_t timeValue, bool showDays, bo
         AppendDecimal(text, static_cast<std::uint64_t>(days));
         text += " Days ";
     }
-    AppendDecimal(text, static_cast<std::uint64_t>(hours));
-    text += ':';
-    appendTwoDigits(text, minutes);
-    text += ':';
-    appendTwoDigits(text, seconds);
+    // The clock in one piece, written from its end: the milliseconds, the seconds and the
+    // minutes (two digits each), the hours.
+    char clock[48];
+    char* const end = clock + sizeof clock;
+    char* first = end;
     if (showMilliseconds) {
-        text += '.';
-        AppendDecimal(text, static_cast<std::uint64_t>(split.milliseconds));
+        first = detail::writeDigits(first, static_cast<std::uint64_t>(split.milliseconds));
+        *--first = '.';
     }
+    for (const std::int64_t twoDigits : {seconds, minutes}) {
+        first -= 2;
+        std::memcpy(first, detail::kDigitPairs + 2 * twoDigits, 2);
+        *--first = ':';
+    }
+    first = detail::writeDigits(first, static_cast<std::uint64_t>(hours));
+    text.append(first, end);
 }
 
 std::string FormatDuration(std::int32_t timeValue, bool showDays, bool showWeeks,

@@ -57,9 +57,10 @@ void AppendSize(std::string& text, Amount amount, std::string_view decimalSepara
             const std::uint64_t tenths = roundedQuotient(raw, rawPerUnit, 10);
             AppendDecimal(text, tenths / 10);
             text.append(decimalSeparator);
-            text += static_cast<char>('0' + tenths % 10);
-            text += ' ';
-            text += unit.name;
+            // The tenth, a space and the unit's name, of two letters for every unit.
+            const char tail[] = {static_cast<char>('0' + tenths % 10), ' ', unit.name[0],
+                                 unit.name[1]};
+            text.append(tail, sizeof tail);
             return;
         }
     }

@@ -45,17 +45,20 @@ void AppendPercentUnits(std::string& text, std::int64_t units, int decimals,
         text += '-';
     }
     AppendDecimal(text, magnitude / scale);
-    if (decimals > 0) {
-        text.append(decimalSeparator);
-        // The fraction's digits, its leading zeros included, written from the last.
-        char digits[18];
-        std::int64_t fraction = magnitude % scale;
-        for (int digit = decimals - 1; digit >= 0; --digit, fraction /= 10) {
-            digits[digit] = static_cast<char>('0' + fraction % 10);
-        }
-        text.append(digits, static_cast<std::size_t>(decimals));
+    if (decimals == 0) {
+        text += '%';
+        return;
     }
-    text += '%';
+    text.append(decimalSeparator);
+    // The fraction's digits, its leading zeros included, written from the last, and the
+    // percent sign.
+    char digits[19];
+    std::int64_t fraction = magnitude % scale;
+    for (int digit = decimals - 1; digit >= 0; --digit, fraction /= 10) {
+        digits[digit] = static_cast<char>('0' + fraction % 10);
+    }
+    digits[decimals] = '%';
+    text.append(digits, static_cast<std::size_t>(decimals) + 1);
 }
 
 void AppendPercentText(std::string& text, double ratio, int decimals,

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -161,8 +162,8 @@ private:
 
 // The last part of a path, where it stands: it ends where the path does.
 const char* lastPartOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return path.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+    const auto* slash = static_cast<const char*>(::memrchr(path.data(), '/', path.size()));
+    return slash ? slash + 1 : path.c_str();
 }
 
 // One copy call: its arguments and the steps that serve it.
@@ -390,7 +391,9 @@ private:
         ChunkMover mover(in, out);
         std::int64_t& done = done_;
         done = recorded_ = writing_ = kept_ ? kept_->resumedBytes() : 0;
-        recordedAt_ = std::chrono::steady_clock::now();
+        if (kept_) {
+            recordedAt_ = std::chrono::steady_clock::now();
+        }
         report(CopyReason::StreamSwitch, size, 0);
         if (done > 0) {
             report(CopyReason::Resumed, size, done);

@@ -6,6 +6,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cstring>
+
 namespace orvane::platform {
 
 namespace {
@@ -167,7 +169,10 @@ std::optional<OpenedParent> openTreeParent(const TreePath& entry, KeptFolder kep
         parent.isRoot = true;
         parent.rootName = std::move(name);
     } else {
-        const auto slash = relative->find_last_of('/');
+        const auto* last =
+            static_cast<const char*>(::memrchr(relative->data(), '/', relative->size()));
+        const auto slash =
+            last ? static_cast<std::size_t>(last - relative->data()) : std::string_view::npos;
         const std::string_view inside =
             slash == std::string_view::npos ? std::string_view{} : relative->substr(0, slash);
         Opened opened = folderBelow(entry, inside, kept);
