@@ -15,7 +15,7 @@ std::vector<std::string> linesOf(const SessionLog& log) {
     std::vector<std::string> lines;
     lines.reserve(log.count());
     for (std::size_t index = 1; index <= log.count(); ++index) {
-        lines.push_back(log.line(index));
+        lines.emplace_back(log.line(index));
     }
     return lines;
 }

@@ -79,11 +79,8 @@ int runCopy(const cli::CliArguments& arguments, const platform::ProgramFolders& 
     // Each line is written as it is logged, so a pipe or a file sees it at once. Once the
     // output fails (its reader went away) nothing more is printed and the run stops.
     bool outputLost = false;
-    log.setLineListener([&outputLost, written = std::string()](const std::string& line) mutable {
-        // The line and its end in one write, composed in storage kept from line to line.
-        written.assign(line);
-        written += '\n';
-        outputLost = outputLost || !platform::writeStandardOutput(written);
+    log.setLineListener([&outputLost](std::string_view line) {
+        outputLost = outputLost || !platform::writeStandardOutputLine(line);
     });
     StartSession(log, IniStore(folders.settingsLocation()), folders.logs, platform::localNow(),
                  std::cerr);

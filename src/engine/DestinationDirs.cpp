@@ -50,13 +50,12 @@ void FinishDestinationDirs(const RunContext& run) {
 
 void AddToCopyList(const RunContext& run, const std::string& sourceFile, std::int64_t size) {
     const std::string& destinationRoot = run.window.txtDestination.caption();
-    // Composed at its final size: one allocation, the item's own.
-    std::string item;
-    item.reserve(2 * sourceFile.size() + 2 + destinationRoot.size());
-    item += sourceFile;
+    // Composed in storage kept from item to item: the list's copy is the item's one allocation.
+    thread_local std::string item;
+    item.assign(sourceFile);
     item += "::";
     run.paths.appendMapped(item, sourceFile, run.window.txtSource.caption(), destinationRoot);
-    run.window.lstCopy.add(std::move(item));
+    run.window.lstCopy.add(item);
     // A size or a sum beyond the amount's range holds the total at the largest amount, and
     // the file that took it there is named, rather than the run ending.
     bool saturated = false;

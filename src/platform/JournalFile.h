@@ -35,7 +35,9 @@ public:
 
     // False once a write has failed (the file could not grow: the disk is full); later calls
     // then write nothing, and the file keeps the lines written before.
-    bool append(std::string_view bytes);
+    // A line and its end are given apart and appended as one: neither is on file without the
+    // other, and the line is not copied first.
+    bool append(std::string_view bytes, std::string_view end = {});
     // The system's text for the failure that stopped the journal; empty while it works.
     std::string failureReason() const;
     // Removes the journal: its lines have reached the day's file.

@@ -9,6 +9,8 @@ namespace orvane::platform {
 // printed. False once a write has failed, typically because the reader went away (EPIPE);
 // later calls then write nothing.
 bool writeStandardOutput(std::string_view bytes);
+// The same for a line and its end, written together without a copy of the line first.
+bool writeStandardOutputLine(std::string_view line);
 
 // Gives each of standard input, output and error that a program was started without (`>&-`,
 // as some service managers and scripts start programs) the null device. Called first thing:

@@ -2,8 +2,8 @@
 
 namespace orvane {
 
-void ListElement::add(std::string text) {
-    items_.push_back(std::move(text));
+void ListElement::add(std::string_view text) {
+    items_.emplace_back(text);
     if (listener_.added) {
         listener_.added(items_.back());
     }

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -27,7 +28,7 @@ public:
     const std::string& first() const { return items_.front(); }
     int ListIndex() const { return listIndex_; }
 
-    void add(std::string text);
+    void add(std::string_view text);
     void removeFirst();
     void clear();
     void setListIndex(int index);

@@ -30,11 +30,9 @@ std::unique_ptr<SessionJournal> SessionJournal::open(const std::string& logsFold
     return std::make_unique<SessionJournal>(std::move(file), errors);
 }
 
-std::optional<std::string> SessionJournal::add(const std::string& line) {
+std::optional<std::string> SessionJournal::add(std::string_view line) {
     // One write per line: a line is on file as soon as it is logged.
-    written_.assign(line);
-    written_ += kLineEnd;
-    if (file_->append(written_) || stopped_) {
+    if (file_->append(line, kLineEnd) || stopped_) {
         return std::nullopt;
     }
     stopped_ = true;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -31,15 +32,13 @@ public:
         : file_(std::move(file)), errors_(errors) {}
 
     // The line to log when this line was the first the journal could not take.
-    std::optional<std::string> add(const std::string& line);
+    std::optional<std::string> add(std::string_view line);
     void remove();
 
 private:
     std::unique_ptr<platform::JournalFile> file_;
     std::ostream& errors_;
     bool stopped_ = false;
-    // The line and its end as one write, in storage kept from line to line.
-    std::string written_;
 };
 
 // Appends every journal in the logs folder whose process is gone to the log file of the day

@@ -21,9 +21,11 @@ void SessionLog::removeJournal() {
 }
 
 void SessionLog::AddLogEntry(std::string_view line) {
-    std::string& added = lines_.emplace_back();
-    added.reserve(line.size());
-    AppendShownText(added, line);
+    shown_.clear();
+    AppendShownText(shown_, line);
+    auto* text = static_cast<char*>(text_.allocate(shown_.size(), 1));
+    shown_.copy(text, shown_.size());
+    const std::string_view added = lines_.emplace_back(text, shown_.size());
     const auto journalNotice = journal_ ? journal_->add(added) : std::nullopt;
     if (ReportLive && reportList_ != nullptr) {
         reportList_->add(added);
@@ -37,7 +39,7 @@ void SessionLog::AddLogEntry(std::string_view line) {
     }
 }
 
-const std::string& SessionLog::line(std::size_t index) const {
+std::string_view SessionLog::line(std::size_t index) const {
     // Index 0 wraps to the largest size_t, which at() rejects like any other bad index.
     return lines_.at(index - 1);
 }

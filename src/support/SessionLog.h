@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,12 @@ class SessionJournal;
 // Everything the program did in this session, one free-text line per event, oldest first.
 // Lines are only added at the end; only the save at exit takes them away, from the front.
 // Nothing here touches the disk but the journal, when one is attached.
+//
+// A run logs a line for every file, so the lines' text is kept in large blocks that are given
+// back only when the log goes: a line costs no allocation of its own.
 class SessionLog {
 public:
-    using LineListener = std::function<void(const std::string&)>;
+    using LineListener = std::function<void(std::string_view)>;
 
     SessionLog();
     ~SessionLog();
@@ -39,8 +43,8 @@ public:
     std::size_t count() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
     // 1-based, as the report window counts: line 1 is the oldest. Throws std::out_of_range
-    // outside 1 to count().
-    const std::string& line(std::size_t index) const;
+    // outside 1 to count(). The text lives as long as the log.
+    std::string_view line(std::size_t index) const;
 
     // Does nothing on an empty log.
     void removeFirst();
@@ -60,7 +64,10 @@ public:
     bool ReportLive = false;
 
 private:
-    std::deque<std::string> lines_;
+    std::pmr::monotonic_buffer_resource text_;
+    std::deque<std::string_view> lines_;
+    // A line escaped, before it takes its place among the others.
+    std::string shown_;
     ListElement* reportList_ = nullptr;
     LineListener lineListener_;
     std::unique_ptr<SessionJournal> journal_;

@@ -13,7 +13,7 @@ namespace orvane {
 TEST(GuardSession, UnexpectedExceptionIsLoggedAndTheLogSaved) {
     SessionLog log;
     std::vector<std::string> lastLineSaved;
-    const auto save = [&] { lastLineSaved.push_back(log.empty() ? "" : log.line(log.count())); };
+    const auto save = [&] { lastLineSaved.emplace_back(log.empty() ? "" : log.line(log.count())); };
     EXPECT_EQ(GuardSession(
                   log, [] { return 3; }, save),
               3);

@@ -37,7 +37,8 @@ struct RunHarness {
     Lines lines(std::size_t from = 1) const {
         Lines all;
         for (std::size_t i = from; i <= log.count(); ++i) {
-            all.push_back(std::regex_replace(log.line(i), std::regex(" copied in [0-9:.]+ \\["),
+            all.push_back(std::regex_replace(std::string(log.line(i)),
+                                             std::regex(" copied in [0-9:.]+ \\["),
                                              " copied in <t> ["));
         }
         return all;

@@ -44,7 +44,7 @@ TEST_F(LinksAndHolesTest, OtherNameOfAFileWhoseCopyWasRewrittenGetsACopyOfItsOwn
     temp.write("data/one", "one file");
     std::filesystem::create_hard_link(src("one"), src("two"));
     std::string rewritten;
-    harness.log.setLineListener([&](const std::string& line) {
+    harness.log.setLineListener([&](std::string_view line) {
         if (rewritten.empty() && line.starts_with("File ")) {
             rewritten = line.substr(5, 3);
             writeAll(dst(rewritten), "rewritten");

@@ -73,7 +73,7 @@ TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsT
         std::filesystem::remove(dst("big.bin"));
         writeAll(src("big.bin"), patterned(size, 1));
         EngineHarness run(this->source, destination, true);
-        run.log.setLineListener([&](const std::string& line) {
+        run.log.setLineListener([&](std::string_view line) {
             if (line.find(" copied in ") != std::string::npos && exists(path)) {
                 const auto before = std::filesystem::last_write_time(path);
                 writeAll(path, patterned(size, 2));
@@ -95,7 +95,7 @@ TEST_F(MoveSafetyTest, SourceOrCopyRewrittenWithItsSizeAndTimeAfterTheCopyKeepsT
 TEST_F(MoveSafetyTest, ASourceRemovedByAnotherMoveAfterItsTurnIsGoneNotKept) {
     plant({"data/copied.txt = copied", "data/skipped.txt = same", "backup/data/skipped.txt = same",
            "data/taken.txt = moved by the other run"});
-    harness.log.setLineListener([&](const std::string& line) {
+    harness.log.setLineListener([&](std::string_view line) {
         for (const char* name : {"copied.txt", "skipped.txt"}) {
             if (line.find(std::string(" ") + name + " ") != std::string::npos) {
                 std::filesystem::remove(src(name));

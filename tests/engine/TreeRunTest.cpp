@@ -123,7 +123,7 @@ TEST_F(RunSteeringTest, StopEndsTheSurveyAtOnceEvenWhenPausedAndTheWalkAfterWait
 TEST_F(RunSteeringTest, StoppedMoveKeepsTheSourceFolderItEmptied) {
     plant({"data/a.txt = a", "data/b.txt = b"});
     harness.window.mnuOptMove.setChecked(true);
-    harness.log.setLineListener([&](const std::string& line) {
+    harness.log.setLineListener([&](std::string_view line) {
         if (line.starts_with("Move is on, deleted the file ")) {
             harness.state.RunControl = run_control::stop;
             std::filesystem::remove(src(line.ends_with("a.txt") ? "b.txt" : "a.txt"));

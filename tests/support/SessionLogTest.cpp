@@ -57,7 +57,7 @@ void writeJournal(test::TempFolder& program, const std::string& name, const std:
 TEST(SessionLog, ShowsEachEventEscapedOnOneLineAndTellsTheListener) {
     SessionLog log;
     Lines heard;
-    log.setLineListener([&heard](const std::string& line) { heard.push_back(line); });
+    log.setLineListener([&heard](std::string_view line) { heard.emplace_back(line); });
     log.AddLogEntry("File x\nMove is on, deleted the file IMPORTANT copied");
     log.AddLogEntry("a\tb\rc\x01"
                     "d\x1f\x7f\\e" +

@@ -24,7 +24,7 @@ inline std::vector<std::string> itemsOf(const ListElement& list) {
 inline std::vector<std::string> linesOf(const SessionLog& log) {
     std::vector<std::string> lines;
     for (std::size_t i = 1; i <= log.count(); ++i) {
-        lines.push_back(log.line(i));
+        lines.emplace_back(log.line(i));
     }
     return lines;
 }

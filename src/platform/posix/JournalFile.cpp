@@ -228,7 +228,7 @@ void JournalFile::followDay() {
     }
 }
 
-bool JournalFile::append(std::string_view bytes) {
+bool JournalFile::append(std::string_view bytes, std::string_view end) {
     if (failure_ != 0 || !file_.isValid()) {
         return false;
     }
@@ -236,12 +236,13 @@ bool JournalFile::append(std::string_view bytes) {
     if (current) {
         followDay();
     }
-    if (!reserve(used_ + bytes.size())) {
+    if (!reserve(used_ + bytes.size() + end.size())) {
         failure_ = errno == 0 ? EIO : errno;
         return false;
     }
     std::memcpy(map_ + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
+    std::memcpy(map_ + used_ + bytes.size(), end.data(), end.size());
+    used_ += bytes.size() + end.size();
     if (current) {
         signalSave.used = used_;
     }

@@ -147,17 +147,18 @@ void JournalFile::followDay() {
     // The stop handler runs on a thread of its own and asks for the day's file itself.
 }
 
-bool JournalFile::append(std::string_view bytes) {
+bool JournalFile::append(std::string_view bytes, std::string_view end) {
     const std::lock_guard guard(current.lock);
     if (failure_ != 0 || !file_.isValid()) {
         return false;
     }
-    if (!reserve(used_ + bytes.size())) {
+    if (!reserve(used_ + bytes.size() + end.size())) {
         failure_ = static_cast<int>(::GetLastError() == 0 ? ERROR_WRITE_FAULT : ::GetLastError());
         return false;
     }
     std::memcpy(map_ + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
+    std::memcpy(map_ + used_ + bytes.size(), end.data(), end.size());
+    used_ += bytes.size() + end.size();
     if (current.journal == this) {
         current.lines = map_;
         current.used = used_;

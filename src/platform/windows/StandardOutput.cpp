@@ -38,6 +38,13 @@ bool writeStandardOutput(std::string_view bytes) {
     return !failed;
 }
 
+bool writeStandardOutputLine(std::string_view line) {
+    thread_local std::string written;
+    written.assign(line);
+    written += '\n';
+    return writeStandardOutput(written);
+}
+
 void openClosedStandardStreams() {
     // Windows gives a file the program opens a handle of its own, never the place of a missing
     // standard handle: a write to one that is missing fails, and nothing else receives it.
