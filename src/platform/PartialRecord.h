@@ -24,8 +24,10 @@ inline constexpr std::int64_t kKeptFromBytes = 16 * 1024 * 1024;
 inline constexpr std::int64_t kRecordEveryBytes = 64 * 1024 * 1024;
 inline constexpr std::chrono::milliseconds kRecordEveryTime{2000};
 // In between, the length copied is recorded without a flush at every piece this large: a
-// killed run (whose written bytes the system still holds) leaves its last record.
-inline constexpr std::int64_t kWriteEveryBytes = 8 * 1024 * 1024;
+// killed run (whose written bytes the system still holds) leaves its last record. A piece is
+// also what the copy asks the system to start writing at once: fewer and larger pieces cost
+// fewer calls (a quarter of them at 32 MiB than at 8 MiB) and write the same.
+inline constexpr std::int64_t kWriteEveryBytes = 32 * 1024 * 1024;
 // The end of the part continued from is read again from both files and compared.
 inline constexpr std::int64_t kVerifiedTailBytes = 4 * 1024 * 1024;
 

@@ -254,11 +254,13 @@ void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) 
     // Only a hint: where it is refused, `keep` writes everything itself.
     ::sync_file_range(partial, from, to - from, SYNC_FILE_RANGE_WRITE);
     // The copy runs at most writeAheadBytes ahead of the disk, whatever the page cache could
-    // hold. The pieces before this one were waited for at their own turn, so only the one that
+    // hold: the next piece is written only once all but writeAheadBytes of what it ends at is
+    // on disk. The pieces before were waited for at their own turn, so only the one that
     // just fell behind is.
-    const std::int64_t behind = to - writeAheadBytes;
+    constexpr std::int64_t lag = writeAheadBytes - writeEveryBytes;
+    const std::int64_t behind = to - lag;
     if (behind > 0) {
-        const std::int64_t start = std::max<std::int64_t>(0, from - writeAheadBytes);
+        const std::int64_t start = std::max<std::int64_t>(0, from - lag);
         ::sync_file_range(partial, start, behind - start, SYNC_FILE_RANGE_WAIT_BEFORE);
     }
 }

@@ -206,8 +206,8 @@ TEST(KeptPartial, APartialItCannotProveItsOwnIsLeftAsItIs) {
     }
 }
 
-// A copy cut short 12 MiB past 64 MiB. Killed, it leaves the record of the last 8 MiB it started
-// writing; stopped, it records all it copied. A crash may cost the bytes past the part made
+// A copy cut short 12 MiB past 64 MiB. Killed, it leaves the record of the last whole piece it
+// started writing; stopped, it records all it copied. A crash may cost the bytes past the part made
 // durable, and only what reads back as the source's is trusted there. The copy makes its
 // progress durable every 64 MiB once two seconds have passed since the last time, not before:
 // a copy that the page cache takes at memory speed does not wait for the disk every 64 MiB.
@@ -224,7 +224,7 @@ TEST(KeptPartial, ACopyCutShortMidFileIsContinuedFromWhatItRecordedAndReadsBackR
         std::int64_t at, resumed;
         bool timesSetBack = false; // as editors, sync tools and `rsync -t` leave a rewrite
     } cases[] = {
-        {false, true, "", 0, KeptPartial::recordEveryBytes + 8 * MiB},
+        {false, true, "", 0, cut - cut % KeptPartial::writeEveryBytes},
         {false, false, partial, cut - 6 * MiB, -1},
         {true, false, partial, cut - 6 * MiB, KeptPartial::recordEveryBytes},
         // Rewritten in place below the durable part's checked end: only its times tell, and
