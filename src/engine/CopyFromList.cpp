@@ -71,9 +71,13 @@ bool SplitCopyListItem(const RunContext& run, std::string_view item, FilePair& p
     for (auto cut = item.find("::"); cut != std::string::npos; cut = item.find("::", cut + 1)) {
         const std::string_view source = item.substr(0, cut), destination = item.substr(cut + 2);
         if (run.paths.mapsTo(source, destination, sourceRoot, destinationRoot)) {
-            pair.source.assign(source);
-            pair.destination.assign(destination);
-            pair.name.assign(run.paths.lastPartView(source));
+            // Cleared and appended to: the storage stays, without assign's general replace.
+            pair.source.clear();
+            pair.source.append(source);
+            pair.destination.clear();
+            pair.destination.append(destination);
+            pair.name.clear();
+            pair.name.append(run.paths.lastPartView(source));
             return true;
         }
     }

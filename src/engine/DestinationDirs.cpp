@@ -52,7 +52,8 @@ void AddToCopyList(const RunContext& run, const std::string& sourceFile, std::in
     const std::string& destinationRoot = run.window.txtDestination.caption();
     // Composed in storage kept from item to item: the list's copy is the item's one allocation.
     thread_local std::string item;
-    item.assign(sourceFile);
+    item.clear();
+    item.append(sourceFile);
     item += "::";
     run.paths.appendMapped(item, sourceFile, run.window.txtSource.caption(), destinationRoot);
     run.window.lstCopy.add(item);

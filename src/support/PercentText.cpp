@@ -40,25 +40,37 @@ std::int64_t PercentUnits(double ratio, int decimals) {
 void AppendPercentUnits(std::string& text, std::int64_t units, int decimals,
                         std::string_view decimalSeparator) {
     const std::int64_t scale = scaleOf(decimals);
-    const std::int64_t magnitude = units < 0 ? -units : units;
+    const auto magnitude = static_cast<std::uint64_t>(units < 0 ? -units : units);
+    // Written from the end into one buffer and appended at once: the percent sign, the
+    // fraction's digits with their leading zeros, the separator, the whole part and its sign.
+    char buffer[64];
+    char* const end = buffer + sizeof buffer;
+    char* first = end;
+    *--first = '%';
+    if (decimals > 0) {
+        std::uint64_t fraction = magnitude % static_cast<std::uint64_t>(scale);
+        for (int digit = 0; digit < decimals; ++digit, fraction /= 10) {
+            *--first = static_cast<char>('0' + fraction % 10);
+        }
+        if (decimalSeparator.size() > static_cast<std::size_t>(first - buffer) - 21) {
+            // A separator longer than the room left goes in its own piece.
+            const std::string tail(first, end);
+            if (units < 0) {
+                text += '-';
+            }
+            AppendDecimal(text, magnitude / static_cast<std::uint64_t>(scale));
+            text.append(decimalSeparator);
+            text.append(tail);
+            return;
+        }
+        first -= decimalSeparator.size();
+        decimalSeparator.copy(first, decimalSeparator.size());
+    }
+    first = detail::writeDigits(first, magnitude / static_cast<std::uint64_t>(scale));
     if (units < 0) {
-        text += '-';
+        *--first = '-';
     }
-    AppendDecimal(text, magnitude / scale);
-    if (decimals == 0) {
-        text += '%';
-        return;
-    }
-    text.append(decimalSeparator);
-    // The fraction's digits, its leading zeros included, written from the last, and the
-    // percent sign.
-    char digits[19];
-    std::int64_t fraction = magnitude % scale;
-    for (int digit = decimals - 1; digit >= 0; --digit, fraction /= 10) {
-        digits[digit] = static_cast<char>('0' + fraction % 10);
-    }
-    digits[decimals] = '%';
-    text.append(digits, static_cast<std::size_t>(decimals) + 1);
+    text.append(first, end);
 }
 
 void AppendPercentText(std::string& text, double ratio, int decimals,
