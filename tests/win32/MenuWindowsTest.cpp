@@ -58,6 +58,19 @@ TEST(Keys, TabFollowsTheLayoutAndShortcutsWorkFromATextBox) {
     EXPECT_NE(harness.window().logic().secondaryWindows().info(), nullptr);
 }
 
+// The boxes hold UTF-16 and the program UTF-8: a name outside every code page passes both
+// ways, a character beyond 16 bits included.
+TEST(Keys, TheFolderBoxesCarryAnyNameBothWays) {
+    Win32Harness harness;
+    ::SetWindowTextW(harness.control(MainControl::txtSource), L"C:\\Fotos \u00e4\u20ac\U0001F600");
+    EXPECT_EQ(harness.window().elements().txtSource.caption(),
+              "C:\\Fotos \xc3\xa4\xe2\x82\xac\xf0\x9f\x98\x80");
+    harness.window().elements().txtDestination.setCaption("D:\\\xe2\x82\xac");
+    wchar_t shown[8] = {};
+    ::GetWindowTextW(harness.control(MainControl::txtDestination), shown, 8);
+    EXPECT_EQ(std::wstring(shown), L"D:\\\u20ac");
+}
+
 // The report window's list box holds every line of a long log as a standard list box does,
 // fills the window's inner area, and shows a new line at the bottom, selected, within its
 // echo's 100 ms.
