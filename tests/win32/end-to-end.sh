@@ -13,50 +13,10 @@ set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
 screen="$here/../../scripts/x-screen"
-for tool in Xvfb xdotool wine wineserver python3; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is missing (scripts/install-deps --windows installs it)"
-        exit 77
-    fi
-done
-
-scratch="$(mktemp -d /tmp/orvane-e2e-win-XXXXXX)"
-export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEARCH=win64 LC_ALL=C.UTF-8
-xvfb=""
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    [[ -z "$xvfb" ]] || kill "$xvfb" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [[ -s "$scratch/display" ]] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-done
-if ! read -r display <"$scratch/display" || [[ -z "$display" ]]; then
-    echo "SKIPPED: no X server can be started here"
-    exit 77
-fi
-export DISPLAY=":$display"
-
-# A prefix of the test's own, with the X11 display driver. Debian's Wine has no fonts of its
-# own: fonts-wine's are copied in.
-mkdir -p "$WINEPREFIX"
-wineserver -p >/dev/null 2>&1
-wine wineboot --init >/dev/null 2>&1
-mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-# The server writes the registry out when it ends; it starts again with the program.
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
-# The colours of the prefix's scheme, as "R G B".
-colour() { sed -n "s/^\"$1\"=\"\\(.*\\)\"\$/\\1/p" "$WINEPREFIX/user.reg" | head -n 1; }
-desktop="$(colour Background)" window="$(colour Window)" face="$(colour ButtonFace)"
-shadow="$(colour ButtonShadow)"
-[[ -n "$desktop" && -n "$window" && -n "$face" && -n "$shadow" ]] || { echo "FAILED: no colour scheme in the prefix"; exit 1; }
+source "$here/../../scripts/wine-desktop.sh" || exit $?
+desktop="$(scheme_colour Background)" window="$(scheme_colour Window)"
+shadow="$(scheme_colour ButtonShadow)"
+[[ -n "$desktop" && -n "$window" && -n "$shadow" ]] || { echo "FAILED: no colour scheme in the prefix"; exit 1; }
 
 # The program keeps its INI file and logs folder beside itself; Z: is Wine's drive for "/".
 mkdir -p "$scratch/bin" "$scratch/data/Photos/sub" "$scratch/backup"
@@ -88,8 +48,7 @@ expect_pixel() {
     fail "$what: ($x, $y) shows $seen"
 }
 
-wine explorer /desktop=orvane,1024x768 "$scratch/bin/orvane.exe" &
-wine=$!
+start_in_desktop "$scratch/bin/orvane.exe"
 # The window is 430 × 253 pixels at 96 dots per inch, in the middle of the desktop. Its area
 # starts 3 pixels in and 41 down (Wine's border, caption and menu bar).
 left=297 top=257 inner_left=300 inner_top=298
@@ -144,7 +103,7 @@ for _ in $(seq 100); do
     [[ -f "$scratch/bin/orvane.ini" ]] && ! pgrep -f 'orvane\.exe' >/dev/null && break
     sleep 0.1
 done
-wait "$wine" || true
+wait "$desktop_pid" || true
 
 cmp -s "$scratch/data/Photos/a.txt" "$scratch/backup/Photos/a.txt" || fail "a.txt not copied"
 cmp -s "$scratch/data/Photos/sub/b.txt" "$scratch/backup/Photos/sub/b.txt" || fail "b.txt not copied"
