@@ -23,20 +23,8 @@ stop_wine_desktop() {
 }
 trap stop_wine_desktop EXIT
 
-# The server picks a free display itself and writes its number once clients can connect.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$scratch/display" \
-    2>"$scratch/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [[ -s "$scratch/display" ]] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-done
-if ! read -r display <"$scratch/display" || [[ -z "$display" ]]; then
-    echo "SKIPPED: no X server can be started here"
-    return 77
-fi
-export DISPLAY=":$display"
+virtual_screen=1024x768x24
+source "$(dirname "${BASH_SOURCE[0]}")/virtual-display.sh" || return $?
 
 mkdir -p "$WINEPREFIX"
 wineserver -p >/dev/null 2>&1

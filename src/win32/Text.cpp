@@ -1,24 +1,17 @@
 #include "win32/Text.h"
 
-#include <climits>
+#include "progressbar/TextCodec.h"
 
 namespace orvane::win32 {
 
+// A wchar_t of Windows is a UTF-16 code unit.
 std::wstring Wide(std::string_view text) {
-    const int size = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-    return wide;
+    const std::u16string wide = ToUtf16(text);
+    return {wide.begin(), wide.end()};
 }
 
 std::string Narrow(std::wstring_view text) {
-    const int size = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
-    const int length =
-        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(std::max(length, 0)), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
-    return narrow;
+    return ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
 std::string TextOf(HWND window) {
