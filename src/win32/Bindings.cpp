@@ -80,6 +80,9 @@ void BindProgress(ViewSync& sync, ProgressElement& element, pcProgressBar& bar) 
         }
         std::u16string text = ToUtf16(element.Text());
         if (bar.Text() != text) {
+            // The caption is drawn from the control's model; as the window's text too, a
+            // screen reader reads it.
+            ::SetWindowTextW(bar.hWnd(), std::wstring(text.begin(), text.end()).c_str());
             bar.setText(std::move(text));
         }
     });

@@ -85,6 +85,9 @@ TEST(RunFromWindow, ACopyFromStartWithPauseUnpauseAndStop) {
                 !win32::IsShown(harness.control(MainControl::fraCopy)));
     EXPECT_EQ(::GetMenuState(::GetMenu(harness.hwnd()), 1, MF_BYPOSITION) & MF_GRAYED, 0U);
     EXPECT_EQ(win32::TextOf(harness.control(MainControl::txtDestination)), dir / "backup\\");
+    // The bars' captions are their window texts too, for a screen reader.
+    const std::string total = win32::TextOf(harness.control(MainControl::pbTotalFiles));
+    EXPECT_TRUE(total == e.pbTotalFiles.Text() && total.ends_with("%")) << total;
     // The report window's list box has caught up with the log within its echo's 100 ms.
     windowlogic::frmErr* report = logic.secondaryWindows().report();
     ASSERT_NE(report, nullptr);
