@@ -5,6 +5,7 @@
 #include "win32/Bindings.h"
 #include "win32/Controls.h"
 #include "win32/MainWindow.h"
+#include "win32/Text.h"
 
 #include <string>
 
@@ -47,8 +48,9 @@ void MainWindow::makeControls() {
     layout_.place(coveredPart_,
                   {0, 0, windowlogic::PlaceOf(lstCopy).place.left, windowlogic::frmMain::kHeight});
     std::size_t bar = 0;
-    for (const auto& [which, parentControl, place, caption] : windowlogic::MainWindowLayout()) {
-        const HWND parent = IsCovered(which) ? coveredPart_ : control(parentControl);
+    for (const auto& designed : windowlogic::MainWindowLayout()) {
+        const MainControl which = designed.control;
+        const HWND parent = IsCovered(which) ? coveredPart_ : control(designed.parent);
         const int id = kFirstControlId + static_cast<int>(which);
         HWND& made = controls_[IndexOf(which)];
         if (IsFrame(which)) {
@@ -68,7 +70,7 @@ void MainWindow::makeControls() {
             // The current file's label keeps each of its lines in a row of its own.
             made = MakeLabel(parent, id, which == lblInfo1 ? SS_OWNERDRAW : 0);
         }
-        layout_.place(made, place);
+        layout_.place(made, designed.place);
     }
     for (const MainControl frame : {fraSource, fraDestination, fraCopy, fraSave}) {
         SinkFrameBox({control(frame), frameBoxes_[IndexOf(frame)]});
@@ -142,15 +144,13 @@ void MainWindow::drawCurrentFile(const DRAWITEMSTRUCT& item) const {
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(item.hDC, &metrics);
     // "Copying file", "From:" and "To:" each start a row, whatever the length of the path
-    // after them: a line too long for its row loses its middle, keeping the path's last
-    // folders. The whole text is the label's window text.
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(item.hwndItem, text.data(), static_cast<int>(text.size()))));
+    // after them: a line too long for its row is shortened by the system's path ellipsis.
+    // The whole text is the label's window text.
+    const std::wstring text = Wide(TextOf(item.hwndItem));
     RECT row = item.rcItem;
     for (std::size_t start = 0; start <= text.size() && row.top < item.rcItem.bottom;) {
         const std::size_t end = std::min(text.find(L"\r\n", start), text.size());
-        std::wstring line = text.substr(start, end - start);
+        const std::wstring line = text.substr(start, end - start);
         row.bottom = row.top + metrics.tmHeight;
         ::DrawTextW(item.hDC, line.data(), static_cast<int>(line.size()), &row,
                     DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
