@@ -1,4 +1,5 @@
 #include "Win32Harness.h"
+#include "win32/DebugWindow.h"
 #include "win32/HistoryWindow.h"
 #include "win32/InfoWindow.h"
 #include "win32/ReportWindow.h"
@@ -141,6 +142,30 @@ TEST(InfoWindow, ShowsItsTextsAndAnswersThePointerAndClicks) {
                                                         "https://orvane.example.org"}));
     ::SendMessageW(info.control(InfoControl::cmdback), BM_CLICK, 0, 0);
     EXPECT_EQ(harness.window().logic().secondaryWindows().info(), nullptr);
+}
+
+// The debug window's timer shows the two totals as they are stored, 0 before the first run;
+// Special Thanks is an information box of three lines.
+TEST(MenuWindows, TheDebugTotalsAndTheThanksBox) {
+    Win32Harness harness("-debug");
+    harness.choose(MenuCommand::mnuOptDebug);
+    windowlogic::frmDebug* logic = harness.window().logic().secondaryWindows().debug();
+    ASSERT_NE(logic, nullptr);
+    const auto& debug = dynamic_cast<win32::DebugWindow&>(logic->view());
+    EXPECT_TRUE(PumpUntil([&] {
+        return win32::TextOf(debug.lblCTotalFileSize) == "CTotalFileSize: 0" &&
+               win32::TextOf(debug.lblCTotalFileSizeTrans) == "CTotalFileSizetrans: 0";
+    }));
+    std::string box;
+    User user({{[] { return OpenDialog() != nullptr; },
+                [&] {
+                    box = win32::TextOf(OpenDialog()) + "|" +
+                          win32::TextOf(::GetDlgItem(OpenDialog(), 0xFFFF));
+                    ::SendMessageW(OpenDialog(), WM_COMMAND, IDOK, 0);
+                }}});
+    harness.choose(MenuCommand::mnuHelpThanks);
+    EXPECT_EQ(std::count(box.begin(), box.end(), '\n'), 2) << box;
+    EXPECT_EQ(box.rfind("Special Thanks|Thanks to ", 0), 0U) << box;
 }
 
 // The history's lines stand on lines of their own in the text box; the window is 5370 × 6585
