@@ -1,3 +1,5 @@
+#include "win32/Window.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,6 +14,9 @@ int main(int argc, char** argv) {
     ::OleInitialize(nullptr);
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&classes);
+    // A failure in a handler is caught where the system called the window procedure.
+    orvane::win32::SetFailureHandler(
+        [](const std::string& what) { ADD_FAILURE() << "a window's handler failed: " << what; });
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
