@@ -4,6 +4,7 @@
 #include "win32/InfoWindow.h"
 #include "win32/ReportWindow.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -182,6 +183,25 @@ TEST(HistoryWindow, ShowsTheLinesInAWindowSizedByItsOuterFrame) {
     EXPECT_TRUE(FillsItsWindow(history.txtHistory));
 }
 
+// The name of the item the folder dialog's tree has selected, once it has one: the dialog
+// fills its tree and selects its start after it shows.
+std::string SelectedInTree(HWND dialog) {
+    const HWND tree = ::FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
+    const auto item =
+        tree == nullptr ? LRESULT{0} : ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    if (item == 0) {
+        return {};
+    }
+    wchar_t name[MAX_PATH] = {};
+    TVITEMW asked{};
+    asked.mask = TVIF_TEXT;
+    asked.hItem = reinterpret_cast<HTREEITEM>(item);
+    asked.pszText = name;
+    asked.cchTextMax = MAX_PATH;
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&asked));
+    return win32::Narrow(name);
+}
+
 // The Browse button opens the shell's folder dialog titled after its box, at the computer's
 // drives: OK there chooses a folder without a path, which leaves the box as it was; a folder
 // chosen in the dialog fills the box.
@@ -196,13 +216,14 @@ TEST(FolderDialog, StartsAtTheDrivesAndItsChoiceFillsTheBox) {
                              nullptr;
                     ::SendMessageW(OpenDialog(), WM_COMMAND, IDOK, 0);
                 }},
-               {[] { return OpenDialog() != nullptr; },
+               {[] { return OpenDialog() != nullptr && !SelectedInTree(OpenDialog()).empty(); },
                 [&] {
                     const std::wstring path = win32::Wide(chosen);
                     ::SendMessageW(OpenDialog(), BFFM_SETSELECTIONW, TRUE,
                                    reinterpret_cast<LPARAM>(path.c_str()));
-                    ::SendMessageW(OpenDialog(), WM_COMMAND, IDOK, 0);
-                }}});
+                }},
+               {[] { return OpenDialog() != nullptr && SelectedInTree(OpenDialog()) == "chosen"; },
+                [] { ::SendMessageW(OpenDialog(), WM_COMMAND, IDOK, 0); }}});
     harness.click(MainControl::cmdBrowseSou);
     EXPECT_TRUE(titled);
     EXPECT_EQ(win32::TextOf(harness.control(MainControl::txtSource)), "kept");
