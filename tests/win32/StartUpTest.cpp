@@ -37,19 +37,23 @@ TEST(StartUp, TheWindowTakesItsOuterSizeCaptionAndDebugEntry) {
     }
 }
 
-// The program carries the version it shows, an icon and its manifest.
+// Both programs carry the version the window shows; the window program also its icon and its
+// manifest.
 TEST(StartUp, TheProgramCarriesItsVersionIconAndManifest) {
     const std::wstring program = win32::Wide(ORVANE_WINDOW_PROGRAM_PATH);
-    std::string block(::GetFileVersionInfoSizeW(program.c_str(), nullptr), '\0');
-    ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(
-        ::GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT size = 0;
-    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
-    EXPECT_EQ(std::tuple(HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-                         HIWORD(fixed->dwFileVersionLS)),
-              std::tuple(app_identity::major, app_identity::minor, app_identity::revision));
+    for (const std::wstring& file : {program, win32::Wide(ORVANE_CLI_PATH)}) {
+        SCOPED_TRACE(win32::Narrow(file));
+        std::string block(::GetFileVersionInfoSizeW(file.c_str(), nullptr), '\0');
+        ASSERT_FALSE(block.empty());
+        ASSERT_TRUE(
+            ::GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT size = 0;
+        ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+        EXPECT_EQ(std::tuple(HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                             HIWORD(fixed->dwFileVersionLS)),
+                  std::tuple(app_identity::major, app_identity::minor, app_identity::revision));
+    }
     EXPECT_EQ(::ExtractIconExW(program.c_str(), -1, nullptr, nullptr, 0), 1U);
     const HMODULE image = ::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr);
