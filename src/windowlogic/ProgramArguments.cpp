@@ -16,6 +16,20 @@ std::string ArgumentText(const std::vector<std::string>& arguments) {
     return text;
 }
 
+std::string ArgumentTextOf(const std::string& commandLine) {
+    // The name ends at its closing quote when it starts with one, else at the first blank.
+    std::size_t end = 0;
+    if (commandLine.starts_with('"')) {
+        end = commandLine.find('"', 1);
+        end = end == std::string::npos ? commandLine.size() : end + 1;
+    } else {
+        end = commandLine.find_first_of(" \t");
+        end = end == std::string::npos ? commandLine.size() : end;
+    }
+    const std::size_t start = commandLine.find_first_not_of(" \t", end);
+    return start == std::string::npos ? std::string() : commandLine.substr(start);
+}
+
 bool IsDebugArgument(const std::string& argumentText) {
     std::string lower = argumentText;
     std::transform(lower.begin(), lower.end(), lower.begin(),

@@ -19,22 +19,7 @@ fi
 scratch="$(mktemp -d /tmp/orvane-e2e-XXXXXX)"
 xvfb=""
 trap '[[ -z "$xvfb" ]] || kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
-# xvfb-run -a picks its display by the lock files it sees, so a server still going away, or
-# another one starting, can leave it on a display nobody serves; the server itself finds a free
-# one and writes its number once clients can connect.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [[ -s "$scratch/display" ]] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-done
-if ! read -r display <"$scratch/display" || [[ -z "$display" ]]; then
-    echo "SKIPPED: no X server can be started here"
-    cat "$scratch/xvfb.log"
-    exit 77
-fi
-export DISPLAY=":$display"
+source "$(dirname "$0")/../../scripts/virtual-display.sh" || exit $?
 # The program keeps its INI file and logs folder beside itself.
 mkdir -p "$scratch/bin" "$scratch/data/Photos/sub" "$scratch/backup"
 cp "$program" "$scratch/bin/orvane"

@@ -2,6 +2,7 @@
 #include "platform/PathRules.h"
 #include "support/VersionText.h"
 #include "windowlogic/FolderPicker.h"
+#include "windowlogic/ProgramArguments.h"
 #include "windowlogic/ScriptedWindow.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,20 @@ namespace {
 
 using windowlogic::MainControl;
 using windowlogic::TwipsSize;
+
+// On Windows the argument text is cut from the whole command line: after the program's
+// name, which stands in quotes when it holds a blank, and the blanks that follow it.
+TEST(MainWindow, TheArgumentTextFollowsTheProgramsNameOnTheCommandLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"("C:\Program Files\Orvane\orvane.exe" -DEBUG)", "-DEBUG"},
+        {R"("C:\Orvane\orvane.exe"-debug)", "-debug"},
+        {"orvane.exe \t -debug extra", "-debug extra"},
+        {R"("C:\Program Files\orvane.exe")", ""},
+        {"orvane.exe", ""}};
+    for (const auto& [commandLine, argumentText] : cases) {
+        EXPECT_EQ(windowlogic::ArgumentTextOf(commandLine), argumentText) << commandLine;
+    }
+}
 
 // The window is 3795 twips high, 6450 wide in normal use and 13050 in debug mode; a click on
 // Options widens a narrow window to 10000 twips (its copy list comes into view) and narrows

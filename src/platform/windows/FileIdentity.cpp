@@ -33,12 +33,17 @@ bool sameFile(const std::string& first, const std::string& second) {
 std::optional<bool> contentsEqual(const std::string& first, const std::string& second) {
     const Handle a = openEntry(first, GENERIC_READ);
     const Handle b = openEntry(second, GENERIC_READ);
-    const auto infoA = a.isOpen() ? identityOfHandle(a.get()) : std::nullopt;
-    const auto infoB = b.isOpen() ? identityOfHandle(b.get()) : std::nullopt;
+    if (!a.isOpen() || !b.isOpen()) {
+        return std::nullopt;
+    }
+    const auto infoA = identityOfHandle(a.get());
+    const auto infoB = identityOfHandle(b.get());
+    if (!infoA || !infoB) {
+        return std::nullopt;
+    }
     // Links are compared as files only with each other, which this layer does not read yet.
-    if (!infoA || !infoB || infoA->kind != EntryKind::File || infoB->kind != EntryKind::File) {
-        return infoA && infoB && infoA->kind != infoB->kind ? std::optional<bool>(false)
-                                                            : std::nullopt;
+    if (infoA->kind != EntryKind::File || infoB->kind != EntryKind::File) {
+        return infoA->kind != infoB->kind ? std::optional<bool>(false) : std::nullopt;
     }
     if (infoA->size != infoB->size) {
         return false;

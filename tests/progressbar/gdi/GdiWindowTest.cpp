@@ -1,4 +1,5 @@
 #include "GdiBarFixture.h"
+#include "common/DenseScreen.h"
 
 #include "progressbar/gdi/pcDibSection.h"
 
@@ -11,6 +12,8 @@
 
 using namespace orvane;
 using namespace orvane::testing;
+using orvane::test::IsDenseScreenChild;
+using orvane::test::RunOnADenseScreen;
 
 namespace {
 
@@ -54,13 +57,11 @@ TEST(GdiWindow, AnAssignmentIsOnTheWindowBeforeItReturns) {
     }
 }
 
-constexpr const wchar_t* kChild = L"ORVANE_DENSE_SCREEN_CHILD";
-
 // Run by the next test in a process of its own, with LogPixels 144: the surface is the client's
 // device pixels, the border one pixel, and the caption's 10.5 points 21 pixels (its capitals
 // about 15 high, 10 at 96 dpi).
 TEST(GdiDenseScreen, SurfaceInDevicePixelsCaptionScaled) {
-    if (::GetEnvironmentVariableW(kChild, nullptr, 0) == 0) {
+    if (!IsDenseScreenChild()) {
         GTEST_SKIP() << "started by GdiWindow.ADenseScreenScalesTheCaptionNotTheLines";
     }
     auto bar = MakeBar(300, 30);
@@ -76,18 +77,7 @@ TEST(GdiDenseScreen, SurfaceInDevicePixelsCaptionScaled) {
 
 // LogPixels is read when a process starts: set to 144 for the test above in a child process.
 TEST(GdiWindow, ADenseScreenScalesTheCaptionNotTheLines) {
-    const DWORD dpi = 144;
-    ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels",
-                                REG_DWORD, &dpi, sizeof(dpi)),
-              ERROR_SUCCESS);
-    ::SetEnvironmentVariableW(kChild, L"1");
-    std::array<wchar_t, MAX_PATH> program{};
-    ::GetModuleFileNameW(nullptr, program.data(), MAX_PATH);
-    const int exitCode = ::_wsystem(
-        (L"\"\"" + std::wstring(program.data()) + L"\" --gtest_filter=GdiDenseScreen.*\"").c_str());
-    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
-    ::SetEnvironmentVariableW(kChild, nullptr);
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(RunOnADenseScreen(L"GdiDenseScreen.*"), 0);
 }
 
 } // namespace
