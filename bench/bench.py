@@ -407,9 +407,8 @@ def main():
     if window:
         latency = [("(a)", stop_latency(window, big, scratch, rounds)),
                    ("(b)", stop_latency(window, small, scratch, rounds))]
-        text += ("\n\nThe window program against orvane-cli in the same rounds:\n\n" +
-                 window_table(results) +
-                 "\n\nStop clicked in the window as soon as the run copies, posted from another "
+        # Its rows are in the table above; --window-only gives its ratios to orvane-cli.
+        text += ("\n\nStop clicked in the window as soon as the run copies, posted from another "
                  "thread as the window system posts a click:\n\n" + latency_table(latency))
     text = ("Machine: %s. File system: %s. Medians of %d interleaved rounds after %d warm-up%s; "
             "load average %.1f at the start, %.1f at the end.\n\n" % (
