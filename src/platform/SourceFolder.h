@@ -51,11 +51,11 @@ public:
     // Adds the owner's write bit to the entry; false for a link, or when the system refuses.
     bool makeOwnerWritable(const std::string& name) const;
     // Deletes the entry: no error when done, otherwise why not. `path` names it for the event
-    // hook. The entry is checked to still be `expected` (itself, its size and its write time)
-    // after the caller's own check, as closely before the deletion as the system allows, so
-    // a file put in its place since is kept (an error of the kind Changed). An entry that the
-    // system shows in the folder but that lies elsewhere (a link it follows unasked) is kept
-    // too (the kind Elsewhere).
+    // hook. The entry is checked to still be `expected` (itself and its size, and on Windows
+    // its write time) after the caller's own check, as closely before the deletion as the
+    // system allows, so a file put in its place since is kept (an error of the kind Changed). An
+    // entry that the system shows in the folder but that lies elsewhere (a link it follows unasked)
+    // is kept too (the kind Elsewhere).
     SystemError deleteFile(const std::string& name, const std::string& path,
                            const std::optional<FileIdentity>& expected) const;
 

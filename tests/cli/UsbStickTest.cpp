@@ -7,6 +7,9 @@
 #include <map>
 #include <set>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace orvane {
 
 using test::FuseDrive;
@@ -24,7 +27,9 @@ protected:
 // "allready there, filesize wrong", replaced it, and a move deleted both sources with exit
 // status 0: one file's data existed nowhere. Where names that differ in case are one name, one
 // of each pair is refused and its source kept; the same for files of two folders whose names
-// differ in case, which share one folder there.
+// differ in case, which share one folder there. And moved back, every source was kept as
+// "changed since it was copied" whenever fusefat's rename, which restamps a file's write time,
+// hid it for its deletion in another second than the file's own.
 TEST_P(UsbStickTest, MovedThereAndBackEveryFileIsFoundOnceWithItsBytes) {
     if (!stick.mounted()) {
         GTEST_SKIP() << stick.why();
@@ -40,6 +45,12 @@ TEST_P(UsbStickTest, MovedThereAndBackEveryFileIsFoundOnceWithItsBytes) {
     }
     const bool caseBlind = GetParam() != FuseDrive::Kind::Ntfs; // ntfs-3g tells case apart
     EXPECT_EQ(run({"--move", temp / "data", temp / "stick"}), caseBlind ? 1 : 0) << errors;
+    // Both times: fusefat ignores a write time set without the access time.
+    const timespec lastYear[2] = {{::time(nullptr) - 365 * 86400, 0},
+                                  {::time(nullptr) - 365 * 86400, 0}};
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(temp / "stick/data")) {
+        ::utimensat(AT_FDCWD, entry.path().c_str(), lastYear, 0);
+    }
     EXPECT_EQ(run({"--move", "--direct", temp / "stick/data", temp.makeFolder("home")}), 0)
         << errors;
     for (const std::string& folder : {temp / "data", temp / "stick/data", temp / "home/data"}) {

@@ -85,7 +85,7 @@ TEST_F(RunSteeringTest, StopEndsTheSurveyAtOnceEvenWhenPausedAndTheWalkAfterWait
         {0, 1, 0, 2}, {1, 4, 0, 5}, {0, 7, 1, 7}}; // pause, stop, copied, yields
     for (const auto& [pauseAt, stopAt, copied, yields] : clicks) {
         EngineHarness run(source, destination);
-        run.onYield = [&](int yield) {
+        run.onYield = [&run, pauseAt = pauseAt, stopAt = stopAt](int yield) {
             if (yield == pauseAt || yield == stopAt) {
                 run.state.RunControl = yield == stopAt ? run_control::stop : run_control::pause;
             }

@@ -16,9 +16,13 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 // The name a source takes for the moment between its last check and its deletion.
 constexpr const char* kDeletedMark = ".orvane-deleted-";
 
+// Times are not compared: the rename that hides the entry sets its status change time, and
+// some file systems restamp its write time too (fusefat does, to the FAT's two seconds). The
+// caller compared both times just before; what this check adds is that the hidden entry is
+// that very file, of that size.
 bool sameEntry(const FileIdentity& found, const FileIdentity& expected) {
     return found.device == expected.device && found.inode == expected.inode &&
-           found.size == expected.size && found.modifiedNs == expected.modifiedNs;
+           found.size == expected.size;
 }
 
 } // namespace
@@ -111,8 +115,7 @@ SystemError SourceFolder::deleteFile(const std::string& name, const std::string&
     const int folder = fdOf(handle_);
     // No call deletes an entry only while it is a given file. So the entry first takes a name
     // of this run's own, and is looked at there: a file swapped in under its name since the
-    // caller's check is what moved, is found out, and is given its name back. The rename sets
-    // the status change time, so that time is not compared.
+    // caller's check is what moved, is found out, and is given its name back.
     const std::string hidden = expected ? privateNameFor(name, kDeletedMark) : name;
     if (expected && ::renameat(folder, name.c_str(), folder, hidden.c_str()) != 0) {
         return posixError(errno);
