@@ -46,10 +46,10 @@ TEST_P(UsbStickTest, MovedThereAndBackEveryFileIsFoundOnceWithItsBytes) {
     const bool caseBlind = GetParam() != FuseDrive::Kind::Ntfs; // ntfs-3g tells case apart
     EXPECT_EQ(run({"--move", temp / "data", temp / "stick"}), caseBlind ? 1 : 0) << errors;
     // Both times: fusefat ignores a write time set without the access time.
-    const timespec lastYear[2] = {{::time(nullptr) - 365 * 86400, 0},
-                                  {::time(nullptr) - 365 * 86400, 0}};
+    const timespec lastYear{::time(nullptr) - 365 * 86400, 0};
+    const timespec bothTimes[2] = {lastYear, lastYear};
     for (const auto& entry : std::filesystem::recursive_directory_iterator(temp / "stick/data")) {
-        ::utimensat(AT_FDCWD, entry.path().c_str(), lastYear, 0);
+        ASSERT_EQ(::utimensat(AT_FDCWD, entry.path().c_str(), bothTimes, 0), 0) << entry.path();
     }
     EXPECT_EQ(run({"--move", "--direct", temp / "stick/data", temp.makeFolder("home")}), 0)
         << errors;
