@@ -5,6 +5,8 @@
 #include "win32/Text.h"
 #include "windowlogic/ScriptedWindow.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,14 +32,19 @@ inline bool PumpUntil(const std::function<bool()>& condition) {
     return true;
 }
 
+inline HWND OpenDialog();
+
 // A user who acts while the program runs its own loops (a run's yields, a message box, the
-// folder dialog): each step waits for its condition, looked at every 10 ms, then acts.
+// folder dialog): each step waits for its condition, looked at every 10 ms, then acts. A step
+// whose condition has not come within 20 s fails the test and cancels the open dialog, so
+// that a dialog that never gets where the step waits ends the test instead of hanging it.
 class User {
 public:
     using Step = std::pair<std::function<bool()>, std::function<void()>>;
     explicit User(std::vector<Step> steps) : steps_(std::move(steps)) {
         current() = this;
         timer_ = ::SetTimer(nullptr, 0, 10, &User::Tick);
+        giveUpAt_ = ::GetTickCount64() + 20000;
     }
     ~User() {
         ::KillTimer(nullptr, timer_);
@@ -54,15 +61,24 @@ private:
     }
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         User* user = current();
-        if (user != nullptr && !user->done() && user->steps_[user->next_].first()) {
+        if (user == nullptr || user->done()) {
+            return;
+        }
+        if (user->steps_[user->next_].first()) {
             // The step is taken before it acts: its action may run a loop of its own.
+            user->giveUpAt_ = ::GetTickCount64() + 20000;
             user->steps_[user->next_++].second();
+        } else if (::GetTickCount64() > user->giveUpAt_ && OpenDialog() != nullptr) {
+            ADD_FAILURE() << "step " << user->next_ << " of the user never came";
+            user->giveUpAt_ = ::GetTickCount64() + 20000;
+            ::PostMessageW(OpenDialog(), WM_COMMAND, IDCANCEL, 0);
         }
     }
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
     UINT_PTR timer_ = 0;
+    ULONGLONG giveUpAt_ = 0;
 };
 
 // The open box or dialog of this thread (a message box, the folder dialog), or null.
