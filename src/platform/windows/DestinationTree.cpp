@@ -63,7 +63,8 @@ bool makeTreeFolder(const TreePath& entry) {
     return treeParentPath(entry) && ::CreateDirectoryW(systemPath(entry.path).c_str(), nullptr);
 }
 
-std::optional<TreeFile> treeFileAt(const TreePath& entry) {
+// No folder is kept open here: every look goes by the path, as it leads now.
+std::optional<TreeFile> treeFileAt(const TreePath& entry, const FileIdentity*) {
     if (!treeParentPath(entry)) {
         return std::nullopt;
     }
