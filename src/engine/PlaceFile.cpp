@@ -66,13 +66,20 @@ Turn copyFile(const RunContext& run, const FilePair& pair, std::int32_t& FileNum
             result.continued};
 }
 
+// Only an entry of the source's kind (a file for a file, a link for a link) can be its
+// copy; a link, FIFO, socket or device of the same size in a file's place is not.
+bool allreadyThere(const platform::FileIdentity& source, const platform::FileIdentity& existing) {
+    return source.kind != platform::EntryKind::Other && existing.kind == source.kind &&
+           existing.size == source.size;
+}
+
 // A destination that is already there: skipped when it is the source's copy by kind and size,
 // otherwise copied again. The old version stays until the new one is complete and takes its
 // place.
 Turn placeOverExisting(const RunContext& run, const FilePair& pair, std::int32_t& FileNumber,
                        const platform::FileIdentity& source, const platform::TreeFile& existing,
                        Placement& placed) {
-    if (!platform::standsForCopyOf(existing.identity, source)) {
+    if (!allreadyThere(source, existing.identity)) {
         logNumbered(run, FileNumber, pair, " allready there, filesize wrong, deleted and recopied");
         const Turn turn = copyFile(run, pair, FileNumber, source, existing);
         run.state.outcome.filesRecopied += turn.done ? 1 : 0;
@@ -134,9 +141,8 @@ Placement PlaceFile(const RunContext& run, const FilePair& pair, std::int32_t& F
                                            : "not copied: the source cannot be examined any more");
         return placed;
     }
-    // A move deletes the source of a file it skips: every look of a move is checked.
-    const std::optional<platform::TreeFile> existing = platform::treeFileAt(
-        run.inDestination(pair.destination), run.window.mnuOptMove.checked() ? nullptr : &*source);
+    const std::optional<platform::TreeFile> existing =
+        platform::treeFileAt(run.inDestination(pair.destination));
     const Turn turn =
         !existing ? copyFile(run, pair, FileNumber, *source, std::nullopt)
         : !run.state.destinationNames.holdsExactly(run.inDestination(pair.destination))

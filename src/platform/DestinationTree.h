@@ -57,12 +57,6 @@ std::int64_t keptPartialBytes(const TreePath& entry, const FolderIdentity& sourc
 
 // Empty when nothing stands there, when it is a real folder, or when its folder cannot be
 // reached without passing through a link.
-//
-// Given the source it would be the copy of, a look that finds the source's copy there (see
-// standsForCopyOf) takes the folder the run keeps for the entry's folder as it is, whether or
-// not its path still leads there: the caller skips that file, so nothing is written or
-// deleted on that look, and the file found is where the run's earlier files went. Any other
-// finding is checked against the folder at the path, and looked for again there.
-std::optional<TreeFile> treeFileAt(const TreePath& entry, const FileIdentity* source = nullptr);
+std::optional<TreeFile> treeFileAt(const TreePath& entry);
 
 } // namespace orvane::platform

@@ -37,14 +37,6 @@ struct FileIdentity {
     }
 };
 
-// Whether an existing entry is taken for the source's copy, so that the source is not copied
-// again: only an entry of the source's kind (a file for a file, a link for a link) and of its
-// size; a link, FIFO, socket or device of the same size in a file's place is not.
-inline bool standsForCopyOf(const FileIdentity& existing, const FileIdentity& source) {
-    return source.kind != EntryKind::Other && existing.kind == source.kind &&
-           existing.size == source.size;
-}
-
 // Empty when the entry cannot be examined.
 std::optional<FileIdentity> identityOf(const std::string& path);
 

@@ -16,11 +16,6 @@ namespace {
 // destination look, the copy with its metadata, its placing, its log line and its texts), in
 // survey mode and in direct mode. docs/performance.md lists the calls one by one.
 constexpr double kCallsPerFile = 18.0;
-// A run over its own finished copy, the commonest run of a repeated backup, in survey mode: a
-// file found there costs the survey's look, the looks at the source and at what stands in its
-// place, and its log line. The folder's path is looked at again only before a file is written.
-// What its folder costs, shared by 100 files, is the rest.
-constexpr double kCallsPerSkippedFile = 4.5;
 // In survey mode the copy list's item; the texts are composed in storage the run reuses, and
 // the log line goes into the log's blocks. The rest is the folders' own, shared by their files.
 constexpr double kAllocationsPerFile[] = {2.0, 1.0};
@@ -35,8 +30,7 @@ constexpr double kInstructionsPerFile[] = {8000.0, 7000.0};
 // counts (its arguments, then the program's) and returns its count for the whole run; what
 // the program costs whatever it copies cancels out.
 template <typename Count>
-double costPerFile(test::CliProgram& cli, const std::string& program, bool direct, Count count,
-                   bool overItsCopy = false) {
+double costPerFile(test::CliProgram& cli, const std::string& program, bool direct, Count count) {
     double counts[2] = {};
     for (const int folders : {1, 4}) {
         const std::string name = "tree-" + std::to_string(folders), tree = cli.temp / name;
@@ -53,9 +47,6 @@ double costPerFile(test::CliProgram& cli, const std::string& program, bool direc
         arguments.push_back(tree);
         arguments.push_back(cli.temp.makeFolder("to-" + std::to_string(folders) +
                                                 (direct ? "-direct" : "-survey")));
-        if (overItsCopy) {
-            EXPECT_EQ(cli.run({arguments.begin() + 1, arguments.end()}, {}, program), 0);
-        }
         counts[folders == 4] = count(arguments);
     }
     EXPECT_GT(counts[0], 0);
@@ -72,12 +63,11 @@ constexpr bool kSanitized =
 
 } // namespace
 
-// The system calls a run makes per file, fresh or over its finished copy.
-double callsPerFile(bool overItsCopy) {
+TEST(SystemCallBudget, EachMoreFileOfAFreshCopyCostsAtMostItsBudget) {
     test::CliProgram cli;
     const std::string strace = "/usr/bin/strace", summary = cli.temp / "summary.txt";
     if (!test::exists(strace) || cli.run({"-f", "-c", "-o", summary, "/bin/true"}, {}, strace)) {
-        return -1;
+        GTEST_SKIP() << "strace cannot count the calls here " << cli.errors;
     }
     // The leak checker of a sanitized build cannot work under a tracer; it is not measured here.
     const char* asan = std::getenv("ASAN_OPTIONS");
@@ -85,7 +75,7 @@ double callsPerFile(bool overItsCopy) {
         {"ASAN_OPTIONS", std::string(asan ? asan : "") + ":detect_leaks=0"}};
     // The calls of the whole run, from the last line of strace's summary: % time, seconds,
     // usecs/call, calls, [errors,] total.
-    const auto count = [&](auto arguments) {
+    const double perFile = costPerFile(cli, cli.program, false, [&](auto arguments) {
         arguments.insert(arguments.begin(), {"-f", "-c", "-o", summary});
         EXPECT_EQ(cli.run(arguments, noLeakCheck, strace), 0) << cli.errors;
         const std::string text = test::readFile(summary);
@@ -94,26 +84,9 @@ double callsPerFile(bool overItsCopy) {
         double calls = -1;
         fields >> skipped >> skipped >> skipped >> calls;
         return calls;
-    };
-    return costPerFile(cli, cli.program, false, count, overItsCopy);
-}
-
-TEST(SystemCallBudget, EachMoreFileOfAFreshCopyCostsAtMostItsBudget) {
-    const double perFile = callsPerFile(false);
-    if (perFile < 0) {
-        GTEST_SKIP() << "strace cannot count the calls here";
-    }
+    });
     EXPECT_LE(perFile, kCallsPerFile);
     std::cout << "[ calls    ] " << perFile << " a file\n";
-}
-
-TEST(SystemCallBudget, EachMoreFileSkippedCostsAtMostItsBudget) {
-    const double perFile = callsPerFile(true);
-    if (perFile < 0) {
-        GTEST_SKIP() << "strace cannot count the calls here";
-    }
-    EXPECT_LE(perFile, kCallsPerSkippedFile);
-    std::cout << "[ calls    ] " << perFile << " a skipped file\n";
 }
 
 TEST(AllocationBudget, EachMoreFileOfAFreshCopyCostsAtMostItsBudget) {

@@ -118,14 +118,13 @@ bool stillLeadsTo(TreeFolders::Held& held) {
 struct Opened {
     FolderHandle folder;
     std::shared_ptr<TreeFolders::NewFiles> newFiles;
-    TreeFolders::Held* kept = nullptr;
 };
 
 Opened keptFolderBelow(const TreePath& entry, std::string_view inside, KeptFolder kept) {
     TreeFolders& folders = *entry.kept;
     if (TreeFolders::Held* held = folders.find(entry.root, inside)) {
         if (kept == KeptFolder::Trust || stillLeadsTo(*held)) {
-            return {FolderHandle(held->fd), held->newFiles, held};
+            return {FolderHandle(held->fd), held->newFiles};
         }
         folders.forget(*held);
     }
@@ -141,7 +140,6 @@ Opened keptFolderBelow(const TreePath& entry, std::string_view inside, KeptFolde
         path += '/';
         path += inside;
     }
-    // Just opened at its path: no look at the path is due.
     folders.keep({std::string(entry.root), std::string(inside), fd,
                   static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
                   newFiles, std::move(path)});
@@ -180,7 +178,6 @@ std::optional<OpenedParent> openTreeParent(const TreePath& entry, KeptFolder kep
         Opened opened = folderBelow(entry, inside, kept);
         parent.folder = std::move(opened.folder);
         parent.newFiles = std::move(opened.newFiles);
-        parent.kept = opened.kept;
         // The relative part runs to the end of the entry's path, so its last part ends there.
         parent.nameInPath = relative->data() + (slash == std::string_view::npos ? 0 : slash + 1);
     }
@@ -188,14 +185,6 @@ std::optional<OpenedParent> openTreeParent(const TreePath& entry, KeptFolder kep
         return std::nullopt;
     }
     return parent;
-}
-
-bool stillAtItsPath(const TreePath& entry, const OpenedParent& parent) {
-    if (parent.kept == nullptr || stillLeadsTo(*parent.kept)) {
-        return true;
-    }
-    entry.kept->forget(*parent.kept);
-    return false;
 }
 
 } // namespace orvane::platform

@@ -33,9 +33,6 @@ struct OpenedParent {
     bool isRoot = false;
     // What new files get in this folder, when the run keeps it open.
     std::shared_ptr<TreeFolders::NewFiles> newFiles;
-    // The run's kept folder it is, until the run's kept folders change; none for a folder
-    // opened for this look alone.
-    TreeFolders::Held* kept = nullptr;
     // Below the root, the last part is the end of the entry's path, which the caller holds:
     // it is used where it stands. The root's own name is copied, without the separators its
     // path may end with.
@@ -60,8 +57,5 @@ enum class KeptFolder {
 // folders given, the folder stays open for the run's next entries in it.
 std::optional<OpenedParent> openTreeParent(const TreePath& entry,
                                            KeptFolder kept = KeptFolder::Look);
-// Whether a folder opened trusted is still the one at its path; a kept folder that is not is
-// forgotten, so that the next opening finds the one there now.
-bool stillAtItsPath(const TreePath& entry, const OpenedParent& parent);
 
 } // namespace orvane::platform

@@ -63,8 +63,7 @@ bool makeTreeFolder(const TreePath& entry) {
     return treeParentPath(entry) && ::CreateDirectoryW(systemPath(entry.path).c_str(), nullptr);
 }
 
-// No folder is kept open here: every look goes by the path, as it leads now.
-std::optional<TreeFile> treeFileAt(const TreePath& entry, const FileIdentity*) {
+std::optional<TreeFile> treeFileAt(const TreePath& entry) {
     if (!treeParentPath(entry)) {
         return std::nullopt;
     }
