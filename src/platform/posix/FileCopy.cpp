@@ -300,18 +300,22 @@ private:
             return failure(errno, identityFrom(before));
         }
         sparse_ = hasHoles(before);
+        // A file with holes keeps them: only the blocks of its data are taken.
+        if (kept_ && !sparse_) {
+            KeptPartial::reserveBlocks(partial.fd(), before.st_size);
+        }
         // Only a file without blocks of its own (a pseudo file) may hold more than it states.
         readPastSize_ = before.st_blocks == 0;
         if (!moveContent(in.get(), partial.fd(), before.st_size)) {
             const int error = errno;
-            keepForLater(partial);
+            keepForLater(partial, before.st_size);
             if (error == ECANCELED) {
                 return cancelled(before);
             }
             return failure(error, identityFrom(before));
         }
         if (abandonedBeforePlacing()) {
-            keepForLater(partial);
+            keepForLater(partial, before.st_size);
             return cancelled(before);
         }
         struct stat after {};
@@ -322,7 +326,7 @@ private:
                      partial.unnamed() ? parent->newFiles.get() : nullptr);
         if (::fstat(in.get(), &after) != 0 || !finishFile(partial.fd(), in.get(), before, made)) {
             const int error = errno;
-            keepForLater(partial);
+            keepForLater(partial, before.st_size);
             return failure(error, identityFrom(before));
         }
         if (differs(before, after)) {
@@ -354,10 +358,11 @@ private:
 
     // A copy cut short keeps what it wrote when it was a kept partial, recorded for a later
     // copy to continue.
-    void keepForLater(PartialFile& partial) {
+    void keepForLater(PartialFile& partial, std::int64_t size) {
         if (kept_) {
             partial.keep();
             kept_->record(done_);
+            KeptPartial::releaseReserved(partial.fd(), size);
         }
     }
 

