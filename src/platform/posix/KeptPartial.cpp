@@ -268,7 +268,7 @@ void KeptPartial::startWriting(int partial, std::int64_t from, std::int64_t to) 
 void KeptPartial::reserveBlocks(int partial, std::int64_t size) {
     // The writing back that startWriting asks for runs in this process, and on ext4 it is also
     // where a file's blocks are chosen; reserved up front (one call), the blocks are in place
-    // and the writing back only fills them: a tenth of a large copy's CPU time on ext4.
+    // and the writing back only fills them: a 1 GiB copy on ext4 took 5 to 10 % less CPU.
     // fallocate, not posix_fallocate: where the file system lacks it (FUSE drives, say) that
     // would write the whole size in zeros first.
     static_cast<void>(::fallocate(partial, FALLOC_FL_KEEP_SIZE, 0, size));
