@@ -280,8 +280,11 @@ void KeptPartial::releaseReserved(int partial, std::int64_t size) {
         return;
     }
     // ext4 and tmpfs give the blocks past the end back on a truncation to the same size; a
-    // hole punched past the end does it where that does not (ext4 declines the hole).
-    static_cast<void>(::ftruncate(partial, info.st_size));
+    // hole punched past the end does it where that does not (ext4 declines the hole). Where
+    // neither can, the room stays held until the copy is continued or removed.
+    if (::ftruncate(partial, info.st_size) != 0) {
+        return;
+    }
     static_cast<void>(::fallocate(partial, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, info.st_size,
                                   size - info.st_size));
 }
